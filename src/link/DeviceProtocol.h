@@ -1,0 +1,150 @@
+#pragma once
+
+#include <atomic>
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+
+#include <QByteArray>
+#include <QDateTime>
+#include <QList>
+#include <QMutex>
+#include <QObject>
+#include <QSharedPointer>
+#include <QString>
+
+#include "files/EfsFile.h"
+
+class DeviceLink;
+class QFile;
+class VARS;
+struct CommandRecord;
+
+// The one object through which the rest of the program talks to the device. Its procedures run
+// on the device worker thread; its signals reach the window through queued connections.
+// The variable procedures live in vars/, the file procedures and transfers in files/.
+class DeviceProtocol : public QObject
+{
+    Q_OBJECT
+public:
+    using StopCheck = std::function<bool()>;
+    using Pump = std::function<void()>;
+    using Question = std::function<bool(const QString& title, const QString& text)>;
+
+    explicit DeviceProtocol(QObject* parent = nullptr);
+    ~DeviceProtocol() override;
+
+    VARS& vars() const { return *m_vars; }
+    DeviceLink* link() const { return m_link; }
+    void setLink(DeviceLink* link);
+
+    void setStopCheck(StopCheck check) { m_stopCheck = std::move(check); }
+    void setPump(Pump pump) { m_pump = std::move(pump); }
+    void setQuestion(Question question) { m_question = std::move(question); }
+    bool stopRequested() const { return m_stopCheck && m_stopCheck(); }
+
+    // Core procedures.
+    int send(uint8_t cmd, CommandRecord& record);
+    int readInfo(char* text1, int size1, uint8_t* status, char* text2, int size2);
+    void onInfoPayload(const uint8_t* payload, int length);
+    int auth(const std::string& pin);
+    int reboot();
+    int getDateTime(QDateTime& out);
+    int setDateTime(const QDateTime& dt);
+    int varsSave(uint8_t start, uint8_t* saveState = nullptr, uint8_t* error = nullptr);
+    void resetForConnect();
+    void onDisconnect(bool keepVars);
+    void forgetPins();
+    void pace();
+
+    bool isAuthenticated() const { return m_authenticated; }
+    void setAuthenticated(bool on) { m_authenticated = on; }
+    int lastAuthStatus() const { return m_lastAuthStatus; }
+    void setLastAuthStatus(int status) { m_lastAuthStatus = status; }
+    uint8_t efsStatus() const { return m_efsStatus; }
+    QByteArray storedPin(int level) const;
+
+    // Variables.
+    int readVar(uint16_t id);
+    int readVarBatch(const QList<uint16_t>& ids);
+    int loadVars(const QList<uint16_t>& ids, bool batched);
+    int varsSet(uint16_t id, bool withValue);
+    int varsSetRedir(uint16_t id, uint16_t target);
+    bool takeReloadRequest() { return m_reloadRequest.exchange(false); }
+
+    // Device files.
+    int fileUpdateList(bool emitEntries);
+    int fileCreate(const QByteArray& name);
+    int fileOpen(uint16_t id);
+    int fileClose();
+    int fileSeek(uint32_t offset);
+    int fileReadAt(uint32_t offset, int length, QByteArray& out);
+    int fileRename(uint16_t id, const QByteArray& name);
+    int fileUnlink(uint16_t id);
+    int fileDeleteMany(const QList<ushort>& ids);
+    int efsStats();
+    int reportFileError(const QString& label, const CommandRecord& request);
+    const QList<QSharedPointer<EfsFile>>& files() const { return m_files; }
+
+    // Transfers.
+    int fileRead(const QList<FileDownloadItem>& items);
+    int fileWrite(const QString& localPath, const QString& name, bool system);
+    void abortTransfer();
+    uint32_t taskGeneration() const { return m_taskGeneration.load(); }
+    void clearCancel() { m_cancel.store(false); }
+    bool cancelled() const { return m_cancel.load(); }
+
+Q_SIGNALS:
+    void uiPinResult(int level, int code, uint32_t timeout, int ret);
+    void uiDeviceInfo(int ret, uint8_t authStatus);
+    void uiAuth1Checked(uint8_t efsStatus);
+    void uiAuthUpdate1(uint8_t status, uint32_t timeout);
+    void eventLog(QString log, bool statusbar);
+    void eventLog1(QString log);
+    void uiFlashStatus(uint32_t flashSize, uint32_t sectorSize, uint32_t sectorFree, uint32_t sectorErased,
+                       uint8_t efsStatus);
+    void uiFileTaskFile(QString label, qlonglong total);
+    void uiFileTaskState(int state);
+    void uiFileTaskNote(QString text);
+    void uiFilesClear();
+    void uiFilesAddEntry(QSharedPointer<EfsFile> efs_file);
+    void uiFileWriteUpdate(uint16_t fn_id, int writed);
+    void uiFileWriteEnd(uint16_t fn_id, int writed);
+    void uiFileReadUpdate(uint16_t fn_id, int readed);
+    void uiShowMessage(QString title, QString msg);
+    void uiVarsLoadEnd();
+    void uiOnVarsChangedPC(uint16_t var_id);
+    void uiRedirChangedPC(uint16_t var_id);
+
+private:
+    std::unique_ptr<VARS> m_vars;
+    DeviceLink* m_link = nullptr;
+    StopCheck m_stopCheck;
+    Pump m_pump;
+    Question m_question;
+
+    bool m_authenticated = false;
+    int m_lastAuthStatus = -1;
+    uint8_t m_efsStatus = 0xFF;
+    uint32_t m_efsFifth = 0;
+
+    mutable QMutex m_pinMutex;
+    QByteArray m_pin1;
+    QByteArray m_pin2;
+
+    // Variable loading.
+    int m_loadRetries = 0;
+    std::atomic<bool> m_reloadRequest{false};
+
+    // Files and transfers.
+    QList<QSharedPointer<EfsFile>> m_files;
+    uint16_t m_openFileId = 0;
+    bool m_fileOpen = false;
+    std::atomic<bool> m_transferActive{false};
+    std::atomic<bool> m_cancel{false};
+    std::atomic<uint32_t> m_taskGeneration{0};
+    bool m_pin2Access = false;
+    bool m_pin2AtStart = false;
+    bool m_stoppedByPin = false;
+};

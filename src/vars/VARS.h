@@ -1,0 +1,70 @@
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <vector>
+
+#include <QHash>
+#include <QList>
+#include <QMutex>
+#include <QObject>
+#include <QRecursiveMutex>
+#include <QSet>
+#include <QString>
+
+#include "VarRecord.h"
+
+// The program's copy of every variable read from the current device. Records keep their address
+// for the life of the store (also across clear() and a reload), so pages may hold pointers to them.
+class VARS : public QObject
+{
+    Q_OBJECT
+public:
+    explicit VARS(QObject* parent = nullptr);
+    ~VARS() override;
+
+    VarRecord* update(uint16_t id, uint16_t redir, uint8_t type, uint16_t flags, uint16_t maxLen, const uint8_t* data,
+                      int dataLen);
+    VarRecord* find(uint16_t id);
+    VarRecord snapshot(uint16_t id, bool* found = nullptr) const;
+    VarRecord snapshotAt(int index, bool* found = nullptr) const;
+    int count() const;
+    int indexOf(uint16_t id) const;
+
+    QString valueText(const VarRecord& record) const;
+    void setValueText(VarRecord& record, const QString& text);
+    void setInv(VarRecord& record, bool on);
+    bool setRedir(uint16_t id, uint16_t target);
+    QList<uint16_t> redirSources(uint16_t target) const;
+
+    static QString typeName(const VarRecord& record);
+    static QString flagsText(const VarRecord& record);
+    static QString errorText(int code);
+    static QString errorTextTr(int code);
+
+    void markDirty(uint16_t id);
+    QSet<uint16_t> takeDirty();
+    void clear();
+
+    int textLimit() const;
+    void setTextLimit(int limit);
+
+    // The store's lock, for callers that edit a live record in place (the registry's jobs).
+    QRecursiveMutex& mutex() const { return m_mutex; }
+
+Q_SIGNALS:
+    void varsDirty();
+
+private:
+    mutable QRecursiveMutex m_mutex;
+    QHash<uint16_t, VarRecord*> m_live;
+    QHash<uint16_t, VarRecord*> m_retired;
+    std::vector<uint16_t> m_ids;
+    QHash<uint16_t, QList<uint16_t>> m_sources;
+    std::vector<std::unique_ptr<VarRecord>> m_records; // owns every record ever allocated
+    int m_textLimit = VarRecord::DefaultTextLimit;
+
+    QMutex m_dirtyMutex;
+    QSet<uint16_t> m_dirty;
+    bool m_dirtyPending = false;
+};
