@@ -1,6 +1,7 @@
 #include "VARS.h"
 
-VARS::VARS(QObject* parent) : QObject(parent) {}
+VARS::VARS(QObject* parent) : QObject(parent)
+{}
 
 VARS::~VARS() = default;
 
