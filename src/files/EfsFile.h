@@ -10,9 +10,9 @@
 // One file of the device's embedded file system.
 struct EfsFile
 {
-    QString name;       // Latin-1 on the device
+    QString name; // Latin-1 on the device
     uint32_t size = 0;
-    QDateTime created;  // local time
+    QDateTime created; // local time
     bool system = false;
     uint16_t id = 0;
 };

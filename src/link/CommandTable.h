@@ -33,7 +33,7 @@ enum : uint8_t
 namespace LinkKind {
 constexpr uint32_t Usb = 0x01;
 constexpr uint32_t Batched = 0x02;
-}
+} // namespace LinkKind
 
 namespace CommandTable {
 // Allowed when the command's row exists and its mask shares a bit with the link's kind.

@@ -9,7 +9,7 @@
 // The CRC covers bytes 2 up to the end of the frame; all fields are little-endian.
 namespace Frame {
 
-constexpr int BufferSize = 1025;    // a 1024-byte frame plus room for a terminating zero
+constexpr int BufferSize = 1025; // a 1024-byte frame plus room for a terminating zero
 constexpr int RequestHeader = 7;
 constexpr int ReplyHeader = 8;
 constexpr int OffLength = 2;

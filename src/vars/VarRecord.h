@@ -8,13 +8,13 @@ struct VarRecord
     static constexpr uint16_t DefaultTextLimit = 47;
 
     uint16_t id = 0;
-    uint16_t redir = 0;    // id of the variable this one is redirected to, 0 for none
-    uint8_t type = 0;      // 'U', 'B', 'I', 'F', 'C', 'T', 'R'
+    uint16_t redir = 0; // id of the variable this one is redirected to, 0 for none
+    uint8_t type = 0;   // 'U', 'B', 'I', 'F', 'C', 'T', 'R'
     uint16_t flags = 0;
-    uint16_t len = 0;      // valid value bytes, 0..255
-    uint16_t maxLen = 0;   // capacity reported by the device, 0..255
+    uint16_t len = 0;    // valid value bytes, 0..255
+    uint16_t maxLen = 0; // capacity reported by the device, 0..255
     uint8_t data[256] = {};
-    uint8_t num[4] = {};   // first len bytes of data when len <= 4, else zero
+    uint8_t num[4] = {}; // first len bytes of data when len <= 4, else zero
     bool localEdit = false;
     uint16_t textLimit = DefaultTextLimit;
 };

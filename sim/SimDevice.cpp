@@ -1,0 +1,260 @@
+#include "SimDevice.h"
+
+#include "link/CommandTable.h"
+#include "link/Frame.h"
+
+namespace {
+
+constexpr uint8_t StatusOk = 0;
+constexpr uint8_t StatusAlreadyAccepted = 2;
+constexpr uint8_t StatusWrongPin = 1;
+constexpr uint8_t StatusAccessDenied = 5;
+constexpr uint8_t StatusRefused = 255;
+constexpr uint8_t AuthPin1Accepted = 0x04;
+
+uint32_t u32At(const QByteArray& b, int offset)
+{
+    if (b.size() < offset + 4)
+        return 0;
+    const auto* p = reinterpret_cast<const uint8_t*>(b.constData()) + offset;
+    return uint32_t(p[0]) | uint32_t(p[1]) << 8 | uint32_t(p[2]) << 16 | uint32_t(p[3]) << 24;
+}
+
+QByteArray u32Bytes(uint32_t v)
+{
+    QByteArray b(4, '\0');
+    for (int i = 0; i < 4; ++i)
+        b[i] = char(v >> (8 * i));
+    return b;
+}
+
+} // namespace
+
+SimDevice::SimDevice(std::shared_ptr<SimClock> clock) : m_clock(std::move(clock))
+{}
+
+SimDevice::~SimDevice() = default;
+
+QByteArray SimDevice::handleRequest(const QByteArray& frame, int maxReplyFrame)
+{
+    QMutexLocker lock(&m_mutex);
+    if (!m_plugged && m_plugAtMs >= 0 && m_clock->nowMs() >= m_plugAtMs)
+        m_plugged = true;
+    if (!m_plugged || frame.size() < Frame::RequestHeader)
+        return {};
+    const auto* bytes = reinterpret_cast<const uint8_t*>(frame.constData());
+    const int len = Frame::length(bytes);
+    if (len < Frame::RequestHeader || len > frame.size())
+        return {};
+    if (Frame::crc16(bytes + 2, len - 2) != uint16_t(bytes[0] | (bytes[1] << 8)))
+        return {};
+
+    const QByteArray request = frame.left(len);
+    if (request == m_lastRequest)
+        return m_lastReply;
+
+    const uint8_t seq = bytes[Frame::OffSeq];
+    const uint8_t cmd = bytes[Frame::OffCmd];
+    const Reply reply =
+        execute(cmd, request.mid(Frame::RequestHeader), std::max(0, maxReplyFrame - Frame::ReplyHeader));
+    m_lastRequest = request;
+    m_lastReply = Frame::makeReply(seq, cmd, reply.status, reply.payload.left(maxReplyFrame - Frame::ReplyHeader));
+    if (cmd == Cmd::RESET) {
+        // The reply leaves first; then the device drops off the bus and forgets the PIN.
+        m_pinAccepted = false;
+        m_plugged = false;
+        m_plugAtMs = m_clock->nowMs() + m_restartDurationMs;
+        ++m_restarts;
+    }
+    return m_lastReply;
+}
+
+SimDevice::Reply SimDevice::execute(uint8_t cmd, const QByteArray& payload, int)
+{
+    switch (cmd) {
+    case Cmd::INFO:
+        return info();
+    case Cmd::AUTH:
+        return authenticate(payload);
+    case Cmd::RESET:
+        return {};
+    case Cmd::GET_DATETIME:
+        return {StatusOk, u32Bytes(deviceSeconds())};
+    case Cmd::SET_DATETIME:
+        if (payload.size() != 4)
+            return {3, {}};
+        m_clockBase = u32At(payload, 0);
+        m_clockSetMs = m_clock->nowMs();
+        return {};
+    case Cmd::VAR_SAVE:
+        return save(payload);
+    default:
+        return {StatusRefused, {}};
+    }
+}
+
+SimDevice::Reply SimDevice::info() const
+{
+    QByteArray payload = m_model.toUtf8();
+    payload.append('\0');
+    payload.append(char(m_pinAccepted ? AuthPin1Accepted : 0));
+    payload.append(m_serial.toUtf8());
+    payload.append('\0');
+    return {StatusOk, payload};
+}
+
+SimDevice::Reply SimDevice::authenticate(const QByteArray& pin)
+{
+    if (m_refusesAuth)
+        return {StatusRefused, {}};
+    const qint64 now = m_clock->nowMs();
+    if (m_lockUntilMs >= 0) {
+        if (now < m_lockUntilMs)
+            return {StatusAccessDenied, u32Bytes(uint32_t((m_lockUntilMs - now + 999) / 1000))};
+        m_lockUntilMs = -1;
+        m_wrongPins = 0;
+    }
+    if (pin == m_pin) {
+        m_wrongPins = 0;
+        const bool already = m_pinAccepted;
+        m_pinAccepted = true;
+        return {already ? StatusAlreadyAccepted : StatusOk, {}};
+    }
+    if (++m_wrongPins >= WrongPinsBeforeLock) {
+        m_lockUntilMs = now + PinLockSeconds * 1000;
+        return {StatusAccessDenied, u32Bytes(PinLockSeconds)};
+    }
+    return {StatusWrongPin, {}};
+}
+
+SimDevice::Reply SimDevice::save(const QByteArray& payload)
+{
+    settleSave();
+    if (!payload.isEmpty() && payload.at(0) == 1 && m_saveEndsMs < 0)
+        m_saveEndsMs = m_clock->nowMs() + m_saveDurationMs;
+    QByteArray state;
+    state.append(char(m_saveEndsMs >= 0 ? 1 : 0));
+    state.append(char(m_saveEndsMs >= 0 ? 0 : m_lastSaveError));
+    return {StatusOk, state};
+}
+
+void SimDevice::settleSave()
+{
+    if (m_saveEndsMs >= 0 && m_clock->nowMs() >= m_saveEndsMs) {
+        m_saveEndsMs = -1;
+        m_lastSaveError = m_saveError;
+        ++m_savesCompleted;
+    }
+}
+
+bool SimDevice::isPresent() const
+{
+    QMutexLocker lock(&m_mutex);
+    return m_plugged || (m_plugAtMs >= 0 && m_clock->nowMs() >= m_plugAtMs);
+}
+
+void SimDevice::unplug()
+{
+    QMutexLocker lock(&m_mutex);
+    m_plugged = false;
+    m_plugAtMs = -1;
+    m_pinAccepted = false;
+}
+
+void SimDevice::plug()
+{
+    QMutexLocker lock(&m_mutex);
+    m_plugged = true;
+    m_plugAtMs = -1;
+}
+
+void SimDevice::plugAfter(qint64 ms)
+{
+    QMutexLocker lock(&m_mutex);
+    m_plugAtMs = m_clock->nowMs() + ms;
+}
+
+QString SimDevice::model() const
+{
+    QMutexLocker lock(&m_mutex);
+    return m_model;
+}
+
+void SimDevice::setModel(const QString& model)
+{
+    QMutexLocker lock(&m_mutex);
+    m_model = model;
+}
+
+QString SimDevice::serialNumber() const
+{
+    QMutexLocker lock(&m_mutex);
+    return m_serial;
+}
+
+void SimDevice::setSerialNumber(const QString& serial)
+{
+    QMutexLocker lock(&m_mutex);
+    m_serial = serial;
+}
+
+void SimDevice::setPin(const QByteArray& pin)
+{
+    QMutexLocker lock(&m_mutex);
+    m_pin = pin;
+}
+
+bool SimDevice::pinAccepted() const
+{
+    QMutexLocker lock(&m_mutex);
+    return m_pinAccepted;
+}
+
+void SimDevice::setRefusesAuth(bool on)
+{
+    QMutexLocker lock(&m_mutex);
+    m_refusesAuth = on;
+}
+
+uint32_t SimDevice::clockValue() const
+{
+    QMutexLocker lock(&m_mutex);
+    return deviceSeconds();
+}
+
+uint32_t SimDevice::deviceSeconds() const
+{
+    if (m_clockBase == 0)
+        return 0;
+    return m_clockBase + uint32_t((m_clock->nowMs() - m_clockSetMs) / 1000);
+}
+
+void SimDevice::setSaveDurationMs(qint64 ms)
+{
+    QMutexLocker lock(&m_mutex);
+    m_saveDurationMs = ms;
+}
+
+void SimDevice::setSaveError(uint8_t error)
+{
+    QMutexLocker lock(&m_mutex);
+    m_saveError = error;
+}
+
+int SimDevice::savesCompleted() const
+{
+    QMutexLocker lock(&m_mutex);
+    return m_savesCompleted;
+}
+
+void SimDevice::setRestartDurationMs(qint64 ms)
+{
+    QMutexLocker lock(&m_mutex);
+    m_restartDurationMs = ms;
+}
+
+int SimDevice::restarts() const
+{
+    QMutexLocker lock(&m_mutex);
+    return m_restarts;
+}

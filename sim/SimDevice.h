@@ -1,0 +1,101 @@
+#pragma once
+
+#include <cstdint>
+#include <memory>
+
+#include <QByteArray>
+#include <QMutex>
+#include <QString>
+
+#include "SimClock.h"
+
+// The stand-in device: answers request frames with reply frames as the real controller does and
+// keeps real state (PIN and lock, clock, flash save, restart). It is thread-safe: the worker
+// exchanges frames while a test inspects or changes the state.
+class SimDevice
+{
+public:
+    static constexpr int PinLockSeconds = 30;
+    static constexpr int WrongPinsBeforeLock = 3;
+
+    explicit SimDevice(std::shared_ptr<SimClock> clock = std::make_shared<SteadyClock>());
+    ~SimDevice();
+
+    // One request frame in, one reply frame out (at most maxReplyFrame bytes). An empty result
+    // means the device stays silent: a bad CRC, a malformed frame, or no device on the bus.
+    QByteArray handleRequest(const QByteArray& frame, int maxReplyFrame);
+
+    SimClock& clock() const { return *m_clock; }
+
+    // Presence on the bus: unplugged by a test or away while restarting.
+    bool isPresent() const;
+    void unplug();
+    void plug();
+    void plugAfter(qint64 ms);
+
+    QString model() const;
+    void setModel(const QString& model);
+    QString serialNumber() const;
+    void setSerialNumber(const QString& serial);
+    QString manufacturer() const { return QStringLiteral("Orvo"); }
+    QString product() const { return QStringLiteral("Orvo security controller"); }
+
+    void setPin(const QByteArray& pin);
+    bool pinAccepted() const;
+    // The device refuses every PIN outright (status 255).
+    void setRefusesAuth(bool on);
+
+    // Seconds since 2000-01-01 UTC as the device counts them; 0 while never set.
+    uint32_t clockValue() const;
+
+    void setSaveDurationMs(qint64 ms);
+    // The error byte the next flash save ends with (0: success).
+    void setSaveError(uint8_t error);
+    int savesCompleted() const;
+
+    void setRestartDurationMs(qint64 ms);
+    int restarts() const;
+
+private:
+    struct Reply
+    {
+        uint8_t status = 0;
+        QByteArray payload;
+    };
+    // Runs one command; maxPayload is the room left in the reply frame. Called with the device lock held.
+    Reply execute(uint8_t cmd, const QByteArray& payload, int maxPayload);
+    Reply info() const;
+    Reply authenticate(const QByteArray& pin);
+    Reply save(const QByteArray& payload);
+    void settleSave();
+    uint32_t deviceSeconds() const;
+
+    mutable QMutex m_mutex;
+    std::shared_ptr<SimClock> m_clock;
+    QString m_model = QStringLiteral("Orvo X7");
+    QString m_serial = QStringLiteral("0012345");
+    bool m_plugged = true;
+    qint64 m_plugAtMs = -1; // replug time of an unplugged or restarting device, -1 for none
+
+    QByteArray m_pin = QByteArrayLiteral("1234");
+    bool m_pinAccepted = false;
+    bool m_refusesAuth = false;
+    int m_wrongPins = 0;
+    qint64 m_lockUntilMs = -1;
+
+    uint32_t m_clockBase = 0; // device seconds at m_clockSetMs; 0 while never set
+    qint64 m_clockSetMs = 0;
+
+    qint64 m_saveDurationMs = 300;
+    uint8_t m_saveError = 0;
+    qint64 m_saveEndsMs = -1; // -1 while no save runs
+    uint8_t m_lastSaveError = 0;
+    int m_savesCompleted = 0;
+
+    qint64 m_restartDurationMs = 1500;
+    int m_restarts = 0;
+
+    // The last request and its reply, so that a retried frame is answered without running twice.
+    QByteArray m_lastRequest;
+    QByteArray m_lastReply;
+};
