@@ -2,10 +2,13 @@
 
 #include <atomic>
 #include <deque>
+#include <functional>
 #include <memory>
 
 #include <QByteArray>
+#include <QList>
 #include <QMutex>
+#include <QString>
 
 #include "SimDevice.h"
 #include "link/DeviceLink.h"
@@ -30,6 +33,7 @@ public:
     uint16_t readRequestWord() const override;
     int maxTextLength() const override;
     bool batchedReads() const override;
+    QString blockNote() const override;
     uint32_t kindMask(uint8_t cmd, const CommandRecord& request) const override;
 
     SimDevice& device() const { return *m_device; }
@@ -43,7 +47,15 @@ public:
     void staleRepliesNext(int count);   // the next reply is preceded by count stale replies
     void corruptRepliesNext(int count); // the next replies arrive with a broken CRC
     void dropRepliesNext(int count);    // the next replies never arrive
+    // While a note is set, open() fails and blockNote() explains why, as when another program holds the device.
+    void setBlockNote(const QString& note);
+    // Called on the sending thread with each request as it leaves for the device, after the latency.
+    using RequestObserver = std::function<void(uint8_t cmd, const QByteArray& payload)>;
+    void setRequestObserver(RequestObserver observer);
     int exchanges() const { return m_exchanges.load(); }
+    int openAttempts() const { return m_openAttempts.load(); }
+    // Sequence numbers of the frames written so far, oldest first (the last 256).
+    QList<uint8_t> sentSequences() const;
 
 protected:
     int writeFrame(const uint8_t* frame, int size, unsigned timeoutMs) override;
@@ -57,12 +69,16 @@ private:
     std::atomic<bool> m_batched{false};
     std::atomic<int> m_latencyUs{0};
     std::atomic<int> m_exchanges{0};
+    std::atomic<int> m_openAttempts{0};
 
-    QMutex m_faultMutex;
+    mutable QMutex m_faultMutex;
     int m_unplugIn = 0;
     qint64 m_replugMs = -1;
     int m_stale = 0;
     int m_corrupt = 0;
     int m_drop = 0;
     std::deque<QByteArray> m_replies;
+    QList<uint8_t> m_sentSequences;
+    QString m_blockNote;
+    RequestObserver m_observer;
 };
