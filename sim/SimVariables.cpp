@@ -31,10 +31,12 @@ bool isNumber(char type)
     return type != 'T' && type != 'R';
 }
 
-// The bytes a list entry or a VAR_GET reply carries for a value.
-QByteArray wireValue(const SimVariables::Variable& v)
+// The value bytes of a VAR_GET reply; a list entry has no length field for anything but text, so
+// it carries exactly 4 bytes of every other type.
+QByteArray wireValue(const SimVariables::Variable& v, bool inList)
 {
-    return isNumber(v.type) ? v.value.leftJustified(NumberSize, '\0', true) : v.value;
+    const bool fixed = isNumber(v.type) || (inList && v.type == 'R');
+    return fixed ? v.value.leftJustified(NumberSize, '\0', true) : v.value;
 }
 
 } // namespace
@@ -92,7 +94,7 @@ uint8_t SimVariables::get(const QByteArray& request, QByteArray& reply) const
     reply.append(v->type);
     putU16(reply, v->flags);
     reply.append(char(v->capacity));
-    reply.append(wireValue(*v));
+    reply.append(wireValue(*v, false));
     return StatusOk;
 }
 
@@ -113,7 +115,7 @@ uint8_t SimVariables::getList(const QByteArray& request, int room, QByteArray& r
         if (v->redir)
             putU16(entry, v->redir);
         entry.append(v->type);
-        const QByteArray value = wireValue(*v);
+        const QByteArray value = wireValue(*v, true);
         if (v->type == 'T') {
             entry.append(char(v->capacity));
             entry.append(char(value.size()));
