@@ -52,7 +52,6 @@ public:
     QString baseUrl() const { return m_baseUrl; }
 
     void setTransferTimeout(int ms) { m_transferTimeoutMs = ms; }
-    int transferTimeout() const { return m_transferTimeoutMs; }
     void setCacheLifetime(int seconds) { m_cacheLifetimeSecs = seconds; }
     void setClock(std::function<QDateTime()> now) { m_now = std::move(now); }
 
