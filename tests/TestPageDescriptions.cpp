@@ -270,6 +270,7 @@ void TestPageDescriptions::sameIdOnTwoPages()
     QCOMPARE(log.lines(), QStringList());
     QCOMPARE(model.pages().size(), 3);
     QCOMPARE(model.pages()[2].titleLower, QStringLiteral("h_2"));
+    QCOMPARE(std::tuple(model.pages()[0].hidden(), model.pages()[2].hidden()), std::tuple(false, true));
     QCOMPARE(model.infos().size(), 3);
     QCOMPARE(model.attrs().size(), 2);
     QCOMPARE(model.attrs().value(5)->name, QStringLiteral("Нове"));
