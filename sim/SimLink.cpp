@@ -118,12 +118,21 @@ void SimLink::dropRepliesNext(int count)
     m_drop = count;
 }
 
+QList<uint8_t> SimLink::sentSequences() const
+{
+    QMutexLocker lock(&m_faultMutex);
+    return m_sentSequences;
+}
+
 int SimLink::writeFrame(const uint8_t* frame, int size, unsigned)
 {
     ++m_exchanges;
     waitLatency();
     QMutexLocker lock(&m_faultMutex);
     m_replies.clear();
+    if (m_sentSequences.size() == 256)
+        m_sentSequences.removeFirst();
+    m_sentSequences.append(frame[Frame::OffSeq]);
     if (m_unplugIn > 0 && --m_unplugIn == 0) {
         m_device->unplug();
         if (m_replugMs >= 0)

@@ -5,6 +5,7 @@
 #include <memory>
 
 #include <QByteArray>
+#include <QList>
 #include <QMutex>
 
 #include "SimDevice.h"
@@ -44,6 +45,8 @@ public:
     void corruptRepliesNext(int count); // the next replies arrive with a broken CRC
     void dropRepliesNext(int count);    // the next replies never arrive
     int exchanges() const { return m_exchanges.load(); }
+    // Sequence numbers of the frames written so far, oldest first (the last 256).
+    QList<uint8_t> sentSequences() const;
 
 protected:
     int writeFrame(const uint8_t* frame, int size, unsigned timeoutMs) override;
@@ -58,11 +61,12 @@ private:
     std::atomic<int> m_latencyUs{0};
     std::atomic<int> m_exchanges{0};
 
-    QMutex m_faultMutex;
+    mutable QMutex m_faultMutex;
     int m_unplugIn = 0;
     qint64 m_replugMs = -1;
     int m_stale = 0;
     int m_corrupt = 0;
     int m_drop = 0;
     std::deque<QByteArray> m_replies;
+    QList<uint8_t> m_sentSequences;
 };

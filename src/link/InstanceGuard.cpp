@@ -1,0 +1,61 @@
+#include "InstanceGuard.h"
+
+#include <cstring>
+
+#include "platform/Platform.h"
+
+InstanceGuard::InstanceGuard(const QString& key) : m_key(key), m_segment(key)
+{}
+
+InstanceGuard::~InstanceGuard()
+{
+    release();
+}
+
+bool InstanceGuard::claim()
+{
+    if (!m_segment.isAttached() && !m_segment.create(sizeof(qint64), QSharedMemory::ReadWrite)) {
+        const qint64 holder = holderPid();
+        // A segment left behind by a crashed copy would block the device until a reboot: take it over.
+        // Reading it may already have removed it, so creating is tried again before attaching.
+        const bool stale = holder != 0 && !Platform::processExists(holder);
+        if (!stale || !(m_segment.create(sizeof(qint64), QSharedMemory::ReadWrite) ||
+                        m_segment.attach(QSharedMemory::ReadWrite))) {
+            m_note =
+                tr("The USB device is used by another copy of the program (process %1). Close it first.").arg(holder);
+            return false;
+        }
+    }
+    writeOwnPid();
+    m_note.clear();
+    return true;
+}
+
+void InstanceGuard::release()
+{
+    if (m_segment.isAttached())
+        m_segment.detach();
+}
+
+bool InstanceGuard::writeOwnPid()
+{
+    const qint64 pid = Platform::currentProcessId();
+    if (!m_segment.lock())
+        return false;
+    std::memcpy(m_segment.data(), &pid, sizeof pid);
+    m_segment.unlock();
+    return true;
+}
+
+qint64 InstanceGuard::holderPid() const
+{
+    QSharedMemory reader(m_key);
+    if (!reader.attach(QSharedMemory::ReadOnly))
+        return 0;
+    qint64 pid = 0;
+    reader.lock();
+    std::memcpy(&pid, reader.constData(), sizeof pid);
+    reader.unlock();
+    reader.detach();
+    return pid;
+}
