@@ -82,6 +82,8 @@ private Q_SLOTS:
     void loadUnderFaults_data();
     void loadUnderFaults();
     void listCutShort();
+    void demoProfile_data();
+    void demoProfile();
 };
 
 void TestVarCommands::roundTrip_data()
@@ -400,6 +402,26 @@ void TestVarCommands::listCutShort()
     s.device->setListReplyRoom(-1);
     QCOMPARE(s.protocol.loadVars({1, 4000, 4001}, true), 0);
     QCOMPARE(s.link.exchanges() - now, 1);
+}
+
+void TestVarCommands::demoProfile_data()
+{
+    QTest::addColumn<bool>("batched");
+    QTest::newRow("USB") << false;
+    QTest::newRow("batched") << true;
+}
+
+void TestVarCommands::demoProfile()
+{
+    QFETCH(bool, batched);
+    auto device = std::make_shared<SimDevice>();
+    QString error;
+    QVERIFY2(device->loadProfile(QStringLiteral(":/sim/profiles/default.profile"), &error), qPrintable(error));
+    Session s(device, batched);
+    QVERIFY(s.connect());
+    QCOMPARE(s.protocol.loadVars(allIds(*device), batched), 0);
+    QCOMPARE(s.protocol.vars().count(), device->variableIds().size());
+    QCOMPARE(storeMismatch(s.protocol.vars(), *device, batched), QString());
 }
 
 QTEST_GUILESS_MAIN(TestVarCommands)
