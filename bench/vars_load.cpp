@@ -14,6 +14,7 @@
 #include "sim/SimDevice.h"
 #include "sim/SimLink.h"
 #include "vars/VARS.h"
+#include "vars/VarRecord.h"
 
 namespace {
 
@@ -21,12 +22,41 @@ constexpr int Variables = 500;
 constexpr int LatencyUs = 1000;
 constexpr int Runs = 5;
 
+// A device of count variables: every type, the usual flag mixes, every eleventh one redirected.
+QList<SettingsFile::Entry> generatedProfile(int count)
+{
+    static constexpr char Types[] = "UBIFCTR";
+    static constexpr uint16_t Flags[] = {VarFlag::Flash, VarFlag::Fram | VarFlag::Static, VarFlag::Flash | VarFlag::Bit,
+                                         VarFlag::Fram | VarFlag::ReadOnly, VarFlag::Flash | VarFlag::Inverted};
+    QList<SettingsFile::Entry> out;
+    for (int i = 0; i < count; ++i) {
+        SettingsFile::Entry e;
+        e.id = uint16_t(1000 + i);
+        e.type = Types[i % 7];
+        e.flags = Flags[(i / 7) % std::size(Flags)];
+        e.redir = i % 11 == 5 ? uint16_t(1000 + i / 2) : 0;
+        e.capacity = 4;
+        if (e.type == 'T') {
+            e.capacity = 32;
+            e.value = QStringLiteral("Зона %1").arg(i).toUtf8();
+        } else if (e.type == 'R') {
+            e.value = QByteArray::fromHex("5a01");
+        } else {
+            const uint32_t num = uint32_t(i) * 7919u;
+            for (int b = 0; b < 4; ++b)
+                e.value.append(char(num >> (8 * b)));
+        }
+        out.append(e);
+    }
+    return out;
+}
+
 struct Stand
 {
     explicit Stand(bool batched) : device(std::make_shared<SimDevice>()), link(device)
     {
         SettingsFile profile;
-        profile.entries = SimVariables::sample(Variables);
+        profile.entries = generatedProfile(Variables);
         device->loadProfile(profile);
         link.setBatched(batched);
         protocol.setLink(&link);

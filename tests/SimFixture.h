@@ -13,13 +13,16 @@
 
 namespace SimFixture {
 
-// The stand-in device with the variables of a profile from tests/data, or of given entries.
-inline std::shared_ptr<SimDevice> deviceWithProfile(const QString& name,
+const QString SmallProfile = QStringLiteral(KESTROVA_TEST_DATA "/small.profile");
+const QString DemoProfile = QStringLiteral(":/sim/profiles/default.profile");
+
+// The stand-in device with the variables of a profile, or of given entries.
+inline std::shared_ptr<SimDevice> deviceWithProfile(const QString& path,
                                                     std::shared_ptr<SimClock> clock = std::make_shared<SteadyClock>())
 {
     auto device = std::make_shared<SimDevice>(std::move(clock));
     QString error;
-    if (!device->loadProfile(QStringLiteral(KESTROVA_TEST_DATA "/") + name, &error))
+    if (!device->loadProfile(path, &error))
         qFatal("%s", qPrintable(error));
     return device;
 }
