@@ -21,7 +21,8 @@ void warnXmlError(const QXmlStreamReader& xml, const QString& path)
     warnAt(path, xml.lineNumber(), xml.errorString());
 }
 
-// Opens the file and moves to its root element; false (with the warning) when it is missing or of another kind.
+// Opens the file and moves to its root element. False when it cannot be opened (a warning only with openFailed),
+// when it is not well-formed or when its root is another element.
 bool openRoot(QFile& file, QXmlStreamReader& xml, QStringView root, const char* openFailed, const char* expected)
 {
     if (!file.open(QIODevice::ReadOnly)) {

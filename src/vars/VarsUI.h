@@ -46,6 +46,9 @@ public:
         QString file; // base name of the page file
         int uid = 0;
         QList<Item> items;
+
+        // Admin pages ("h_...") are built but kept out of the tab bar.
+        bool hidden() const { return titleLower.startsWith(QLatin1String("h_")); }
     };
 
     struct VarGroup
