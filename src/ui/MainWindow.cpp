@@ -64,6 +64,7 @@ MainWindow::MainWindow(DeviceProtocol& protocol, DeviceThread& worker, Transport
 {
     ui->setupUi(this);
     m_statusLabel = new QLabel(this);
+    m_statusLabel->setObjectName(QStringLiteral("statusLabel"));
     statusBar()->addPermanentWidget(m_statusLabel, 90);
     ui->tabWidget->setCurrentIndex(0);
     ui->tabWidget->tabBar()->setEnabled(false);
@@ -105,7 +106,10 @@ MainWindow::MainWindow(DeviceProtocol& protocol, DeviceThread& worker, Transport
     m_updates->checkProgram(versionText().section(QLatin1Char(' '), 0, 0));
 }
 
-MainWindow::~MainWindow() = default;
+MainWindow::~MainWindow()
+{
+    m_protocol.setQuestion({});
+}
 
 QString MainWindow::versionText()
 {
