@@ -2,11 +2,13 @@
 
 #include <atomic>
 #include <deque>
+#include <functional>
 #include <memory>
 
 #include <QByteArray>
 #include <QList>
 #include <QMutex>
+#include <QString>
 
 #include "SimDevice.h"
 #include "link/DeviceLink.h"
@@ -31,6 +33,7 @@ public:
     uint16_t readRequestWord() const override;
     int maxTextLength() const override;
     bool batchedReads() const override;
+    QString blockNote() const override;
     uint32_t kindMask(uint8_t cmd, const CommandRecord& request) const override;
 
     SimDevice& device() const { return *m_device; }
@@ -44,7 +47,13 @@ public:
     void staleRepliesNext(int count);   // the next reply is preceded by count stale replies
     void corruptRepliesNext(int count); // the next replies arrive with a broken CRC
     void dropRepliesNext(int count);    // the next replies never arrive
+    // While a note is set, open() fails and blockNote() explains why, as when another program holds the device.
+    void setBlockNote(const QString& note);
+    // Called on the sending thread with each request as it leaves for the device, after the latency.
+    using RequestObserver = std::function<void(uint8_t cmd, const QByteArray& payload)>;
+    void setRequestObserver(RequestObserver observer);
     int exchanges() const { return m_exchanges.load(); }
+    int openAttempts() const { return m_openAttempts.load(); }
     // Sequence numbers of the frames written so far, oldest first (the last 256).
     QList<uint8_t> sentSequences() const;
 
@@ -60,6 +69,7 @@ private:
     std::atomic<bool> m_batched{false};
     std::atomic<int> m_latencyUs{0};
     std::atomic<int> m_exchanges{0};
+    std::atomic<int> m_openAttempts{0};
 
     mutable QMutex m_faultMutex;
     int m_unplugIn = 0;
@@ -69,4 +79,6 @@ private:
     int m_drop = 0;
     std::deque<QByteArray> m_replies;
     QList<uint8_t> m_sentSequences;
+    QString m_blockNote;
+    RequestObserver m_observer;
 };
