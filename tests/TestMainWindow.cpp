@@ -17,6 +17,7 @@
 #include "ui/MainWindow.h"
 #include "ui/ModalBox.h"
 #include "vars/VARS.h"
+#include "worker/DeviceStack.h"
 #include "worker/DeviceThread.h"
 
 namespace {
@@ -51,32 +52,38 @@ struct Rig
               textVar(65507, "0012345"), textVar(20000, "CAN 500k")})
             device->setVariable(entry);
         device->setVariable({100, 'U', VarFlag::Flash, 0, 4, QByteArray(4, '\0')});
-        link = liveLink ? std::make_unique<SimLink>(device) : std::make_unique<NoFileSystemLink>(device);
-        transports = std::make_unique<TransportManager>(
-            guardKey.isEmpty() ? QStringLiteral("KestrovaTestWindow_%1").arg(QCoreApplication::applicationPid())
-                               : guardKey);
-        if (guardKey.isEmpty())
-            transports->setActiveLink(link.get());
-        worker = std::make_unique<DeviceThread>(*protocol, *transports);
+
+        DeviceStack::Options options;
+        options.usbGuardKey = guardKey.isEmpty()
+                                  ? QStringLiteral("KestrovaTestWindow_%1").arg(QCoreApplication::applicationPid())
+                                  : guardKey;
+        stack = std::make_unique<DeviceStack>(options);
+        if (guardKey.isEmpty()) {
+            std::unique_ptr<SimLink> link =
+                liveLink ? std::make_unique<SimLink>(device) : std::make_unique<NoFileSystemLink>(device);
+            stack->addTransport(QStringLiteral("sim"), QStringLiteral("Stand-in device"), std::move(link));
+            stack->transports().select(QStringLiteral("sim"));
+        }
         MainWindowTiming timing;
         timing.lockTickMs = 3600 * 1000; // the test ticks the countdown itself
         timing.fsRetryMs = 20;
         timing.saveStatusMs = 20;
-        window = std::make_unique<MainWindow>(*protocol, *worker, *transports, timing);
+        window = std::make_unique<MainWindow>(*stack, timing);
         // The page views put the settings they show on the load list; 100 stands for them.
-        worker->setLoadList({1, 100, 20000, 40002, 64999, 65503, 65504, 65505, 65507});
+        stack->worker().setLoadList({1, 100, 20000, 40002, 64999, 65503, 65504, 65505, 65507});
         window->show();
         window->connectDevice();
-        authUpdates = std::make_unique<QSignalSpy>(protocol.get(), &DeviceProtocol::uiAuthUpdate1);
-        worker->start();
+        authUpdates = std::make_unique<QSignalSpy>(&stack->protocol(), &DeviceProtocol::uiAuthUpdate1);
+        stack->start();
     }
 
     ~Rig()
     {
-        transports->activeLink()->abort();
-        worker.reset();
+        stack->shutdown();
         window.reset();
     }
+
+    DeviceProtocol& protocol() const { return stack->protocol(); }
 
     template <typename T> T* find(const char* name) const { return window->findChild<T*>(QString::fromLatin1(name)); }
     QString text(const char* label) const { return find<QLabel>(label)->text(); }
@@ -104,8 +111,8 @@ struct Rig
     // A change of a setting kept in flash, sent to the device the way an edit is.
     void changeFlashSetting() const
     {
-        DeviceProtocol* p = protocol.get();
-        worker->post([p] {
+        DeviceProtocol* p = &protocol();
+        stack->worker().post([p] {
             QMutexLocker lock(&p->vars().mutex());
             if (VarRecord* record = p->vars().find(100))
                 p->vars().setValueText(*record, QStringLiteral("7"));
@@ -115,10 +122,7 @@ struct Rig
 
     std::shared_ptr<ManualClock> clock = std::make_shared<ManualClock>();
     std::shared_ptr<SimDevice> device = std::make_shared<SimDevice>(clock);
-    std::unique_ptr<SimLink> link;
-    std::unique_ptr<DeviceProtocol> protocol = std::make_unique<DeviceProtocol>();
-    std::unique_ptr<TransportManager> transports;
-    std::unique_ptr<DeviceThread> worker;
+    std::unique_ptr<DeviceStack> stack;
     std::unique_ptr<MainWindow> window;
     std::unique_ptr<QSignalSpy> authUpdates;
 };
@@ -244,7 +248,7 @@ void TestMainWindow::fileSystemCheckWaitsAndWarns()
     {
         // A device whose file system has not reported as started is asked again and again, behind the overlay.
         Rig rig(true);
-        QSignalSpy checks(rig.protocol.get(), &DeviceProtocol::uiAuth1Checked);
+        QSignalSpy checks(&rig.protocol(), &DeviceProtocol::uiAuth1Checked);
         QTRY_VERIFY_WITH_TIMEOUT(rig.awaitsPin(), Wait);
         rig.sendPin(QString::fromLatin1(Pin));
         QTRY_VERIFY_WITH_TIMEOUT(checks.size() >= 1, Wait);
@@ -257,7 +261,7 @@ void TestMainWindow::fileSystemCheckWaitsAndWarns()
         QTRY_VERIFY_WITH_TIMEOUT(checks.size() >= before + 3, Wait);
         QVERIFY(rig.find<QWidget>("loadingOverlay")->isVisible());
         QVERIFY(rig.text("loadingOverlay").contains(QStringLiteral("Waiting for the file system")));
-        QCOMPARE(rig.protocol->vars().count(), 0);
+        QCOMPARE(rig.protocol().vars().count(), 0);
     }
     Rig rig;
     QVERIFY(rig.loaded());
@@ -297,7 +301,7 @@ void TestMainWindow::unplugging()
     QVERIFY(!rig.find<QWidget>("gPin1")->isEnabled());
     QCOMPARE(rig.text("lFirmwareV"), QString());
     QCOMPARE(rig.text("statusLabel"), QStringLiteral("Disconnected"));
-    QCOMPARE(rig.protocol->vars().count() > 0, loaded);
+    QCOMPARE(rig.protocol().vars().count() > 0, loaded);
 
     // An edit on a page while offline is refused with one notice.
     rig.window->slotWriteFailed(100, -4);
@@ -333,7 +337,7 @@ void TestMainWindow::saveToFlash()
     QTRY_VERIFY_WITH_TIMEOUT(save->isEnabled(), Wait);
     QVERIFY(rig.find<QPlainTextEdit>("teLog")->toPlainText().contains(QStringLiteral("var 100 changed")));
 
-    QSignalSpy polls(rig.worker.get(), &DeviceThread::uiVarsStatus);
+    QSignalSpy polls(&rig.stack->worker(), &DeviceThread::uiVarsStatus);
     save->click();
     QTRY_VERIFY_WITH_TIMEOUT(!save->isEnabled(), Wait);
     QTRY_VERIFY_WITH_TIMEOUT(polls.size() >= 3, Wait); // the device is still writing
@@ -437,7 +441,7 @@ void TestMainWindow::secondInstanceShowsBlockedBadge()
 
     {
         Rig rig(false, key);
-        if (!rig.transports->usbLink().isReady())
+        if (!rig.stack->transports().usbLink().isReady())
             QSKIP("libusb cannot start here");
         QTRY_VERIFY_WITH_TIMEOUT(rig.badgeShown("blockedBadge"), Wait);
         QVERIFY(rig.text("blockedBadge").contains(pid));

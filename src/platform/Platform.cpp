@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QSettings>
 
 #ifdef Q_OS_WIN
@@ -54,4 +55,20 @@ QString Platform::rememberedFolder(const QSettings& settings, const QString& key
 {
     const QString folder = settings.value(key).toString();
     return folder.isEmpty() ? defaultFolder() : folder;
+}
+
+qint64 Platform::peakMemoryKb()
+{
+#ifdef Q_OS_LINUX
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly | QIODevice::Text))
+        return -1;
+    // Files under /proc report no size, so they are read whole rather than up to their end.
+    const QList<QByteArray> lines = status.readAll().split('\n');
+    for (const QByteArray& line : lines) {
+        if (line.startsWith("VmHWM:"))
+            return line.mid(6).trimmed().split(' ').value(0).toLongLong();
+    }
+#endif
+    return -1;
 }

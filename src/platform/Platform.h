@@ -23,4 +23,7 @@ QString defaultFolder();
 // "last_upload_replace_path"), or defaultFolder() when none is.
 QString rememberedFolder(const QSettings& settings, const QString& key);
 
+// The most memory the process has held so far, in kB (-1 where the system does not tell).
+qint64 peakMemoryKb();
+
 } // namespace Platform

@@ -12,11 +12,14 @@
 #include <QToolBar>
 
 #include "ModalBox.h"
+#include "TransportBar.h"
+#include "TransportPanel.h"
 #include "link/DeviceLink.h"
 #include "link/DeviceProtocol.h"
 #include "link/TransportManager.h"
 #include "update/UpdateChecker.h"
 #include "vars/VARS.h"
+#include "worker/DeviceStack.h"
 #include "worker/DeviceThread.h"
 
 namespace {
@@ -57,10 +60,10 @@ constexpr uint16_t VarSerial = 65507;
 
 } // namespace
 
-MainWindow::MainWindow(DeviceProtocol& protocol, DeviceThread& worker, TransportManager& transports,
-                       const Timing& timing, QWidget* parent)
-    : QMainWindow(parent), ui(std::make_unique<Ui::MainWindow>()), m_protocol(protocol), m_worker(worker),
-      m_transports(transports), m_timing(timing), m_awake(tr("A file transfer to the device is running"))
+MainWindow::MainWindow(DeviceStack& stack, const Timing& timing, QWidget* parent)
+    : QMainWindow(parent), ui(std::make_unique<Ui::MainWindow>()), m_protocol(stack.protocol()),
+      m_worker(stack.worker()), m_transports(stack.transports()), m_timing(timing),
+      m_awake(tr("A file transfer to the device is running"))
 {
     ui->setupUi(this);
     m_statusLabel = new QLabel(this);
@@ -69,6 +72,12 @@ MainWindow::MainWindow(DeviceProtocol& protocol, DeviceThread& worker, Transport
     ui->tabWidget->setCurrentIndex(0);
     ui->tabWidget->tabBar()->setEnabled(false);
     buildStatusToolBar();
+    m_transportBar = new TransportBar(this, m_transports, m_statusToolBar);
+    connect(m_transportBar, &TransportBar::transportChanged, this, &MainWindow::onTransportChanged);
+    for (const TransportManager::Transport& transport : m_transports.transports()) {
+        if (TransportPanel* panel = m_transportBar->panel(transport.id))
+            connect(panel, &TransportPanel::message, this, &MainWindow::information);
+    }
 
     const QList<uint16_t> ids = loadList();
     m_worker.setLoadList(ids);
@@ -298,6 +307,13 @@ void MainWindow::updatePinBadge()
         m_pinBadge->setText(tr("PIN REQUIRED"));
         m_pinBadge->setStyleSheet(QString::fromLatin1(PinPlainStyle));
     }
+}
+
+void MainWindow::onTransportChanged()
+{
+    m_blockedAction->setVisible(false);
+    handleLoss(false);
+    m_protocol.forgetPins();
 }
 
 void MainWindow::slotDeviceInfo(int ret, uint8_t authStatus)

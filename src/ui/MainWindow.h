@@ -16,6 +16,7 @@
 
 class DeviceLink;
 class DeviceProtocol;
+class DeviceStack;
 class DeviceThread;
 class QLabel;
 class QMessageBox;
@@ -48,8 +49,7 @@ class MainWindow : public QMainWindow
 public:
     using Timing = MainWindowTiming;
 
-    MainWindow(DeviceProtocol& protocol, DeviceThread& worker, TransportManager& transports, const Timing& timing = {},
-               QWidget* parent = nullptr);
+    explicit MainWindow(DeviceStack& stack, const Timing& timing = {}, QWidget* parent = nullptr);
     ~MainWindow() override;
 
     // Wires the worker and the protocol object to the window; called once the window is shown.
@@ -86,6 +86,7 @@ public Q_SLOTS:
     void slotWriteFailed(int id, int code);
     // The transfer dialog became active or inactive: the save button and the tab bar keep still meanwhile.
     void slotTransferActive(bool active);
+    void information(const QString& text);
 
 private Q_SLOTS:
     void on_bPin1_clicked();
@@ -118,9 +119,9 @@ private:
     void hideOverlay();
     void placeOverlay();
     void updateOverlay();
+    void onTransportChanged();
     void refreshUpdateButton();
     void showUpdateList();
-    void information(const QString& text);
     void showBox(const QString& title, const QString& text, bool warning);
     bool askQuestion(const QString& title, const QString& text);
     QString valueText(uint16_t id, bool* found = nullptr) const;
