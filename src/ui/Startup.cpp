@@ -62,6 +62,8 @@ int Startup::run()
     QCoreApplication::setOrganizationName(QStringLiteral("Orvo SOFT"));
     QCoreApplication::setOrganizationDomain(QStringLiteral("orvo.ua"));
     QCoreApplication::setApplicationName(QStringLiteral("Kestrova"));
+    // Lets the desktop match the window with the installed kestrova.desktop and its icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("kestrova"));
 
     DeviceStack stack;
     stack.transports().setPanelFactory(QStringLiteral("usb"), &UsbPanel::create);
