@@ -54,6 +54,7 @@ struct Rig
         device->setVariable({100, 'U', VarFlag::Flash, 0, 4, QByteArray(4, '\0')});
 
         DeviceStack::Options options;
+        options.timing.statusPeriodMs = 50;
         options.usbGuardKey = guardKey.isEmpty()
                                   ? QStringLiteral("KestrovaTestWindow_%1").arg(QCoreApplication::applicationPid())
                                   : guardKey;
@@ -147,6 +148,9 @@ private Q_SLOTS:
     void flashStatistics();
     void fileSystemAlerts();
     void secondInstanceShowsBlockedBadge();
+    void restartIsNotALoss();
+    void clockOnTheStatusTab();
+    void transferHoldsSaveButtonAndClose();
 
 private:
     struct Box
@@ -452,6 +456,55 @@ void TestMainWindow::secondInstanceShowsBlockedBadge()
     }
     holder.write("quit\n");
     QVERIFY(holder.waitForFinished(Wait));
+}
+
+void TestMainWindow::restartIsNotALoss()
+{
+    Rig rig;
+    QVERIFY(rig.loaded());
+    rig.find<QPushButton>("bRestartOrvo")->click();
+    QTRY_COMPARE_WITH_TIMEOUT(rig.device->restarts(), 1, Wait);
+    QTRY_VERIFY_WITH_TIMEOUT(!rig.connected(), Wait);
+    QVERIFY(!rig.badgeShown("lostBadge"));
+    QVERIFY(!rig.find<QTabWidget>("tabWidget")->tabBar()->isEnabled());
+    QVERIFY(!rig.find<QWidget>("gPin1")->isEnabled());
+    QCOMPARE(rig.text("pinBadge"), QStringLiteral("PIN REQUIRED"));
+
+    rig.clock->advance(5000); // the device is back on the bus
+    QTRY_VERIFY_WITH_TIMEOUT(rig.connected() && rig.find<QWidget>("gPin1")->isEnabled(), Wait);
+}
+
+void TestMainWindow::clockOnTheStatusTab()
+{
+    Rig rig;
+    QVERIFY(rig.loaded());
+    rig.find<QTabWidget>("tabWidget")->setCurrentIndex(1);
+    QTRY_COMPARE_WITH_TIMEOUT(rig.text("lSystemDate"), QStringLiteral("clock is not set"), Wait);
+    const QDateTime before = QDateTime::currentDateTime().addSecs(-1);
+    rig.find<QPushButton>("bDateSync")->click();
+    QTRY_VERIFY_WITH_TIMEOUT(rig.text("lSystemDate") != QStringLiteral("clock is not set"), Wait);
+    const QDateTime shown = QDateTime::fromString(rig.text("lSystemDate"), QStringLiteral("yyyy-MM-dd HH:mm:ss"));
+    QVERIFY2(shown >= before && shown <= QDateTime::currentDateTime(), qPrintable(rig.text("lSystemDate")));
+}
+
+void TestMainWindow::transferHoldsSaveButtonAndClose()
+{
+    Rig rig;
+    QVERIFY(rig.loaded());
+    QSignalSpy changes(&rig.protocol(), &DeviceProtocol::uiOnVarsChangedPC);
+    rig.window->slotTransferActive(true);
+    rig.changeFlashSetting();
+    QTRY_COMPARE_WITH_TIMEOUT(changes.size(), 1, Wait);
+    QTRY_VERIFY_WITH_TIMEOUT(rig.find<QPlainTextEdit>("teLog")->toPlainText().contains(QStringLiteral("var 100")),
+                             Wait);
+    QVERIFY(!rig.find<QWidget>("btnSave")->isEnabled());
+
+    QVERIFY(!rig.window->close());
+    QCOMPARE(m_boxes.size(), 1);
+    QCOMPARE(m_boxes.constFirst().text, QStringLiteral("A file transfer is running: abort it first."));
+
+    rig.window->slotTransferActive(false);
+    QVERIFY(rig.find<QWidget>("btnSave")->isEnabled());
 }
 
 QTEST_MAIN(TestMainWindow)
