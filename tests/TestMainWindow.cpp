@@ -197,7 +197,7 @@ void TestMainWindow::pinEntryLengthAndLock()
                 .startsWith(QStringLiteral(
                     "0012345: Connected:  product: Orvo security controller,  manufacturer: Orvo, #0012345")));
 
-    for (const QString pin : {QStringLiteral("123"), QStringLiteral("12345")}) {
+    for (const QString& pin : {QStringLiteral("123"), QStringLiteral("12345")}) {
         rig.sendPin(pin);
         QCOMPARE(rig.text("lPin1Status"), QStringLiteral("PIN 1 has 4 characters"));
         QVERIFY(rig.find<QWidget>("gPin1")->isEnabled());

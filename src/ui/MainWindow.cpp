@@ -62,7 +62,7 @@ constexpr uint16_t VarSerial = 65507;
 
 MainWindow::MainWindow(DeviceStack& stack, const Timing& timing, QWidget* parent)
     : QMainWindow(parent), ui(std::make_unique<Ui::MainWindow>()), m_protocol(stack.protocol()),
-      m_worker(stack.worker()), m_transports(stack.transports()), m_timing(timing),
+      m_worker(stack.worker()), m_transports(stack.transports()),
       m_awake(tr("A file transfer to the device is running"))
 {
     ui->setupUi(this);
@@ -72,10 +72,10 @@ MainWindow::MainWindow(DeviceStack& stack, const Timing& timing, QWidget* parent
     ui->tabWidget->setCurrentIndex(0);
     ui->tabWidget->tabBar()->setEnabled(false);
     buildStatusToolBar();
-    m_transportBar = new TransportBar(this, m_transports, m_statusToolBar);
-    connect(m_transportBar, &TransportBar::transportChanged, this, &MainWindow::onTransportChanged);
+    auto* transportBar = new TransportBar(this, m_transports, m_statusToolBar);
+    connect(transportBar, &TransportBar::transportChanged, this, &MainWindow::onTransportChanged);
     for (const TransportManager::Transport& transport : m_transports.transports()) {
-        if (TransportPanel* panel = m_transportBar->panel(transport.id))
+        if (TransportPanel* panel = transportBar->panel(transport.id))
             connect(panel, &TransportPanel::message, this, &MainWindow::information);
     }
 
@@ -95,16 +95,16 @@ MainWindow::MainWindow(DeviceStack& stack, const Timing& timing, QWidget* parent
     setSaveEnabled(false);
     slotLog(tr("Disconnected"), true);
 
-    m_lockTimer.setInterval(m_timing.lockTickMs);
+    m_lockTimer.setInterval(timing.lockTickMs);
     connect(&m_lockTimer, &QTimer::timeout, this, &MainWindow::slotAuthUpdateTimer);
     m_fsRetryTimer.setSingleShot(true);
-    m_fsRetryTimer.setInterval(m_timing.fsRetryMs);
+    m_fsRetryTimer.setInterval(timing.fsRetryMs);
     connect(&m_fsRetryTimer, &QTimer::timeout, this, &MainWindow::postFsCheck);
-    m_saveTimer.setInterval(m_timing.saveStatusMs);
+    m_saveTimer.setInterval(timing.saveStatusMs);
     connect(&m_saveTimer, &QTimer::timeout, this, &MainWindow::slotVarsStatusUpdate);
-    m_statusTimer.setInterval(m_timing.statusTabMs);
+    m_statusTimer.setInterval(timing.statusTabMs);
     connect(&m_statusTimer, &QTimer::timeout, this, &MainWindow::slotStatusFlashUpdate);
-    m_overlayTimer.setInterval(m_timing.overlayMs);
+    m_overlayTimer.setInterval(timing.overlayMs);
     connect(&m_overlayTimer, &QTimer::timeout, this, &MainWindow::updateOverlay);
     ui->tabWidget->installEventFilter(this);
 

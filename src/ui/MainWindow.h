@@ -23,7 +23,6 @@ class QMessageBox;
 class QProgressBar;
 class QPushButton;
 class QToolBar;
-class TransportBar;
 class TransportManager;
 class UpdateChecker;
 
@@ -131,7 +130,6 @@ private:
     DeviceProtocol& m_protocol;
     DeviceThread& m_worker;
     TransportManager& m_transports;
-    const Timing m_timing;
     QSettings m_settings;
 
     QLabel* m_statusLabel = nullptr;
@@ -144,7 +142,6 @@ private:
     QAction* m_updateAction = nullptr;
     QLabel* m_pinBadge = nullptr;
     QAction* m_pinAction = nullptr;
-    TransportBar* m_transportBar = nullptr;
     UpdateChecker* m_updates = nullptr;
 
     QLabel* m_overlay = nullptr;
