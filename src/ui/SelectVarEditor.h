@@ -1,0 +1,23 @@
+#pragma once
+
+#include "VarEditor.h"
+
+class QComboBox;
+
+// A drop-down of the option labels of the page description.
+class SelectVarEditor : public VarEditor
+{
+    Q_OBJECT
+public:
+    SelectVarEditor(VarUiInfoPtr info, const VARS& vars, QWidget* parent = nullptr);
+
+    void setValue(const VarRecord& record) override;
+
+    QComboBox* comboBox() const { return m_combo; }
+
+    // Lets the popup of a drop-down show its longest entry in full.
+    static void widenPopup(QComboBox* combo);
+
+private:
+    QComboBox* m_combo;
+};
