@@ -18,6 +18,9 @@ class DeviceLink;
 class DeviceProtocol;
 class DeviceStack;
 class DeviceThread;
+class Device40000;
+class NavPanel;
+class PageBuilder;
 class QLabel;
 class QMessageBox;
 class QProgressBar;
@@ -25,6 +28,8 @@ class QPushButton;
 class QToolBar;
 class TransportManager;
 class UpdateChecker;
+class VarsRegistry;
+class VarsUI;
 
 namespace Ui {
 class MainWindow;
@@ -95,6 +100,13 @@ private Q_SLOTS:
     void on_bDateSync_clicked();
     void on_actionSaveVars_triggered();
     void on_btnSave_clicked();
+    void on_btStat0_clicked();
+    void on_btStat1_clicked();
+    void on_btStat3_clicked();
+    void on_btHorn_clicked();
+    void on_btnLogExport_clicked();
+    void on_bMotorStart_clicked();
+    void on_bMotorStop_clicked();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -125,6 +137,9 @@ private:
     bool askQuestion(const QString& title, const QString& text);
     QString valueText(uint16_t id, bool* found = nullptr) const;
     QList<uint16_t> loadList() const;
+    void buildPages();
+    void buildCommandRunners();
+    void setCommandButtonsEnabled(bool enabled);
 
     std::unique_ptr<Ui::MainWindow> ui;
     DeviceProtocol& m_protocol;
@@ -143,6 +158,14 @@ private:
     QLabel* m_pinBadge = nullptr;
     QAction* m_pinAction = nullptr;
     UpdateChecker* m_updates = nullptr;
+
+    NavPanel* m_nav = nullptr;
+    VarsRegistry* m_registry = nullptr;
+    VarsUI* m_pages = nullptr;
+    std::unique_ptr<PageBuilder> m_pageBuilder;
+    Device40000* m_stateRunner = nullptr;
+    Device40000* m_logRunner = nullptr;
+    QString m_logExportText;
 
     QLabel* m_overlay = nullptr;
     QProgressBar* m_overlayBar = nullptr;
