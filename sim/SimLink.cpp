@@ -93,6 +93,25 @@ uint32_t SimLink::kindMask(uint8_t, const CommandRecord&) const
     return m_batched ? LinkKind::Batched : LinkKind::Usb;
 }
 
+void SimLink::sleepMs(int ms)
+{
+    std::shared_ptr<ManualClock> clock;
+    {
+        QMutexLocker lock(&m_faultMutex);
+        clock = m_sleepClock;
+    }
+    if (clock)
+        clock->advance(ms);
+    else
+        DeviceLink::sleepMs(ms);
+}
+
+void SimLink::setSleepClock(std::shared_ptr<ManualClock> clock)
+{
+    QMutexLocker lock(&m_faultMutex);
+    m_sleepClock = std::move(clock);
+}
+
 void SimLink::unplugAtExchange(int n, qint64 replugMs)
 {
     QMutexLocker lock(&m_faultMutex);

@@ -32,12 +32,15 @@ public:
     int maxTextLength() const override;
     bool batchedReads() const override;
     uint32_t kindMask(uint8_t cmd, const CommandRecord& request) const override;
+    void sleepMs(int ms) override;
 
     SimDevice& device() const { return *m_device; }
 
     // Fault knobs; each may be set from any thread.
     void setBatched(bool on) { m_batched = on; }
     void setLatencyUs(int us) { m_latencyUs = us; }
+    // Sleeps of the link's users pass on this clock instead of taking real time (null: real time).
+    void setSleepClock(std::shared_ptr<ManualClock> clock);
     // The device drops off the bus before the n-th exchange from now (1 = the next one); it comes
     // back after replugMs of device time, or only on device().plug() when replugMs is negative.
     void unplugAtExchange(int n, qint64 replugMs = -1);
@@ -68,5 +71,6 @@ private:
     int m_corrupt = 0;
     int m_drop = 0;
     std::deque<QByteArray> m_replies;
+    std::shared_ptr<ManualClock> m_sleepClock;
     QList<uint8_t> m_sentSequences;
 };
