@@ -137,6 +137,13 @@ void SimLink::dropRepliesNext(int count)
     m_drop = count;
 }
 
+void SimLink::dropRepliesAtExchange(int n, int count)
+{
+    QMutexLocker lock(&m_faultMutex);
+    m_dropIn = n;
+    m_dropCount = count;
+}
+
 QList<uint8_t> SimLink::sentSequences() const
 {
     QMutexLocker lock(&m_faultMutex);
@@ -152,6 +159,8 @@ int SimLink::writeFrame(const uint8_t* frame, int size, unsigned)
     if (m_sentSequences.size() == 256)
         m_sentSequences.removeFirst();
     m_sentSequences.append(frame[Frame::OffSeq]);
+    if (m_dropIn > 0 && --m_dropIn == 0)
+        m_drop = m_dropCount;
     if (m_unplugIn > 0 && --m_unplugIn == 0) {
         m_device->unplug();
         if (m_replugMs >= 0)

@@ -47,6 +47,9 @@ public:
     void staleRepliesNext(int count);   // the next reply is preceded by count stale replies
     void corruptRepliesNext(int count); // the next replies arrive with a broken CRC
     void dropRepliesNext(int count);    // the next replies never arrive
+    // From the n-th exchange from now (1 = the next one), count replies never arrive: the device
+    // carries the command out, the host does not learn it.
+    void dropRepliesAtExchange(int n, int count);
     int exchanges() const { return m_exchanges.load(); }
     // Sequence numbers of the frames written so far, oldest first (the last 256).
     QList<uint8_t> sentSequences() const;
@@ -70,6 +73,8 @@ private:
     int m_stale = 0;
     int m_corrupt = 0;
     int m_drop = 0;
+    int m_dropIn = 0;
+    int m_dropCount = 0;
     std::deque<QByteArray> m_replies;
     std::shared_ptr<ManualClock> m_sleepClock;
     QList<uint8_t> m_sentSequences;

@@ -140,31 +140,32 @@ int DeviceProtocol::fileWrite(const QString& localPath, const QString& name, boo
             break;
         }
         Q_EMIT eventLog(tr("Upload of '%1' starts again").arg(localPath), true);
-        if (fileUnlink(uploadId) != 0) {
-            // Said in the log, as every partial file that stays behind is.
-            Q_EMIT eventLog(tr("The partial file '%1' (fn_id=%2) could not be deleted from the device")
-                                .arg(temporary)
-                                .arg(uploadId),
-                            true);
+        if (!deletePartial(temporary, uploadId))
             return FileResult::Shown;
-        }
         ret = fileCreate(temporary.toLatin1());
         if (ret != 0)
             return ret;
     }
     if (ret == 0)
-        return replaceWithUpload(name, temporary, expected, expectedSystem);
+        return replaceWithUpload(name, temporary, uploadId, expected, expectedSystem);
 
     qWarning("upload '%s' not complete (ret=%d), delete partial file fn_id=%u", qPrintable(temporary), ret,
              unsigned(uploadId));
-    if (fileUnlink(uploadId) != 0)
-        Q_EMIT eventLog(
-            tr("The partial file '%1' (fn_id=%2) could not be deleted from the device").arg(temporary).arg(uploadId),
-            true);
+    deletePartial(temporary, uploadId);
     return ret == FileResult::Incomplete ? 0 : ret;
 }
 
-int DeviceProtocol::replaceWithUpload(const QString& name, const QString& temporary, qint64 expected,
+bool DeviceProtocol::deletePartial(const QString& temporary, uint16_t id)
+{
+    if (fileUnlink(id) == 0)
+        return true;
+    // Every temporary file that stays behind is named in the log.
+    Q_EMIT eventLog(tr("The partial file '%1' (fn_id=%2) could not be deleted from the device").arg(temporary).arg(id),
+                    true);
+    return false;
+}
+
+int DeviceProtocol::replaceWithUpload(const QString& name, const QString& temporary, uint16_t uploadId, qint64 expected,
                                       bool expectedSystem)
 {
     int ret = fileUpdateList(false);
@@ -177,8 +178,9 @@ int DeviceProtocol::replaceWithUpload(const QString& name, const QString& tempor
                            .arg(uploaded->size)
                            .arg(expected)
                      : tr("'%1' was not found on the device after the upload. The old file is kept.").arg(temporary));
-        if (uploaded)
-            fileUnlink(uploaded->id);
+        // Also when the list could not be read: the upload is not used, so it is not left behind either.
+        if (uploaded || ret != 0)
+            deletePartial(temporary, uploadId);
         return ret != 0 ? ret : FileResult::Shown;
     }
 
@@ -198,12 +200,14 @@ int DeviceProtocol::replaceWithUpload(const QString& name, const QString& tempor
                 ret = 0;
         }
         if (ret != 0) {
-            fileUnlink(uploaded->id);
+            deletePartial(temporary, uploadId);
             return ret;
         }
     }
 
-    ret = fileRename(uploaded->id, name.toLatin1());
+    ret = fileRename(uploadId, name.toLatin1());
+    if (ret < 0 && fileUpdateList(false) == 0 && cachedFile(name) && cachedFile(name)->id == uploadId)
+        ret = 0; // only the answer was lost
     if (ret != 0) {
         tellFailure(tr("Upload failed"), notRenamed);
         return ret;

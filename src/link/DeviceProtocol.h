@@ -134,7 +134,9 @@ private:
     int recoverDownload(uint16_t id, QFile& local, uint32_t received);
     int writeLoop(uint16_t id, QFile& local, uint32_t& sent);
     int recoverUpload(uint16_t id, QFile& local, uint32_t& sent, int inFlight);
-    int replaceWithUpload(const QString& name, const QString& temporary, qint64 expected, bool expectedSystem);
+    int replaceWithUpload(const QString& name, const QString& temporary, uint16_t uploadId, qint64 expected,
+                          bool expectedSystem);
+    bool deletePartial(const QString& temporary, uint16_t id);
     bool waitForDevice();
     qint64 waitClockMs() const;
 
