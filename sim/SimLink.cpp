@@ -113,6 +113,25 @@ uint32_t SimLink::kindMask(uint8_t, const CommandRecord&) const
     return m_batched ? LinkKind::Batched : LinkKind::Usb;
 }
 
+void SimLink::sleepMs(int ms)
+{
+    std::shared_ptr<ManualClock> clock;
+    {
+        QMutexLocker lock(&m_faultMutex);
+        clock = m_sleepClock;
+    }
+    if (clock)
+        clock->advance(ms);
+    else
+        DeviceLink::sleepMs(ms);
+}
+
+void SimLink::setSleepClock(std::shared_ptr<ManualClock> clock)
+{
+    QMutexLocker lock(&m_faultMutex);
+    m_sleepClock = std::move(clock);
+}
+
 void SimLink::unplugAtExchange(int n, qint64 replugMs)
 {
     QMutexLocker lock(&m_faultMutex);
@@ -136,6 +155,13 @@ void SimLink::dropRepliesNext(int count)
 {
     QMutexLocker lock(&m_faultMutex);
     m_drop = count;
+}
+
+void SimLink::dropRepliesAtExchange(int n, int count)
+{
+    QMutexLocker lock(&m_faultMutex);
+    m_dropIn = n;
+    m_dropCount = count;
 }
 
 QList<uint8_t> SimLink::sentSequences() const
@@ -164,6 +190,8 @@ int SimLink::writeFrame(const uint8_t* frame, int size, unsigned)
     if (m_sentSequences.size() == 256)
         m_sentSequences.removeFirst();
     m_sentSequences.append(frame[Frame::OffSeq]);
+    if (m_dropIn > 0 && --m_dropIn == 0)
+        m_drop = m_dropCount;
     if (m_unplugIn > 0 && --m_unplugIn == 0) {
         m_device->unplug();
         if (m_replugMs >= 0)

@@ -35,12 +35,15 @@ public:
     bool batchedReads() const override;
     QString blockNote() const override;
     uint32_t kindMask(uint8_t cmd, const CommandRecord& request) const override;
+    void sleepMs(int ms) override;
 
     SimDevice& device() const { return *m_device; }
 
     // Fault knobs; each may be set from any thread.
     void setBatched(bool on) { m_batched = on; }
     void setLatencyUs(int us) { m_latencyUs = us; }
+    // Sleeps of the link's users pass on this clock instead of taking real time (null: real time).
+    void setSleepClock(std::shared_ptr<ManualClock> clock);
     // The device drops off the bus before the n-th exchange from now (1 = the next one); it comes
     // back after replugMs of device time, or only on device().plug() when replugMs is negative.
     void unplugAtExchange(int n, qint64 replugMs = -1);
@@ -52,6 +55,9 @@ public:
     // Called on the sending thread with each request as it leaves for the device, after the latency.
     using RequestObserver = std::function<void(uint8_t cmd, const QByteArray& payload)>;
     void setRequestObserver(RequestObserver observer);
+    // From the n-th exchange from now (1 = the next one), count replies never arrive: the device
+    // carries the command out, the host does not learn it.
+    void dropRepliesAtExchange(int n, int count);
     int exchanges() const { return m_exchanges.load(); }
     int openAttempts() const { return m_openAttempts.load(); }
     // Sequence numbers of the frames written so far, oldest first (the last 256).
@@ -77,7 +83,10 @@ private:
     int m_stale = 0;
     int m_corrupt = 0;
     int m_drop = 0;
+    int m_dropIn = 0;
+    int m_dropCount = 0;
     std::deque<QByteArray> m_replies;
+    std::shared_ptr<ManualClock> m_sleepClock;
     QList<uint8_t> m_sentSequences;
     QString m_blockNote;
     RequestObserver m_observer;

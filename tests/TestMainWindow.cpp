@@ -10,9 +10,11 @@
 #include <QTabBar>
 #include <QTabWidget>
 
+#include "link/CommandTable.h"
 #include "link/DeviceProtocol.h"
 #include "link/TransportManager.h"
 #include "sim/SimDevice.h"
+#include "sim/SimFileSystem.h"
 #include "sim/SimLink.h"
 #include "ui/MainWindow.h"
 #include "ui/ModalBox.h"
@@ -26,14 +28,6 @@ constexpr int Wait = 5000;
 // Nothing else the window shows could contain it, so finding it in the log would mean a leak.
 const QByteArray Pin = QByteArrayLiteral("k7Qz");
 
-// A stand-in device without a file system, so that the window skips the file-system check.
-class NoFileSystemLink : public SimLink
-{
-public:
-    using SimLink::SimLink;
-    bool isLiveDevice() const override { return false; }
-};
-
 SettingsFile::Entry textVar(uint16_t id, const char* text)
 {
     return {id, 'T', VarFlag::ReadOnly, 0, 32, QByteArray(text)};
@@ -42,7 +36,7 @@ SettingsFile::Entry textVar(uint16_t id, const char* text)
 // The real window on the stand-in device through the real worker.
 struct Rig
 {
-    explicit Rig(bool liveLink = false, const QString& guardKey = {})
+    explicit Rig(const QString& guardKey = {})
     {
         device->setPin(Pin);
         device->setModel(QStringLiteral("Orvo X7"));
@@ -60,9 +54,8 @@ struct Rig
                                   : guardKey;
         stack = std::make_unique<DeviceStack>(options);
         if (guardKey.isEmpty()) {
-            std::unique_ptr<SimLink> link =
-                liveLink ? std::make_unique<SimLink>(device) : std::make_unique<NoFileSystemLink>(device);
-            stack->addTransport(QStringLiteral("sim"), QStringLiteral("Stand-in device"), std::move(link));
+            stack->addTransport(QStringLiteral("sim"), QStringLiteral("Stand-in device"),
+                                std::make_unique<SimLink>(device));
             stack->transports().select(QStringLiteral("sim"));
         }
         MainWindowTiming timing;
@@ -250,34 +243,41 @@ void TestMainWindow::acceptedPinLoadsTheGeneralTab()
 void TestMainWindow::fileSystemCheckWaitsAndWarns()
 {
     {
-        // A device whose file system has not reported as started is asked again and again, behind the overlay.
-        Rig rig(true);
-        QSignalSpy checks(&rig.protocol(), &DeviceProtocol::uiAuth1Checked);
+        Rig rig;
+        SimFileSystem& files = rig.device->files();
+        files.setStartupMs(60000);
+        files.restart(rig.clock->nowMs());
         QTRY_VERIFY_WITH_TIMEOUT(rig.awaitsPin(), Wait);
         rig.sendPin(QString::fromLatin1(Pin));
-        QTRY_VERIFY_WITH_TIMEOUT(checks.size() >= 1, Wait);
-        rig.window->onAuth1Checked(2);
-        QCOMPARE(rig.text("lProductModel"), QStringLiteral("loading ..."));
+        QTRY_COMPARE_WITH_TIMEOUT(rig.text("lProductModel"), QStringLiteral("loading ..."), Wait);
         QVERIFY(rig.find<QWidget>("loadingOverlay")->isVisible());
         QCOMPARE(rig.text("loadingOverlay"), QStringLiteral("Loading variables from the device ...\n\n"
                                                             "Waiting for the file system of the device to start ..."));
-        const qsizetype before = checks.size();
-        QTRY_VERIFY_WITH_TIMEOUT(checks.size() >= before + 3, Wait);
-        QVERIFY(rig.find<QWidget>("loadingOverlay")->isVisible());
+        // Asked again and again while the file system starts, and nothing is loaded meanwhile.
+        files.clearRequests();
+        const auto statsAsked = [&files] {
+            return std::count_if(files.requests().cbegin(), files.requests().cend(),
+                                 [](const auto& request) { return request.first == Cmd::EFS_STATS; });
+        };
+        QTRY_VERIFY_WITH_TIMEOUT(statsAsked() >= 3, Wait);
         QVERIFY(rig.text("loadingOverlay").contains(QStringLiteral("Waiting for the file system")));
         QCOMPARE(rig.protocol().vars().count(), 0);
+
+        rig.clock->advance(60000);
+        QTRY_COMPARE_WITH_TIMEOUT(rig.text("lFirmwareV"), QStringLiteral("154"), Wait);
+        QVERIFY(!rig.find<QWidget>("loadingOverlay")->isVisible());
+        QCOMPARE(rig.text("label_general_alert"), QString());
+        QVERIFY(m_boxes.isEmpty()); // starting is no error
     }
     Rig rig;
+    rig.device->files().setReadOnly(true);
     QVERIFY(rig.loaded());
-    rig.window->onAuth1Checked(253);
     QCOMPARE(rig.text("label_general_alert"), QStringLiteral("ERROR: file system is readonly"));
     QCOMPARE(m_boxes.size(), 1);
     QCOMPARE(m_boxes.constLast().title, QStringLiteral("Error"));
     QCOMPARE(m_boxes.constLast().text, QStringLiteral("ERROR: file system is readonly"));
     QCOMPARE(rig.text("lAuthStatus"), QStringLiteral("Ok"));
-    QVERIFY(!rig.find<QWidget>("loadingOverlay")->isVisible()); // loaded once per connection
-    rig.window->onAuth1Checked(0);
-    QCOMPARE(rig.text("label_general_alert"), QString());
+    QCOMPARE(rig.text("lFirmwareV"), QStringLiteral("154")); // read-only settings still load
 }
 
 void TestMainWindow::unplugging_data()
@@ -424,6 +424,11 @@ void TestMainWindow::fileSystemAlerts()
     rig.window->updateFsAlert(1);
     rig.window->updateFsAlert(255);
     QCOMPARE(rig.text("label_general_alert"), QStringLiteral("File system status: (7)"));
+    rig.window->updateFsAlert(2);
+    QCOMPARE(rig.text("label_general_alert"), QStringLiteral("File system status: (2)"));
+    QCOMPARE(m_boxes.size(), 1); // starting is no error
+    rig.window->updateFsAlert(7);
+    QCOMPARE(rig.text("label_general_alert"), QStringLiteral("File system status: (7)"));
     rig.window->updateFsAlert(253);
     QCOMPARE(rig.text("label_general_alert"), QStringLiteral("ERROR: file system is readonly"));
     rig.window->updateFsAlert(0);
@@ -444,7 +449,7 @@ void TestMainWindow::secondInstanceShowsBlockedBadge()
     const QString pid = QString::fromLatin1(line.mid(8));
 
     {
-        Rig rig(false, key);
+        Rig rig(key);
         if (!rig.stack->transports().usbLink().isReady())
             QSKIP("libusb cannot start here");
         QTRY_VERIFY_WITH_TIMEOUT(rig.badgeShown("blockedBadge"), Wait);

@@ -49,6 +49,7 @@ const char* const OverlayStyle = "QLabel { background-color: rgba(245, 245, 245,
 
 constexpr int PinLength = 4;
 constexpr uint8_t AuthPin1Accepted = 0x04;
+constexpr uint8_t EfsStarting = 2;
 constexpr uint8_t EfsReadOnly = 253;
 constexpr uint8_t EfsUnknown = 255;
 constexpr int InfoTextSize = 57;
@@ -461,7 +462,11 @@ void MainWindow::onAuth1Checked(uint8_t efsStatus)
     if (efsStatus == EfsReadOnly) {
         const QString alert = tr("ERROR: file system is readonly");
         ui->label_general_alert->setText(alert);
-        showBox(tr("Error"), alert, true);
+        // The check runs again when the device confirms the PIN; one box per connection is enough.
+        if (m_lastFsAlert != EfsReadOnly) {
+            m_lastFsAlert = EfsReadOnly;
+            showBox(tr("Error"), alert, true);
+        }
     } else {
         ui->label_general_alert->clear();
     }
@@ -793,7 +798,8 @@ void MainWindow::updateFsAlert(uint8_t efsStatus)
     }
     const QString text = QStringLiteral("%1 (%2)").arg(tr("File system status:")).arg(efsStatus);
     ui->label_general_alert->setText(text);
-    if (efsStatus != m_lastFsAlert) {
+    // A file system that is starting is no error: the loading overlay waits for it.
+    if (efsStatus != EfsStarting && efsStatus != m_lastFsAlert) {
         m_lastFsAlert = efsStatus;
         showBox(tr("Error"), text, true);
     }
