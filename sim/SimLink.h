@@ -1,14 +1,12 @@
 #pragma once
 
 #include <atomic>
-#include <deque>
 #include <memory>
 
-#include <QByteArray>
 #include <QList>
-#include <QMutex>
 
 #include "SimDevice.h"
+#include "SimWire.h"
 #include "link/DeviceLink.h"
 
 // A link to the stand-in device in the same process. It runs the same frame rules as the USB link
@@ -33,18 +31,17 @@ public:
     bool batchedReads() const override;
     uint32_t kindMask(uint8_t cmd, const CommandRecord& request) const override;
 
-    SimDevice& device() const { return *m_device; }
+    SimDevice& device() const { return m_wire.device(); }
+    SimWire& wire() { return m_wire; }
 
-    // Fault knobs; each may be set from any thread.
+    // Fault knobs; each may be set from any thread. The wire's knobs are described in SimWire.
     void setBatched(bool on) { m_batched = on; }
     void setLatencyUs(int us) { m_latencyUs = us; }
-    // The device drops off the bus before the n-th exchange from now (1 = the next one); it comes
-    // back after replugMs of device time, or only on device().plug() when replugMs is negative.
-    void unplugAtExchange(int n, qint64 replugMs = -1);
-    void staleRepliesNext(int count);   // the next reply is preceded by count stale replies
-    void corruptRepliesNext(int count); // the next replies arrive with a broken CRC
-    void dropRepliesNext(int count);    // the next replies never arrive
-    int exchanges() const { return m_exchanges.load(); }
+    void unplugAtExchange(int n, qint64 replugMs = -1) { m_wire.unplugAtExchange(n, replugMs); }
+    void staleRepliesNext(int count) { m_wire.staleRepliesNext(count); }
+    void corruptRepliesNext(int count) { m_wire.corruptRepliesNext(count); }
+    void dropRepliesNext(int count) { m_wire.dropRepliesNext(count); }
+    int exchanges() const { return m_wire.exchanges(); }
     // Sequence numbers of the frames written so far, oldest first (the last 256).
     QList<uint8_t> sentSequences() const;
 
@@ -55,18 +52,8 @@ protected:
 private:
     void waitLatency() const;
 
-    std::shared_ptr<SimDevice> m_device;
+    SimWire m_wire;
     std::atomic<bool> m_open{false};
     std::atomic<bool> m_batched{false};
     std::atomic<int> m_latencyUs{0};
-    std::atomic<int> m_exchanges{0};
-
-    mutable QMutex m_faultMutex;
-    int m_unplugIn = 0;
-    qint64 m_replugMs = -1;
-    int m_stale = 0;
-    int m_corrupt = 0;
-    int m_drop = 0;
-    std::deque<QByteArray> m_replies;
-    QList<uint8_t> m_sentSequences;
 };
