@@ -22,9 +22,10 @@ bool SimLink::isOpen() const
 bool SimLink::open()
 {
     QMutexLocker lock(&m_commandMutex);
+    ++m_openAttempts;
     clearStrings();
     const SimDevice& dev = device();
-    if (!dev.isPresent())
+    if (!dev.isPresent() || !blockNote().isEmpty())
         return false;
     m_manufacturer = dev.manufacturer().toStdString();
     m_product = dev.product().toStdString();
@@ -74,6 +75,18 @@ int SimLink::maxTextLength() const
 bool SimLink::batchedReads() const
 {
     return m_batched;
+}
+
+QString SimLink::blockNote() const
+{
+    QMutexLocker lock(&m_noteMutex);
+    return m_blockNote;
+}
+
+void SimLink::setBlockNote(const QString& note)
+{
+    QMutexLocker lock(&m_noteMutex);
+    m_blockNote = note;
 }
 
 uint32_t SimLink::kindMask(uint8_t, const CommandRecord&) const

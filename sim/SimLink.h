@@ -4,6 +4,8 @@
 #include <memory>
 
 #include <QList>
+#include <QMutex>
+#include <QString>
 
 #include "SimDevice.h"
 #include "SimWire.h"
@@ -29,6 +31,7 @@ public:
     uint16_t readRequestWord() const override;
     int maxTextLength() const override;
     bool batchedReads() const override;
+    QString blockNote() const override;
     uint32_t kindMask(uint8_t cmd, const CommandRecord& request) const override;
 
     SimDevice& device() const { return m_wire.device(); }
@@ -41,7 +44,11 @@ public:
     void staleRepliesNext(int count) { m_wire.staleRepliesNext(count); }
     void corruptRepliesNext(int count) { m_wire.corruptRepliesNext(count); }
     void dropRepliesNext(int count) { m_wire.dropRepliesNext(count); }
+    void setRequestObserver(SimWire::RequestObserver observer) { m_wire.setRequestObserver(std::move(observer)); }
+    // While a note is set, open() fails and blockNote() explains why, as when another program holds the device.
+    void setBlockNote(const QString& note);
     int exchanges() const { return m_wire.exchanges(); }
+    int openAttempts() const { return m_openAttempts.load(); }
     // Sequence numbers of the frames written so far, oldest first (the last 256).
     QList<uint8_t> sentSequences() const;
 
@@ -56,4 +63,7 @@ private:
     std::atomic<bool> m_open{false};
     std::atomic<bool> m_batched{false};
     std::atomic<int> m_latencyUs{0};
+    std::atomic<int> m_openAttempts{0};
+    mutable QMutex m_noteMutex;
+    QString m_blockNote;
 };

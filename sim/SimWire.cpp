@@ -1,5 +1,7 @@
 #include "SimWire.h"
 
+#include <algorithm>
+
 #include "link/Frame.h"
 
 namespace {
@@ -21,6 +23,17 @@ SimWire::SimWire(std::shared_ptr<SimDevice> device) : m_device(std::move(device)
 
 bool SimWire::send(const QByteArray& frame, int maxReplyFrame)
 {
+    RequestObserver observer;
+    {
+        QMutexLocker lock(&m_mutex);
+        observer = m_observer;
+    }
+    // Outside the lock, so that an observer may turn the knobs.
+    if (observer && frame.size() >= Frame::RequestHeader) {
+        const auto* bytes = reinterpret_cast<const uint8_t*>(frame.constData());
+        const int length = std::clamp<int>(Frame::length(bytes), Frame::RequestHeader, int(frame.size()));
+        observer(bytes[Frame::OffCmd], frame.mid(Frame::RequestHeader, length - Frame::RequestHeader));
+    }
     QMutexLocker lock(&m_mutex);
     ++m_exchanges;
     m_replies.clear();
@@ -92,6 +105,12 @@ void SimWire::dropRepliesNext(int count)
 {
     QMutexLocker lock(&m_mutex);
     m_drop = count;
+}
+
+void SimWire::setRequestObserver(RequestObserver observer)
+{
+    QMutexLocker lock(&m_mutex);
+    m_observer = std::move(observer);
 }
 
 int SimWire::exchanges() const

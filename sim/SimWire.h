@@ -1,6 +1,7 @@
 #pragma once
 
 #include <deque>
+#include <functional>
 #include <memory>
 
 #include <QByteArray>
@@ -36,6 +37,10 @@ public:
     void corruptRepliesNext(int count); // the next replies arrive with a broken CRC
     void dropRepliesNext(int count);    // the next replies never arrive
 
+    // Called on the sending thread with each request as it leaves for the device.
+    using RequestObserver = std::function<void(uint8_t cmd, const QByteArray& payload)>;
+    void setRequestObserver(RequestObserver observer);
+
     int exchanges() const;
     // The request frames sent so far exactly as written, oldest first (the last 256).
     QList<QByteArray> sentFrames() const;
@@ -51,4 +56,5 @@ private:
     int m_drop = 0;
     std::deque<QByteArray> m_replies;
     QList<QByteArray> m_sent;
+    RequestObserver m_observer;
 };

@@ -67,7 +67,9 @@ public:
 
     // Variables.
     int readVar(uint16_t id);
-    int readVarBatch(const QList<uint16_t>& ids);
+    // unanswered receives the requested ids a list reply left out when it ended without its end marker
+    // (the device packs only what fits its reply frame); they have to be asked for again.
+    int readVarBatch(const QList<uint16_t>& ids, QList<uint16_t>* unanswered = nullptr);
     int loadVars(const QList<uint16_t>& ids, bool batched);
     int varsSet(uint16_t id, bool withValue);
     int varsSetRedir(uint16_t id, uint16_t target);

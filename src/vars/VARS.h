@@ -23,6 +23,7 @@ public:
     explicit VARS(QObject* parent = nullptr);
     ~VARS() override;
 
+    // Stores what the device reported; an answer that changes nothing (and meets no local edit) stays silent.
     VarRecord* update(uint16_t id, uint16_t redir, uint8_t type, uint16_t flags, uint16_t maxLen, const uint8_t* data,
                       int dataLen);
     VarRecord* find(uint16_t id);
@@ -35,6 +36,7 @@ public:
     void setValueText(VarRecord& record, const QString& text);
     void setInv(VarRecord& record, bool on);
     bool setRedir(uint16_t id, uint16_t target);
+    // Ids redirected to target, ascending.
     QList<uint16_t> redirSources(uint16_t target) const;
 
     static QString typeName(const VarRecord& record);
@@ -42,6 +44,7 @@ public:
     static QString errorText(int code);
     static QString errorTextTr(int code);
 
+    // Any number of marks between two takeDirty() calls give one varsDirty().
     void markDirty(uint16_t id);
     QSet<uint16_t> takeDirty();
     void clear();
@@ -56,6 +59,11 @@ Q_SIGNALS:
     void varsDirty();
 
 private:
+    VarRecord* allocate(uint16_t id);
+    void addSource(uint16_t target, uint16_t id);
+    void removeSource(uint16_t target, uint16_t id);
+    static void storeValue(VarRecord& record, const uint8_t* bytes, int count);
+
     mutable QRecursiveMutex m_mutex;
     QHash<uint16_t, VarRecord*> m_live;
     QHash<uint16_t, VarRecord*> m_retired;
