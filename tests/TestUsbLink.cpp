@@ -13,6 +13,7 @@
 #include "link/InstanceGuard.h"
 #include "link/UsbLink.h"
 #include "vars/VARS.h"
+#include "worker/DeviceStack.h"
 
 namespace {
 
@@ -81,6 +82,7 @@ private Q_SLOTS:
     void deniedNodeIsExplained();
     void secondCopyIsBlocked();
     void protocolOverUsb();
+    void workerReconnectsAfterUnplug();
 
 private:
     // Opens the link with its standard-error lines collected into log.
@@ -356,6 +358,8 @@ void TestUsbLink::secondCopyIsBlocked()
 
 void TestUsbLink::protocolOverUsb()
 {
+    QString error;
+    QVERIFY2(m_device->loadProfile(QStringLiteral(KESTROVA_TEST_DATA "/small.profile"), &error), qPrintable(error));
     QVERIFY(open(*m_link));
     DeviceProtocol protocol;
     protocol.setLink(m_link.get());
@@ -387,6 +391,73 @@ void TestUsbLink::protocolOverUsb()
     QDateTime back;
     QCOMPARE(protocol.getDateTime(back), 0);
     QCOMPARE(back, when);
+
+    // A variable load one by one, as on USB: the store ends up with the device's values.
+    VARS& vars = protocol.vars();
+    QSignalSpy loaded(&protocol, &DeviceProtocol::uiVarsLoadEnd);
+    const QList<uint16_t> ids = m_device->variableIds();
+    QCOMPARE(protocol.loadVars(ids, false), 0);
+    QCOMPARE(loaded.count(), 1);
+    QCOMPARE(vars.count(), int(ids.size()));
+    for (const uint16_t id : ids) {
+        const VarRecord record = vars.snapshot(id);
+        QCOMPARE(QByteArray(reinterpret_cast<const char*>(record.data), record.len), m_device->variable(id)->value);
+    }
+
+    // A write the device then holds, and reads back.
+    const QString text = QStringLiteral("Гараж \"Південь\"");
+    vars.setValueText(*vars.find(6), text);
+    QCOMPARE(protocol.varsSet(6, true), 0);
+    QCOMPARE(m_device->variable(6)->value, text.toUtf8());
+    QTest::ignoreMessage(QtWarningMsg, "VARS CLEAR");
+    vars.clear();
+    QCOMPARE(protocol.readVar(6), 0);
+    QCOMPARE(vars.valueText(*vars.find(6)), text);
+}
+
+void TestUsbLink::workerReconnectsAfterUnplug()
+{
+    StderrCapture err;
+    DeviceStack::Options options;
+    options.usbGuardKey = m_key;
+    DeviceStack stack(options);
+    DeviceThread& worker = stack.worker();
+    QSignalSpy hotplug(&worker, &DeviceThread::uiDeviceHotplug);
+    stack.start();
+    QTRY_VERIFY_WITH_TIMEOUT(worker.isConnected(), 5000);
+    QCOMPARE(hotplug.count(), 1);
+
+    // The cable is pulled as a keep-alive goes out, just after the user asked for two things.
+    std::atomic<int> ran{0};
+    std::atomic<int> dropped{0};
+    std::atomic<bool> armed{true};
+    m_bus->wire().setRequestObserver([&](uint8_t cmd, const QByteArray&) {
+        if (cmd != Cmd::INFO || !armed.exchange(false))
+            return;
+        for (int i = 0; i < 2; ++i)
+            worker.post([&ran] { ++ran; }, [&dropped] { ++dropped; });
+        m_device->unplug();
+    });
+    QTRY_COMPARE_WITH_TIMEOUT(hotplug.count(), 2, 5000);
+    QVERIFY(!worker.isConnected());
+    QCOMPARE(dropped.load(), 2);
+    QCOMPARE(ran.load(), 0);
+    m_bus->unplug();
+
+    // Back on the bus under a new address, the worker opens it on one of its retries.
+    m_bus->plug();
+    QTRY_COMPARE_WITH_TIMEOUT(hotplug.count(), 3, 10000);
+    QVERIFY(worker.isConnected());
+    QVERIFY(worker.post([&ran] { ++ran; }));
+    QTRY_COMPARE_WITH_TIMEOUT(ran.load(), 1, 5000);
+    stack.shutdown();
+    m_bus->wire().setRequestObserver({});
+
+    const QByteArray text = err.take();
+    QVERIFY2(text.contains(QByteArray("ERROR=-4=") + libusb_strerror(LIBUSB_ERROR_NO_DEVICE) + "\r\n"),
+             text.constData());
+    QVERIFY(text.contains("INFO: device disconnected\n"));
+    QCOMPARE(text.count("INFO: device connected\n"), 2);
 }
 
 QTEST_GUILESS_MAIN(TestUsbLink)
