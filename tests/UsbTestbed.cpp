@@ -62,8 +62,9 @@ struct DeviceSpec
 
 constexpr DeviceSpec RootHub{"usb1", 0x1d6b, 0x0002, 9, {3, 2, 1}, false};
 constexpr DeviceSpec Hub{"1-1", 0x1a40, 0x0101, 9, {0, 1, 0}, false};
-// Same vendor as the controller, another product: only the product id tells them apart.
-constexpr DeviceSpec Bootloader{"1-1.1", 0x0483, 0xdf11, 0, {1, 2, 3}, false};
+// Same vendor as the controller, another product: only the product id tells them apart. On port 3 it is
+// found after the controller and so comes before it in libusb's list.
+constexpr DeviceSpec Bootloader{"1-1.3", 0x0483, 0xdf11, 0, {1, 2, 3}, false};
 constexpr DeviceSpec Controller{"1-1.2", UsbLink::VendorId, UsbLink::ProductId, 0, {1, 2, 3}, true};
 
 void append(QByteArray& out, std::initializer_list<int> bytes)
