@@ -35,7 +35,6 @@ public:
     uint32_t kindMask(uint8_t cmd, const CommandRecord& request) const override;
 
     SimDevice& device() const { return m_wire.device(); }
-    SimWire& wire() { return m_wire; }
 
     // Fault knobs; each may be set from any thread. The wire's knobs are described in SimWire.
     void setBatched(bool on) { m_batched = on; }
