@@ -1,5 +1,6 @@
 #include "SimDevice.h"
 
+#include "SimFileSystem.h"
 #include "link/CommandTable.h"
 #include "link/Frame.h"
 
@@ -30,16 +31,21 @@ QByteArray u32Bytes(uint32_t v)
 
 } // namespace
 
-SimDevice::SimDevice(std::shared_ptr<SimClock> clock) : m_clock(std::move(clock))
-{}
+SimDevice::SimDevice(std::shared_ptr<SimClock> clock)
+    : m_clock(std::move(clock)), m_files(std::make_unique<SimFileSystem>())
+{
+    m_files->fillDemo();
+}
 
 SimDevice::~SimDevice() = default;
 
 QByteArray SimDevice::handleRequest(const QByteArray& frame, int maxReplyFrame)
 {
     QMutexLocker lock(&m_mutex);
-    if (!m_plugged && m_plugAtMs >= 0 && m_clock->nowMs() >= m_plugAtMs)
+    if (!m_plugged && m_plugAtMs >= 0 && m_clock->nowMs() >= m_plugAtMs) {
         m_plugged = true;
+        m_files->restart(m_clock->nowMs());
+    }
     if (!m_plugged || frame.size() < Frame::RequestHeader)
         return {};
     const auto* bytes = reinterpret_cast<const uint8_t*>(frame.constData());
@@ -64,6 +70,7 @@ QByteArray SimDevice::handleRequest(const QByteArray& frame, int maxReplyFrame)
         m_pinAccepted = false;
         m_plugged = false;
         m_plugAtMs = m_clock->nowMs() + m_restartDurationMs;
+        m_files->closeSession();
         ++m_restarts;
     }
     return m_lastReply;
@@ -88,6 +95,23 @@ SimDevice::Reply SimDevice::execute(uint8_t cmd, const QByteArray& payload, int 
         return {};
     case Cmd::VAR_SAVE:
         return save(payload);
+    case Cmd::EFS_STATS:
+    case Cmd::EFS_FILE_FIND:
+    case Cmd::EFS_FILE_UNLINK:
+    case Cmd::EFS_FILE_CLOSE:
+    case Cmd::EFS_FILE_RENAME:
+    case Cmd::EFS_FILE_CREATE:
+    case Cmd::EFS_FILE_OPEN:
+    case Cmd::EFS_FILE_READ:
+    case Cmd::EFS_FILE_WRITE:
+    case Cmd::EFS_FILE_SEEK:
+    case Cmd::EFS_FILE_LIST: {
+        // The flash statistics are public; the files need PIN 1.
+        if (!m_pinAccepted && cmd != Cmd::EFS_STATS)
+            return {StatusAccessDenied, {}};
+        const SimFileSystem::Reply r = m_files->execute(cmd, payload, maxPayload, m_clock->nowMs(), deviceSeconds());
+        return {r.status, r.payload};
+    }
     case Cmd::VAR_GET:
     case Cmd::VAR_GET_LIST:
     case Cmd::VAR_SET:
@@ -179,11 +203,14 @@ void SimDevice::unplug()
     m_plugged = false;
     m_plugAtMs = -1;
     m_pinAccepted = false;
+    m_files->closeSession();
 }
 
 void SimDevice::plug()
 {
     QMutexLocker lock(&m_mutex);
+    if (!m_plugged)
+        m_files->restart(m_clock->nowMs());
     m_plugged = true;
     m_plugAtMs = -1;
 }

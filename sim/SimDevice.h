@@ -11,8 +11,10 @@
 #include "SimClock.h"
 #include "SimVariables.h"
 
+class SimFileSystem;
+
 // The stand-in device: answers request frames with reply frames as the real controller does and
-// keeps real state (PIN and lock, clock, flash save, restart, variables). It is thread-safe: the
+// keeps real state (PIN and lock, clock, flash save, restart, variables, files). It is thread-safe: the
 // worker exchanges frames while a test inspects or changes the state.
 class SimDevice
 {
@@ -28,6 +30,8 @@ public:
     QByteArray handleRequest(const QByteArray& frame, int maxReplyFrame);
 
     SimClock& clock() const { return *m_clock; }
+    // The device's files; locked on their own, so a test may use them while frames are exchanged.
+    SimFileSystem& files() const { return *m_files; }
 
     // Presence on the bus: unplugged by a test or away while restarting.
     bool isPresent() const;
@@ -86,6 +90,7 @@ private:
 
     mutable QMutex m_mutex;
     std::shared_ptr<SimClock> m_clock;
+    std::unique_ptr<SimFileSystem> m_files;
     QString m_model = QStringLiteral("Orvo X7");
     QString m_serial = QStringLiteral("0012345");
     bool m_plugged = true;

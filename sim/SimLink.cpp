@@ -1,5 +1,6 @@
 #include "SimLink.h"
 
+#include <algorithm>
 #include <chrono>
 #include <thread>
 
@@ -34,8 +35,9 @@ bool SimLink::isOpen() const
 bool SimLink::open()
 {
     QMutexLocker lock(&m_commandMutex);
+    ++m_openAttempts;
     clearStrings();
-    if (!m_device->isPresent())
+    if (!m_device->isPresent() || !blockNote().isEmpty())
         return false;
     m_manufacturer = m_device->manufacturer().toStdString();
     m_product = m_device->product().toStdString();
@@ -88,9 +90,46 @@ bool SimLink::batchedReads() const
     return m_batched;
 }
 
+QString SimLink::blockNote() const
+{
+    QMutexLocker lock(&m_faultMutex);
+    return m_blockNote;
+}
+
+void SimLink::setBlockNote(const QString& note)
+{
+    QMutexLocker lock(&m_faultMutex);
+    m_blockNote = note;
+}
+
+void SimLink::setRequestObserver(RequestObserver observer)
+{
+    QMutexLocker lock(&m_faultMutex);
+    m_observer = std::move(observer);
+}
+
 uint32_t SimLink::kindMask(uint8_t, const CommandRecord&) const
 {
     return m_batched ? LinkKind::Batched : LinkKind::Usb;
+}
+
+void SimLink::sleepMs(int ms)
+{
+    std::shared_ptr<ManualClock> clock;
+    {
+        QMutexLocker lock(&m_faultMutex);
+        clock = m_sleepClock;
+    }
+    if (clock)
+        clock->advance(ms);
+    else
+        DeviceLink::sleepMs(ms);
+}
+
+void SimLink::setSleepClock(std::shared_ptr<ManualClock> clock)
+{
+    QMutexLocker lock(&m_faultMutex);
+    m_sleepClock = std::move(clock);
 }
 
 void SimLink::unplugAtExchange(int n, qint64 replugMs)
@@ -118,6 +157,13 @@ void SimLink::dropRepliesNext(int count)
     m_drop = count;
 }
 
+void SimLink::dropRepliesAtExchange(int n, int count)
+{
+    QMutexLocker lock(&m_faultMutex);
+    m_dropIn = n;
+    m_dropCount = count;
+}
+
 QList<uint8_t> SimLink::sentSequences() const
 {
     QMutexLocker lock(&m_faultMutex);
@@ -128,11 +174,24 @@ int SimLink::writeFrame(const uint8_t* frame, int size, unsigned)
 {
     ++m_exchanges;
     waitLatency();
+    RequestObserver observer;
+    {
+        QMutexLocker lock(&m_faultMutex);
+        observer = m_observer;
+    }
+    // Outside the fault lock, so that an observer may turn the knobs.
+    if (observer) {
+        const int length = std::clamp<int>(Frame::length(frame), Frame::RequestHeader, size);
+        observer(frame[Frame::OffCmd], QByteArray(reinterpret_cast<const char*>(frame) + Frame::RequestHeader,
+                                                  length - Frame::RequestHeader));
+    }
     QMutexLocker lock(&m_faultMutex);
     m_replies.clear();
     if (m_sentSequences.size() == 256)
         m_sentSequences.removeFirst();
     m_sentSequences.append(frame[Frame::OffSeq]);
+    if (m_dropIn > 0 && --m_dropIn == 0)
+        m_drop = m_dropCount;
     if (m_unplugIn > 0 && --m_unplugIn == 0) {
         m_device->unplug();
         if (m_replugMs >= 0)

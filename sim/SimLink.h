@@ -2,11 +2,13 @@
 
 #include <atomic>
 #include <deque>
+#include <functional>
 #include <memory>
 
 #include <QByteArray>
 #include <QList>
 #include <QMutex>
+#include <QString>
 
 #include "SimDevice.h"
 #include "link/DeviceLink.h"
@@ -31,20 +33,33 @@ public:
     uint16_t readRequestWord() const override;
     int maxTextLength() const override;
     bool batchedReads() const override;
+    QString blockNote() const override;
     uint32_t kindMask(uint8_t cmd, const CommandRecord& request) const override;
+    void sleepMs(int ms) override;
 
     SimDevice& device() const { return *m_device; }
 
     // Fault knobs; each may be set from any thread.
     void setBatched(bool on) { m_batched = on; }
     void setLatencyUs(int us) { m_latencyUs = us; }
+    // Sleeps of the link's users pass on this clock instead of taking real time (null: real time).
+    void setSleepClock(std::shared_ptr<ManualClock> clock);
     // The device drops off the bus before the n-th exchange from now (1 = the next one); it comes
     // back after replugMs of device time, or only on device().plug() when replugMs is negative.
     void unplugAtExchange(int n, qint64 replugMs = -1);
     void staleRepliesNext(int count);   // the next reply is preceded by count stale replies
     void corruptRepliesNext(int count); // the next replies arrive with a broken CRC
     void dropRepliesNext(int count);    // the next replies never arrive
+    // While a note is set, open() fails and blockNote() explains why, as when another program holds the device.
+    void setBlockNote(const QString& note);
+    // Called on the sending thread with each request as it leaves for the device, after the latency.
+    using RequestObserver = std::function<void(uint8_t cmd, const QByteArray& payload)>;
+    void setRequestObserver(RequestObserver observer);
+    // From the n-th exchange from now (1 = the next one), count replies never arrive: the device
+    // carries the command out, the host does not learn it.
+    void dropRepliesAtExchange(int n, int count);
     int exchanges() const { return m_exchanges.load(); }
+    int openAttempts() const { return m_openAttempts.load(); }
     // Sequence numbers of the frames written so far, oldest first (the last 256).
     QList<uint8_t> sentSequences() const;
 
@@ -60,6 +75,7 @@ private:
     std::atomic<bool> m_batched{false};
     std::atomic<int> m_latencyUs{0};
     std::atomic<int> m_exchanges{0};
+    std::atomic<int> m_openAttempts{0};
 
     mutable QMutex m_faultMutex;
     int m_unplugIn = 0;
@@ -67,6 +83,11 @@ private:
     int m_stale = 0;
     int m_corrupt = 0;
     int m_drop = 0;
+    int m_dropIn = 0;
+    int m_dropCount = 0;
     std::deque<QByteArray> m_replies;
+    std::shared_ptr<ManualClock> m_sleepClock;
     QList<uint8_t> m_sentSequences;
+    QString m_blockNote;
+    RequestObserver m_observer;
 };

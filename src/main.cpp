@@ -1,11 +1,11 @@
 #include <QApplication>
-#include <QMainWindow>
+
+#include "platform/Platform.h"
+#include "ui/Startup.h"
 
 int main(int argc, char* argv[])
 {
+    Platform::applyPlatformOption();
     QApplication app(argc, argv);
-    QMainWindow window;
-    window.setWindowTitle(QStringLiteral("Kestrova"));
-    window.show();
-    return app.exec();
+    return Startup(app).run();
 }

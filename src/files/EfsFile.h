@@ -26,5 +26,14 @@ struct FileDownloadItem
     QString localPath;
 };
 
+// Results of the file operations besides 0, a device status (positive) and a link result (negative);
+// the codes share the range of the link results.
+namespace FileResult {
+constexpr int LocalFailure = -1; // a local file problem, a name too long, or a wait for the device in vain
+constexpr int Incomplete = -2;   // an upload sent fewer bytes than the local file holds
+constexpr int Shown = -3;        // the failure has already been shown to the user
+constexpr int NoSeek = -6;       // the firmware has no seek
+} // namespace FileResult
+
 Q_DECLARE_METATYPE(QSharedPointer<EfsFile>)
 Q_DECLARE_METATYPE(FileDownloadItem)

@@ -42,6 +42,9 @@ public:
     void setStopCheck(StopCheck check) { m_stopCheck = std::move(check); }
     void setPump(Pump pump) { m_pump = std::move(pump); }
     void setQuestion(Question question) { m_question = std::move(question); }
+    // How long a transfer waits for a lost device, and the millisecond clock that measures it
+    // (a steady clock unless given); tests shorten the wait and run it in the stand-in device's time.
+    void setDeviceWait(qint64 timeoutMs, std::function<qint64()> clock = {});
     bool stopRequested() const { return m_stopCheck && m_stopCheck(); }
 
     // Core procedures.
@@ -120,6 +123,23 @@ Q_SIGNALS:
     void uiRedirChangedPC(uint16_t var_id);
 
 private:
+    // Device files and transfers (files/).
+    int listByFind(bool emitEntries);
+    int listBatched(bool emitEntries);
+    QSharedPointer<EfsFile> cachedFile(const QString& name) const;
+    QSharedPointer<EfsFile> cachedFile(uint16_t id) const;
+    bool ask(const QString& title, const QString& text) const;
+    void tellFailure(const QString& title, const QString& text);
+    int readLoop(const FileDownloadItem& item, QFile& local);
+    int recoverDownload(uint16_t id, QFile& local, uint32_t received);
+    int writeLoop(uint16_t id, QFile& local, uint32_t& sent);
+    int recoverUpload(uint16_t id, QFile& local, uint32_t& sent, int inFlight);
+    int replaceWithUpload(const QString& name, const QString& temporary, uint16_t uploadId, qint64 expected,
+                          bool expectedSystem);
+    bool deletePartial(const QString& temporary, uint16_t id);
+    bool waitForDevice();
+    qint64 waitClockMs() const;
+
     std::unique_ptr<VARS> m_vars;
     DeviceLink* m_link = nullptr;
     StopCheck m_stopCheck;
@@ -149,4 +169,6 @@ private:
     bool m_pin2Access = false;
     bool m_pin2AtStart = false;
     bool m_stoppedByPin = false;
+    qint64 m_deviceWaitMs = 1800000;
+    std::function<qint64()> m_waitClock;
 };

@@ -1,6 +1,9 @@
 #include "Platform.h"
 
 #include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QSettings>
 
 #ifdef Q_OS_WIN
 #include <windows.h>
@@ -28,4 +31,44 @@ bool Platform::processExists(qint64 pid)
 #else
     return ::kill(pid_t(pid), 0) == 0 || errno == EPERM;
 #endif
+}
+
+void Platform::applyPlatformOption()
+{
+#ifdef Q_OS_WIN
+    // A platform the user or a test chose (offscreen, for one) stays in force.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "windows:darkmode=0");
+#endif
+}
+
+QString Platform::defaultFolder()
+{
+#ifdef Q_OS_WIN
+    return QStringLiteral("C:\\");
+#else
+    return QDir::homePath();
+#endif
+}
+
+QString Platform::rememberedFolder(const QSettings& settings, const QString& key)
+{
+    const QString folder = settings.value(key).toString();
+    return folder.isEmpty() ? defaultFolder() : folder;
+}
+
+qint64 Platform::peakMemoryKb()
+{
+#ifdef Q_OS_LINUX
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly | QIODevice::Text))
+        return -1;
+    // Files under /proc report no size, so they are read whole rather than up to their end.
+    const QList<QByteArray> lines = status.readAll().split('\n');
+    for (const QByteArray& line : lines) {
+        if (line.startsWith("VmHWM:"))
+            return line.mid(6).trimmed().split(' ').value(0).toLongLong();
+    }
+#endif
+    return -1;
 }

@@ -1,6 +1,9 @@
 #pragma once
 
+#include <QString>
 #include <QtGlobal>
+
+class QSettings;
 
 // The few calls that differ between Windows and Linux.
 namespace Platform {
@@ -8,5 +11,19 @@ namespace Platform {
 qint64 currentProcessId();
 // True while a process with that id runs (also when it belongs to another user).
 bool processExists(qint64 pid);
+
+// Options of the platform plug-in, set before the application object exists. Only Windows has
+// any: Linux platform plug-ins would refuse a "windows:" option and the program would not start.
+void applyPlatformOption();
+
+// The folder a file dialog starts in when none was remembered: the drive root on Windows, the
+// user's home folder elsewhere.
+QString defaultFolder();
+// The folder remembered under key ("last_download_path", "last_upload_path",
+// "last_upload_replace_path"), or defaultFolder() when none is.
+QString rememberedFolder(const QSettings& settings, const QString& key);
+
+// The most memory the process has held so far, in kB (-1 where the system does not tell).
+qint64 peakMemoryKb();
 
 } // namespace Platform

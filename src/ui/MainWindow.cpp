@@ -1,0 +1,904 @@
+#include "MainWindow.h"
+#include "ui_MainWindow.h"
+
+#include <QCloseEvent>
+#include <QLabel>
+#include <QMessageBox>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QSemaphore>
+#include <QTabBar>
+#include <QTime>
+#include <QToolBar>
+
+#include "ModalBox.h"
+#include "TransportBar.h"
+#include "TransportPanel.h"
+#include "link/DeviceLink.h"
+#include "link/DeviceProtocol.h"
+#include "link/TransportManager.h"
+#include "update/UpdateChecker.h"
+#include "vars/VARS.h"
+#include "worker/DeviceStack.h"
+#include "worker/DeviceThread.h"
+
+namespace {
+
+const char* const BadgeStyle =
+    "font-weight: bold; color: white; background: #c0392b; border-radius: 3px; padding: 3px 10px;";
+const char* const UpdateButtonStyle =
+    "QPushButton { font-weight: bold; color: white; background: #f28c1e; border: none; border-radius: 3px; padding: "
+    "4px 12px; } QPushButton:hover { background: #ff9d33; }";
+const char* const PinOkStyle =
+    "font-weight: bold; color: white; background: #2e9e4f; border-radius: 3px; padding: 3px 10px;";
+const char* const PinPlainStyle = "font-weight: bold; padding: 3px 10px;";
+const char* const SaveButtonStyle =
+    "QPushButton:enabled { background: #f28c1e; color: white; font-weight: bold; border: 1px solid #c96f0b; "
+    "border-radius: 4px; padding: 6px 22px; }QPushButton:enabled:hover { background: #ff9d33; "
+    "}QPushButton:enabled:pressed { background: #d97a0f; }QPushButton:disabled { padding: 6px 22px; }";
+const char* const OverlayStyle = "QLabel { background-color: rgba(245, 245, 245, 240); color: #444; font-size: 18px; }";
+
+constexpr int PinLength = 4;
+constexpr uint8_t AuthPin1Accepted = 0x04;
+constexpr uint8_t EfsStarting = 2;
+constexpr uint8_t EfsReadOnly = 253;
+constexpr uint8_t EfsUnknown = 255;
+constexpr int InfoTextSize = 57;
+constexpr int OverlayBarWidth = 320;
+constexpr int OverlayBarHeight = 8;
+constexpr int OverlayBarBelowCentre = 40;
+constexpr int StatusTabIndex = 1;
+
+// Variables the window shows itself.
+constexpr uint16_t VarStatus = 1;
+constexpr uint16_t VarCan = 20000;
+constexpr uint16_t VarCommandState = 40002;
+constexpr uint16_t VarAlgorithm = 64999;
+constexpr uint16_t VarModel = 65503;
+constexpr uint16_t VarBootloader = 65504;
+constexpr uint16_t VarFirmware = 65505;
+constexpr uint16_t VarSerial = 65507;
+
+} // namespace
+
+MainWindow::MainWindow(DeviceStack& stack, const Timing& timing, QWidget* parent)
+    : QMainWindow(parent), ui(std::make_unique<Ui::MainWindow>()), m_protocol(stack.protocol()),
+      m_worker(stack.worker()), m_transports(stack.transports()),
+      m_awake(tr("A file transfer to the device is running"))
+{
+    ui->setupUi(this);
+    m_statusLabel = new QLabel(this);
+    m_statusLabel->setObjectName(QStringLiteral("statusLabel"));
+    statusBar()->addPermanentWidget(m_statusLabel, 90);
+    ui->tabWidget->setCurrentIndex(0);
+    ui->tabWidget->tabBar()->setEnabled(false);
+    buildStatusToolBar();
+    auto* transportBar = new TransportBar(this, m_transports, m_statusToolBar);
+    connect(transportBar, &TransportBar::transportChanged, this, &MainWindow::onTransportChanged);
+    for (const TransportManager::Transport& transport : m_transports.transports()) {
+        if (TransportPanel* panel = transportBar->panel(transport.id))
+            connect(panel, &TransportPanel::message, this, &MainWindow::information);
+    }
+
+    const QList<uint16_t> ids = loadList();
+    m_worker.setLoadList(ids);
+    m_expectedVars = int(ids.size());
+
+    setWindowTitle(windowTitle() + QLatin1Char(' ') + versionText().section(QLatin1Char(' '), 0, 0));
+    connect(ui->actionExit, &QAction::triggered, this, &QWidget::close);
+    connect(ui->ePin1, &QLineEdit::returnPressed, ui->bPin1, &QPushButton::click);
+    ui->lAuthStatus->setEnabled(false);
+    ui->label_10->setEnabled(false);
+    ui->label_4->setEnabled(false);
+    ui->label_6->setEnabled(false);
+    ui->label_can->setEnabled(false);
+    ui->gPin1->setEnabled(false);
+    setSaveEnabled(false);
+    slotLog(tr("Disconnected"), true);
+
+    m_lockTimer.setInterval(timing.lockTickMs);
+    connect(&m_lockTimer, &QTimer::timeout, this, &MainWindow::slotAuthUpdateTimer);
+    m_fsRetryTimer.setSingleShot(true);
+    m_fsRetryTimer.setInterval(timing.fsRetryMs);
+    connect(&m_fsRetryTimer, &QTimer::timeout, this, &MainWindow::postFsCheck);
+    m_saveTimer.setInterval(timing.saveStatusMs);
+    connect(&m_saveTimer, &QTimer::timeout, this, &MainWindow::slotVarsStatusUpdate);
+    m_statusTimer.setInterval(timing.statusTabMs);
+    connect(&m_statusTimer, &QTimer::timeout, this, &MainWindow::slotStatusFlashUpdate);
+    m_overlayTimer.setInterval(timing.overlayMs);
+    connect(&m_overlayTimer, &QTimer::timeout, this, &MainWindow::updateOverlay);
+    ui->tabWidget->installEventFilter(this);
+
+    m_updates = new UpdateChecker(this);
+    m_updates->setBaseUrl(UpdateChecker::baseUrlFromSettings(m_settings));
+    connect(m_updates, &UpdateChecker::updatesChanged, this, &MainWindow::refreshUpdateButton);
+    connect(m_updateButton, &QPushButton::clicked, this, &MainWindow::showUpdateList);
+    m_updates->checkProgram(versionText().section(QLatin1Char(' '), 0, 0));
+}
+
+MainWindow::~MainWindow()
+{
+    m_protocol.setQuestion({});
+}
+
+QString MainWindow::versionText()
+{
+    return QStringLiteral(KESTROVA_VERSION_TEXT);
+}
+
+void MainWindow::buildStatusToolBar()
+{
+    m_statusToolBar = new QToolBar(tr("Status"), this);
+    m_statusToolBar->setObjectName(QStringLiteral("statusToolBar"));
+    m_statusToolBar->setMovable(false);
+    m_statusToolBar->setFloatable(false);
+    addToolBar(Qt::TopToolBarArea, m_statusToolBar);
+
+    // Widgets on a tool bar are shown and hidden through their actions.
+    m_blockedBadge = new QLabel(m_statusToolBar);
+    m_blockedBadge->setObjectName(QStringLiteral("blockedBadge"));
+    m_blockedBadge->setStyleSheet(QString::fromLatin1(BadgeStyle));
+    m_blockedAction = m_statusToolBar->addWidget(m_blockedBadge);
+    m_blockedAction->setVisible(false);
+
+    m_lostBadge = new QLabel(tr("Connection lost: read only"), m_statusToolBar);
+    m_lostBadge->setObjectName(QStringLiteral("lostBadge"));
+    m_lostBadge->setStyleSheet(QString::fromLatin1(BadgeStyle));
+    m_lostAction = m_statusToolBar->addWidget(m_lostBadge);
+    m_lostAction->setVisible(false);
+
+    auto* spacer = new QWidget(m_statusToolBar);
+    spacer->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
+    m_statusToolBar->addWidget(spacer);
+
+    m_updateButton = new QPushButton(m_statusToolBar);
+    m_updateButton->setObjectName(QStringLiteral("updateButton"));
+    m_updateButton->setStyleSheet(QString::fromLatin1(UpdateButtonStyle));
+    m_updateAction = m_statusToolBar->addWidget(m_updateButton);
+    m_updateAction->setVisible(false);
+
+    m_pinBadge = new QLabel(m_statusToolBar);
+    m_pinBadge->setObjectName(QStringLiteral("pinBadge"));
+    m_pinBadge->setProperty("okStyle", QString::fromLatin1(PinOkStyle));
+    m_pinAction = m_statusToolBar->addWidget(m_pinBadge);
+    m_pinAction->setVisible(false);
+
+    ui->btnSave->setStyleSheet(QString::fromLatin1(SaveButtonStyle));
+    m_statusToolBar->addWidget(ui->btnSave);
+}
+
+void MainWindow::connectDevice()
+{
+    connect(&m_worker, &DeviceThread::uiDeviceHotplug, this, &MainWindow::slot_device_hotplug, Qt::QueuedConnection);
+    connect(
+        &m_worker, &DeviceThread::uiLinkBlocked, this,
+        [this](const QString& note) {
+            m_blockedBadge->setText(note);
+            m_blockedBadge->setToolTip(note);
+            m_blockedAction->setVisible(true);
+        },
+        Qt::QueuedConnection);
+    connect(&m_worker, &DeviceThread::uiVarsStatus, this, &MainWindow::slotVarsStatus, Qt::QueuedConnection);
+    connect(&m_worker, &DeviceThread::uiVarsSaveStarted, this, &MainWindow::slotVarsSaveStarted, Qt::QueuedConnection);
+    connect(&m_worker, &DeviceThread::uiDateTime, this, &MainWindow::slotDateTime, Qt::QueuedConnection);
+
+    connect(&m_protocol, &DeviceProtocol::uiPinResult, this, &MainWindow::slotPinResult, Qt::QueuedConnection);
+    connect(&m_protocol, &DeviceProtocol::uiDeviceInfo, this, &MainWindow::slotDeviceInfo, Qt::QueuedConnection);
+    connect(&m_protocol, &DeviceProtocol::uiAuth1Checked, this, &MainWindow::onAuth1Checked, Qt::QueuedConnection);
+    connect(&m_protocol, &DeviceProtocol::uiAuthUpdate1, this, &MainWindow::slotAuthUpdate1, Qt::QueuedConnection);
+    connect(&m_protocol, &DeviceProtocol::eventLog, this, &MainWindow::slotLog, Qt::QueuedConnection);
+    connect(&m_protocol, &DeviceProtocol::eventLog1, this, &MainWindow::slotLog1, Qt::QueuedConnection);
+    connect(&m_protocol, &DeviceProtocol::uiFlashStatus, this, &MainWindow::slotFlashStatus, Qt::QueuedConnection);
+    connect(&m_protocol, &DeviceProtocol::uiVarsLoadEnd, this, &MainWindow::slotVarsLoadEnd, Qt::QueuedConnection);
+    connect(&m_protocol, &DeviceProtocol::uiShowMessage, this, &MainWindow::slotShowMessage, Qt::QueuedConnection);
+    connect(&m_protocol, &DeviceProtocol::uiOnVarsChangedPC, this, &MainWindow::slotOnVarsChangedPC,
+            Qt::QueuedConnection);
+    connect(
+        &m_protocol, &DeviceProtocol::uiRedirChangedPC, this,
+        [this] {
+            setUnsaved(true);
+            setSaveEnabled(true);
+        },
+        Qt::QueuedConnection);
+
+    // The worker waits for the answer, but never past its own end: a question still open when the
+    // program quits must not keep the worker, and with it the exit, waiting forever.
+    m_protocol.setQuestion([this](const QString& title, const QString& text) {
+        struct Answer
+        {
+            QSemaphore given;
+            std::atomic<bool> yes{false};
+        };
+        auto answer = std::make_shared<Answer>();
+        QMetaObject::invokeMethod(
+            this,
+            [this, answer, title, text] {
+                answer->yes = askQuestion(title, text);
+                answer->given.release();
+            },
+            Qt::QueuedConnection);
+        while (!answer->given.tryAcquire(1, 100)) {
+            if (m_protocol.stopRequested())
+                return false;
+        }
+        return answer->yes.load();
+    });
+}
+
+DeviceLink* MainWindow::link() const
+{
+    return m_transports.activeLink();
+}
+
+bool MainWindow::linkOpen() const
+{
+    DeviceLink* active = link();
+    return active && active->isOpen();
+}
+
+void MainWindow::slot_device_hotplug()
+{
+    m_blockedAction->setVisible(false);
+    m_lostAction->setVisible(false);
+    DeviceLink* active = link();
+    if (!active || !active->isOpen()) {
+        // A restart the user asked for is not a lost connection.
+        handleLoss(!m_restartPending);
+        return;
+    }
+    slotLog(tr("Connected:") + QStringLiteral(" ") + tr(" product:") +
+                QStringLiteral(" %1, ").arg(QString::fromStdString(active->product())) + tr(" manufacturer:") +
+                QStringLiteral(" %1, ").arg(QString::fromStdString(active->manufacturer())) + QStringLiteral("#") +
+                QString::fromStdString(active->serialNumber()),
+            true);
+    ui->lProductModel->setText(QString::fromStdString(active->infoText()));
+    ui->lSerial->setText(QString::fromStdString(active->serialNumber()));
+    DeviceProtocol* protocol = &m_protocol;
+    m_worker.post([protocol] {
+        char model[InfoTextSize];
+        char serial[InfoTextSize];
+        uint8_t status = 0;
+        const int ret = protocol->readInfo(model, InfoTextSize, &status, serial, InfoTextSize);
+        if (ret == 0)
+            protocol->setLastAuthStatus(status);
+        Q_EMIT protocol->uiDeviceInfo(ret, status);
+    });
+    m_restartPending = false;
+    m_loadRequested = false;
+    ui->gPin1->setEnabled(true);
+    m_connectedView = true;
+    updateMenuActions();
+    updatePinBadge();
+}
+
+void MainWindow::handleLoss(bool readOnlyView)
+{
+    const bool readOnly = readOnlyView && m_protocol.vars().count() > 0;
+    m_connectedView = false;
+    m_lastFsAlert = -1;
+    m_updates->checkDevice(QString(), QString());
+    m_saveTimer.stop();
+    m_fsRetryTimer.stop();
+    m_savePending = false;
+    setUnsaved(false);
+    setSaveEnabled(false);
+    updateMenuActions();
+    ui->gPin1->setEnabled(false);
+    ui->label_can->setEnabled(false);
+    for (QLabel* label : {ui->lProductModel, ui->lSerial, ui->lFirmwareV, ui->lBootloaderV, ui->lAlgoV, ui->lCAN})
+        label->clear();
+    // A load or a file-system wait cut short by the loss would otherwise leave the pages covered.
+    hideOverlay();
+    ui->tabWidget->setCurrentIndex(0);
+    setTabBarEnabled(readOnly);
+    m_lostAction->setVisible(readOnly);
+    slotLog(tr("Disconnected"), true);
+    if (!readOnly)
+        Q_EMIT m_protocol.uiAuthUpdate1(1, 0);
+    updatePinBadge();
+}
+
+void MainWindow::updatePinBadge()
+{
+    m_pinAction->setVisible(linkOpen());
+    if (m_pinAccepted) {
+        m_pinBadge->setText(tr("PIN OK"));
+        m_pinBadge->setStyleSheet(m_pinBadge->property("okStyle").toString());
+    } else {
+        m_pinBadge->setText(tr("PIN REQUIRED"));
+        m_pinBadge->setStyleSheet(QString::fromLatin1(PinPlainStyle));
+    }
+}
+
+void MainWindow::onTransportChanged()
+{
+    m_blockedAction->setVisible(false);
+    handleLoss(false);
+    m_protocol.forgetPins();
+}
+
+void MainWindow::slotDeviceInfo(int ret, uint8_t authStatus)
+{
+    if (ret != 0)
+        return;
+    slotAuthUpdate(authStatus);
+}
+
+void MainWindow::slotAuthUpdate(uint8_t status)
+{
+    Q_EMIT m_protocol.uiAuthUpdate1((status & AuthPin1Accepted) ? 0 : 1, 0);
+}
+
+void MainWindow::on_bPin1_clicked()
+{
+    const QByteArray pin = ui->ePin1->text().toUtf8();
+    if (pin.size() != PinLength) {
+        ui->lPin1Status->setText(tr("PIN 1 has %1 characters").arg(PinLength));
+        return;
+    }
+    ui->gPin1->setEnabled(false);
+    ui->lPin1Status->setText(tr("PIN 1 is sent, waiting for the device ..."));
+    postPin1(pin.toStdString());
+}
+
+void MainWindow::postPin1(const std::string& pin)
+{
+    DeviceProtocol* protocol = &m_protocol;
+    m_worker.post([protocol, pin] { protocol->auth(pin); }, [protocol] { Q_EMIT protocol->uiPinResult(1, 0, 0, -4); });
+}
+
+void MainWindow::slotAuthUpdate1(uint8_t status, uint32_t timeout)
+{
+    if (status == 0 || status == 2) {
+        m_pinAccepted = true;
+        ui->gPin1->setEnabled(false);
+        postFsCheck();
+    } else {
+        setSaveEnabled(false);
+        m_pinAccepted = false;
+        if (linkOpen() && !m_restartPending) {
+            ui->gPin1->setEnabled(true);
+            ui->lPin1Status->clear();
+        }
+        if (timeout != 0)
+            m_lockSeconds = timeout;
+        showLockCountdown();
+    }
+    updatePinBadge();
+}
+
+void MainWindow::showLockCountdown()
+{
+    if (m_lockSeconds > 0) {
+        if (!m_lockTimer.isActive())
+            m_lockTimer.start();
+        // The device refuses every PIN while it is locked; sending one would only add a try.
+        ui->ePin1->setEnabled(false);
+        ui->bPin1->setEnabled(false);
+        ui->lPin1Status->setText(tr("timeout %1").arg(m_lockSeconds));
+        --m_lockSeconds;
+    } else if (m_lockTimer.isActive()) {
+        m_lockTimer.stop();
+        ui->lPin1Status->clear();
+        ui->ePin1->setEnabled(true);
+        ui->bPin1->setEnabled(true);
+    }
+}
+
+void MainWindow::slotAuthUpdateTimer()
+{
+    showLockCountdown();
+}
+
+void MainWindow::slotPinResult(int level, int code, uint32_t timeout, int ret)
+{
+    const int tries = ++m_pinTries[level == 2 ? 1 : 0];
+    QString text;
+    if (ret != 0)
+        text = tr("PIN %1: no answer from the device (error %2)").arg(level).arg(ret);
+    else if (code == 0)
+        text = tr("PIN %1 accepted").arg(level);
+    else if (code == 2)
+        text = tr("PIN %1 is already accepted").arg(level);
+    else if (timeout != 0)
+        text = tr("PIN %1 rejected (code %2), locked for %3 s").arg(level).arg(code).arg(timeout);
+    else if (code == 255 && level == 2)
+        text = tr("PIN 2 refused (code 255): send PIN 1 first, a new connection forgets the PINs");
+    else if (code == 255)
+        text = tr("PIN 1 refused (code 255)");
+    else
+        text = tr("PIN %1 rejected (code %2)").arg(level).arg(code);
+    text += tr(" [try %1, %2]").arg(tries).arg(QTime::currentTime().toString(QStringLiteral("HH:mm:ss")));
+    slotLog(text, true);
+    if (level != 1)
+        return;
+    // The lock countdown keeps the label while it runs; the status bar carries the result.
+    if (!m_lockTimer.isActive())
+        ui->lPin1Status->setText(text);
+    if (!m_pinAccepted && linkOpen() && !m_restartPending)
+        ui->gPin1->setEnabled(true);
+}
+
+void MainWindow::postFsCheck()
+{
+    DeviceProtocol* protocol = &m_protocol;
+    DeviceLink* active = link();
+    m_worker.post([protocol, active] {
+        // Set on the worker, which reads it, rather than from this thread.
+        protocol->setAuthenticated(true);
+        if (active->isLiveDevice()) {
+            protocol->efsStats();
+            Q_EMIT protocol->uiAuth1Checked(protocol->efsStatus());
+        } else {
+            Q_EMIT protocol->uiAuth1Checked(0);
+        }
+    });
+}
+
+void MainWindow::onAuth1Checked(uint8_t efsStatus)
+{
+    if (efsStatus >= 2 && efsStatus != EfsReadOnly) {
+        ui->lProductModel->setText(tr("loading ..."));
+        m_fsWaiting = true;
+        showOverlay();
+        m_fsRetryTimer.start();
+        return;
+    }
+    if (efsStatus == EfsReadOnly) {
+        const QString alert = tr("ERROR: file system is readonly");
+        ui->label_general_alert->setText(alert);
+        // The check runs again when the device confirms the PIN; one box per connection is enough.
+        if (m_lastFsAlert != EfsReadOnly) {
+            m_lastFsAlert = EfsReadOnly;
+            showBox(tr("Error"), alert, true);
+        }
+    } else {
+        ui->label_general_alert->clear();
+    }
+    ui->lAuthStatus->setText(tr("Ok"));
+    ui->label_4->setEnabled(true);
+    ui->label_6->setEnabled(true);
+    m_fsWaiting = false;
+    if (!m_loadRequested) {
+        m_loadRequested = true;
+        m_worker.requestFullLoad();
+        showOverlay();
+    }
+}
+
+void MainWindow::showOverlay()
+{
+    if (!m_overlay) {
+        m_overlay = new QLabel(ui->tabWidget);
+        m_overlay->setObjectName(QStringLiteral("loadingOverlay"));
+        m_overlay->setAlignment(Qt::AlignCenter);
+        m_overlay->setAutoFillBackground(true);
+        m_overlay->setStyleSheet(QString::fromLatin1(OverlayStyle));
+        m_overlayBar = new QProgressBar(m_overlay);
+        m_overlayBar->setTextVisible(false);
+        m_overlayBar->setFixedSize(OverlayBarWidth, OverlayBarHeight);
+    }
+    placeOverlay();
+    updateOverlay();
+    m_overlay->show();
+    m_overlay->raise();
+    m_overlayTimer.start();
+}
+
+void MainWindow::hideOverlay()
+{
+    m_fsWaiting = false;
+    m_overlayTimer.stop();
+    if (m_overlay)
+        m_overlay->hide();
+}
+
+void MainWindow::placeOverlay()
+{
+    const QRect area = ui->tabWidget->rect();
+    m_overlay->setGeometry(area);
+    m_overlayBar->move((area.width() - OverlayBarWidth) / 2, area.height() / 2 + OverlayBarBelowCentre);
+}
+
+void MainWindow::updateOverlay()
+{
+    QString text = tr("Loading variables from the device ...") + QStringLiteral("\n\n");
+    if (m_fsWaiting)
+        text += tr("Waiting for the file system of the device to start ...");
+    m_overlay->setText(text);
+    if (!m_fsWaiting && m_expectedVars > 0) {
+        m_overlayBar->setRange(0, m_expectedVars);
+        m_overlayBar->setValue(qMin(m_protocol.vars().count(), m_expectedVars));
+    } else {
+        m_overlayBar->setRange(0, 0);
+    }
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == ui->tabWidget && event->type() == QEvent::Resize && m_overlay)
+        placeOverlay();
+    return QMainWindow::eventFilter(watched, event);
+}
+
+QString MainWindow::valueText(uint16_t id, bool* found) const
+{
+    bool exists = false;
+    const VarRecord record = m_protocol.vars().snapshot(id, &exists);
+    if (found)
+        *found = exists;
+    return exists ? m_protocol.vars().valueText(record) : QString();
+}
+
+QList<uint16_t> MainWindow::loadList() const
+{
+    // The page views add the ids of their rows to these when they are built.
+    return {VarStatus, VarCan, VarCommandState, VarAlgorithm, VarModel, VarBootloader, VarFirmware, VarSerial};
+}
+
+void MainWindow::slotVarsLoadEnd()
+{
+    hideOverlay();
+    if (!linkOpen())
+        return;
+    ui->lSerial->setText(valueText(VarSerial));
+    ui->lProductModel->setText(valueText(VarModel));
+    ui->lBootloaderV->setText(valueText(VarBootloader));
+    ui->lFirmwareV->setText(valueText(VarFirmware));
+    ui->lAlgoV->setText(valueText(VarAlgorithm));
+    bool hasCan = false;
+    ui->lCAN->setText(valueText(VarCan, &hasCan));
+    if (hasCan)
+        ui->label_can->setEnabled(true);
+    m_updates->checkDevice(valueText(VarFirmware), valueText(VarAlgorithm));
+    updateMenuActions();
+    m_worker.requestVarsStatus();
+    setTabBarEnabled(true);
+}
+
+void MainWindow::slotVarsUpdated(const QList<int>& ids)
+{
+    if (ids.contains(VarStatus) || ids.contains(VarCommandState))
+        updateStatusVars();
+}
+
+void MainWindow::slotOnVarsChangedPC(uint16_t var_id)
+{
+    slotLog1(tr("var %1 changed").arg(var_id));
+    bool found = false;
+    const VarRecord record = m_protocol.vars().snapshot(var_id, &found);
+    if (found && (record.flags & VarFlag::Flash)) {
+        setUnsaved(true);
+        setSaveEnabled(true);
+    }
+}
+
+void MainWindow::on_tabWidget_currentChanged(int index)
+{
+    m_worker.setStatusTabActive(index == StatusTabIndex);
+    m_worker.clearPolls();
+    if (index == StatusTabIndex) {
+        m_worker.requestStatusNow();
+        updateStatusVars();
+        m_statusTimer.start();
+    } else {
+        m_statusTimer.stop();
+    }
+}
+
+void MainWindow::updateStatusVars()
+{
+    bool found = false;
+    const QString status = valueText(VarStatus, &found);
+    // The page descriptions name the variable and its options; until they are attached the number
+    // and the value text stand in.
+    if (found)
+        ui->l_stat_status1->setText(QStringLiteral("%1 - %2").arg(VarStatus).arg(status));
+    const QString commandState = valueText(VarCommandState, &found);
+    if (found)
+        ui->l_stat_status->setText(commandState.isEmpty() ? QString()
+                                                          : tr("Статус останньої команди : ") + commandState);
+}
+
+void MainWindow::slotStatusFlashUpdate()
+{
+    updateStatusVars();
+}
+
+void MainWindow::restart()
+{
+    m_worker.requestReboot();
+    m_restartPending = true;
+    handleLoss(false);
+    ui->tabWidget->setCurrentIndex(0);
+    setTabBarEnabled(false);
+}
+
+void MainWindow::on_bRestartOrvo_clicked()
+{
+    restart();
+}
+
+void MainWindow::on_bRestartOrvo_2_clicked()
+{
+    restart();
+}
+
+void MainWindow::on_bDateSync_clicked()
+{
+    const QDateTime now = QDateTime::currentDateTime();
+    DeviceProtocol* protocol = &m_protocol;
+    m_worker.post([protocol, now] { protocol->setDateTime(now); });
+    m_worker.requestStatusNow();
+    updateStatusVars();
+}
+
+void MainWindow::slotDateTime(const QDateTime& d)
+{
+    ui->lSystemDate->setText(d.isValid() ? d.toLocalTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"))
+                                         : tr("clock is not set"));
+}
+
+void MainWindow::slotFlashStatus(uint32_t flashSize, uint32_t sectorSize, uint32_t sectorFree, uint32_t sectorErased,
+                                 uint8_t efsStatus)
+{
+    const quint64 sector = sectorSize;
+    // A device reporting more free sectors than it has would otherwise show an absurd used size.
+    const quint64 usedSectors = flashSize > sectorFree ? quint64(flashSize - sectorFree) : 0;
+    ui->lStatusFlashTotal->setText(tr("%1 MB").arg(quint64(flashSize) * sector >> 20));
+    ui->lStatusFlashSectorSize->setText(tr("%1 KB").arg(sector >> 10));
+    ui->lStatusFlashFree->setText(tr("%1 MB").arg(quint64(sectorFree) * sector >> 20));
+    ui->lStatusFlashErased->setText(tr("%1 MB").arg(quint64(sectorErased) * sector >> 20));
+    ui->lStatusFlashUsed->setText(tr("%1 MB").arg(usedSectors * sector >> 20));
+    ui->lStatusFlashEfsStatus->setText(QString::number(efsStatus));
+    updateFsAlert(efsStatus);
+}
+
+void MainWindow::updateFsAlert(uint8_t efsStatus)
+{
+    if (efsStatus == EfsUnknown || efsStatus == 1)
+        return;
+    if (efsStatus == 0) {
+        ui->label_general_alert->clear();
+        m_lastFsAlert = -1;
+        return;
+    }
+    if (efsStatus == EfsReadOnly) {
+        ui->label_general_alert->setText(tr("ERROR: file system is readonly"));
+        return;
+    }
+    const QString text = QStringLiteral("%1 (%2)").arg(tr("File system status:")).arg(efsStatus);
+    ui->label_general_alert->setText(text);
+    // A file system that is starting is no error: the loading overlay waits for it.
+    if (efsStatus != EfsStarting && efsStatus != m_lastFsAlert) {
+        m_lastFsAlert = efsStatus;
+        showBox(tr("Error"), text, true);
+    }
+}
+
+void MainWindow::startSave()
+{
+    m_savePending = true;
+    m_worker.requestVarsSave();
+    slotLog1(QStringLiteral("on_bVarsSave_clicked"));
+}
+
+void MainWindow::on_btnSave_clicked()
+{
+    startSave();
+}
+
+void MainWindow::on_actionSaveVars_triggered()
+{
+    startSave();
+    m_saveTimer.start();
+}
+
+void MainWindow::slotVarsSaveStarted(int ret)
+{
+    if (ret != 0) {
+        m_savePending = false;
+        information(tr("Cannot start the save, error %1").arg(ret));
+        return;
+    }
+    setUnsaved(false);
+    setSaveEnabled(false);
+    m_saveTimer.start();
+}
+
+void MainWindow::slotVarsStatusUpdate()
+{
+    m_worker.requestVarsStatus();
+}
+
+void MainWindow::slotVarsStatus(int retCount, uint32_t count, int retSave, uint8_t save, uint8_t error)
+{
+    if (retCount != 0)
+        information(tr("Cannot read the number of variables, error %1").arg(retCount));
+    if (retSave != 0) {
+        // Without the device's answer the save may or may not have completed: keep it marked unsaved.
+        if (m_saveTimer.isActive()) {
+            m_saveTimer.stop();
+            if (m_savePending) {
+                setUnsaved(true);
+                setSaveEnabled(true);
+            }
+            m_savePending = false;
+        }
+        information(tr("Cannot read the state of the save, error %1").arg(retSave));
+        return;
+    }
+    if (save != 0 || !m_saveTimer.isActive())
+        return;
+    m_saveTimer.stop();
+    const bool wasPending = m_savePending;
+    m_savePending = false;
+    if (!wasPending)
+        return;
+    if (error != 0) {
+        setUnsaved(true);
+        setSaveEnabled(true);
+        information(tr("Settings save -> fail") + QLatin1Char('\n') +
+                    QString::asprintf("count=%u, save=%u, error=%u", count, unsigned(save), unsigned(error)));
+    } else {
+        information(tr("Settings saved in flash"));
+    }
+}
+
+void MainWindow::setUnsaved(bool unsaved)
+{
+    m_unsaved = unsaved;
+}
+
+void MainWindow::updateMenuActions()
+{
+    ui->actionSaveVars->setEnabled(m_connectedView && m_protocol.vars().count() > 0);
+}
+
+void MainWindow::setSaveEnabled(bool enabled)
+{
+    if (m_transferActive)
+        m_deferredSave = enabled;
+    else
+        ui->btnSave->setEnabled(enabled);
+}
+
+void MainWindow::setTabBarEnabled(bool enabled)
+{
+    if (m_transferActive)
+        m_deferredTabBar = enabled;
+    else
+        ui->tabWidget->tabBar()->setEnabled(enabled);
+}
+
+void MainWindow::slotTransferActive(bool active)
+{
+    if (active == m_transferActive)
+        return;
+    m_transferActive = active;
+    if (active) {
+        m_awake.hold();
+        return;
+    }
+    m_awake.release();
+    if (m_deferredSave)
+        ui->btnSave->setEnabled(*m_deferredSave);
+    if (m_deferredTabBar)
+        ui->tabWidget->tabBar()->setEnabled(*m_deferredTabBar);
+    m_deferredSave.reset();
+    m_deferredTabBar.reset();
+}
+
+void MainWindow::slotWriteFailed(int id, int code)
+{
+    slotLog1(tr("write var %1 failed, code=%2").arg(id).arg(code));
+    if (linkOpen() || m_offlineNoticeOpen)
+        return;
+    m_offlineNoticeOpen = true;
+    information(tr("The connection is lost: the values are read only. The change was not sent."));
+    m_offlineNoticeOpen = false;
+}
+
+void MainWindow::refreshUpdateButton()
+{
+    QStringList shortTexts;
+    QStringList longTexts;
+    for (const UpdateInfo& update : m_updates->results()) {
+        QString word;
+        switch (update.kind) {
+        case UpdateChecker::Program:
+            word = tr("program");
+            break;
+        case UpdateChecker::Firmware:
+            word = tr("firmware");
+            break;
+        case UpdateChecker::Algorithm:
+            word = tr("algorithm");
+            break;
+        }
+        shortTexts << tr("%1 %2").arg(word, update.available);
+        longTexts << tr("%1: installed %2, on the site %3").arg(word, update.installed, update.available);
+    }
+    m_updateAction->setVisible(!shortTexts.isEmpty());
+    m_updateButton->setText(tr("Update: %1").arg(shortTexts.join(QStringLiteral(", "))));
+    m_updateButton->setToolTip(longTexts.join(QLatin1Char('\n')));
+}
+
+void MainWindow::showUpdateList()
+{
+    QMessageBox box(QMessageBox::Information, tr("New versions"), m_updates->updateListHtml(m_updates->results()),
+                    QMessageBox::Close, this);
+    box.setTextFormat(Qt::RichText);
+    box.setTextInteractionFlags(Qt::TextBrowserInteraction);
+    ModalBox::exec(box);
+}
+
+void MainWindow::slotLog1(const QString& log)
+{
+    ui->teLog->appendPlainText(QTime::currentTime().toString(QStringLiteral("HH:mm:ss ")) + log);
+}
+
+void MainWindow::slotLog(const QString& log, bool statusbar)
+{
+    slotLog1(log);
+    if (!statusbar)
+        return;
+    DeviceLink* active = link();
+    if (active && active->isOpen() && !active->serialNumber().empty())
+        m_statusLabel->setText(QString::fromStdString(active->serialNumber()) + QStringLiteral(": ") + log);
+    else
+        m_statusLabel->setText(log);
+}
+
+void MainWindow::information(const QString& text)
+{
+    qWarning("%s", qUtf8Printable(text));
+    slotLog1(text);
+    showBox(QStringLiteral("Orvo"), text, false);
+}
+
+void MainWindow::slotShowMessage(const QString& title, const QString& msg)
+{
+    showBox(title, msg, false);
+}
+
+void MainWindow::showBox(const QString& title, const QString& text, bool warning)
+{
+    QMessageBox box(warning ? QMessageBox::Warning : QMessageBox::Information, title, text, QMessageBox::Ok, this);
+    ModalBox::exec(box);
+}
+
+bool MainWindow::askQuestion(const QString& title, const QString& text)
+{
+    QMessageBox box(QMessageBox::Warning, title, text, QMessageBox::NoButton, this);
+    QPushButton* again = box.addButton(tr("Start again"), QMessageBox::AcceptRole);
+    box.addButton(tr("Cancel transfer"), QMessageBox::RejectRole);
+    return ModalBox::exec(box) == again;
+}
+
+void MainWindow::closeEvent(QCloseEvent* event)
+{
+    if (m_transferActive) {
+        information(tr("A file transfer is running: abort it first."));
+        event->ignore();
+        return;
+    }
+    if (m_unsaved) {
+        QMessageBox box(QMessageBox::Warning, tr("Settings are not saved"),
+                        tr("The settings were changed, but they are not saved to the device. After a restart of the "
+                           "device they are lost. Close the program anyway?"),
+                        QMessageBox::NoButton, this);
+        QPushButton* save = box.addButton(tr("Save to the device"), QMessageBox::AcceptRole);
+        QPushButton* discard = box.addButton(tr("Close without saving"), QMessageBox::DestructiveRole);
+        box.addButton(QMessageBox::Cancel);
+        box.setDefaultButton(save);
+        QAbstractButton* chosen = ModalBox::exec(box);
+        if (chosen != discard) {
+            if (chosen == save)
+                startSave();
+            event->ignore();
+            return;
+        }
+    }
+    event->accept();
+}

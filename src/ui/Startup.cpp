@@ -1,0 +1,92 @@
+#include "Startup.h"
+
+#include <cstdio>
+
+#include <QApplication>
+#include <QCommandLineParser>
+#include <QDir>
+#include <QLibraryInfo>
+#include <QTimer>
+
+#include "MainWindow.h"
+#include "UsbPanel.h"
+#include "platform/Platform.h"
+#include "sim/DemoTransport.h"
+#include "vars/VARS.h"
+#include "worker/DeviceStack.h"
+
+namespace {
+
+void discardMessage(QtMsgType, const QMessageLogContext&, const QString&)
+{}
+
+} // namespace
+
+Startup::Startup(QApplication& app) : m_app(app)
+{}
+
+void Startup::installTranslations()
+{
+    // By bare name first, so a translation next to the working folder wins; the built-in copy
+    // otherwise, whatever the working folder is.
+    const QString name = QStringLiteral("OrvoUI_uk_UA.qm");
+    if (m_translation.load(name) || m_translation.load(QStringLiteral(":/i18n/") + name))
+        m_app.installTranslator(&m_translation);
+
+    const QString appDir = QCoreApplication::applicationDirPath();
+    for (const QString& dir :
+         {appDir, appDir + QStringLiteral("/translations"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)}) {
+        if (m_qtTranslation.load(QStringLiteral("qtbase_uk"), dir)) {
+            m_app.installTranslator(&m_qtTranslation);
+            break;
+        }
+    }
+}
+
+int Startup::run()
+{
+    QCommandLineParser parser;
+    parser.setApplicationDescription(tr("Service tool for Orvo vehicle security controllers."));
+    parser.addHelpOption();
+    const QCommandLineOption demo(QStringLiteral("demo"), tr("Start on the built-in demo device."));
+    const QCommandLineOption verbose(QStringLiteral("verbose"), tr("Keep Qt's diagnostic messages on standard error."));
+    const QCommandLineOption english(QStringLiteral("english"), tr("Show the program in English."));
+    // For the start-up benchmark: report the peak memory once the window is up, then quit.
+    QCommandLineOption exitWhenShown(QStringLiteral("exit-when-shown"));
+    exitWhenShown.setFlags(QCommandLineOption::HiddenFromHelp);
+    parser.addOptions({demo, verbose, english, exitWhenShown});
+    parser.process(m_app);
+
+    if (!parser.isSet(english))
+        installTranslations();
+    QCoreApplication::setOrganizationName(QStringLiteral("Orvo SOFT"));
+    QCoreApplication::setOrganizationDomain(QStringLiteral("orvo.ua"));
+    QCoreApplication::setApplicationName(QStringLiteral("Kestrova"));
+    // Lets the desktop match the window with the installed kestrova.desktop and its icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("kestrova"));
+
+    DeviceStack stack;
+    stack.transports().setPanelFactory(QStringLiteral("usb"), &UsbPanel::create);
+    if (parser.isSet(demo))
+        installDemoTransport(stack);
+
+    MainWindow window(stack);
+    window.show();
+    window.connectDevice();
+    if (!parser.isSet(verbose))
+        qInstallMessageHandler(discardMessage);
+    stack.protocol().vars().setTextLimit(stack.transports().activeLink()->maxTextLength());
+    stack.start();
+
+    if (parser.isSet(exitWhenShown)) {
+        QTimer::singleShot(0, &window, [] {
+            std::printf("shown %lld\n", static_cast<long long>(Platform::peakMemoryKb()));
+            std::fflush(stdout);
+            QCoreApplication::quit();
+        });
+    }
+
+    const int ret = m_app.exec();
+    stack.shutdown();
+    return ret;
+}

@@ -1,0 +1,516 @@
+#include <QtTest>
+
+#include <QAbstractButton>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QProcess>
+#include <QPushButton>
+#include <QTabBar>
+#include <QTabWidget>
+
+#include "link/CommandTable.h"
+#include "link/DeviceProtocol.h"
+#include "link/TransportManager.h"
+#include "sim/SimDevice.h"
+#include "sim/SimFileSystem.h"
+#include "sim/SimLink.h"
+#include "ui/MainWindow.h"
+#include "ui/ModalBox.h"
+#include "vars/VARS.h"
+#include "worker/DeviceStack.h"
+#include "worker/DeviceThread.h"
+
+namespace {
+
+constexpr int Wait = 5000;
+// Nothing else the window shows could contain it, so finding it in the log would mean a leak.
+const QByteArray Pin = QByteArrayLiteral("k7Qz");
+
+SettingsFile::Entry textVar(uint16_t id, const char* text)
+{
+    return {id, 'T', VarFlag::ReadOnly, 0, 32, QByteArray(text)};
+}
+
+// The real window on the stand-in device through the real worker.
+struct Rig
+{
+    explicit Rig(const QString& guardKey = {})
+    {
+        device->setPin(Pin);
+        device->setModel(QStringLiteral("Orvo X7"));
+        device->setSerialNumber(QStringLiteral("0012345"));
+        for (const SettingsFile::Entry& entry :
+             {textVar(65503, "Orvo X7"), textVar(65504, "BL 3"), textVar(65505, "154"), textVar(64999, "21"),
+              textVar(65507, "0012345"), textVar(20000, "CAN 500k")})
+            device->setVariable(entry);
+        device->setVariable({100, 'U', VarFlag::Flash, 0, 4, QByteArray(4, '\0')});
+
+        DeviceStack::Options options;
+        options.timing.statusPeriodMs = 50;
+        options.usbGuardKey = guardKey.isEmpty()
+                                  ? QStringLiteral("KestrovaTestWindow_%1").arg(QCoreApplication::applicationPid())
+                                  : guardKey;
+        stack = std::make_unique<DeviceStack>(options);
+        if (guardKey.isEmpty()) {
+            stack->addTransport(QStringLiteral("sim"), QStringLiteral("Stand-in device"),
+                                std::make_unique<SimLink>(device));
+            stack->transports().select(QStringLiteral("sim"));
+        }
+        MainWindowTiming timing;
+        timing.lockTickMs = 3600 * 1000; // the test ticks the countdown itself
+        timing.fsRetryMs = 20;
+        timing.saveStatusMs = 20;
+        window = std::make_unique<MainWindow>(*stack, timing);
+        // The page views put the settings they show on the load list; 100 stands for them.
+        stack->worker().setLoadList({1, 100, 20000, 40002, 64999, 65503, 65504, 65505, 65507});
+        window->show();
+        window->connectDevice();
+        authUpdates = std::make_unique<QSignalSpy>(&stack->protocol(), &DeviceProtocol::uiAuthUpdate1);
+        stack->start();
+    }
+
+    ~Rig()
+    {
+        stack->shutdown();
+        window.reset();
+    }
+
+    DeviceProtocol& protocol() const { return stack->protocol(); }
+
+    template <typename T> T* find(const char* name) const { return window->findChild<T*>(QString::fromLatin1(name)); }
+    QString text(const char* label) const { return find<QLabel>(label)->text(); }
+    bool badgeShown(const char* badge) const { return find<QWidget>(badge)->isVisible(); }
+
+    bool connected() const { return badgeShown("pinBadge"); }
+    // Connected, and the device's PIN state from its INFO answer has reached the window.
+    bool awaitsPin() const { return connected() && find<QWidget>("gPin1")->isEnabled() && !authUpdates->isEmpty(); }
+
+    void sendPin(const QString& pin) const
+    {
+        find<QLineEdit>("ePin1")->setText(pin);
+        find<QPushButton>("bPin1")->click();
+    }
+
+    // PIN accepted and every variable loaded.
+    bool loaded() const
+    {
+        if (!QTest::qWaitFor([this] { return awaitsPin(); }, Wait))
+            return false;
+        sendPin(QString::fromLatin1(Pin));
+        return QTest::qWaitFor([this] { return text("lFirmwareV") == QLatin1String("154"); }, Wait);
+    }
+
+    // A change of a setting kept in flash, sent to the device the way an edit is.
+    void changeFlashSetting() const
+    {
+        DeviceProtocol* p = &protocol();
+        stack->worker().post([p] {
+            QMutexLocker lock(&p->vars().mutex());
+            if (VarRecord* record = p->vars().find(100))
+                p->vars().setValueText(*record, QStringLiteral("7"));
+            p->varsSet(100, true);
+        });
+    }
+
+    std::shared_ptr<ManualClock> clock = std::make_shared<ManualClock>();
+    std::shared_ptr<SimDevice> device = std::make_shared<SimDevice>(clock);
+    std::unique_ptr<DeviceStack> stack;
+    std::unique_ptr<MainWindow> window;
+    std::unique_ptr<QSignalSpy> authUpdates;
+};
+
+} // namespace
+
+class TestMainWindow : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void initTestCase();
+    void init();
+    void pinEntryLengthAndLock();
+    void acceptedPinLoadsTheGeneralTab();
+    void fileSystemCheckWaitsAndWarns();
+    void unplugging_data();
+    void unplugging();
+    void saveToFlash_data();
+    void saveToFlash();
+    void closingWithUnsavedSettings();
+    void flashStatistics_data();
+    void flashStatistics();
+    void fileSystemAlerts();
+    void secondInstanceShowsBlockedBadge();
+    void restartIsNotALoss();
+    void clockOnTheStatusTab();
+    void transferHoldsSaveButtonAndClose();
+
+private:
+    struct Box
+    {
+        QString title;
+        QString text;
+        QStringList buttons;
+    };
+    QList<Box> m_boxes;
+    QString m_answer; // the button the next boxes are answered with; empty: the default button
+};
+
+void TestMainWindow::initTestCase()
+{
+    QCoreApplication::setOrganizationName(QStringLiteral("Orvo SOFT test"));
+    QCoreApplication::setApplicationName(QStringLiteral("TestMainWindow"));
+    ModalBox::setChooser([this](QMessageBox& box) -> QAbstractButton* {
+        Box seen{box.windowTitle(), box.text(), {}};
+        for (QAbstractButton* button : box.buttons())
+            seen.buttons << button->text();
+        m_boxes << seen;
+        for (QAbstractButton* button : box.buttons()) {
+            if (button->text().remove(QLatin1Char('&')) == m_answer)
+                return button;
+        }
+        return box.defaultButton() ? box.defaultButton() : box.buttons().value(0);
+    });
+}
+
+void TestMainWindow::init()
+{
+    m_boxes.clear();
+    m_answer.clear();
+}
+
+void TestMainWindow::pinEntryLengthAndLock()
+{
+    Rig rig;
+    QTRY_VERIFY_WITH_TIMEOUT(rig.awaitsPin(), Wait);
+    QCOMPARE(rig.text("lProductModel"), QStringLiteral("Orvo X7"));
+    QCOMPARE(rig.text("lSerial"), QStringLiteral("0012345"));
+    QCOMPARE(rig.text("pinBadge"), QStringLiteral("PIN REQUIRED"));
+    QVERIFY(rig.text("statusLabel")
+                .startsWith(QStringLiteral(
+                    "0012345: Connected:  product: Orvo security controller,  manufacturer: Orvo, #0012345")));
+
+    for (const QString& pin : {QStringLiteral("123"), QStringLiteral("12345")}) {
+        rig.sendPin(pin);
+        QCOMPARE(rig.text("lPin1Status"), QStringLiteral("PIN 1 has 4 characters"));
+        QVERIFY(rig.find<QWidget>("gPin1")->isEnabled());
+    }
+
+    for (int attempt = 1; attempt <= 2; ++attempt) {
+        rig.sendPin(QStringLiteral("9999"));
+        QCOMPARE(rig.text("lPin1Status"), QStringLiteral("PIN 1 is sent, waiting for the device ..."));
+        QTRY_VERIFY_WITH_TIMEOUT(
+            rig.text("lPin1Status").startsWith(QStringLiteral("PIN 1 rejected (code 1) [try %1, ").arg(attempt)), Wait);
+    }
+    rig.sendPin(QStringLiteral("9999"));
+    QTRY_COMPARE_WITH_TIMEOUT(rig.text("lPin1Status"), QStringLiteral("timeout 30"), Wait);
+    QVERIFY(!rig.find<QWidget>("ePin1")->isEnabled());
+    QVERIFY(!rig.find<QWidget>("bPin1")->isEnabled());
+    for (int left = 29; left >= 1; --left) {
+        rig.window->slotAuthUpdateTimer();
+        QCOMPARE(rig.text("lPin1Status"), QStringLiteral("timeout %1").arg(left));
+    }
+    rig.window->slotAuthUpdateTimer();
+    QCOMPARE(rig.text("lPin1Status"), QString());
+    QVERIFY(rig.find<QWidget>("ePin1")->isEnabled());
+    QVERIFY(rig.find<QWidget>("bPin1")->isEnabled());
+    QVERIFY(!rig.device->pinAccepted());
+}
+
+void TestMainWindow::acceptedPinLoadsTheGeneralTab()
+{
+    Rig rig;
+    QVERIFY(rig.loaded());
+    QCOMPARE(rig.text("pinBadge"), QStringLiteral("PIN OK"));
+    QCOMPARE(rig.find<QLabel>("pinBadge")->styleSheet(),
+             QStringLiteral("font-weight: bold; color: white; background: #2e9e4f; border-radius: 3px; padding: 3px "
+                            "10px;"));
+    QCOMPARE(rig.text("lProductModel"), QStringLiteral("Orvo X7"));
+    QCOMPARE(rig.text("lSerial"), QStringLiteral("0012345"));
+    QCOMPARE(rig.text("lBootloaderV"), QStringLiteral("BL 3"));
+    QCOMPARE(rig.text("lAlgoV"), QStringLiteral("21"));
+    QCOMPARE(rig.text("lCAN"), QStringLiteral("CAN 500k"));
+    QCOMPARE(rig.text("lAuthStatus"), QStringLiteral("Ok"));
+    QVERIFY(rig.find<QWidget>("label_can")->isEnabled());
+    QVERIFY(!rig.find<QWidget>("gPin1")->isEnabled());
+    QVERIFY(!rig.find<QWidget>("loadingOverlay")->isVisible());
+    QVERIFY(rig.find<QTabWidget>("tabWidget")->tabBar()->isEnabled());
+    QVERIFY(!rig.find<QWidget>("btnSave")->isEnabled());
+    QVERIFY(rig.find<QPlainTextEdit>("teLog")->toPlainText().contains(QStringLiteral("PIN 1 accepted [try 1, ")));
+    QVERIFY(!rig.find<QPlainTextEdit>("teLog")->toPlainText().contains(QString::fromLatin1(Pin)));
+}
+
+void TestMainWindow::fileSystemCheckWaitsAndWarns()
+{
+    {
+        Rig rig;
+        SimFileSystem& files = rig.device->files();
+        files.setStartupMs(60000);
+        files.restart(rig.clock->nowMs());
+        QTRY_VERIFY_WITH_TIMEOUT(rig.awaitsPin(), Wait);
+        rig.sendPin(QString::fromLatin1(Pin));
+        QTRY_COMPARE_WITH_TIMEOUT(rig.text("lProductModel"), QStringLiteral("loading ..."), Wait);
+        QVERIFY(rig.find<QWidget>("loadingOverlay")->isVisible());
+        QCOMPARE(rig.text("loadingOverlay"), QStringLiteral("Loading variables from the device ...\n\n"
+                                                            "Waiting for the file system of the device to start ..."));
+        // Asked again and again while the file system starts, and nothing is loaded meanwhile.
+        files.clearRequests();
+        const auto statsAsked = [&files] {
+            return std::count_if(files.requests().cbegin(), files.requests().cend(),
+                                 [](const auto& request) { return request.first == Cmd::EFS_STATS; });
+        };
+        QTRY_VERIFY_WITH_TIMEOUT(statsAsked() >= 3, Wait);
+        QVERIFY(rig.text("loadingOverlay").contains(QStringLiteral("Waiting for the file system")));
+        QCOMPARE(rig.protocol().vars().count(), 0);
+
+        rig.clock->advance(60000);
+        QTRY_COMPARE_WITH_TIMEOUT(rig.text("lFirmwareV"), QStringLiteral("154"), Wait);
+        QVERIFY(!rig.find<QWidget>("loadingOverlay")->isVisible());
+        QCOMPARE(rig.text("label_general_alert"), QString());
+        QVERIFY(m_boxes.isEmpty()); // starting is no error
+    }
+    Rig rig;
+    rig.device->files().setReadOnly(true);
+    QVERIFY(rig.loaded());
+    QCOMPARE(rig.text("label_general_alert"), QStringLiteral("ERROR: file system is readonly"));
+    QCOMPARE(m_boxes.size(), 1);
+    QCOMPARE(m_boxes.constLast().title, QStringLiteral("Error"));
+    QCOMPARE(m_boxes.constLast().text, QStringLiteral("ERROR: file system is readonly"));
+    QCOMPARE(rig.text("lAuthStatus"), QStringLiteral("Ok"));
+    QCOMPARE(rig.text("lFirmwareV"), QStringLiteral("154")); // read-only settings still load
+}
+
+void TestMainWindow::unplugging_data()
+{
+    QTest::addColumn<bool>("loaded");
+    QTest::newRow("variables loaded") << true;
+    QTest::newRow("before any variable") << false;
+}
+
+void TestMainWindow::unplugging()
+{
+    QFETCH(bool, loaded);
+    Rig rig;
+    if (loaded)
+        QVERIFY(rig.loaded());
+    else
+        QTRY_VERIFY_WITH_TIMEOUT(rig.awaitsPin(), Wait);
+    rig.device->unplug();
+    QTRY_VERIFY_WITH_TIMEOUT(!rig.connected(), Wait);
+
+    QCOMPARE(rig.badgeShown("lostBadge"), loaded);
+    QCOMPARE(rig.text("lostBadge"), QStringLiteral("Connection lost: read only"));
+    QCOMPARE(rig.find<QTabWidget>("tabWidget")->tabBar()->isEnabled(), loaded);
+    QCOMPARE(rig.find<QTabWidget>("tabWidget")->currentIndex(), 0);
+    QVERIFY(!rig.find<QWidget>("gPin1")->isEnabled());
+    QCOMPARE(rig.text("lFirmwareV"), QString());
+    QCOMPARE(rig.text("statusLabel"), QStringLiteral("Disconnected"));
+    QCOMPARE(rig.protocol().vars().count() > 0, loaded);
+
+    // An edit on a page while offline is refused with one notice.
+    rig.window->slotWriteFailed(100, -4);
+    QCOMPARE(m_boxes.size(), 1);
+    QCOMPARE(m_boxes.constFirst().text,
+             QStringLiteral("The connection is lost: the values are read only. The change was not sent."));
+    QVERIFY(rig.find<QPlainTextEdit>("teLog")->toPlainText().contains(QStringLiteral("write var 100 failed, code=-4")));
+
+    rig.device->plug();
+    QTRY_VERIFY_WITH_TIMEOUT(rig.connected() && rig.find<QWidget>("gPin1")->isEnabled(), Wait);
+    QVERIFY(!rig.badgeShown("lostBadge"));
+}
+
+void TestMainWindow::saveToFlash_data()
+{
+    QTest::addColumn<int>("deviceError");
+    QTest::addColumn<QString>("shown");
+    QTest::addColumn<bool>("unsavedAfter");
+    QTest::newRow("saved") << 0 << QStringLiteral("Settings saved in flash") << false;
+    QTest::newRow("failed") << 7 << QStringLiteral("Settings save -> fail\ncount=0, save=0, error=7") << true;
+}
+
+void TestMainWindow::saveToFlash()
+{
+    QFETCH(int, deviceError);
+    QFETCH(QString, shown);
+    QFETCH(bool, unsavedAfter);
+    Rig rig;
+    rig.device->setSaveError(uint8_t(deviceError));
+    QVERIFY(rig.loaded());
+    auto* save = rig.find<QPushButton>("btnSave");
+    rig.changeFlashSetting();
+    QTRY_VERIFY_WITH_TIMEOUT(save->isEnabled(), Wait);
+    QVERIFY(rig.find<QPlainTextEdit>("teLog")->toPlainText().contains(QStringLiteral("var 100 changed")));
+
+    QSignalSpy polls(&rig.stack->worker(), &DeviceThread::uiVarsStatus);
+    save->click();
+    QTRY_VERIFY_WITH_TIMEOUT(!save->isEnabled(), Wait);
+    QTRY_VERIFY_WITH_TIMEOUT(polls.size() >= 3, Wait); // the device is still writing
+    QVERIFY(m_boxes.isEmpty());
+    rig.clock->advance(1000);
+    QTRY_COMPARE_WITH_TIMEOUT(m_boxes.size(), 1, Wait);
+    QCOMPARE(m_boxes.constFirst().title, QStringLiteral("Orvo"));
+    QCOMPARE(m_boxes.constFirst().text, shown);
+    QCOMPARE(save->isEnabled(), unsavedAfter);
+    QCOMPARE(rig.device->savesCompleted(), 1);
+}
+
+void TestMainWindow::closingWithUnsavedSettings()
+{
+    Rig rig;
+    QVERIFY(rig.loaded());
+    rig.changeFlashSetting();
+    QTRY_VERIFY_WITH_TIMEOUT(rig.find<QWidget>("btnSave")->isEnabled(), Wait);
+
+    m_answer = QStringLiteral("Cancel");
+    QVERIFY(!rig.window->close());
+    QCOMPARE(m_boxes.size(), 1);
+    QCOMPARE(m_boxes.constFirst().title, QStringLiteral("Settings are not saved"));
+    QCOMPARE(m_boxes.constFirst().buttons.size(), 3);
+    QVERIFY(m_boxes.constFirst().buttons.contains(QStringLiteral("Save to the device")));
+    QVERIFY(m_boxes.constFirst().buttons.contains(QStringLiteral("Close without saving")));
+
+    m_answer.clear(); // the default: save
+    QVERIFY(!rig.window->close());
+    QVERIFY(rig.window->isVisible());
+    QTRY_VERIFY_WITH_TIMEOUT(!rig.find<QWidget>("btnSave")->isEnabled(), Wait); // the device is writing
+    rig.clock->advance(1000);
+    QTRY_COMPARE_WITH_TIMEOUT(m_boxes.size(), 3, Wait);
+    QCOMPARE(m_boxes.constLast().text, QStringLiteral("Settings saved in flash"));
+    QCOMPARE(rig.device->savesCompleted(), 1);
+
+    QVERIFY(rig.window->close());
+    QCOMPARE(m_boxes.size(), 3);
+}
+
+void TestMainWindow::flashStatistics_data()
+{
+    QTest::addColumn<uint>("sectors");
+    QTest::addColumn<uint>("sectorSize");
+    QTest::addColumn<uint>("free");
+    QTest::addColumn<uint>("erased");
+    QTest::addColumn<QStringList>("shown"); // total, sector size, free, erased, used
+    QTest::newRow("8 MB of 4 KB sectors")
+        << 2048u << 4096u << 1024u << 512u << QStringList{"8 MB", "4 KB", "4 MB", "2 MB", "4 MB"};
+    QTest::newRow("beyond 32 bits") << 1000000u << 65536u << 0u << 0u
+                                    << QStringList{"62500 MB", "64 KB", "0 MB", "0 MB", "62500 MB"};
+    QTest::newRow("more free than there is")
+        << 16u << 4096u << 32u << 0u << QStringList{"0 MB", "4 KB", "0 MB", "0 MB", "0 MB"};
+}
+
+void TestMainWindow::flashStatistics()
+{
+    QFETCH(uint, sectors);
+    QFETCH(uint, sectorSize);
+    QFETCH(uint, free);
+    QFETCH(uint, erased);
+    QFETCH(QStringList, shown);
+    Rig rig;
+    rig.window->slotFlashStatus(sectors, sectorSize, free, erased, 0);
+    const QStringList labels{rig.text("lStatusFlashTotal"), rig.text("lStatusFlashSectorSize"),
+                             rig.text("lStatusFlashFree"), rig.text("lStatusFlashErased"),
+                             rig.text("lStatusFlashUsed")};
+    QCOMPARE(labels, shown);
+    QCOMPARE(rig.text("lStatusFlashEfsStatus"), QStringLiteral("0"));
+}
+
+void TestMainWindow::fileSystemAlerts()
+{
+    Rig rig;
+    rig.window->updateFsAlert(7);
+    QCOMPARE(rig.text("label_general_alert"), QStringLiteral("File system status: (7)"));
+    rig.window->updateFsAlert(7);
+    QCOMPARE(m_boxes.size(), 1); // the same status is not announced twice
+    QCOMPARE(m_boxes.constFirst().title, QStringLiteral("Error"));
+    rig.window->updateFsAlert(1);
+    rig.window->updateFsAlert(255);
+    QCOMPARE(rig.text("label_general_alert"), QStringLiteral("File system status: (7)"));
+    rig.window->updateFsAlert(2);
+    QCOMPARE(rig.text("label_general_alert"), QStringLiteral("File system status: (2)"));
+    QCOMPARE(m_boxes.size(), 1); // starting is no error
+    rig.window->updateFsAlert(7);
+    QCOMPARE(rig.text("label_general_alert"), QStringLiteral("File system status: (7)"));
+    rig.window->updateFsAlert(253);
+    QCOMPARE(rig.text("label_general_alert"), QStringLiteral("ERROR: file system is readonly"));
+    rig.window->updateFsAlert(0);
+    QCOMPARE(rig.text("label_general_alert"), QString());
+    rig.window->updateFsAlert(7);
+    QCOMPARE(m_boxes.size(), 2); // cleared in between: announced again
+}
+
+void TestMainWindow::secondInstanceShowsBlockedBadge()
+{
+    const QString key = QStringLiteral("KestrovaTestBlocked_%1").arg(QCoreApplication::applicationPid());
+    QProcess holder;
+    holder.start(QCoreApplication::applicationDirPath() + QStringLiteral("/guard_holder"), {key});
+    QVERIFY(holder.waitForStarted(Wait));
+    QVERIFY(QTest::qWaitFor([&holder] { return holder.canReadLine() || holder.waitForReadyRead(50); }, Wait));
+    const QByteArray line = holder.readLine().trimmed();
+    QVERIFY(line.startsWith("claimed "));
+    const QString pid = QString::fromLatin1(line.mid(8));
+
+    {
+        Rig rig(key);
+        if (!rig.stack->transports().usbLink().isReady())
+            QSKIP("libusb cannot start here");
+        QTRY_VERIFY_WITH_TIMEOUT(rig.badgeShown("blockedBadge"), Wait);
+        QVERIFY(rig.text("blockedBadge").contains(pid));
+        QCOMPARE(rig.find<QLabel>("blockedBadge")->toolTip(), rig.text("blockedBadge"));
+        QCOMPARE(rig.find<QLabel>("blockedBadge")->styleSheet(),
+                 QStringLiteral("font-weight: bold; color: white; background: #c0392b; border-radius: 3px; padding: "
+                                "3px 10px;"));
+    }
+    holder.write("quit\n");
+    QVERIFY(holder.waitForFinished(Wait));
+}
+
+void TestMainWindow::restartIsNotALoss()
+{
+    Rig rig;
+    QVERIFY(rig.loaded());
+    rig.find<QPushButton>("bRestartOrvo")->click();
+    QTRY_COMPARE_WITH_TIMEOUT(rig.device->restarts(), 1, Wait);
+    QTRY_VERIFY_WITH_TIMEOUT(!rig.connected(), Wait);
+    QVERIFY(!rig.badgeShown("lostBadge"));
+    QVERIFY(!rig.find<QTabWidget>("tabWidget")->tabBar()->isEnabled());
+    QVERIFY(!rig.find<QWidget>("gPin1")->isEnabled());
+    QCOMPARE(rig.text("pinBadge"), QStringLiteral("PIN REQUIRED"));
+
+    rig.clock->advance(5000); // the device is back on the bus
+    QTRY_VERIFY_WITH_TIMEOUT(rig.connected() && rig.find<QWidget>("gPin1")->isEnabled(), Wait);
+}
+
+void TestMainWindow::clockOnTheStatusTab()
+{
+    Rig rig;
+    QVERIFY(rig.loaded());
+    rig.find<QTabWidget>("tabWidget")->setCurrentIndex(1);
+    QTRY_COMPARE_WITH_TIMEOUT(rig.text("lSystemDate"), QStringLiteral("clock is not set"), Wait);
+    const QDateTime before = QDateTime::currentDateTime().addSecs(-1);
+    rig.find<QPushButton>("bDateSync")->click();
+    QTRY_VERIFY_WITH_TIMEOUT(rig.text("lSystemDate") != QStringLiteral("clock is not set"), Wait);
+    const QDateTime shown = QDateTime::fromString(rig.text("lSystemDate"), QStringLiteral("yyyy-MM-dd HH:mm:ss"));
+    QVERIFY2(shown >= before && shown <= QDateTime::currentDateTime(), qPrintable(rig.text("lSystemDate")));
+}
+
+void TestMainWindow::transferHoldsSaveButtonAndClose()
+{
+    Rig rig;
+    QVERIFY(rig.loaded());
+    QSignalSpy changes(&rig.protocol(), &DeviceProtocol::uiOnVarsChangedPC);
+    rig.window->slotTransferActive(true);
+    rig.changeFlashSetting();
+    QTRY_COMPARE_WITH_TIMEOUT(changes.size(), 1, Wait);
+    QTRY_VERIFY_WITH_TIMEOUT(rig.find<QPlainTextEdit>("teLog")->toPlainText().contains(QStringLiteral("var 100")),
+                             Wait);
+    QVERIFY(!rig.find<QWidget>("btnSave")->isEnabled());
+
+    QVERIFY(!rig.window->close());
+    QCOMPARE(m_boxes.size(), 1);
+    QCOMPARE(m_boxes.constFirst().text, QStringLiteral("A file transfer is running: abort it first."));
+
+    rig.window->slotTransferActive(false);
+    QVERIFY(rig.find<QWidget>("btnSave")->isEnabled());
+}
+
+QTEST_MAIN(TestMainWindow)
+#include "TestMainWindow.moc"
