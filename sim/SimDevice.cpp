@@ -69,8 +69,9 @@ QByteArray SimDevice::handleRequest(const QByteArray& frame, int maxReplyFrame)
     return m_lastReply;
 }
 
-SimDevice::Reply SimDevice::execute(uint8_t cmd, const QByteArray& payload, int)
+SimDevice::Reply SimDevice::execute(uint8_t cmd, const QByteArray& payload, int maxPayload)
 {
+    Reply reply;
     switch (cmd) {
     case Cmd::INFO:
         return info();
@@ -88,6 +89,19 @@ SimDevice::Reply SimDevice::execute(uint8_t cmd, const QByteArray& payload, int)
         return {};
     case Cmd::VAR_SAVE:
         return save(payload);
+    case Cmd::VAR_GET:
+    case Cmd::VAR_GET_LIST:
+    case Cmd::VAR_SET:
+        if (!m_pinAccepted)
+            return {StatusAccessDenied, {}};
+        if (cmd == Cmd::VAR_GET)
+            reply.status = m_variables.get(payload, reply.payload);
+        else if (cmd == Cmd::VAR_SET)
+            reply.status = m_variables.write(payload);
+        else
+            reply.status = m_variables.getList(
+                payload, m_listReplyRoom < 0 ? maxPayload : std::min(maxPayload, m_listReplyRoom), reply.payload);
+        return reply;
     default:
         return {StatusRefused, {}};
     }
@@ -257,4 +271,54 @@ int SimDevice::restarts() const
 {
     QMutexLocker lock(&m_mutex);
     return m_restarts;
+}
+
+bool SimDevice::loadProfile(const QString& path, QString* error)
+{
+    const std::optional<SettingsFile> profile = SettingsFile::read(path, error);
+    if (!profile)
+        return false;
+    loadProfile(*profile);
+    return true;
+}
+
+void SimDevice::loadProfile(const SettingsFile& profile)
+{
+    QMutexLocker lock(&m_mutex);
+    if (!profile.model.isEmpty())
+        m_model = profile.model;
+    if (!profile.serial.isEmpty())
+        m_serial = profile.serial;
+    m_variables.load(profile.entries);
+}
+
+std::optional<SimVariables::Variable> SimDevice::variable(uint16_t id) const
+{
+    QMutexLocker lock(&m_mutex);
+    const SimVariables::Variable* v = m_variables.find(id);
+    return v ? std::optional(*v) : std::nullopt;
+}
+
+QList<uint16_t> SimDevice::variableIds() const
+{
+    QMutexLocker lock(&m_mutex);
+    return m_variables.ids();
+}
+
+void SimDevice::setVariable(const SimVariables::Variable& variable)
+{
+    QMutexLocker lock(&m_mutex);
+    m_variables.set(variable);
+}
+
+bool SimDevice::setVariableValue(uint16_t id, const QByteArray& value)
+{
+    QMutexLocker lock(&m_mutex);
+    return m_variables.setValue(id, value);
+}
+
+void SimDevice::setListReplyRoom(int bytes)
+{
+    QMutexLocker lock(&m_mutex);
+    m_listReplyRoom = bytes;
 }

@@ -2,16 +2,18 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 
 #include <QByteArray>
 #include <QMutex>
 #include <QString>
 
 #include "SimClock.h"
+#include "SimVariables.h"
 
 // The stand-in device: answers request frames with reply frames as the real controller does and
-// keeps real state (PIN and lock, clock, flash save, restart). It is thread-safe: the worker
-// exchanges frames while a test inspects or changes the state.
+// keeps real state (PIN and lock, clock, flash save, restart, variables). It is thread-safe: the
+// worker exchanges frames while a test inspects or changes the state.
 class SimDevice
 {
 public:
@@ -56,6 +58,17 @@ public:
     void setRestartDurationMs(qint64 ms);
     int restarts() const;
 
+    // Variables, from a settings profile; model and serial number follow the profile when it names them.
+    bool loadProfile(const QString& path, QString* error = nullptr);
+    void loadProfile(const SettingsFile& profile);
+    std::optional<SimVariables::Variable> variable(uint16_t id) const;
+    QList<uint16_t> variableIds() const;
+    void setVariable(const SimVariables::Variable& variable);
+    bool setVariableValue(uint16_t id, const QByteArray& value);
+    // A device whose list replies hold at most this many bytes, below what the link's frame allows
+    // (-1: the whole frame).
+    void setListReplyRoom(int bytes);
+
 private:
     struct Reply
     {
@@ -94,6 +107,9 @@ private:
 
     qint64 m_restartDurationMs = 1500;
     int m_restarts = 0;
+
+    SimVariables m_variables;
+    int m_listReplyRoom = -1;
 
     // The last request and its reply, so that a retried frame is answered without running twice.
     QByteArray m_lastRequest;

@@ -1,0 +1,138 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="uk_UA">
+<context>
+    <name>EFS</name>
+    <message>
+        <source>No error</source>
+        <translation>Немає помилки</translation>
+    </message>
+    <message>
+        <source>FRAM error</source>
+        <translation>Помилка FRAM</translation>
+    </message>
+    <message>
+        <source>Flash error</source>
+        <translation>Помилка флеш-пам’яті</translation>
+    </message>
+    <message>
+        <source>Bad argument</source>
+        <translation>Неправильний аргумент</translation>
+    </message>
+    <message>
+        <source>Not found</source>
+        <translation>Не знайдено</translation>
+    </message>
+    <message>
+        <source>Access denied</source>
+        <translation>Доступ заборонено</translation>
+    </message>
+    <message>
+        <source>No space</source>
+        <translation>Немає місця</translation>
+    </message>
+    <message>
+        <source>File exist</source>
+        <translation>Файл уже існує</translation>
+    </message>
+    <message>
+        <source>FS ERROR</source>
+        <translation>ПОМИЛКА ФС</translation>
+    </message>
+    <message>
+        <source>Unknown error</source>
+        <translation>Невідома помилка</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsFile</name>
+    <message>
+        <source>%1: cannot open the file: %2</source>
+        <translation>%1: не вдається відкрити файл: %2</translation>
+    </message>
+    <message>
+        <source>%1, line %2: %3</source>
+        <translation>%1, рядок %2: %3</translation>
+    </message>
+    <message>
+        <source>the line breaks off without a line end; the file is probably cut short</source>
+        <translation>рядок обривається без кінця рядка; імовірно, файл обрізано</translation>
+    </message>
+    <message>
+        <source>the text is not valid UTF-8</source>
+        <translation>текст не є правильним UTF-8</translation>
+    </message>
+    <message>
+        <source>this is not a Kestrova settings file</source>
+        <translation>це не файл налаштувань Kestrova</translation>
+    </message>
+    <message>
+        <source>bad format line &quot;%1&quot;</source>
+        <translation>неправильний рядок формату «%1»</translation>
+    </message>
+    <message>
+        <source>the file was written by a newer version of the program (format %1); this version reads format %2</source>
+        <translation>файл записано новішою версією програми (формат %1); ця версія читає формат %2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is given twice (first on line %2)</source>
+        <translation>«%1» задано двічі (уперше в рядку %2)</translation>
+    </message>
+    <message>
+        <source>bad time &quot;%1&quot; (expected a form like 2026-12-06T10:00:00Z)</source>
+        <translation>неправильний час «%1» (очікується вигляд 2026-12-06T10:00:00Z)</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; needs one double-quoted text</source>
+        <translation>«%1» потребує одного тексту в подвійних лапках</translation>
+    </message>
+    <message>
+        <source>unknown line &quot;%1&quot;</source>
+        <translation>невідомий рядок «%1»</translation>
+    </message>
+    <message>
+        <source>bad variable id &quot;%1&quot; (1 to 65535)</source>
+        <translation>неправильний номер змінної «%1» (від 1 до 65535)</translation>
+    </message>
+    <message>
+        <source>variable %1 is listed twice (first on line %2)</source>
+        <translation>змінна %1 указана двічі (уперше в рядку %2)</translation>
+    </message>
+    <message>
+        <source>bad type &quot;%1&quot; (one of U, B, I, F, C, T, R)</source>
+        <translation>неправильний тип «%1» (один із U, B, I, F, C, T, R)</translation>
+    </message>
+    <message>
+        <source>bad flags &quot;%1&quot; (0x and four hex digits)</source>
+        <translation>неправильні прапорці «%1» (0x і чотири шістнадцяткові цифри)</translation>
+    </message>
+    <message>
+        <source>bad redirect id &quot;%1&quot; (0 to 65535)</source>
+        <translation>неправильний номер переспрямування «%1» (від 0 до 65535)</translation>
+    </message>
+    <message>
+        <source>bad capacity &quot;%1&quot; (0 to 255)</source>
+        <translation>неправильна місткість «%1» (від 0 до 255)</translation>
+    </message>
+    <message>
+        <source>bad value &quot;%1&quot; for type %2</source>
+        <translation>неправильне значення «%1» для типу %2</translation>
+    </message>
+    <message>
+        <source>unexpected text after the value: &quot;%1&quot;</source>
+        <translation>зайвий текст після значення: «%1»</translation>
+    </message>
+    <message>
+        <source>the value takes %1 bytes, more than the capacity %2</source>
+        <translation>значення займає %1 байт, більше за місткість %2</translation>
+    </message>
+    <message>
+        <source>%1: the file holds no settings; this is not a Kestrova settings file</source>
+        <translation>%1: файл не містить налаштувань; це не файл налаштувань Kestrova</translation>
+    </message>
+    <message>
+        <source>%1: cannot write the file: %2</source>
+        <translation>%1: не вдається записати файл: %2</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,49 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+
+#include <QByteArray>
+#include <QCoreApplication>
+#include <QDateTime>
+#include <QList>
+#include <QString>
+
+// A device's settings as a line-based UTF-8 text file (saved settings and the stand-in device's
+// profiles). Reading is strict: a file that is malformed, cut short or not ours yields nothing and a
+// message naming the file and the line.
+class SettingsFile
+{
+    Q_DECLARE_TR_FUNCTIONS(SettingsFile)
+public:
+    static constexpr int FormatVersion = 1;
+
+    // One variable. The value is in the device's wire form: 4 little-endian bytes for U, B, I, F and C,
+    // the UTF-8 bytes for T (up to the first zero), the raw bytes for R.
+    struct Entry
+    {
+        uint16_t id = 0;
+        char type = 'U';
+        uint16_t flags = 0;
+        uint16_t redir = 0;
+        uint16_t capacity = 0;
+        QByteArray value;
+
+        friend bool operator==(const Entry&, const Entry&) = default;
+    };
+
+    QString model;
+    QString serial;
+    QString firmware;
+    QString algorithm;
+    QDateTime saved; // invalid when the file has no time
+    QList<Entry> entries;
+
+    static std::optional<SettingsFile> read(const QString& path, QString* error = nullptr);
+    // fileName only names the source in messages.
+    static std::optional<SettingsFile> parse(const QByteArray& text, const QString& fileName, QString* error = nullptr);
+
+    // Replaces the file atomically: a failed write leaves the old file as it was.
+    bool write(const QString& path, QString* error = nullptr) const;
+    QByteArray toText() const;
+};
