@@ -12,6 +12,7 @@
 #include "link/CommandTable.h"
 #include "sim/SimLink.h"
 #include "vars/VARS.h"
+#include "vars/VarRecord.h"
 #include "worker/DeviceStack.h"
 
 namespace {
@@ -20,19 +21,12 @@ using Clock = std::chrono::steady_clock;
 
 constexpr int Samples = 400;
 constexpr uint16_t PolledIds = 200;
-constexpr uint16_t EditedId = 1000;
 
 double percentile(std::vector<double> values, double p)
 {
     std::sort(values.begin(), values.end());
     const auto index = std::size_t(p * double(values.size() - 1) + 0.5);
     return values[std::min(index, values.size() - 1)];
-}
-
-void storeNumber(VARS& vars, uint16_t id)
-{
-    const uint8_t zero[4] = {};
-    vars.update(id, 0, 'U', 0, 4, zero, 4);
 }
 
 } // namespace
@@ -45,8 +39,24 @@ int main(int argc, char* argv[])
     DeviceStack::Options options;
     options.usbGuardKey = QStringLiteral("KestrovaBench_%1").arg(QCoreApplication::applicationPid());
     DeviceStack stack(options);
-    auto& link = static_cast<SimLink&>(stack.addTransport(QStringLiteral("sim"), QStringLiteral("Sim"),
-                                                          std::make_unique<SimLink>(std::make_shared<SimDevice>())));
+    auto device = std::make_shared<SimDevice>();
+    QString error;
+    if (!device->loadProfile(QStringLiteral(":/sim/profiles/default.profile"), &error)) {
+        std::fprintf(stderr, "default profile: %s\n", qPrintable(error));
+        return 1;
+    }
+    const QList<uint16_t> polled = device->variableIds().mid(0, PolledIds);
+    // The edit goes to a plain writable number of the polled page, which the device accepts.
+    uint16_t editedId = 0;
+    for (const uint16_t id : polled) {
+        const auto v = device->variable(id);
+        if (v->type == 'U' && !(v->flags & VarFlag::ReadOnly)) {
+            editedId = id;
+            break;
+        }
+    }
+    auto& link = static_cast<SimLink&>(
+        stack.addTransport(QStringLiteral("sim"), QStringLiteral("Sim"), std::make_unique<SimLink>(device)));
     link.setLatencyUs(1000);
 
     // The device side: the moment the write leaves the link for the device, after its own latency.
@@ -77,16 +87,17 @@ int main(int argc, char* argv[])
         return 1;
     }
 
-    for (uint16_t id = 1; id <= PolledIds; ++id)
-        worker.addFastPoll(id);
-    // Measured once the page is being polled, past the pause that follows opening the device.
-    if (!waitFor([&] { return reads.load() > 0; })) {
-        std::fprintf(stderr, "polling did not start\n");
-        return 1;
-    }
     VARS& vars = stack.protocol().vars();
     DeviceProtocol& protocol = stack.protocol();
-    storeNumber(vars, EditedId);
+    // The device shows its variables only after the PIN, as the window's first job gives it.
+    worker.post([&protocol] { protocol.auth("1234"); });
+    for (const uint16_t id : polled)
+        worker.addFastPoll(id);
+    // Measured once the page is being polled, past the pause that follows opening the device.
+    if (polled.size() < PolledIds || !editedId || !waitFor([&] { return vars.find(editedId) != nullptr; })) {
+        std::fprintf(stderr, "the page of %d variables is not being polled\n", int(PolledIds));
+        return 1;
+    }
 
     // Edits come at random moments, so they meet the poll pass at every point of it.
     std::mt19937 random(12345);
@@ -98,12 +109,10 @@ int main(int argc, char* argv[])
         const QString text = QString::number(i);
         const int readsAtPost = reads.load();
         const Clock::time_point posted = Clock::now();
-        worker.post([&vars, &protocol, text] {
-            if (VarRecord* record = vars.find(EditedId)) {
-                vars.setValueText(*record, text);
-                vars.markDirty(EditedId);
-            }
-            protocol.varsSet(EditedId, true);
+        worker.post([&vars, &protocol, editedId, text] {
+            vars.setValueText(*vars.find(editedId), text);
+            vars.markDirty(editedId);
+            protocol.varsSet(editedId, true);
         });
         if (!writes.tryAcquire(1, 5000)) {
             std::fprintf(stderr, "a write never reached the device\n");
@@ -114,6 +123,15 @@ int main(int argc, char* argv[])
         mostReadsWaited = std::max(mostReadsWaited, readsAtArrival.load() - readsAtPost);
     }
 
+    // The device runs the last write just after the observer saw it; a job behind it marks the end.
+    QSemaphore finished;
+    worker.post([&finished] { finished.release(); });
+    finished.tryAcquire(1, 5000);
+    const auto written = device->variable(editedId);
+    if (!written || written->value != QByteArray::fromRawData("\x8f\x01\0\0", 4)) {
+        std::fprintf(stderr, "the device does not hold the last value written\n");
+        return 1;
+    }
     std::printf("edit_latency_p50_ms %.3f ms\n", percentile(latencies, 0.50));
     std::printf("edit_latency_p99_ms %.3f ms\n", percentile(latencies, 0.99));
     std::printf("edit_wait_reads_max %d reads\n", mostReadsWaited);
