@@ -8,6 +8,7 @@
 
 #include <QCoreApplication>
 #include <QSemaphore>
+#include <QtEndian>
 
 #include "link/CommandTable.h"
 #include "sim/SimLink.h"
@@ -128,7 +129,8 @@ int main(int argc, char* argv[])
     worker.post([&finished] { finished.release(); });
     finished.tryAcquire(1, 5000);
     const auto written = device->variable(editedId);
-    if (!written || written->value != QByteArray::fromRawData("\x8f\x01\0\0", 4)) {
+    const uint32_t last = qToLittleEndian(uint32_t(Samples - 1));
+    if (!written || written->value != QByteArray(reinterpret_cast<const char*>(&last), 4)) {
         std::fprintf(stderr, "the device does not hold the last value written\n");
         return 1;
     }
