@@ -1,6 +1,7 @@
 #pragma once
 
 #include <atomic>
+#include <condition_variable>
 #include <cstdint>
 #include <deque>
 #include <functional>
@@ -11,7 +12,6 @@
 #include <QMutex>
 #include <QString>
 #include <QThread>
-#include <QWaitCondition>
 
 #include "files/EfsFile.h"
 
@@ -113,7 +113,8 @@ private:
     const DeviceThreadTiming m_timing;
 
     QMutex m_queueMutex;
-    QWaitCondition m_queueCondition;
+    // The standard wait condition works with QMutex and keeps the thread sanitizer able to follow it.
+    std::condition_variable_any m_queueCondition;
     std::deque<Task> m_queue;
     // Written under the queue mutex, so a task is either queued while connected or dropped.
     std::atomic<bool> m_connected{false};
