@@ -128,6 +128,20 @@ void DeviceThread::requestStatusNow()
     wake();
 }
 
+// The two requests wake the worker so the work starts now rather than after the idle wait, which is a
+// second long on batched links.
+void DeviceThread::requestFileList()
+{
+    m_fileListRequest = true;
+    wake();
+}
+
+void DeviceThread::requestFullLoad()
+{
+    m_fullLoad = true;
+    wake();
+}
+
 void DeviceThread::stop()
 {
     requestInterruption();

@@ -62,8 +62,8 @@ public:
     void addSlowPoll(uint16_t id);
     void clearPolls();
     void requestStatusNow();
-    void requestFileList() { m_fileListRequest = true; }
-    void requestFullLoad() { m_fullLoad = true; }
+    void requestFileList();
+    void requestFullLoad();
     void setStatusTabActive(bool on) { m_statusTab = on; }
 
     bool isConnected() const { return m_connected.load(); }
