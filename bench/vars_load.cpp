@@ -20,7 +20,7 @@ namespace {
 
 constexpr int Variables = 500;
 constexpr int LatencyUs = 1000;
-constexpr int Runs = 5;
+constexpr int Runs = 9;
 
 // A device of count variables: every type, the usual flag mixes, every eleventh one redirected.
 QList<SettingsFile::Entry> generatedProfile(int count)
@@ -104,8 +104,12 @@ double exchangesPerSecond()
     QElapsedTimer timer;
     timer.start();
     while (timer.elapsed() < 1000) {
-        for (const uint16_t id : stand.ids)
-            stand.protocol.readVar(id);
+        for (const uint16_t id : stand.ids) {
+            if (stand.protocol.readVar(id) != 0) {
+                std::fprintf(stderr, "VAR_GET %u failed\n", unsigned(id));
+                std::exit(1);
+            }
+        }
     }
     const double seconds = double(timer.nsecsElapsed()) / 1e9;
     return double(stand.link.exchanges() - before) / seconds;

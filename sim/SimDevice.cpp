@@ -78,7 +78,6 @@ QByteArray SimDevice::handleRequest(const QByteArray& frame, int maxReplyFrame)
 
 SimDevice::Reply SimDevice::execute(uint8_t cmd, const QByteArray& payload, int maxPayload)
 {
-    Reply reply;
     switch (cmd) {
     case Cmd::INFO:
         return info();
@@ -116,19 +115,26 @@ SimDevice::Reply SimDevice::execute(uint8_t cmd, const QByteArray& payload, int 
     case Cmd::VAR_GET:
     case Cmd::VAR_GET_LIST:
     case Cmd::VAR_SET:
-        if (!m_pinAccepted)
-            return {StatusAccessDenied, {}};
-        if (cmd == Cmd::VAR_GET)
-            reply.status = m_variables.get(payload, reply.payload);
-        else if (cmd == Cmd::VAR_SET)
-            reply.status = m_variables.write(payload);
-        else
-            reply.status = m_variables.getList(
-                payload, m_listReplyRoom < 0 ? maxPayload : std::min(maxPayload, m_listReplyRoom), reply.payload);
-        return reply;
+        return variableCommand(cmd, payload, maxPayload);
     default:
         return {StatusRefused, {}};
     }
+}
+
+SimDevice::Reply SimDevice::variableCommand(uint8_t cmd, const QByteArray& payload, int maxPayload)
+{
+    // The variables stay closed until PIN 1 is accepted.
+    if (!m_pinAccepted)
+        return {StatusAccessDenied, {}};
+    Reply reply;
+    if (cmd == Cmd::VAR_GET)
+        reply.status = m_variables.get(payload, reply.payload);
+    else if (cmd == Cmd::VAR_SET)
+        reply.status = m_variables.write(payload);
+    else
+        reply.status = m_variables.getList(
+            payload, m_listReplyRoom < 0 ? maxPayload : std::min(maxPayload, m_listReplyRoom), reply.payload);
+    return reply;
 }
 
 SimDevice::Reply SimDevice::info() const

@@ -81,6 +81,7 @@ private:
     };
     // Runs one command; maxPayload is the room left in the reply frame. Called with the device lock held.
     Reply execute(uint8_t cmd, const QByteArray& payload, int maxPayload);
+    Reply variableCommand(uint8_t cmd, const QByteArray& payload, int maxPayload);
     Reply info() const;
     Reply authenticate(const QByteArray& pin);
     Reply save(const QByteArray& payload);

@@ -1,6 +1,5 @@
 #include "SimLink.h"
 
-#include <algorithm>
 #include <chrono>
 #include <thread>
 
@@ -8,19 +7,7 @@
 
 #include "link/CommandTable.h"
 
-namespace {
-
-// A well-formed reply that answers an earlier request: same content, an older sequence number.
-QByteArray staleCopy(const QByteArray& reply, int age)
-{
-    const auto* bytes = reinterpret_cast<const uint8_t*>(reply.constData());
-    return Frame::makeReply(uint8_t(bytes[Frame::OffSeq] - age), bytes[Frame::OffCmd], bytes[Frame::OffStatus],
-                            reply.mid(Frame::ReplyHeader));
-}
-
-} // namespace
-
-SimLink::SimLink(std::shared_ptr<SimDevice> device) : m_device(std::move(device))
+SimLink::SimLink(std::shared_ptr<SimDevice> device) : m_wire(std::move(device))
 {
     m_ready = 1;
 }
@@ -37,11 +24,12 @@ bool SimLink::open()
     QMutexLocker lock(&m_commandMutex);
     ++m_openAttempts;
     clearStrings();
-    if (!m_device->isPresent() || !blockNote().isEmpty())
+    const SimDevice& dev = device();
+    if (!dev.isPresent() || !blockNote().isEmpty())
         return false;
-    m_manufacturer = m_device->manufacturer().toStdString();
-    m_product = m_device->product().toStdString();
-    m_serial = m_device->serialNumber().toStdString();
+    m_manufacturer = dev.manufacturer().toStdString();
+    m_product = dev.product().toStdString();
+    m_serial = dev.serialNumber().toStdString();
     m_open = true;
     if (exchangeInfo() != 0) {
         m_open = false;
@@ -53,8 +41,7 @@ bool SimLink::open()
 void SimLink::close()
 {
     m_open = false;
-    QMutexLocker lock(&m_faultMutex);
-    m_replies.clear();
+    m_wire.clear();
 }
 
 int SimLink::transact(unsigned tries, unsigned timeoutMs)
@@ -92,20 +79,14 @@ bool SimLink::batchedReads() const
 
 QString SimLink::blockNote() const
 {
-    QMutexLocker lock(&m_faultMutex);
+    QMutexLocker lock(&m_noteMutex);
     return m_blockNote;
 }
 
 void SimLink::setBlockNote(const QString& note)
 {
-    QMutexLocker lock(&m_faultMutex);
+    QMutexLocker lock(&m_noteMutex);
     m_blockNote = note;
-}
-
-void SimLink::setRequestObserver(RequestObserver observer)
-{
-    QMutexLocker lock(&m_faultMutex);
-    m_observer = std::move(observer);
 }
 
 uint32_t SimLink::kindMask(uint8_t, const CommandRecord&) const
@@ -117,7 +98,7 @@ void SimLink::sleepMs(int ms)
 {
     std::shared_ptr<ManualClock> clock;
     {
-        QMutexLocker lock(&m_faultMutex);
+        QMutexLocker lock(&m_noteMutex);
         clock = m_sleepClock;
     }
     if (clock)
@@ -128,104 +109,30 @@ void SimLink::sleepMs(int ms)
 
 void SimLink::setSleepClock(std::shared_ptr<ManualClock> clock)
 {
-    QMutexLocker lock(&m_faultMutex);
+    QMutexLocker lock(&m_noteMutex);
     m_sleepClock = std::move(clock);
-}
-
-void SimLink::unplugAtExchange(int n, qint64 replugMs)
-{
-    QMutexLocker lock(&m_faultMutex);
-    m_unplugIn = n;
-    m_replugMs = replugMs;
-}
-
-void SimLink::staleRepliesNext(int count)
-{
-    QMutexLocker lock(&m_faultMutex);
-    m_stale = count;
-}
-
-void SimLink::corruptRepliesNext(int count)
-{
-    QMutexLocker lock(&m_faultMutex);
-    m_corrupt = count;
-}
-
-void SimLink::dropRepliesNext(int count)
-{
-    QMutexLocker lock(&m_faultMutex);
-    m_drop = count;
-}
-
-void SimLink::dropRepliesAtExchange(int n, int count)
-{
-    QMutexLocker lock(&m_faultMutex);
-    m_dropIn = n;
-    m_dropCount = count;
 }
 
 QList<uint8_t> SimLink::sentSequences() const
 {
-    QMutexLocker lock(&m_faultMutex);
-    return m_sentSequences;
+    QList<uint8_t> seqs;
+    for (const QByteArray& frame : m_wire.sentFrames())
+        seqs.append(uint8_t(frame.at(Frame::OffSeq)));
+    return seqs;
 }
 
 int SimLink::writeFrame(const uint8_t* frame, int size, unsigned)
 {
-    ++m_exchanges;
     waitLatency();
-    RequestObserver observer;
-    {
-        QMutexLocker lock(&m_faultMutex);
-        observer = m_observer;
-    }
-    // Outside the fault lock, so that an observer may turn the knobs.
-    if (observer) {
-        const int length = std::clamp<int>(Frame::length(frame), Frame::RequestHeader, size);
-        observer(frame[Frame::OffCmd], QByteArray(reinterpret_cast<const char*>(frame) + Frame::RequestHeader,
-                                                  length - Frame::RequestHeader));
-    }
-    QMutexLocker lock(&m_faultMutex);
-    m_replies.clear();
-    if (m_sentSequences.size() == 256)
-        m_sentSequences.removeFirst();
-    m_sentSequences.append(frame[Frame::OffSeq]);
-    if (m_dropIn > 0 && --m_dropIn == 0)
-        m_drop = m_dropCount;
-    if (m_unplugIn > 0 && --m_unplugIn == 0) {
-        m_device->unplug();
-        if (m_replugMs >= 0)
-            m_device->plugAfter(m_replugMs);
-    }
-    if (!m_device->isPresent())
-        return LIBUSB_ERROR_NO_DEVICE;
-
-    const QByteArray reply =
-        m_device->handleRequest(QByteArray(reinterpret_cast<const char*>(frame), size), maxReplyFrame());
-    if (reply.isEmpty())
-        return 0;
-    if (m_drop > 0) {
-        --m_drop;
-        return 0;
-    }
-    for (; m_stale > 0; --m_stale)
-        m_replies.push_back(staleCopy(reply, m_stale));
-    QByteArray delivered = reply;
-    if (m_corrupt > 0) {
-        --m_corrupt;
-        delivered[0] = char(delivered[0] ^ 0x5A);
-    }
-    m_replies.push_back(delivered);
-    return 0;
+    const bool delivered = m_wire.send(QByteArray(reinterpret_cast<const char*>(frame), size), maxReplyFrame());
+    return delivered ? 0 : LIBUSB_ERROR_NO_DEVICE;
 }
 
 int SimLink::readFrame(uint8_t* buffer, int capacity, unsigned)
 {
-    QMutexLocker lock(&m_faultMutex);
-    if (m_replies.empty())
+    const QByteArray reply = m_wire.receive();
+    if (reply.isEmpty())
         return LIBUSB_ERROR_TIMEOUT;
-    const QByteArray reply = m_replies.front();
-    m_replies.pop_front();
     std::memcpy(buffer, reply.constData(), std::size_t(std::min<qsizetype>(reply.size(), capacity)));
     return 0;
 }

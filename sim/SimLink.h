@@ -1,16 +1,14 @@
 #pragma once
 
 #include <atomic>
-#include <deque>
-#include <functional>
 #include <memory>
 
-#include <QByteArray>
 #include <QList>
 #include <QMutex>
 #include <QString>
 
 #include "SimDevice.h"
+#include "SimWire.h"
 #include "link/DeviceLink.h"
 
 // A link to the stand-in device in the same process. It runs the same frame rules as the USB link
@@ -37,28 +35,22 @@ public:
     uint32_t kindMask(uint8_t cmd, const CommandRecord& request) const override;
     void sleepMs(int ms) override;
 
-    SimDevice& device() const { return *m_device; }
+    SimDevice& device() const { return m_wire.device(); }
 
-    // Fault knobs; each may be set from any thread.
+    // Fault knobs; each may be set from any thread. The wire's knobs are described in SimWire.
     void setBatched(bool on) { m_batched = on; }
     void setLatencyUs(int us) { m_latencyUs = us; }
+    void unplugAtExchange(int n, qint64 replugMs = -1) { m_wire.unplugAtExchange(n, replugMs); }
+    void staleRepliesNext(int count) { m_wire.staleRepliesNext(count); }
+    void corruptRepliesNext(int count) { m_wire.corruptRepliesNext(count); }
+    void dropRepliesNext(int count) { m_wire.dropRepliesNext(count); }
+    void dropRepliesAtExchange(int n, int count) { m_wire.dropRepliesAtExchange(n, count); }
     // Sleeps of the link's users pass on this clock instead of taking real time (null: real time).
     void setSleepClock(std::shared_ptr<ManualClock> clock);
-    // The device drops off the bus before the n-th exchange from now (1 = the next one); it comes
-    // back after replugMs of device time, or only on device().plug() when replugMs is negative.
-    void unplugAtExchange(int n, qint64 replugMs = -1);
-    void staleRepliesNext(int count);   // the next reply is preceded by count stale replies
-    void corruptRepliesNext(int count); // the next replies arrive with a broken CRC
-    void dropRepliesNext(int count);    // the next replies never arrive
+    void setRequestObserver(SimWire::RequestObserver observer) { m_wire.setRequestObserver(std::move(observer)); }
     // While a note is set, open() fails and blockNote() explains why, as when another program holds the device.
     void setBlockNote(const QString& note);
-    // Called on the sending thread with each request as it leaves for the device, after the latency.
-    using RequestObserver = std::function<void(uint8_t cmd, const QByteArray& payload)>;
-    void setRequestObserver(RequestObserver observer);
-    // From the n-th exchange from now (1 = the next one), count replies never arrive: the device
-    // carries the command out, the host does not learn it.
-    void dropRepliesAtExchange(int n, int count);
-    int exchanges() const { return m_exchanges.load(); }
+    int exchanges() const { return m_wire.exchanges(); }
     int openAttempts() const { return m_openAttempts.load(); }
     // Sequence numbers of the frames written so far, oldest first (the last 256).
     QList<uint8_t> sentSequences() const;
@@ -70,24 +62,12 @@ protected:
 private:
     void waitLatency() const;
 
-    std::shared_ptr<SimDevice> m_device;
+    SimWire m_wire;
     std::atomic<bool> m_open{false};
     std::atomic<bool> m_batched{false};
     std::atomic<int> m_latencyUs{0};
-    std::atomic<int> m_exchanges{0};
     std::atomic<int> m_openAttempts{0};
-
-    mutable QMutex m_faultMutex;
-    int m_unplugIn = 0;
-    qint64 m_replugMs = -1;
-    int m_stale = 0;
-    int m_corrupt = 0;
-    int m_drop = 0;
-    int m_dropIn = 0;
-    int m_dropCount = 0;
-    std::deque<QByteArray> m_replies;
-    std::shared_ptr<ManualClock> m_sleepClock;
-    QList<uint8_t> m_sentSequences;
+    mutable QMutex m_noteMutex;
     QString m_blockNote;
-    RequestObserver m_observer;
+    std::shared_ptr<ManualClock> m_sleepClock; // guarded by m_noteMutex
 };

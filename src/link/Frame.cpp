@@ -1,13 +1,28 @@
 #include "Frame.h"
 
+#include <array>
+
+namespace {
+
+// One byte's worth of the bitwise CRC, precomputed: the CRC runs over every frame in both directions.
+constexpr std::array<uint16_t, 256> CrcTable = [] {
+    std::array<uint16_t, 256> table{};
+    for (int byte = 0; byte < 256; ++byte) {
+        uint16_t crc = uint16_t(byte << 8);
+        for (int bit = 0; bit < 8; ++bit)
+            crc = (crc & 0x8000) ? uint16_t((crc << 1) ^ 0x1021) : uint16_t(crc << 1);
+        table[std::size_t(byte)] = crc;
+    }
+    return table;
+}();
+
+} // namespace
+
 uint16_t Frame::crc16(const uint8_t* data, int len)
 {
     uint16_t crc = 0;
-    for (int i = 0; i < len; ++i) {
-        crc ^= uint16_t(data[i]) << 8;
-        for (int bit = 0; bit < 8; ++bit)
-            crc = (crc & 0x8000) ? uint16_t((crc << 1) ^ 0x1021) : uint16_t(crc << 1);
-    }
+    for (int i = 0; i < len; ++i)
+        crc = uint16_t((crc << 8) ^ CrcTable[std::size_t((crc >> 8) ^ data[i])]);
     return crc;
 }
 

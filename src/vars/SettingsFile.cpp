@@ -156,6 +156,86 @@ private:
     QStringView m_rest;
 };
 
+// The fields of a "var" line after the keyword; an error reason, or empty when the entry is complete.
+QString readEntry(LineCursor& cursor, SettingsFile::Entry& entry)
+{
+    const QStringView idWord = cursor.word();
+    const std::optional<uint32_t> id = parseUnsigned(idWord, UINT16_MAX);
+    if (!id || *id == 0)
+        return SettingsFile::tr("bad variable id \"%1\" (1 to 65535)").arg(idWord);
+    entry.id = uint16_t(*id);
+
+    const QStringView typeWord = cursor.word();
+    if (typeWord.size() != 1 || !TypeLetters.contains(typeWord.front()))
+        return SettingsFile::tr("bad type \"%1\" (one of U, B, I, F, C, T, R)").arg(typeWord);
+    entry.type = char(typeWord.front().unicode());
+
+    const QStringView flagsWord = cursor.word();
+    const std::optional<QByteArray> flags = parseHex(flagsWord);
+    if (!flags || flags->size() != 2)
+        return SettingsFile::tr("bad flags \"%1\" (0x and four hex digits)").arg(flagsWord);
+    entry.flags = uint16_t(uint8_t(flags->at(0)) << 8 | uint8_t(flags->at(1)));
+
+    const QStringView redirWord = cursor.word();
+    const std::optional<uint32_t> redir = parseUnsigned(redirWord, UINT16_MAX);
+    if (!redir)
+        return SettingsFile::tr("bad redirect id \"%1\" (0 to 65535)").arg(redirWord);
+    entry.redir = uint16_t(*redir);
+
+    const QStringView capacityWord = cursor.word();
+    const std::optional<uint32_t> capacity = parseUnsigned(capacityWord, MaxCapacity);
+    if (!capacity)
+        return SettingsFile::tr("bad capacity \"%1\" (0 to 255)").arg(capacityWord);
+    entry.capacity = uint16_t(*capacity);
+
+    std::optional<QByteArray> value;
+    QString valueWord;
+    if (entry.type == 'T') {
+        const std::optional<QString> t = cursor.text();
+        valueWord = cursor.rest().toString();
+        if (t)
+            value = t->toUtf8();
+    } else {
+        const QStringView w = cursor.word();
+        valueWord = w.toString();
+        switch (entry.type) {
+        case 'I':
+            if (const auto v = parseSigned(w))
+                value = numberBytes(uint32_t(*v));
+            break;
+        case 'F': {
+            // Through double: a nine-digit form of FLT_MAX lies just above it and still means it.
+            bool ok = false;
+            const double d = w.toDouble(&ok);
+            const float f = float(d);
+            ok = ok && (std::isinf(d) || !std::isinf(f));
+            uint32_t bits = 0;
+            std::memcpy(&bits, &f, sizeof bits);
+            if (ok)
+                value = numberBytes(bits);
+            break;
+        }
+        case 'R':
+            value = parseHex(w);
+            break;
+        default:
+            if (const auto v = parseUnsigned(w, UINT32_MAX))
+                value = numberBytes(*v);
+            break;
+        }
+    }
+    if (!value)
+        return SettingsFile::tr("bad value \"%1\" for type %2").arg(valueWord, QString(QLatin1Char(entry.type)));
+    if (!cursor.done())
+        return SettingsFile::tr("unexpected text after the value: \"%1\"").arg(cursor.rest());
+    if ((entry.type == 'T' || entry.type == 'R') && value->size() > entry.capacity)
+        return SettingsFile::tr("the value takes %1 bytes, more than the capacity %2")
+            .arg(value->size())
+            .arg(entry.capacity);
+    entry.value = *value;
+    return {};
+}
+
 } // namespace
 
 std::optional<SettingsFile> SettingsFile::read(const QString& path, QString* error)
@@ -248,81 +328,11 @@ std::optional<SettingsFile> SettingsFile::parse(const QByteArray& text, const QS
             return fail(tr("unknown line \"%1\"").arg(line.trimmed()));
 
         Entry entry;
-        const QStringView idWord = cursor.word();
-        const std::optional<uint32_t> id = parseUnsigned(idWord, UINT16_MAX);
-        if (!id || *id == 0)
-            return fail(tr("bad variable id \"%1\" (1 to 65535)").arg(idWord));
-        entry.id = uint16_t(*id);
+        const QString reason = readEntry(cursor, entry);
+        if (!reason.isEmpty())
+            return fail(reason);
         if (const int first = varLines.value(entry.id))
             return fail(tr("variable %1 is listed twice (first on line %2)").arg(entry.id).arg(first));
-
-        const QStringView typeWord = cursor.word();
-        if (typeWord.size() != 1 || !TypeLetters.contains(typeWord.front()))
-            return fail(tr("bad type \"%1\" (one of U, B, I, F, C, T, R)").arg(typeWord));
-        entry.type = char(typeWord.front().unicode());
-
-        const QStringView flagsWord = cursor.word();
-        const std::optional<QByteArray> flags = parseHex(flagsWord);
-        if (!flags || flags->size() != 2)
-            return fail(tr("bad flags \"%1\" (0x and four hex digits)").arg(flagsWord));
-        entry.flags = uint16_t(uint8_t(flags->at(0)) << 8 | uint8_t(flags->at(1)));
-
-        const QStringView redirWord = cursor.word();
-        const std::optional<uint32_t> redir = parseUnsigned(redirWord, UINT16_MAX);
-        if (!redir)
-            return fail(tr("bad redirect id \"%1\" (0 to 65535)").arg(redirWord));
-        entry.redir = uint16_t(*redir);
-
-        const QStringView capacityWord = cursor.word();
-        const std::optional<uint32_t> capacity = parseUnsigned(capacityWord, MaxCapacity);
-        if (!capacity)
-            return fail(tr("bad capacity \"%1\" (0 to 255)").arg(capacityWord));
-        entry.capacity = uint16_t(*capacity);
-
-        std::optional<QByteArray> value;
-        QString valueWord;
-        if (entry.type == 'T') {
-            const std::optional<QString> t = cursor.text();
-            valueWord = cursor.rest().toString();
-            if (t)
-                value = t->toUtf8();
-        } else {
-            const QStringView w = cursor.word();
-            valueWord = w.toString();
-            switch (entry.type) {
-            case 'I':
-                if (const auto v = parseSigned(w))
-                    value = numberBytes(uint32_t(*v));
-                break;
-            case 'F': {
-                // Through double: a nine-digit form of FLT_MAX lies just above it and still means it.
-                bool ok = false;
-                const double d = w.toDouble(&ok);
-                const float f = float(d);
-                ok = ok && (std::isinf(d) || !std::isinf(f));
-                uint32_t bits = 0;
-                std::memcpy(&bits, &f, sizeof bits);
-                if (ok)
-                    value = numberBytes(bits);
-                break;
-            }
-            case 'R':
-                value = parseHex(w);
-                break;
-            default:
-                if (const auto v = parseUnsigned(w, UINT32_MAX))
-                    value = numberBytes(*v);
-                break;
-            }
-        }
-        if (!value)
-            return fail(tr("bad value \"%1\" for type %2").arg(valueWord, QString(QLatin1Char(entry.type))));
-        if (!cursor.done())
-            return fail(tr("unexpected text after the value: \"%1\"").arg(cursor.rest()));
-        if ((entry.type == 'T' || entry.type == 'R') && value->size() > entry.capacity)
-            return fail(
-                tr("the value takes %1 bytes, more than the capacity %2").arg(value->size()).arg(entry.capacity));
-        entry.value = *value;
         varLines.insert(entry.id, lineNo);
         out.entries.append(entry);
     }

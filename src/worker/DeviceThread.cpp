@@ -1,6 +1,8 @@
 #include "DeviceThread.h"
 
+#include <chrono>
 #include <cstdio>
+#include <mutex>
 
 #include <libusb.h>
 
@@ -44,7 +46,7 @@ bool DeviceThread::post(Callback work, Callback drop)
         QMutexLocker lock(&m_queueMutex);
         if (m_connected) {
             m_queue.push_back({std::move(work), std::move(drop)});
-            m_queueCondition.wakeAll();
+            m_queueCondition.notify_all();
             return true;
         }
     }
@@ -126,6 +128,20 @@ void DeviceThread::requestStatusNow()
     wake();
 }
 
+// The two requests wake the worker so the work starts now rather than after the idle wait, which is a
+// second long on batched links.
+void DeviceThread::requestFileList()
+{
+    m_fileListRequest = true;
+    wake();
+}
+
+void DeviceThread::requestFullLoad()
+{
+    m_fullLoad = true;
+    wake();
+}
+
 void DeviceThread::stop()
 {
     requestInterruption();
@@ -136,7 +152,7 @@ void DeviceThread::wake()
 {
     // Taking the mutex orders the wake after a waiter's last check, so no wake-up is lost.
     QMutexLocker lock(&m_queueMutex);
-    m_queueCondition.wakeAll();
+    m_queueCondition.notify_all();
 }
 
 bool DeviceThread::stopping() const
@@ -205,10 +221,10 @@ void DeviceThread::connectStep()
             Q_EMIT uiLinkBlocked(note);
     }
     for (int step = 0; step < m_timing.openRetrySteps; ++step) {
-        QMutexLocker lock(&m_queueMutex);
+        std::unique_lock lock(m_queueMutex);
         if (stopping())
             break;
-        m_queueCondition.wait(&m_queueMutex, m_timing.openRetryStepMs);
+        m_queueCondition.wait_for(lock, std::chrono::milliseconds(m_timing.openRetryStepMs));
     }
 }
 
@@ -367,9 +383,9 @@ void DeviceThread::waitForWork()
         }
         return;
     }
-    QMutexLocker lock(&m_queueMutex);
+    std::unique_lock lock(m_queueMutex);
     if (m_queue.empty() && !stopping())
-        m_queueCondition.wait(&m_queueMutex, waitMs);
+        m_queueCondition.wait_for(lock, std::chrono::milliseconds(waitMs));
 }
 
 void DeviceThread::handleLoss(bool keepVars)

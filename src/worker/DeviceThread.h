@@ -1,6 +1,7 @@
 #pragma once
 
 #include <atomic>
+#include <condition_variable>
 #include <cstdint>
 #include <deque>
 #include <functional>
@@ -11,7 +12,6 @@
 #include <QMutex>
 #include <QString>
 #include <QThread>
-#include <QWaitCondition>
 
 #include "files/EfsFile.h"
 
@@ -62,8 +62,8 @@ public:
     void addSlowPoll(uint16_t id);
     void clearPolls();
     void requestStatusNow();
-    void requestFileList() { m_fileListRequest = true; }
-    void requestFullLoad() { m_fullLoad = true; }
+    void requestFileList();
+    void requestFullLoad();
     void setStatusTabActive(bool on) { m_statusTab = on; }
 
     bool isConnected() const { return m_connected.load(); }
@@ -113,7 +113,8 @@ private:
     const DeviceThreadTiming m_timing;
 
     QMutex m_queueMutex;
-    QWaitCondition m_queueCondition;
+    // The standard wait condition works with QMutex and keeps the thread sanitizer able to follow it.
+    std::condition_variable_any m_queueCondition;
     std::deque<Task> m_queue;
     // Written under the queue mutex, so a task is either queued while connected or dropped.
     std::atomic<bool> m_connected{false};
