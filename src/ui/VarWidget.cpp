@@ -146,7 +146,8 @@ QComboBox* VarWidget::makeSelector(const QStringList& groups, QList<int>& candid
     selector->setFocusPolicy(Qt::StrongFocus);
     selector->addItem(tr("Not connected"), 0);
     for (const VarsRegistry::Candidate& candidate : m_registry.candidates(groups)) {
-        selector->addItem(candidate.second, candidate.first);
+        // A name laid out on two lines on its page reads as one line in a drop-down.
+        selector->addItem(QString(candidate.second).replace(QLatin1Char('\n'), QLatin1Char(' ')), candidate.first);
         candidateIds.append(candidate.first);
     }
     SelectVarEditor::widenPopup(selector);
