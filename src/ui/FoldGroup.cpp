@@ -46,7 +46,9 @@ void FoldGroup::refresh()
     int hidden = 0;
     for (const auto& [row, alwaysVisible] : m_rows) {
         const bool visible = m_expanded || alwaysVisible;
-        row->setVisible(visible);
+        // Showing a row lays it out at once; rows that are not hidden are left alone.
+        if (row->isHidden() == visible)
+            row->setVisible(visible);
         if (!visible)
             ++hidden;
     }

@@ -35,7 +35,7 @@ void PageBuilder::build(VarsUI& model)
             case VarsUI::ItemKind::Variable:
                 if (item.info->noUitype)
                     break;
-                auto* row = new VarWidget(item.info, m_registry);
+                auto* row = new VarWidget(item.info, m_registry, view->rowParent());
                 view->addRow(row);
                 m_registry.registerRow(view, row);
                 break;

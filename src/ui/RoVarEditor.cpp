@@ -9,8 +9,6 @@
 
 namespace {
 
-constexpr int IconSize = 16;
-
 // The page's format goes to printf with one double; anything but a single floating conversion
 // would read past it, so such a format falls back to the plain one.
 QString floatText(const QString& format, double value)
@@ -56,7 +54,7 @@ void RoVarEditor::setValue(const VarRecord& record)
     if (showsIcon()) {
         m_on = ui.kind == VarKind::OnOff ? intOf(record) != 0 : record.redir == ui.target;
         const QStyle::StandardPixmap icon = m_on ? QStyle::SP_DialogApplyButton : QStyle::SP_DialogCancelButton;
-        m_label->setPixmap(style()->standardIcon(icon).pixmap(IconSize, IconSize));
+        m_label->setPixmap(standardPixmap(this, icon));
         return;
     }
     QString text;

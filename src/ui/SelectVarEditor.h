@@ -15,9 +15,6 @@ public:
 
     QComboBox* comboBox() const { return m_combo; }
 
-    // Lets the popup of a drop-down show its longest entry in full.
-    static void widenPopup(QComboBox* combo);
-
 private:
     QComboBox* m_combo;
 };

@@ -5,12 +5,15 @@
 #include <QCoreApplication>
 #include <QEvent>
 #include <QHBoxLayout>
+#include <QPixmapCache>
 #include <QPointer>
 #include <QtEndian>
 
 #include "vars/VarRecord.h"
 
 namespace {
+
+constexpr int IconSize = 16;
 
 class WheelGuard : public QObject
 {
@@ -66,6 +69,17 @@ double VarEditor::floatOf(const VarRecord& record)
     default:
         return bits;
     }
+}
+
+QPixmap VarEditor::standardPixmap(const QWidget* widget, QStyle::StandardPixmap which)
+{
+    const QString key = QStringLiteral("kestrova/standard/%1").arg(int(which));
+    QPixmap pixmap;
+    if (!QPixmapCache::find(key, &pixmap)) {
+        pixmap = widget->style()->standardIcon(which).pixmap(IconSize, IconSize);
+        QPixmapCache::insert(key, pixmap);
+    }
+    return pixmap;
 }
 
 void VarEditor::guardWheel(QWidget* widget)

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 
+#include <QStyle>
 #include <QWidget>
 
 #include "vars/VarUiInfo.h"
@@ -22,6 +23,9 @@ public:
     virtual bool alignLeft() const;
 
     const VarUiInfo& info() const { return *m_info; }
+
+    // One of the style's standard icons at the size rows show them, decoded once for all rows.
+    static QPixmap standardPixmap(const QWidget* widget, QStyle::StandardPixmap which);
 
 Q_SIGNALS:
     void edited(QString text);

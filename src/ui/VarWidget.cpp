@@ -12,6 +12,7 @@
 #include "RoVarEditor.h"
 #include "SelectVarEditor.h"
 #include "SpinVarEditor.h"
+#include "WideComboBox.h"
 #include "vars/VARS.h"
 #include "vars/VarsRegistry.h"
 
@@ -27,7 +28,6 @@ enum Column
 };
 
 constexpr int SelectorMinChars = 8;
-constexpr int ArrowSize = 16;
 constexpr int LabelExtra = 8;
 constexpr int WrapInset = 6;
 
@@ -83,6 +83,9 @@ void VarWidget::buildNormal()
     m_name->setWordWrap(true);
     m_name->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     m_grid->addWidget(m_name, 0, NameColumn);
+    const QFontMetrics metrics(m_name->font());
+    for (const QString& line : m_info->name.split(QLatin1Char('\n')))
+        m_nameWidth = qMax(m_nameWidth, metrics.horizontalAdvance(line));
     placeEditor(m_info->readonly);
 
     if (m_info->redir.isEmpty())
@@ -140,7 +143,8 @@ void VarWidget::placeEditor(bool readOnly)
 
 QComboBox* VarWidget::makeSelector(const QStringList& groups, QList<int>& candidateIds)
 {
-    auto* selector = new QComboBox(this);
+    auto* selector = new WideComboBox(this);
+    // Set while the box is empty: each would otherwise measure every entry.
     selector->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     selector->setMinimumContentsLength(SelectorMinChars);
     selector->setFocusPolicy(Qt::StrongFocus);
@@ -150,15 +154,13 @@ QComboBox* VarWidget::makeSelector(const QStringList& groups, QList<int>& candid
         selector->addItem(QString(candidate.second).replace(QLatin1Char('\n'), QLatin1Char(' ')), candidate.first);
         candidateIds.append(candidate.first);
     }
-    SelectVarEditor::widenPopup(selector);
     return selector;
 }
 
 QLabel* VarWidget::arrow(bool left)
 {
     auto* label = new QLabel(this);
-    label->setPixmap(
-        style()->standardIcon(left ? QStyle::SP_ArrowLeft : QStyle::SP_ArrowRight).pixmap(ArrowSize, ArrowSize));
+    label->setPixmap(VarEditor::standardPixmap(this, left ? QStyle::SP_ArrowLeft : QStyle::SP_ArrowRight));
     return label;
 }
 
@@ -226,11 +228,7 @@ int VarWidget::labelWidthHint() const
 {
     if (!m_name || m_source)
         return 0;
-    const QFontMetrics metrics(m_name->font());
-    int widest = 0;
-    for (const QString& line : m_info->name.split(QLatin1Char('\n')))
-        widest = qMax(widest, metrics.horizontalAdvance(line));
-    return widest + LabelExtra;
+    return m_nameWidth + LabelExtra;
 }
 
 void VarWidget::setLabelWidth(int width)
@@ -239,9 +237,14 @@ void VarWidget::setLabelWidth(int width)
     if (!m_name || m_source)
         return;
     const QFontMetrics metrics(m_name->font());
-    const QRect wrapped =
-        metrics.boundingRect(QRect(0, 0, qMax(width - WrapInset, 1), QWIDGETSIZE_MAX), Qt::TextWordWrap, m_info->name);
-    m_name->setFixedSize(width, qMax(wrapped.height(), metrics.height()) + 2);
+    int height = metrics.height();
+    // Laying the name out is only needed when it does not fit on one line.
+    if (m_info->name.contains(QLatin1Char('\n')) || m_nameWidth > width - WrapInset) {
+        const QRect wrapped = metrics.boundingRect(QRect(0, 0, qMax(width - WrapInset, 1), QWIDGETSIZE_MAX),
+                                                   Qt::TextWordWrap, m_info->name);
+        height = qMax(wrapped.height(), height);
+    }
+    m_name->setFixedSize(width, height + 2);
 }
 
 void VarWidget::setRowBackground(const QColor& color)

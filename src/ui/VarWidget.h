@@ -49,6 +49,7 @@ private:
     VarsRegistry& m_registry;
     QGridLayout* m_grid;
     QLabel* m_name = nullptr;
+    int m_nameWidth = 0; // widest line of the name
     VarEditor* m_editor = nullptr;
     bool m_editable = false;
     QCheckBox* m_inv = nullptr;

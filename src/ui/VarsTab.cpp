@@ -43,6 +43,11 @@ void VarsTab::place(QWidget* row, bool alwaysVisible)
         m_layout->addWidget(row);
 }
 
+QWidget* VarsTab::rowParent() const
+{
+    return m_open ? static_cast<QWidget*>(m_open) : m_content;
+}
+
 void VarsTab::addRow(VarWidget* row)
 {
     if (m_rowCounter % 2 == 0)
@@ -56,7 +61,7 @@ void VarsTab::addRow(VarWidget* row)
 void VarsTab::addSpacer()
 {
     ++m_rowCounter;
-    place(new SpacerRow(m_content), false);
+    place(new SpacerRow(rowParent()), false);
 }
 
 void VarsTab::beginGroup(const QString& title, bool collapsed, int groupIndex)

@@ -20,6 +20,9 @@ public:
 
     // The rows in page order; a group takes the rows added after its beginGroup until endGroup.
     void addRow(VarWidget* row);
+    // Where the next row goes; a row made with it as parent is not moved again, which with a group's
+    // style sheet would restyle the whole row.
+    QWidget* rowParent() const;
     void addSpacer();
     void beginGroup(const QString& title, bool collapsed, int groupIndex);
     void endGroup();
