@@ -1,5 +1,6 @@
 #include <QtTest>
 
+#include <QAbstractItemView>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDoubleSpinBox>
@@ -75,6 +76,7 @@ private Q_SLOTS:
     void lineEditors();
     void typingIsNotOverwritten();
     void sliderSendsOnceAfterThePause();
+    void dropDownOpensWideEnough();
     void wheelOverUnfocusedEditor_data();
     void wheelOverUnfocusedEditor();
     void reverseSelectorNotConnected();
@@ -248,6 +250,28 @@ void TestVarEditors::sliderSendsOnceAfterThePause()
     QCOMPARE(floatEdited[0][0].toString(), QStringLiteral("2.125"));
 }
 
+void TestVarEditors::dropDownOpensWideEnough()
+{
+    VARS vars;
+    auto info = std::make_shared<VarUiInfo>(*infoOf(VarKind::Select));
+    const QString longest = QStringLiteral("Вхід модуля 7: кнопка сервісного режиму (фіолетовий провід)");
+    info->options.append({3, longest});
+    SelectVarEditor editor(info, vars);
+    editor.setFixedWidth(120);
+    editor.setValue(recordOf(vars, 'U', 4, number(2)));
+    QCOMPARE(editor.comboBox()->currentText(), QStringLiteral("Клаксон"));
+    editor.show();
+    editor.comboBox()->showPopup();
+    QVERIFY(editor.comboBox()->view()->minimumWidth() >=
+            editor.comboBox()->fontMetrics().horizontalAdvance(longest) + 30);
+    editor.comboBox()->hidePopup();
+
+    // A value no option has leaves the box empty with the number in it.
+    editor.setValue(recordOf(vars, 'U', 4, number(9)));
+    QCOMPARE(editor.comboBox()->currentIndex(), -1);
+    QCOMPARE(editor.comboBox()->placeholderText(), QStringLiteral("9"));
+}
+
 void TestVarEditors::wheelOverUnfocusedEditor_data()
 {
     QTest::addColumn<VarKind>("kind");
@@ -282,7 +306,7 @@ void TestVarEditors::wheelOverUnfocusedEditor()
 
     QWidget* target = nullptr;
     for (QWidget* child : editor->findChildren<QWidget*>()) {
-        if (QString::fromLatin1(child->metaObject()->className()) == widget)
+        if (child->inherits(qPrintable(widget)))
             target = child;
     }
     QVERIFY(target);
