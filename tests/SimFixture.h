@@ -10,6 +10,8 @@
 #include "sim/SimDevice.h"
 #include "sim/SimLink.h"
 #include "vars/SettingsFile.h"
+#include "vars/VARS.h"
+#include "worker/DeviceStack.h"
 
 namespace SimFixture {
 
@@ -56,6 +58,46 @@ struct Session
     std::shared_ptr<SimDevice> device;
     SimLink link;
     DeviceProtocol protocol;
+};
+
+// The program's device side running on the worker thread against a stand-in device: connected,
+// PIN 1 given and every device variable loaded.
+struct RunningStack
+{
+    explicit RunningStack(std::shared_ptr<SimDevice> d) : device(std::move(d)), stack(options())
+    {
+        link = &static_cast<SimLink&>(
+            stack.addTransport(QStringLiteral("sim"), QStringLiteral("Sim"), std::make_unique<SimLink>(device)));
+        stack.transports().select(QStringLiteral("sim"));
+        stack.worker().setLoadList(device->variableIds());
+    }
+    ~RunningStack() { stack.shutdown(); }
+
+    static DeviceStack::Options options()
+    {
+        DeviceStack::Options o;
+        o.usbGuardKey = QStringLiteral("KestrovaTest_%1").arg(QCoreApplication::applicationPid());
+        return o;
+    }
+    // Starts the worker, gives PIN 1 and waits for the full load; false when any step did not happen.
+    bool connectAndLoad()
+    {
+        QSignalSpy loaded(&stack.protocol(), &DeviceProtocol::uiVarsLoadEnd);
+        stack.start();
+        if (!QTest::qWaitFor([this] { return stack.worker().isConnected(); }, 5000))
+            return false;
+        DeviceProtocol& protocol = stack.protocol();
+        DeviceThread& worker = stack.worker();
+        stack.worker().post([&protocol, &worker] {
+            if (protocol.auth("1234") == 0)
+                worker.requestFullLoad();
+        });
+        return loaded.wait(5000) && stack.protocol().vars().count() == device->variableIds().size();
+    }
+
+    std::shared_ptr<SimDevice> device;
+    DeviceStack stack;
+    SimLink* link = nullptr;
 };
 
 } // namespace SimFixture

@@ -1,0 +1,238 @@
+#include "VarsRegistry.h"
+
+#include "link/DeviceProtocol.h"
+#include "vars/VARS.h"
+#include "vars/VarRow.h"
+#include "vars/VarsUIAttr.h"
+#include "worker/DeviceThread.h"
+
+namespace {
+// Result of a job the worker dropped because no device is open.
+constexpr int Dropped = -4;
+} // namespace
+
+VarsRegistry::VarsRegistry(DeviceProtocol& protocol, DeviceThread& worker, QObject* parent)
+    : QObject(parent), m_protocol(protocol), m_worker(worker)
+{
+    m_coalesce.setSingleShot(true);
+    m_coalesce.setInterval(CoalesceMs);
+    connect(&m_coalesce, &QTimer::timeout, this, &VarsRegistry::flush);
+    connect(&protocol.vars(), &VARS::varsDirty, this, &VarsRegistry::onDirty);
+}
+
+VarsRegistry::~VarsRegistry() = default;
+
+void VarsRegistry::submit(int key, Job job)
+{
+    if (key != 0) {
+        QMutexLocker lock(&m_pendingMutex);
+        ++m_pending[key];
+    }
+    m_worker.post([this, key, job] { complete(key, job()); }, [this, key] { complete(key, Dropped); });
+}
+
+void VarsRegistry::complete(int key, int code)
+{
+    if (key != 0) {
+        QMutexLocker lock(&m_pendingMutex);
+        if (--m_pending[key] < 1)
+            m_pending.remove(key);
+    }
+    if (code != 0)
+        Q_EMIT writeFailed(key, code);
+    if (key != 0) {
+        Q_EMIT writeDone(key, code);
+        m_protocol.vars().markDirty(uint16_t(key));
+    }
+}
+
+int VarsRegistry::editAndSend(int id, bool withValue, const std::function<void(VARS&, VarRecord&)>& edit)
+{
+    VARS& vars = m_protocol.vars();
+    {
+        QMutexLocker lock(&vars.mutex());
+        VarRecord* record = vars.find(uint16_t(id));
+        if (!record)
+            return -1;
+        edit(vars, *record);
+    }
+    vars.markDirty(uint16_t(id));
+    return m_protocol.varsSet(uint16_t(id), withValue);
+}
+
+void VarsRegistry::setValue(int id, const QString& text)
+{
+    submit(id, [this, id, text] {
+        return editAndSend(id, true, [&text](VARS& vars, VarRecord& record) { vars.setValueText(record, text); });
+    });
+}
+
+void VarsRegistry::setInv(int id, bool on)
+{
+    submit(id, [this, id, on] {
+        return editAndSend(id, false, [on](VARS& vars, VarRecord& record) { vars.setInv(record, on); });
+    });
+}
+
+void VarsRegistry::setRedir(int id, int target)
+{
+    submit(id, [this, id, target] { return m_protocol.varsSetRedir(uint16_t(id), uint16_t(target)); });
+}
+
+void VarsRegistry::setRedirReverse(int id, int target, const QList<int>& candidates)
+{
+    submit(0, [this, id, target, candidates] {
+        int result = 0;
+        if (target > 0)
+            result = m_protocol.varsSetRedir(uint16_t(target), uint16_t(id));
+        for (int c : candidates) {
+            bool found = false;
+            const VarRecord record = m_protocol.vars().snapshot(uint16_t(c), &found);
+            if (!found || c == target || record.redir != id)
+                continue;
+            const int r = m_protocol.varsSetRedir(uint16_t(c), 0);
+            if (result == 0)
+                result = r;
+        }
+        return result;
+    });
+}
+
+void VarsRegistry::setOnOffRedir(int id, int target, const QMap<int, int>& pairs, bool on)
+{
+    submit(0, [this, id, target, pairs, on] {
+        int result = m_protocol.varsSetRedir(uint16_t(id), uint16_t(on ? target : 0));
+        for (auto it = pairs.cbegin(); it != pairs.cend(); ++it) {
+            const int r = m_protocol.varsSetRedir(uint16_t(it.key()), uint16_t(on ? it.value() : 0));
+            if (result == 0)
+                result = r;
+        }
+        return result;
+    });
+}
+
+bool VarsRegistry::refresh(int id)
+{
+    return m_worker.post([this, id] { m_protocol.readVar(uint16_t(id)); }, {});
+}
+
+void VarsRegistry::build(const QList<VarUiInfoPtr>& infos, const QMap<int, VarsUIAttr*>& attrs)
+{
+    for (const VarUiInfoPtr& info : infos) {
+        if (!m_infos.contains(info->id))
+            m_infos.insert(info->id, info);
+    }
+    for (const VarsUIAttr* attr : attrs) {
+        for (const QString& group : attr->groups) {
+            const QString name = group.trimmed();
+            if (!name.isEmpty())
+                m_groupMembers[name].append(attr);
+        }
+    }
+}
+
+VarUiInfoPtr VarsRegistry::info(int id) const
+{
+    return m_infos.value(id);
+}
+
+void VarsRegistry::registerRow(PageView view, VarRow* row)
+{
+    m_viewOfRow.insert(row, view);
+    QSet<int>& viewIds = m_viewIds[view];
+    for (int id : row->ids()) {
+        QList<VarRow*>& rows = m_rowsById[id];
+        if (!rows.contains(row))
+            rows.append(row);
+        viewIds.insert(id);
+    }
+    QSet<int>& further = m_viewFurtherIds[view];
+    for (int id : row->watchedIds())
+        further.insert(id);
+}
+
+QList<VarsRegistry::Candidate> VarsRegistry::candidates(const QStringList& groupNames) const
+{
+    QList<Candidate> result;
+    QSet<int> taken;
+    QHash<QString, int> nameCount;
+    for (const QString& group : groupNames) {
+        for (const VarsUIAttr* attr : m_groupMembers.value(group.trimmed())) {
+            const int id = attr->rid != 0 ? attr->rid : attr->id;
+            if (id < 1 || attr->name.isEmpty() || taken.contains(id))
+                continue;
+            taken.insert(id);
+            result.append({id, attr->name});
+            ++nameCount[attr->name];
+        }
+    }
+    for (Candidate& candidate : result) {
+        if (nameCount.value(candidate.second) < 2)
+            continue;
+        QStringList where;
+        if (const VarUiInfoPtr info = m_infos.value(candidate.first)) {
+            if (!info->pageTitle.isEmpty())
+                where << info->pageTitle;
+            if (!info->groupTitle.isEmpty())
+                where << info->groupTitle;
+        }
+        candidate.second = QStringLiteral("%1 (%2)").arg(candidate.second, where.join(QStringLiteral(", ")));
+    }
+    return result;
+}
+
+QSet<int> VarsRegistry::tabIds(PageView view) const
+{
+    return m_viewIds.value(view);
+}
+
+QSet<int> VarsRegistry::tabFurtherIds(PageView view) const
+{
+    return m_viewFurtherIds.value(view);
+}
+
+VARS& VarsRegistry::vars() const
+{
+    return m_protocol.vars();
+}
+
+int VarsRegistry::pendingWrites(int id) const
+{
+    QMutexLocker lock(&m_pendingMutex);
+    return m_pending.value(id);
+}
+
+void VarsRegistry::onDirty()
+{
+    if (!m_coalesce.isActive())
+        m_coalesce.start();
+}
+
+void VarsRegistry::flush()
+{
+    const QSet<uint16_t> dirty = m_protocol.vars().takeDirty();
+    if (dirty.isEmpty())
+        return;
+    QList<int> updated;
+    QList<VarRow*> rows;
+    {
+        QMutexLocker lock(&m_pendingMutex);
+        for (uint16_t id : dirty) {
+            if (m_pending.contains(id))
+                continue; // its completion marks it dirty again
+            updated.append(id);
+            if (!m_current)
+                continue;
+            for (VarRow* row : m_rowsById.value(id)) {
+                if (m_viewOfRow.value(row) == m_current && !rows.contains(row))
+                    rows.append(row);
+            }
+        }
+    }
+    for (VarRow* row : rows)
+        row->refresh();
+    if (!updated.isEmpty()) {
+        std::sort(updated.begin(), updated.end());
+        Q_EMIT varsUpdated(updated);
+    }
+}

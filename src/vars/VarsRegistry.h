@@ -1,0 +1,87 @@
+#pragma once
+
+#include <functional>
+
+#include <QHash>
+#include <QList>
+#include <QMap>
+#include <QMutex>
+#include <QObject>
+#include <QPair>
+#include <QSet>
+#include <QStringList>
+#include <QTimer>
+
+#include "VarUiInfo.h"
+
+class DeviceProtocol;
+class DeviceThread;
+class VarRow;
+class VarsUIAttr;
+class VARS;
+struct VarRecord;
+
+// Turns edits on the pages into write jobs on the device worker, counts the writes in flight per
+// variable, and turns the store's change notifications into refreshes of the rows shown.
+class VarsRegistry : public QObject
+{
+    Q_OBJECT
+public:
+    // A page view is only an identity here; the registry never touches it.
+    using PageView = const QObject*;
+    using Candidate = QPair<int, QString>; // id, label
+
+    static constexpr int CoalesceMs = 40;
+
+    VarsRegistry(DeviceProtocol& protocol, DeviceThread& worker, QObject* parent = nullptr);
+    ~VarsRegistry() override;
+
+    void setValue(int id, const QString& text);
+    void setInv(int id, bool on);
+    void setRedir(int id, int target);
+    void setRedirReverse(int id, int target, const QList<int>& candidates);
+    void setOnOffRedir(int id, int target, const QMap<int, int>& pairs, bool on);
+    // Reads the variable again on the worker; false when the worker did not take the job.
+    bool refresh(int id);
+
+    void build(const QList<VarUiInfoPtr>& infos, const QMap<int, VarsUIAttr*>& attrs);
+    VarUiInfoPtr info(int id) const;
+    void registerRow(PageView view, VarRow* row);
+    QList<Candidate> candidates(const QStringList& groupNames) const;
+    QSet<int> tabIds(PageView view) const;
+    QSet<int> tabFurtherIds(PageView view) const;
+    void setCurrentPageView(PageView view) { m_current = view; }
+    PageView currentPageView() const { return m_current; }
+    int pendingWrites(int id) const;
+    VARS& vars() const;
+
+Q_SIGNALS:
+    void varsUpdated(QList<int> ids);
+    void writeFailed(int id, int code);
+    void writeDone(int id, int code);
+
+public Q_SLOTS:
+    void onDirty();
+    void flush();
+
+private:
+    using Job = std::function<int()>;
+    void submit(int key, Job job);
+    void complete(int key, int code);
+    // Runs an edit of the live record under the store's lock, then sends it.
+    int editAndSend(int id, bool withValue, const std::function<void(VARS&, VarRecord&)>& edit);
+
+    DeviceProtocol& m_protocol;
+    DeviceThread& m_worker;
+    QHash<int, VarUiInfoPtr> m_infos;
+    QHash<QString, QList<const VarsUIAttr*>> m_groupMembers;
+    QHash<int, QList<VarRow*>> m_rowsById;
+    QHash<VarRow*, PageView> m_viewOfRow;
+    QHash<PageView, QSet<int>> m_viewIds;
+    QHash<PageView, QSet<int>> m_viewFurtherIds;
+    PageView m_current = nullptr;
+    QTimer m_coalesce;
+
+    mutable QMutex m_pendingMutex;
+    QHash<int, int> m_pending;
+};
