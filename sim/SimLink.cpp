@@ -1,5 +1,6 @@
 #include "SimLink.h"
 
+#include <algorithm>
 #include <chrono>
 #include <thread>
 
@@ -34,8 +35,9 @@ bool SimLink::isOpen() const
 bool SimLink::open()
 {
     QMutexLocker lock(&m_commandMutex);
+    ++m_openAttempts;
     clearStrings();
-    if (!m_device->isPresent())
+    if (!m_device->isPresent() || !blockNote().isEmpty())
         return false;
     m_manufacturer = m_device->manufacturer().toStdString();
     m_product = m_device->product().toStdString();
@@ -86,6 +88,24 @@ int SimLink::maxTextLength() const
 bool SimLink::batchedReads() const
 {
     return m_batched;
+}
+
+QString SimLink::blockNote() const
+{
+    QMutexLocker lock(&m_faultMutex);
+    return m_blockNote;
+}
+
+void SimLink::setBlockNote(const QString& note)
+{
+    QMutexLocker lock(&m_faultMutex);
+    m_blockNote = note;
+}
+
+void SimLink::setRequestObserver(RequestObserver observer)
+{
+    QMutexLocker lock(&m_faultMutex);
+    m_observer = std::move(observer);
 }
 
 uint32_t SimLink::kindMask(uint8_t, const CommandRecord&) const
@@ -154,6 +174,17 @@ int SimLink::writeFrame(const uint8_t* frame, int size, unsigned)
 {
     ++m_exchanges;
     waitLatency();
+    RequestObserver observer;
+    {
+        QMutexLocker lock(&m_faultMutex);
+        observer = m_observer;
+    }
+    // Outside the fault lock, so that an observer may turn the knobs.
+    if (observer) {
+        const int length = std::clamp<int>(Frame::length(frame), Frame::RequestHeader, size);
+        observer(frame[Frame::OffCmd], QByteArray(reinterpret_cast<const char*>(frame) + Frame::RequestHeader,
+                                                  length - Frame::RequestHeader));
+    }
     QMutexLocker lock(&m_faultMutex);
     m_replies.clear();
     if (m_sentSequences.size() == 256)

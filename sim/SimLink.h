@@ -2,11 +2,13 @@
 
 #include <atomic>
 #include <deque>
+#include <functional>
 #include <memory>
 
 #include <QByteArray>
 #include <QList>
 #include <QMutex>
+#include <QString>
 
 #include "SimDevice.h"
 #include "link/DeviceLink.h"
@@ -31,6 +33,7 @@ public:
     uint16_t readRequestWord() const override;
     int maxTextLength() const override;
     bool batchedReads() const override;
+    QString blockNote() const override;
     uint32_t kindMask(uint8_t cmd, const CommandRecord& request) const override;
     void sleepMs(int ms) override;
 
@@ -50,7 +53,13 @@ public:
     // From the n-th exchange from now (1 = the next one), count replies never arrive: the device
     // carries the command out, the host does not learn it.
     void dropRepliesAtExchange(int n, int count);
+    // While a note is set, open() fails and blockNote() explains why, as when another program holds the device.
+    void setBlockNote(const QString& note);
+    // Called on the sending thread with each request as it leaves for the device, after the latency.
+    using RequestObserver = std::function<void(uint8_t cmd, const QByteArray& payload)>;
+    void setRequestObserver(RequestObserver observer);
     int exchanges() const { return m_exchanges.load(); }
+    int openAttempts() const { return m_openAttempts.load(); }
     // Sequence numbers of the frames written so far, oldest first (the last 256).
     QList<uint8_t> sentSequences() const;
 
@@ -66,6 +75,7 @@ private:
     std::atomic<bool> m_batched{false};
     std::atomic<int> m_latencyUs{0};
     std::atomic<int> m_exchanges{0};
+    std::atomic<int> m_openAttempts{0};
 
     mutable QMutex m_faultMutex;
     int m_unplugIn = 0;
@@ -78,4 +88,6 @@ private:
     std::deque<QByteArray> m_replies;
     std::shared_ptr<ManualClock> m_sleepClock;
     QList<uint8_t> m_sentSequences;
+    QString m_blockNote;
+    RequestObserver m_observer;
 };

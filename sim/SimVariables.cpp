@@ -31,10 +31,12 @@ bool isNumber(char type)
     return type != 'T' && type != 'R';
 }
 
-// The bytes a list entry or a VAR_GET reply carries for a value.
-QByteArray wireValue(const SimVariables::Variable& v)
+// The value bytes of a VAR_GET reply; a list entry has no length field for anything but text, so
+// it carries exactly 4 bytes of every other type.
+QByteArray wireValue(const SimVariables::Variable& v, bool inList)
 {
-    return isNumber(v.type) ? v.value.leftJustified(NumberSize, '\0', true) : v.value;
+    const bool fixed = isNumber(v.type) || (inList && v.type == 'R');
+    return fixed ? v.value.leftJustified(NumberSize, '\0', true) : v.value;
 }
 
 } // namespace
@@ -92,7 +94,7 @@ uint8_t SimVariables::get(const QByteArray& request, QByteArray& reply) const
     reply.append(v->type);
     putU16(reply, v->flags);
     reply.append(char(v->capacity));
-    reply.append(wireValue(*v));
+    reply.append(wireValue(*v, false));
     return StatusOk;
 }
 
@@ -113,7 +115,7 @@ uint8_t SimVariables::getList(const QByteArray& request, int room, QByteArray& r
         if (v->redir)
             putU16(entry, v->redir);
         entry.append(v->type);
-        const QByteArray value = wireValue(*v);
+        const QByteArray value = wireValue(*v, true);
         if (v->type == 'T') {
             entry.append(char(v->capacity));
             entry.append(char(value.size()));
@@ -174,67 +176,4 @@ uint8_t SimVariables::write(const QByteArray& request)
         it->value = stored;
     }
     return StatusOk;
-}
-
-QList<SimVariables::Variable> SimVariables::sample(int count, uint16_t firstId)
-{
-    static constexpr char Types[] = "UBIFCTR";
-    static constexpr uint16_t Flags[] = {
-        VarFlag::Flash,
-        VarFlag::Fram | VarFlag::Static,
-        VarFlag::Flash | VarFlag::Bit,
-        VarFlag::Flash | VarFlag::Bit | VarFlag::Inverted,
-        VarFlag::Fram | VarFlag::ReadOnly,
-        VarFlag::Flash | VarFlag::Inverted,
-        VarFlag::Flash | VarFlag::UserNoRead | VarFlag::UserNoWrite,
-        VarFlag::Fram | VarFlag::O | VarFlag::R,
-    };
-    static const char* const Words[] = {"Гараж", "Orvo", "Ворота", "Service", ""};
-
-    QList<Variable> out;
-    out.reserve(count);
-    for (int i = 0; i < count; ++i) {
-        Variable v;
-        v.id = uint16_t(firstId + i);
-        v.type = Types[i % 7];
-        v.flags = Flags[(i / 7) % std::size(Flags)];
-        // Every eleventh variable points back to an earlier one.
-        v.redir = (i % 11 == 5) ? uint16_t(firstId + i / 2) : 0;
-        v.capacity = NumberSize;
-        uint32_t num = 0;
-        switch (v.type) {
-        case 'U':
-            num = uint32_t(i) * 7919u;
-            break;
-        case 'B':
-            num = uint32_t(i % 2);
-            break;
-        case 'I':
-            num = uint32_t(-13 * i);
-            break;
-        case 'F': {
-            const float f = float(i) * 0.25f - 3.0f;
-            std::memcpy(&num, &f, sizeof num);
-            break;
-        }
-        case 'C':
-            num = uint32_t('A' + i % 26);
-            break;
-        case 'T':
-            v.capacity = uint16_t(24 + (i % 3) * 8);
-            v.value = QStringLiteral("%1 %2").arg(QString::fromUtf8(Words[i % std::size(Words)])).arg(i).toUtf8();
-            break;
-        case 'R':
-            v.capacity = 8;
-            for (int b = 0; b <= i % 8; ++b)
-                v.value.append(char(i + b * 37));
-            break;
-        }
-        if (isNumber(v.type)) {
-            for (int b = 0; b < NumberSize; ++b)
-                v.value.append(char(num >> (8 * b)));
-        }
-        out.append(v);
-    }
-    return out;
 }

@@ -30,9 +30,6 @@ public:
     uint8_t getList(const QByteArray& request, int room, QByteArray& reply) const;
     uint8_t write(const QByteArray& request);
 
-    // A deterministic mix of every type, flag and a few redirects, for tests and benchmarks.
-    static QList<Variable> sample(int count, uint16_t firstId = 1000);
-
 private:
     QHash<uint16_t, Variable> m_vars;
 };

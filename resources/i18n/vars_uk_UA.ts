@@ -119,6 +119,10 @@
         <translation>неправильне значення «%1» для типу %2</translation>
     </message>
     <message>
+        <source>unexpected text after the value: &quot;%1&quot;</source>
+        <translation>зайвий текст після значення: «%1»</translation>
+    </message>
+    <message>
         <source>the value takes %1 bytes, more than the capacity %2</source>
         <translation>значення займає %1 байт, більше за місткість %2</translation>
     </message>

@@ -1,5 +1,6 @@
 #include "SettingsFile.h"
 
+#include <cmath>
 #include <cstring>
 
 #include <QDir>
@@ -294,8 +295,11 @@ std::optional<SettingsFile> SettingsFile::parse(const QByteArray& text, const QS
                     value = numberBytes(uint32_t(*v));
                 break;
             case 'F': {
+                // Through double: a nine-digit form of FLT_MAX lies just above it and still means it.
                 bool ok = false;
-                const float f = w.toFloat(&ok);
+                const double d = w.toDouble(&ok);
+                const float f = float(d);
+                ok = ok && (std::isinf(d) || !std::isinf(f));
                 uint32_t bits = 0;
                 std::memcpy(&bits, &f, sizeof bits);
                 if (ok)
@@ -311,8 +315,10 @@ std::optional<SettingsFile> SettingsFile::parse(const QByteArray& text, const QS
                 break;
             }
         }
-        if (!value || !cursor.done())
+        if (!value)
             return fail(tr("bad value \"%1\" for type %2").arg(valueWord, QString(QLatin1Char(entry.type))));
+        if (!cursor.done())
+            return fail(tr("unexpected text after the value: \"%1\"").arg(cursor.rest()));
         if ((entry.type == 'T' || entry.type == 'R') && value->size() > entry.capacity)
             return fail(
                 tr("the value takes %1 bytes, more than the capacity %2").arg(value->size()).arg(entry.capacity));

@@ -1,0 +1,41 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="uk_UA">
+<context>
+    <name>TransportManager</name>
+    <message>
+        <source>USB</source>
+        <translation>USB</translation>
+    </message>
+    <message>
+        <source>Demo device</source>
+        <translation>Демо-пристрій</translation>
+    </message>
+</context>
+<context>
+    <name>TransportBar</name>
+    <message>
+        <source>Connection</source>
+        <translation>З&apos;єднання</translation>
+    </message>
+    <message>
+        <source>Transport</source>
+        <translation>Транспорт</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>Start on the built-in demo device.</source>
+        <translation>Запустити на вбудованому демо-пристрої.</translation>
+    </message>
+    <message>
+        <source>Device connected</source>
+        <translation>Пристрій підключено</translation>
+    </message>
+    <message>
+        <source>No device</source>
+        <translation>Немає пристрою</translation>
+    </message>
+</context>
+</TS>
