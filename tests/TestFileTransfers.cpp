@@ -32,6 +32,7 @@ private Q_SLOTS:
     void recoveryFromZeroBytes();
     void recoveryWaitsForTheUsersPin();
     void recoveryStopsOnRefusedPin();
+    void transferQueuedBehindAWaitingOneIsDropped();
     void recoveryGivesUpWithoutDevice();
     void uploadRecoveryWithTheChunkInFlight();
     void mismatchAsksToStartAgain_data();
@@ -456,6 +457,29 @@ void TestFileTransfers::recoveryStopsOnRefusedPin()
     QCOMPARE(m_messages, QStringList("File transfer stopped|" + text));
     QVERIFY(logged(text));
     QCOMPARE(m_protocol->storedPin(1), QByteArray("1234"));
+}
+
+void TestFileTransfers::transferQueuedBehindAWaitingOneIsDropped()
+{
+    useRecoveringLink();
+    // The worker serves its queue while the download waits; an upload queued there must not start,
+    // not even once the device is back.
+    QList<int> nested;
+    const QString local = localFile("queued.cfg", "queued");
+    m_protocol->setPump([this, &nested, &local] {
+        if (nested.isEmpty() && m_device->pinAccepted())
+            nested << m_protocol->fileWrite(local, "queued.cfg", false);
+    });
+    connect(m_protocol.get(), &DeviceProtocol::uiFileReadUpdate, this, [this](uint16_t, int bytes) {
+        if (bytes == 1016)
+            m_link->unplugAtExchange(1, 3000);
+    });
+    QByteArray got;
+    QCOMPARE(download("alarm.wav", &got), 0);
+    QCOMPARE(got, m_device->files().file("alarm.wav")->data);
+    QCOMPARE(nested, QList<int>({-4}));
+    QVERIFY(!m_device->files().file("queued.cfg"));
+    QVERIFY(!m_device->files().file("queued.tmp"));
 }
 
 void TestFileTransfers::recoveryGivesUpWithoutDevice()

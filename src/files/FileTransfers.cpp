@@ -8,6 +8,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QScopeGuard>
 
 #include "link/CommandRecord.h"
 #include "link/CommandTable.h"
@@ -91,6 +92,12 @@ bool DeviceProtocol::ask(const QString& title, const QString& text) const
 
 int DeviceProtocol::fileWrite(const QString& localPath, const QString& name, bool system)
 {
+    // While a transfer waits for the device the worker serves its queue; a transfer queued behind
+    // it must not run in the middle of it.
+    if (m_inTransfer)
+        return FileResult::Dropped;
+    m_inTransfer = true;
+    const auto transferEnds = qScopeGuard([this] { m_inTransfer = false; });
     m_pin2AtStart = m_pin2Access;
     const QString temporary = temporaryName(name);
     const qint64 expected = QFileInfo(localPath).size();
@@ -337,6 +344,10 @@ int DeviceProtocol::recoverUpload(uint16_t id, QFile& local, uint32_t& sent, int
 
 int DeviceProtocol::fileRead(const QList<FileDownloadItem>& items)
 {
+    if (m_inTransfer)
+        return FileResult::Dropped;
+    m_inTransfer = true;
+    const auto transferEnds = qScopeGuard([this] { m_inTransfer = false; });
     m_pin2AtStart = m_pin2Access;
     for (const FileDownloadItem& item : items) {
         if (m_cancel)

@@ -169,6 +169,7 @@ private:
     bool m_pin2Access = false;
     bool m_pin2AtStart = false;
     bool m_stoppedByPin = false;
+    bool m_inTransfer = false;
     qint64 m_deviceWaitMs = 1800000;
     std::function<qint64()> m_waitClock;
 };
