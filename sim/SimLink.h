@@ -33,6 +33,7 @@ public:
     uint16_t readRequestWord() const override;
     int maxTextLength() const override;
     bool batchedReads() const override;
+    bool keepsPins() const override;
     QString blockNote() const override;
     uint32_t kindMask(uint8_t cmd, const CommandRecord& request) const override;
     void sleepMs(int ms) override;
@@ -41,6 +42,8 @@ public:
 
     // Fault knobs; each may be set from any thread.
     void setBatched(bool on) { m_batched = on; }
+    // A link that may not wait for a lost device and forgets the stored PINs when it gives up.
+    void setKeepsPins(bool on) { m_keepsPins = on; }
     void setLatencyUs(int us) { m_latencyUs = us; }
     // Sleeps of the link's users pass on this clock instead of taking real time (null: real time).
     void setSleepClock(std::shared_ptr<ManualClock> clock);
@@ -73,6 +76,7 @@ private:
     std::shared_ptr<SimDevice> m_device;
     std::atomic<bool> m_open{false};
     std::atomic<bool> m_batched{false};
+    std::atomic<bool> m_keepsPins{true};
     std::atomic<int> m_latencyUs{0};
     std::atomic<int> m_exchanges{0};
     std::atomic<int> m_openAttempts{0};
