@@ -10,6 +10,8 @@
 // One file of the device's embedded file system.
 struct EfsFile
 {
+    static constexpr int MaxName = 25; // bytes of a name on the device
+
     QString name; // Latin-1 on the device
     uint32_t size = 0;
     QDateTime created; // local time

@@ -17,13 +17,11 @@
 
 namespace {
 
-constexpr int NameField = 25;
 constexpr int MaxRecoveries = 50;
 constexpr int MaxRestarts = 2;
 constexpr uint32_t TailBytes = 256;
 constexpr int PollPauseMs = 1000;
 constexpr qint64 InfoIntervalMs = 10000;
-constexpr uint8_t StatusEndOfFile = 254;
 constexpr uint8_t AuthPin1 = 0x04;
 constexpr uint8_t AuthPin2 = 0x08;
 // A recovery's request to transfer the file again from its start. Kept apart from the link results,
@@ -38,7 +36,7 @@ QString temporaryName(const QString& target)
         target.endsWith(QStringLiteral(".tmp"), Qt::CaseInsensitive) ? QStringLiteral(".tm_") : QStringLiteral(".tmp");
     const qsizetype dot = target.lastIndexOf(QLatin1Char('.'));
     const QString base = dot >= 1 ? target.left(dot) : target;
-    return base.left(NameField - 4) + suffix;
+    return base.left(EfsFile::MaxName - suffix.size()) + suffix;
 }
 
 // The authentication status byte of an INFO reply: the byte after the first zero.
@@ -382,18 +380,15 @@ int DeviceProtocol::fileRead(const QList<FileDownloadItem>& items)
 
 int DeviceProtocol::readLoop(const FileDownloadItem& item, QFile& local)
 {
-    const uint16_t word = m_link->readRequestWord();
     uint32_t received = 0;
     int recoveries = 0;
     int restarts = 0;
     while (m_transferActive) {
         CommandRecord rec;
-        rec.addU8(uint8_t(word));
-        rec.addU8(uint8_t(word >> 8));
-        const int ret = send(Cmd::EFS_FILE_READ, rec);
+        const int ret = readNext(rec);
+        if (ret > 0)
+            return ret;
         if (ret == 0) {
-            if (rec.status != 0 && rec.status != StatusEndOfFile)
-                return reportFileError(QStringLiteral("file read"), rec);
             if (rec.rxLen == 0)
                 return 0;
             if (local.write(reinterpret_cast<const char*>(rec.rxData), rec.rxLen) != rec.rxLen) {

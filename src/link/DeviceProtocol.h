@@ -126,6 +126,8 @@ private:
     // Device files and transfers (files/).
     int listByFind(bool emitEntries);
     int listBatched(bool emitEntries);
+    // One EFS_FILE_READ into rec: 0, a link result (negative) or a refusal already shown (positive).
+    int readNext(CommandRecord& rec);
     QSharedPointer<EfsFile> cachedFile(const QString& name) const;
     QSharedPointer<EfsFile> cachedFile(uint16_t id) const;
     bool ask(const QString& title, const QString& text) const;
