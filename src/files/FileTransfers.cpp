@@ -211,8 +211,11 @@ int DeviceProtocol::replaceWithUpload(const QString& name, const QString& tempor
     }
 
     ret = fileRename(uploadId, name.toLatin1());
-    if (ret < 0 && fileUpdateList(false) == 0 && cachedFile(name) && cachedFile(name)->id == uploadId)
-        ret = 0; // only the answer was lost
+    if (ret < 0 && fileUpdateList(false) == 0) {
+        const auto renamed = cachedFile(name);
+        if (renamed && renamed->id == uploadId)
+            ret = 0; // only the answer was lost
+    }
     if (ret != 0) {
         tellFailure(tr("Upload failed"), notRenamed);
         return ret;
