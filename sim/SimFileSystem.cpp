@@ -229,10 +229,13 @@ SimFileSystem::Reply SimFileSystem::write(const QByteArray& payload)
         count -= std::max<qsizetype>(0, growth - room);
         if (count <= 0)
             return {StatusNoSpace, {}};
-        f->data.resize(std::max<qsizetype>(f->data.size(), qsizetype(m_position) + count));
-        eraseForUse();
     }
-    f->data.replace(m_position, count, payload.left(count));
+    // Overwrite what the file holds from the position on, append the rest (amortised growth).
+    const qsizetype inside = std::clamp<qsizetype>(f->data.size() - m_position, 0, count);
+    f->data.replace(m_position, inside, payload.constData(), inside);
+    f->data.append(payload.constData() + inside, count - inside);
+    if (growth > 0)
+        eraseForUse();
     m_position += uint32_t(count);
     QByteArray reply;
     appendU16(reply, uint16_t(count));
