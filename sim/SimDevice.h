@@ -12,6 +12,7 @@
 #include "SimVariables.h"
 
 class SimFileSystem;
+class SimServiceCommands;
 
 // The stand-in device: answers request frames with reply frames as the real controller does and
 // keeps real state (PIN and lock, clock, flash save, restart, variables, files). It is thread-safe: the
@@ -73,6 +74,13 @@ public:
     // (-1: the whole frame).
     void setListReplyRoom(int bytes);
 
+    // Service commands: how long one runs on the device's clock, the word every command ends with
+    // instead of its own outcome (empty: the outcome), and a device that never finishes a command
+    // or a log export.
+    void setCommandDurationMs(qint64 ms);
+    void setCommandAnswer(const QByteArray& word);
+    void setCommandsHang(bool on);
+
 private:
     struct Reply
     {
@@ -115,6 +123,7 @@ private:
     int m_restarts = 0;
 
     SimVariables m_variables;
+    std::unique_ptr<SimServiceCommands> m_commands; // works on m_variables and m_files
     int m_listReplyRoom = -1;
 
     // The last request and its reply, so that a retried frame is answered without running twice.

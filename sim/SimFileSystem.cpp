@@ -419,6 +419,30 @@ uint16_t SimFileSystem::addFile(const QByteArray& name, const QByteArray& data, 
     return f.id;
 }
 
+bool SimFileSystem::storeOwnFile(const QByteArray& name, const QByteArray& data, qint64 now, uint32_t seconds)
+{
+    QMutexLocker lock(&m_mutex);
+    File f;
+    f.name = name.left(NameField);
+    f.data = data;
+    f.created = seconds;
+    const File* old = byName(f.name);
+    const uint32_t released = old ? sectorsOf(*old) : 0;
+    if (m_full || statusLocked(now) != Ready || sectorsOf(f) > freeSectors() + released)
+        return false;
+    if (old) {
+        f.id = old->id;
+        m_dirtySectors += released;
+        if (m_open == f.id)
+            m_open.reset();
+    } else {
+        f.id = freeId();
+    }
+    m_files.insert(f.id, f);
+    eraseForUse();
+    return true;
+}
+
 bool SimFileSystem::removeFile(const QByteArray& name)
 {
     QMutexLocker lock(&m_mutex);

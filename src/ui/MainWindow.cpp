@@ -12,6 +12,7 @@
 #include <QToolBar>
 
 #include "ModalBox.h"
+#include "ServiceCommands.h"
 #include "TransportBar.h"
 #include "TransportPanel.h"
 #include "link/DeviceLink.h"
@@ -19,6 +20,7 @@
 #include "link/TransportManager.h"
 #include "update/UpdateChecker.h"
 #include "vars/VARS.h"
+#include "vars/VarsRegistry.h"
 #include "worker/DeviceStack.h"
 #include "worker/DeviceThread.h"
 
@@ -108,6 +110,17 @@ MainWindow::MainWindow(DeviceStack& stack, const Timing& timing, QWidget* parent
     m_overlayTimer.setInterval(timing.overlayMs);
     connect(&m_overlayTimer, &QTimer::timeout, this, &MainWindow::updateOverlay);
     ui->tabWidget->installEventFilter(this);
+
+    m_registry = new VarsRegistry(m_protocol, m_worker, this);
+    connect(m_registry, &VarsRegistry::varsUpdated, this, &MainWindow::slotVarsUpdated);
+    m_commands = new ServiceCommands(*m_registry,
+                                     {{ui->btStat0, QStringLiteral("STAT0")},
+                                      {ui->btStat1, QStringLiteral("STAT1")},
+                                      {ui->btStat3, QStringLiteral("STAT3")},
+                                      {ui->btHorn, QStringLiteral("HORN")},
+                                      {ui->bMotorStart, QStringLiteral("ZAPUSK")},
+                                      {ui->bMotorStop, QStringLiteral("STOPZAPUSK")}},
+                                     ui->btnLogExport, ui->l_stat_status, this);
 
     m_updates = new UpdateChecker(this);
     m_updates->setBaseUrl(UpdateChecker::baseUrlFromSettings(m_settings));
@@ -276,6 +289,7 @@ void MainWindow::handleLoss(bool readOnlyView)
     const bool readOnly = readOnlyView && m_protocol.vars().count() > 0;
     m_connectedView = false;
     m_lastFsAlert = -1;
+    m_commands->cancel();
     m_updates->checkDevice(QString(), QString());
     m_saveTimer.stop();
     m_fsRetryTimer.stop();

@@ -23,8 +23,10 @@ class QMessageBox;
 class QProgressBar;
 class QPushButton;
 class QToolBar;
+class ServiceCommands;
 class TransportManager;
 class UpdateChecker;
+class VarsRegistry;
 
 namespace Ui {
 class MainWindow;
@@ -143,6 +145,8 @@ private:
     QLabel* m_pinBadge = nullptr;
     QAction* m_pinAction = nullptr;
     UpdateChecker* m_updates = nullptr;
+    VarsRegistry* m_registry = nullptr;
+    ServiceCommands* m_commands = nullptr;
 
     QLabel* m_overlay = nullptr;
     QProgressBar* m_overlayBar = nullptr;
