@@ -10,6 +10,7 @@
 #include <QMainWindow>
 #include <QSettings>
 #include <QString>
+#include <QStringList>
 #include <QTimer>
 
 #include "platform/SleepInhibitor.h"
@@ -18,6 +19,10 @@ class DeviceLink;
 class DeviceProtocol;
 class DeviceStack;
 class DeviceThread;
+class FilesPage;
+class QDragEnterEvent;
+class QDropEvent;
+class QMimeData;
 class QLabel;
 class QMessageBox;
 class QProgressBar;
@@ -99,6 +104,8 @@ private Q_SLOTS:
 protected:
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     DeviceLink* link() const;
@@ -123,6 +130,8 @@ private:
     void showUpdateList();
     void showBox(const QString& title, const QString& text, bool warning);
     bool askQuestion(const QString& title, const QString& text);
+    // Dropped local files go to the Files tab while it is shown and idle.
+    QStringList droppedFiles(const QMimeData* data) const;
     QString valueText(uint16_t id, bool* found = nullptr) const;
     QList<uint16_t> loadList() const;
 
@@ -143,6 +152,7 @@ private:
     QLabel* m_pinBadge = nullptr;
     QAction* m_pinAction = nullptr;
     UpdateChecker* m_updates = nullptr;
+    FilesPage* m_filesPage = nullptr;
 
     QLabel* m_overlay = nullptr;
     QProgressBar* m_overlayBar = nullptr;
