@@ -149,7 +149,7 @@ void TestTransferDialog::pinLength()
     QFETCH(int, sentLevel);
     QSignalSpy sent(m_dialog.get(), &TransferDialog::pinEntered);
     m_dialog->startFile(QStringLiteral("x"), 100);
-    QVERIFY(find<QLineEdit>("pinField")->isHidden());
+    QVERIFY(!find<QLineEdit>("pinField")->isVisible());
     m_dialog->setState(1);
     m_dialog->setState(state);
     auto* field = find<QLineEdit>("pinField");

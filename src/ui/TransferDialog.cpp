@@ -1,5 +1,8 @@
 #include "TransferDialog.h"
 
+#include <algorithm>
+#include <limits>
+
 #include <QApplication>
 #include <QCloseEvent>
 #include <QHBoxLayout>
@@ -31,7 +34,7 @@ constexpr qint64 WholeKiBFrom = 10240;
 
 int barMaximum(qint64 value)
 {
-    return int(qBound<qint64>(1, value, std::numeric_limits<int>::max()));
+    return int(std::clamp<qint64>(value, 1, std::numeric_limits<int>::max()));
 }
 
 int barValue(qint64 value, const QProgressBar* bar)
@@ -132,6 +135,7 @@ void TransferDialog::startFile(const QString& label, qlonglong total)
         m_active = true;
         m_fileIndex = 0;
         m_resumes = 0;
+        m_aborted = false;
         m_doneBytes = 0;
         m_fileStarted = false;
         m_batchBar->setValue(0);
@@ -263,11 +267,12 @@ void TransferDialog::finish(int result)
     m_active = false;
     Q_EMIT activeChanged(false);
     m_tick.stop();
-    if (result == 0 && m_resumes == 0) {
+    // A stopped batch ends with 0 as well, yet its last file is incomplete.
+    if (result == 0 && m_resumes == 0 && !m_aborted) {
         hide();
         return;
     }
-    if (result != 0) {
+    if (result != 0 || m_aborted) {
         m_status->setText(tr("Transfer failed or stopped (%1)").arg(result));
         setStatusColour(Red);
     } else {
@@ -287,6 +292,7 @@ void TransferDialog::onButton()
         return;
     }
     m_button->setEnabled(false);
+    m_aborted = true;
     appendLog(tr("Abort requested"));
     Q_EMIT abortRequested();
 }

@@ -77,6 +77,7 @@ private:
     bool m_active = false;
     int m_state = Transferring;
     int m_resumes = 0;
+    bool m_aborted = false;
     quint32 m_fileCount = 0;
     qint64 m_batchBytes = 0;
     quint32 m_fileIndex = 0;
