@@ -106,7 +106,9 @@ void TestFilesPage::init()
     m_boxes.clear();
     m_prompts.clear();
     m_answers.clear();
-    m_device = std::make_shared<SimDevice>();
+    // Waits for a lost device pass on this clock, so a recovery takes no real time.
+    auto clock = std::make_shared<ManualClock>();
+    m_device = std::make_shared<SimDevice>(clock);
     SimFileSystem& fs = m_device->files();
     fs.clear();
     fs.addFile("alpha.txt", content(3000, 1));
@@ -120,6 +122,8 @@ void TestFilesPage::init()
     m_link = &static_cast<SimLink&>(
         m_stack->addTransport(QStringLiteral("sim"), QStringLiteral("Sim"), std::make_unique<SimLink>(m_device)));
     QVERIFY(m_stack->transports().select(QStringLiteral("sim")));
+    m_link->setSleepClock(clock);
+    m_stack->protocol().setDeviceWait(30 * 60 * 1000, [clock] { return clock->nowMs(); });
     m_window = std::make_unique<MainWindow>(*m_stack);
     m_window->show();
     m_page = m_window->findChild<FilesPage*>();
@@ -358,7 +362,7 @@ void TestFilesPage::resumeIsReported()
         &m_stack->protocol(), &DeviceProtocol::uiFileReadUpdate, this,
         [&] {
             if (!unplugged.exchange(true))
-                m_link->unplugAtExchange(1, 200);
+                m_link->unplugAtExchange(1, 3000);
         },
         Qt::DirectConnection);
     selectRows({"gamma.cfg"});
