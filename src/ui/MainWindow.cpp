@@ -2,8 +2,10 @@
 #include "ui_MainWindow.h"
 
 #include <QCloseEvent>
+#include <QFileInfo>
 #include <QLabel>
 #include <QMessageBox>
+#include <QMimeData>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSemaphore>
@@ -11,8 +13,10 @@
 #include <QTime>
 #include <QToolBar>
 
+#include "FilesPage.h"
 #include "ModalBox.h"
 #include "ServiceCommands.h"
+#include "TransferDialog.h"
 #include "TransportBar.h"
 #include "TransportPanel.h"
 #include "link/DeviceLink.h"
@@ -127,6 +131,15 @@ MainWindow::MainWindow(DeviceStack& stack, const Timing& timing, QWidget* parent
     connect(m_updates, &UpdateChecker::updatesChanged, this, &MainWindow::refreshUpdateButton);
     connect(m_updateButton, &QPushButton::clicked, this, &MainWindow::showUpdateList);
     m_updates->checkProgram(versionText().section(QLatin1Char(' '), 0, 0));
+
+    m_filesPage = new FilesPage(stack.files(), ui->tabFiles, ui->twFiles, ui->bFilesReload, this);
+    connect(m_filesPage, &FilesPage::message, this, &MainWindow::information);
+    connect(m_filesPage, &FilesPage::logLine, this, &MainWindow::slotLog1);
+    // The device takes either PIN through the same command.
+    connect(m_filesPage, &FilesPage::pinEntered, this,
+            [this](int, const QString& pin) { postPin1(pin.toStdString()); });
+    connect(m_filesPage->dialog(), &TransferDialog::activeChanged, this, &MainWindow::slotTransferActive);
+    setAcceptDrops(true);
 }
 
 MainWindow::~MainWindow()
@@ -424,6 +437,7 @@ void MainWindow::slotPinResult(int level, int code, uint32_t timeout, int ret)
         text = tr("PIN %1 rejected (code %2)").arg(level).arg(code);
     text += tr(" [try %1, %2]").arg(tries).arg(QTime::currentTime().toString(QStringLiteral("HH:mm:ss")));
     slotLog(text, true);
+    m_filesPage->dialog()->showPinResult(text);
     if (level != 1)
         return;
     // The lock countdown keeps the label while it runs; the status bar carries the result.
@@ -598,6 +612,8 @@ void MainWindow::on_tabWidget_currentChanged(int index)
     } else {
         m_statusTimer.stop();
     }
+    if (ui->tabWidget->widget(index) == ui->tabFiles)
+        m_filesPage->reloadList();
 }
 
 void MainWindow::updateStatusVars()
@@ -888,6 +904,34 @@ bool MainWindow::askQuestion(const QString& title, const QString& text)
     QPushButton* again = box.addButton(tr("Start again"), QMessageBox::AcceptRole);
     box.addButton(tr("Cancel transfer"), QMessageBox::RejectRole);
     return ModalBox::exec(box) == again;
+}
+
+QStringList MainWindow::droppedFiles(const QMimeData* data) const
+{
+    QStringList paths;
+    if (ui->tabWidget->currentWidget() != ui->tabFiles || m_filesPage->busy() || !data->hasUrls())
+        return paths;
+    for (const QUrl& url : data->urls()) {
+        if (url.isLocalFile() && QFileInfo(url.toLocalFile()).isFile())
+            paths << url.toLocalFile();
+    }
+    return paths;
+}
+
+void MainWindow::dragEnterEvent(QDragEnterEvent* event)
+{
+    if (!droppedFiles(event->mimeData()).isEmpty())
+        event->acceptProposedAction();
+}
+
+void MainWindow::dropEvent(QDropEvent* event)
+{
+    const QStringList paths = droppedFiles(event->mimeData());
+    if (paths.isEmpty())
+        return;
+    event->acceptProposedAction();
+    for (const QString& path : paths)
+        m_filesPage->uploadOne(path, QFileInfo(path).fileName(), false);
 }
 
 void MainWindow::closeEvent(QCloseEvent* event)

@@ -10,6 +10,7 @@
 #include <QMainWindow>
 #include <QSettings>
 #include <QString>
+#include <QStringList>
 #include <QTimer>
 
 #include "platform/SleepInhibitor.h"
@@ -18,6 +19,10 @@ class DeviceLink;
 class DeviceProtocol;
 class DeviceStack;
 class DeviceThread;
+class FilesPage;
+class QDragEnterEvent;
+class QDropEvent;
+class QMimeData;
 class QLabel;
 class QMessageBox;
 class QProgressBar;
@@ -101,6 +106,8 @@ private Q_SLOTS:
 protected:
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     DeviceLink* link() const;
@@ -125,6 +132,8 @@ private:
     void showUpdateList();
     void showBox(const QString& title, const QString& text, bool warning);
     bool askQuestion(const QString& title, const QString& text);
+    // Dropped local files go to the Files tab while it is shown and idle.
+    QStringList droppedFiles(const QMimeData* data) const;
     QString valueText(uint16_t id, bool* found = nullptr) const;
     QList<uint16_t> loadList() const;
 
@@ -147,6 +156,7 @@ private:
     UpdateChecker* m_updates = nullptr;
     VarsRegistry* m_registry = nullptr;
     ServiceCommands* m_commands = nullptr;
+    FilesPage* m_filesPage = nullptr;
 
     QLabel* m_overlay = nullptr;
     QProgressBar* m_overlayBar = nullptr;
