@@ -7,6 +7,7 @@
 namespace {
 constexpr uint8_t SaveFailed = 1;
 constexpr qint64 SaveDurationMs = 50;
+constexpr qint64 ReopenGapMs = 3000;
 } // namespace
 
 OfflineDevice::OfflineDevice(DeviceStack& stack) : m_stack(stack)
@@ -37,10 +38,17 @@ bool OfflineDevice::open(const QString& path, QString* error)
         m_header = *file;
         m_header.entries.clear();
     }
-    // Off the bus and back, so that a file opened over another one is loaded afresh.
-    m_device->unplug();
-    m_device->loadProfile(*file);
-    m_device->plug();
+    DeviceLink* link = m_stack.transports().find(TransportId);
+    if (m_stack.transports().activeLink() == link) {
+        // A file opened over another one: off the bus long enough for the worker to notice, so that it
+        // connects and loads afresh.
+        m_device->unplug();
+        m_device->loadProfile(*file);
+        m_device->plugAfter(ReopenGapMs);
+    } else {
+        m_device->loadProfile(*file);
+        m_device->plug();
+    }
     m_stack.transports().select(TransportId);
     return true;
 }
