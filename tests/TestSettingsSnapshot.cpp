@@ -272,10 +272,11 @@ void TestSettingsSnapshot::interruptedSaveKeepsTheEarlierFile()
     rlimit small = old;
     small.rlim_cur = rlim_t(before.size() / 2);
     std::signal(SIGXFSZ, SIG_IGN);
-    setrlimit(RLIMIT_FSIZE, &small);
     QString error;
+    const int limited = setrlimit(RLIMIT_FSIZE, &small);
     const bool saved = SettingsSnapshot::save(car.vars(), path, &error);
     setrlimit(RLIMIT_FSIZE, &old);
+    QCOMPARE(limited, 0);
     QVERIFY(!saved);
     QVERIFY(error.contains(QLatin1String("cannot write the file")));
     QVERIFY(kept.open(QIODevice::ReadOnly));
@@ -313,7 +314,7 @@ void TestSettingsSnapshot::offlineFileIsEditedAndSavedBack()
 
     QSignalSpy written(&registry, &VarsRegistry::writeDone);
     registry.setValue(1, QStringLiteral("77"));
-    QVERIFY(written.wait(5000));
+    QTRY_COMPARE_WITH_TIMEOUT(written.count(), 1, 5000);
     QCOMPARE(written.first().at(1).toInt(), 0);
     QCOMPARE(SettingsFile::read(path)->entries.first().value, saved.entries.first().value); // not before the save
 
