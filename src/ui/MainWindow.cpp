@@ -12,6 +12,7 @@
 #include <QToolBar>
 
 #include "ModalBox.h"
+#include "SnapshotActions.h"
 #include "TransportBar.h"
 #include "TransportPanel.h"
 #include "link/DeviceLink.h"
@@ -70,6 +71,10 @@ MainWindow::MainWindow(DeviceStack& stack, const Timing& timing, QWidget* parent
     m_statusLabel = new QLabel(this);
     m_statusLabel->setObjectName(QStringLiteral("statusLabel"));
     statusBar()->addPermanentWidget(m_statusLabel, 90);
+    m_snapshots = new SnapshotActions(stack, this);
+    m_snapshots->addTo(ui->menuFile, ui->actionExit);
+    statusBar()->addWidget(m_snapshots->badge());
+    connect(m_snapshots, &SnapshotActions::saveToDeviceRequested, this, &MainWindow::on_actionSaveVars_triggered);
     ui->tabWidget->setCurrentIndex(0);
     ui->tabWidget->tabBar()->setEnabled(false);
     buildStatusToolBar();
@@ -313,6 +318,7 @@ void MainWindow::updatePinBadge()
 void MainWindow::onTransportChanged()
 {
     m_blockedAction->setVisible(false);
+    m_snapshots->updateBadge();
     handleLoss(false);
     m_protocol.forgetPins();
 }

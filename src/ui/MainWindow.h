@@ -23,6 +23,7 @@ class QMessageBox;
 class QProgressBar;
 class QPushButton;
 class QToolBar;
+class SnapshotActions;
 class TransportManager;
 class UpdateChecker;
 
@@ -143,6 +144,7 @@ private:
     QLabel* m_pinBadge = nullptr;
     QAction* m_pinAction = nullptr;
     UpdateChecker* m_updates = nullptr;
+    SnapshotActions* m_snapshots = nullptr;
 
     QLabel* m_overlay = nullptr;
     QProgressBar* m_overlayBar = nullptr;

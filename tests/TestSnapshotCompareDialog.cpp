@@ -1,0 +1,62 @@
+#include <QtTest>
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTableWidget>
+
+#include "SimFixture.h"
+#include "ui/SnapshotCompareDialog.h"
+#include "vars/VarsRegistry.h"
+
+class TestSnapshotCompareDialog : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void showFilterAndWrite();
+};
+
+void TestSnapshotCompareDialog::showFilterAndWrite()
+{
+    QList<SettingsFile::Entry> entries = SettingsFile::read(SimFixture::SmallProfile)->entries;
+    entries << SettingsFile::Entry{SettingsSnapshot::ModelId, 'T', VarFlag::ReadOnly, 0, 32, "Orvo X7"};
+    SimFixture::RunningStack car(SimFixture::deviceWith(entries));
+    QVERIFY(car.connectAndLoad());
+    VarsRegistry registry(car.stack.protocol(), car.stack.worker());
+    SettingsFile file = SettingsSnapshot::capture(car.stack.protocol().vars());
+
+    SnapshotCompareDialog same(file, QStringLiteral("car.kset"), registry, nullptr);
+    same.show();
+    QVERIFY(same.findChild<QLabel*>(QStringLiteral("identical"))->isVisible());
+    QVERIFY(!same.findChild<QTableWidget*>(QStringLiteral("differences"))->isVisible());
+
+    file.entries[0].value = QByteArray("\x05\0\0\0", 4);
+    file.entries[5].value = "Північ";
+    file.entries[8].value = QByteArray("\x07\0\0\0", 4); // read-only on the device
+    SnapshotCompareDialog dialog(file, QStringLiteral("car.kset"), registry, nullptr);
+    dialog.show();
+    auto* table = dialog.findChild<QTableWidget*>(QStringLiteral("differences"));
+    auto* count = dialog.findChild<QLabel*>(QStringLiteral("count"));
+    QCOMPARE(table->rowCount(), 3);
+    QCOMPARE(count->text(), QStringLiteral("3 difference(s)"));
+    QCOMPARE(table->item(1, SnapshotCompareDialog::FileColumn)->text(), QStringLiteral("Північ"));
+    QCOMPARE(table->item(1, SnapshotCompareDialog::DeviceColumn)->text(), QStringLiteral("Гараж \"Північ\""));
+
+    dialog.setFilter(QStringLiteral("північ"));
+    QCOMPARE(count->text(), QStringLiteral("1 of 3 difference(s) shown"));
+    dialog.setFilter({});
+
+    dialog.selectIds({1, 6, 9});
+    dialog.writeSelected();
+    auto* report = dialog.findChild<QPlainTextEdit*>(QStringLiteral("report"));
+    QTRY_VERIFY_WITH_TIMEOUT(report->isVisible(), 5000);
+    QCOMPARE(report->toPlainText(),
+             QStringLiteral("2 setting(s) written.\nVariable 9: skipped: read-only on the device"));
+    QVERIFY(dialog.findChild<QPushButton*>(QStringLiteral("saveToDevice"))->isVisible());
+    QCOMPARE(table->rowCount(), 1);
+    QCOMPARE(car.device->variable(6)->value, QByteArray("Північ"));
+}
+
+QTEST_MAIN(TestSnapshotCompareDialog)
+#include "TestSnapshotCompareDialog.moc"
