@@ -2,11 +2,15 @@
 
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTableWidget>
 
 #include "SimFixture.h"
+#include "ui/FileChooser.h"
+#include "ui/ModalBox.h"
+#include "ui/SnapshotActions.h"
 #include "ui/SnapshotCompareDialog.h"
 #include "vars/VarsRegistry.h"
 
@@ -15,6 +19,7 @@ class TestSnapshotCompareDialog : public QObject
     Q_OBJECT
 private Q_SLOTS:
     void showFilterAndWrite();
+    void openOfflineFile();
 };
 
 void TestSnapshotCompareDialog::showFilterAndWrite()
@@ -56,6 +61,43 @@ void TestSnapshotCompareDialog::showFilterAndWrite()
     QVERIFY(dialog.findChild<QPushButton*>(QStringLiteral("saveToDevice"))->isVisible());
     QCOMPARE(table->rowCount(), 1);
     QCOMPARE(car.device->variable(6)->value, QByteArray("Північ"));
+}
+
+void TestSnapshotCompareDialog::openOfflineFile()
+{
+    QTemporaryDir dir;
+    const QString good = dir.filePath(QStringLiteral("car.kset"));
+    QVERIFY(SettingsFile::read(SimFixture::SmallProfile)->write(good));
+    const QString cut = dir.filePath(QStringLiteral("cut.kset"));
+    QFile file(cut);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("kestrova-settings 1\nvar 1 U");
+    file.close();
+
+    DeviceStack stack(SimFixture::RunningStack::options());
+    QWidget window;
+    auto* actions = new SnapshotActions(stack, &window);
+    QString chosen;
+    FileChooser::setChooser([&chosen](FileChooser::Mode, const QString&, const QString&) { return chosen; });
+    QStringList boxes;
+    ModalBox::setChooser([&boxes](QMessageBox& box) {
+        boxes << box.text();
+        return nullptr;
+    });
+
+    chosen = cut;
+    actions->openFile();
+    QCOMPARE(boxes.size(), 1);
+    QVERIFY2(boxes.first().contains(QLatin1String("cut short")), qPrintable(boxes.first()));
+    QVERIFY(!actions->badge()->isVisibleTo(&window));
+
+    chosen = good;
+    actions->openFile();
+    QCOMPARE(boxes.size(), 1);
+    QVERIFY(actions->badge()->isVisibleTo(&window));
+    QCOMPARE(actions->badge()->text(), QStringLiteral("Offline file: car.kset"));
+    FileChooser::setChooser({});
+    ModalBox::setChooser({});
 }
 
 QTEST_MAIN(TestSnapshotCompareDialog)
