@@ -180,7 +180,7 @@ SimDevice::Reply SimDevice::authenticate(const QByteArray& pin)
         m_lockUntilMs = -1;
         m_wrongPins = 0;
     }
-    if (pin == m_pin) {
+    if (pin == m_pin || m_acceptsAnyPin) {
         m_wrongPins = 0;
         const bool already = m_pinAccepted;
         m_pinAccepted = true;
@@ -209,6 +209,8 @@ void SimDevice::settleSave()
     if (m_saveEndsMs >= 0 && m_clock->nowMs() >= m_saveEndsMs) {
         m_saveEndsMs = -1;
         m_lastSaveError = m_saveError;
+        if (m_saveHandler && m_lastSaveError == 0)
+            m_lastSaveError = m_saveHandler(profileLocked());
         ++m_savesCompleted;
     }
 }
@@ -345,6 +347,34 @@ void SimDevice::loadProfile(const SettingsFile& profile)
     if (!profile.serial.isEmpty())
         m_serial = profile.serial;
     m_variables.load(profile.entries);
+}
+
+void SimDevice::setAcceptsAnyPin(bool on)
+{
+    QMutexLocker lock(&m_mutex);
+    m_acceptsAnyPin = on;
+}
+
+void SimDevice::setSaveHandler(SaveHandler handler)
+{
+    QMutexLocker lock(&m_mutex);
+    m_saveHandler = std::move(handler);
+}
+
+SettingsFile SimDevice::profile() const
+{
+    QMutexLocker lock(&m_mutex);
+    return profileLocked();
+}
+
+SettingsFile SimDevice::profileLocked() const
+{
+    SettingsFile profile;
+    profile.model = m_model;
+    profile.serial = m_serial;
+    for (const uint16_t id : m_variables.ids())
+        profile.entries.append(*m_variables.find(id));
+    return profile;
 }
 
 std::optional<SimVariables::Variable> SimDevice::variable(uint16_t id) const

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -48,6 +49,8 @@ public:
     QString product() const { return QStringLiteral("Orvo security controller"); }
 
     void setPin(const QByteArray& pin);
+    // Any PIN opens the device (a saved settings file standing in for a car has none).
+    void setAcceptsAnyPin(bool on);
     bool pinAccepted() const;
     // The device refuses every PIN outright (status 255).
     void setRefusesAuth(bool on);
@@ -59,6 +62,9 @@ public:
     // The error byte the next flash save ends with (0: success).
     void setSaveError(uint8_t error);
     int savesCompleted() const;
+    // Runs when a flash save completes, with the device's settings; its result is the save's error byte.
+    using SaveHandler = std::function<uint8_t(const SettingsFile& settings)>;
+    void setSaveHandler(SaveHandler handler);
 
     void setRestartDurationMs(qint64 ms);
     int restarts() const;
@@ -66,6 +72,8 @@ public:
     // Variables, from a settings profile; model and serial number follow the profile when it names them.
     bool loadProfile(const QString& path, QString* error = nullptr);
     void loadProfile(const SettingsFile& profile);
+    // Model, serial number and variables as a profile.
+    SettingsFile profile() const;
     std::optional<SimVariables::Variable> variable(uint16_t id) const;
     QList<uint16_t> variableIds() const;
     void setVariable(const SimVariables::Variable& variable);
@@ -94,6 +102,7 @@ private:
     Reply authenticate(const QByteArray& pin);
     Reply save(const QByteArray& payload);
     void settleSave();
+    SettingsFile profileLocked() const;
     uint32_t deviceSeconds() const;
 
     mutable QMutex m_mutex;
@@ -107,6 +116,7 @@ private:
     QByteArray m_pin = QByteArrayLiteral("1234");
     bool m_pinAccepted = false;
     bool m_refusesAuth = false;
+    bool m_acceptsAnyPin = false;
     int m_wrongPins = 0;
     qint64 m_lockUntilMs = -1;
 
@@ -118,6 +128,7 @@ private:
     qint64 m_saveEndsMs = -1; // -1 while no save runs
     uint8_t m_lastSaveError = 0;
     int m_savesCompleted = 0;
+    SaveHandler m_saveHandler;
 
     qint64 m_restartDurationMs = 1500;
     int m_restarts = 0;

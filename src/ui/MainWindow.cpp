@@ -17,6 +17,7 @@
 #include "ModalBox.h"
 #include "ServiceCommands.h"
 #include "TransferDialog.h"
+#include "SnapshotActions.h"
 #include "TransportBar.h"
 #include "TransportPanel.h"
 #include "link/DeviceLink.h"
@@ -76,6 +77,10 @@ MainWindow::MainWindow(DeviceStack& stack, const Timing& timing, QWidget* parent
     m_statusLabel = new QLabel(this);
     m_statusLabel->setObjectName(QStringLiteral("statusLabel"));
     statusBar()->addPermanentWidget(m_statusLabel, 90);
+    m_snapshots = new SnapshotActions(stack, this);
+    m_snapshots->addTo(ui->menuFile, ui->actionExit);
+    statusBar()->addWidget(m_snapshots->badge());
+    connect(m_snapshots, &SnapshotActions::saveToDeviceRequested, this, &MainWindow::on_actionSaveVars_triggered);
     ui->tabWidget->setCurrentIndex(0);
     ui->tabWidget->tabBar()->setEnabled(false);
     buildStatusToolBar();
@@ -117,6 +122,7 @@ MainWindow::MainWindow(DeviceStack& stack, const Timing& timing, QWidget* parent
 
     m_registry = new VarsRegistry(m_protocol, m_worker, this);
     connect(m_registry, &VarsRegistry::varsUpdated, this, &MainWindow::slotVarsUpdated);
+    m_snapshots->setRegistry(m_registry);
     m_commands = new ServiceCommands(*m_registry,
                                      {{ui->btStat0, QStringLiteral("STAT0")},
                                       {ui->btStat1, QStringLiteral("STAT1")},
@@ -340,6 +346,7 @@ void MainWindow::updatePinBadge()
 void MainWindow::onTransportChanged()
 {
     m_blockedAction->setVisible(false);
+    m_snapshots->updateBadge();
     handleLoss(false);
     m_protocol.forgetPins();
 }

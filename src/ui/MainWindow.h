@@ -29,6 +29,7 @@ class QProgressBar;
 class QPushButton;
 class QToolBar;
 class ServiceCommands;
+class SnapshotActions;
 class TransportManager;
 class UpdateChecker;
 class VarsRegistry;
@@ -157,6 +158,7 @@ private:
     VarsRegistry* m_registry = nullptr;
     ServiceCommands* m_commands = nullptr;
     FilesPage* m_filesPage = nullptr;
+    SnapshotActions* m_snapshots = nullptr;
 
     QLabel* m_overlay = nullptr;
     QProgressBar* m_overlayBar = nullptr;
