@@ -1,6 +1,7 @@
 #include "SimDevice.h"
 
 #include "SimFileSystem.h"
+#include "SimServiceCommands.h"
 #include "link/CommandTable.h"
 #include "link/Frame.h"
 
@@ -12,6 +13,7 @@ constexpr uint8_t StatusWrongPin = 1;
 constexpr uint8_t StatusAccessDenied = 5;
 constexpr uint8_t StatusRefused = 255;
 constexpr uint8_t AuthPin1Accepted = 0x04;
+constexpr int VarSetHeader = 6; // id, redirect, flags; a value follows when one is written
 
 uint32_t u32At(const QByteArray& b, int offset)
 {
@@ -19,6 +21,19 @@ uint32_t u32At(const QByteArray& b, int offset)
         return 0;
     const auto* p = reinterpret_cast<const uint8_t*>(b.constData()) + offset;
     return uint32_t(p[0]) | uint32_t(p[1]) << 8 | uint32_t(p[2]) << 16 | uint32_t(p[3]) << 24;
+}
+
+// The ids a variable read asks for: one for VAR_GET, a zero-ended list for VAR_GET_LIST.
+QList<uint16_t> requestedIds(const QByteArray& b, bool list)
+{
+    QList<uint16_t> ids;
+    for (int pos = 0; pos + 2 <= b.size() && (list || pos == 0); pos += 2) {
+        const uint16_t id = uint16_t(uint8_t(b.at(pos)) | (uint8_t(b.at(pos + 1)) << 8));
+        if (id == 0)
+            break;
+        ids.append(id);
+    }
+    return ids;
 }
 
 QByteArray u32Bytes(uint32_t v)
@@ -32,7 +47,8 @@ QByteArray u32Bytes(uint32_t v)
 } // namespace
 
 SimDevice::SimDevice(std::shared_ptr<SimClock> clock)
-    : m_clock(std::move(clock)), m_files(std::make_unique<SimFileSystem>())
+    : m_clock(std::move(clock)), m_files(std::make_unique<SimFileSystem>()),
+      m_commands(std::make_unique<SimServiceCommands>(m_variables, *m_files))
 {
     m_files->fillDemo();
 }
@@ -127,10 +143,16 @@ SimDevice::Reply SimDevice::variableCommand(uint8_t cmd, const QByteArray& paylo
     if (!m_pinAccepted)
         return {StatusAccessDenied, {}};
     Reply reply;
+    const qint64 now = m_clock->nowMs();
+    if (cmd == Cmd::VAR_SET) {
+        reply.status = m_variables.write(payload);
+        if (reply.status == StatusOk && payload.size() > VarSetHeader)
+            m_commands->written(requestedIds(payload, false).value(0), now);
+        return reply;
+    }
+    m_commands->beforeRead(requestedIds(payload, cmd == Cmd::VAR_GET_LIST), now, deviceSeconds());
     if (cmd == Cmd::VAR_GET)
         reply.status = m_variables.get(payload, reply.payload);
-    else if (cmd == Cmd::VAR_SET)
-        reply.status = m_variables.write(payload);
     else
         reply.status = m_variables.getList(
             payload, m_listReplyRoom < 0 ? maxPayload : std::min(maxPayload, m_listReplyRoom), reply.payload);
@@ -158,7 +180,7 @@ SimDevice::Reply SimDevice::authenticate(const QByteArray& pin)
         m_lockUntilMs = -1;
         m_wrongPins = 0;
     }
-    if (pin == m_pin) {
+    if (pin == m_pin || m_acceptsAnyPin) {
         m_wrongPins = 0;
         const bool already = m_pinAccepted;
         m_pinAccepted = true;
@@ -187,6 +209,8 @@ void SimDevice::settleSave()
     if (m_saveEndsMs >= 0 && m_clock->nowMs() >= m_saveEndsMs) {
         m_saveEndsMs = -1;
         m_lastSaveError = m_saveError;
+        if (m_saveHandler && m_lastSaveError == 0)
+            m_lastSaveError = m_saveHandler(profileLocked());
         ++m_savesCompleted;
     }
 }
@@ -325,6 +349,34 @@ void SimDevice::loadProfile(const SettingsFile& profile)
     m_variables.load(profile.entries);
 }
 
+void SimDevice::setAcceptsAnyPin(bool on)
+{
+    QMutexLocker lock(&m_mutex);
+    m_acceptsAnyPin = on;
+}
+
+void SimDevice::setSaveHandler(SaveHandler handler)
+{
+    QMutexLocker lock(&m_mutex);
+    m_saveHandler = std::move(handler);
+}
+
+SettingsFile SimDevice::profile() const
+{
+    QMutexLocker lock(&m_mutex);
+    return profileLocked();
+}
+
+SettingsFile SimDevice::profileLocked() const
+{
+    SettingsFile profile;
+    profile.model = m_model;
+    profile.serial = m_serial;
+    for (const uint16_t id : m_variables.ids())
+        profile.entries.append(*m_variables.find(id));
+    return profile;
+}
+
 std::optional<SimVariables::Variable> SimDevice::variable(uint16_t id) const
 {
     QMutexLocker lock(&m_mutex);
@@ -354,4 +406,22 @@ void SimDevice::setListReplyRoom(int bytes)
 {
     QMutexLocker lock(&m_mutex);
     m_listReplyRoom = bytes;
+}
+
+void SimDevice::setCommandDurationMs(qint64 ms)
+{
+    QMutexLocker lock(&m_mutex);
+    m_commands->setDurationMs(ms);
+}
+
+void SimDevice::setCommandAnswer(const QByteArray& word)
+{
+    QMutexLocker lock(&m_mutex);
+    m_commands->setAnswer(word);
+}
+
+void SimDevice::setCommandsHang(bool on)
+{
+    QMutexLocker lock(&m_mutex);
+    m_commands->setHangs(on);
 }

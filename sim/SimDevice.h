@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -12,6 +13,7 @@
 #include "SimVariables.h"
 
 class SimFileSystem;
+class SimServiceCommands;
 
 // The stand-in device: answers request frames with reply frames as the real controller does and
 // keeps real state (PIN and lock, clock, flash save, restart, variables, files). It is thread-safe: the
@@ -47,6 +49,8 @@ public:
     QString product() const { return QStringLiteral("Orvo security controller"); }
 
     void setPin(const QByteArray& pin);
+    // Any PIN opens the device (a saved settings file standing in for a car has none).
+    void setAcceptsAnyPin(bool on);
     bool pinAccepted() const;
     // The device refuses every PIN outright (status 255).
     void setRefusesAuth(bool on);
@@ -58,6 +62,9 @@ public:
     // The error byte the next flash save ends with (0: success).
     void setSaveError(uint8_t error);
     int savesCompleted() const;
+    // Runs when a flash save completes, with the device's settings; its result is the save's error byte.
+    using SaveHandler = std::function<uint8_t(const SettingsFile& settings)>;
+    void setSaveHandler(SaveHandler handler);
 
     void setRestartDurationMs(qint64 ms);
     int restarts() const;
@@ -65,6 +72,8 @@ public:
     // Variables, from a settings profile; model and serial number follow the profile when it names them.
     bool loadProfile(const QString& path, QString* error = nullptr);
     void loadProfile(const SettingsFile& profile);
+    // Model, serial number and variables as a profile.
+    SettingsFile profile() const;
     std::optional<SimVariables::Variable> variable(uint16_t id) const;
     QList<uint16_t> variableIds() const;
     void setVariable(const SimVariables::Variable& variable);
@@ -72,6 +81,13 @@ public:
     // A device whose list replies hold at most this many bytes, below what the link's frame allows
     // (-1: the whole frame).
     void setListReplyRoom(int bytes);
+
+    // Service commands: how long one runs on the device's clock, the word every command ends with
+    // instead of its own outcome (empty: the outcome), and a device that never finishes a command
+    // or a log export.
+    void setCommandDurationMs(qint64 ms);
+    void setCommandAnswer(const QByteArray& word);
+    void setCommandsHang(bool on);
 
 private:
     struct Reply
@@ -86,6 +102,7 @@ private:
     Reply authenticate(const QByteArray& pin);
     Reply save(const QByteArray& payload);
     void settleSave();
+    SettingsFile profileLocked() const;
     uint32_t deviceSeconds() const;
 
     mutable QMutex m_mutex;
@@ -99,6 +116,7 @@ private:
     QByteArray m_pin = QByteArrayLiteral("1234");
     bool m_pinAccepted = false;
     bool m_refusesAuth = false;
+    bool m_acceptsAnyPin = false;
     int m_wrongPins = 0;
     qint64 m_lockUntilMs = -1;
 
@@ -110,11 +128,13 @@ private:
     qint64 m_saveEndsMs = -1; // -1 while no save runs
     uint8_t m_lastSaveError = 0;
     int m_savesCompleted = 0;
+    SaveHandler m_saveHandler;
 
     qint64 m_restartDurationMs = 1500;
     int m_restarts = 0;
 
     SimVariables m_variables;
+    std::unique_ptr<SimServiceCommands> m_commands; // works on m_variables and m_files
     int m_listReplyRoom = -1;
 
     // The last request and its reply, so that a retried frame is answered without running twice.

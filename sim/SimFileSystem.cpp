@@ -229,10 +229,13 @@ SimFileSystem::Reply SimFileSystem::write(const QByteArray& payload)
         count -= std::max<qsizetype>(0, growth - room);
         if (count <= 0)
             return {StatusNoSpace, {}};
-        f->data.resize(std::max<qsizetype>(f->data.size(), qsizetype(m_position) + count));
-        eraseForUse();
     }
-    f->data.replace(m_position, count, payload.left(count));
+    // Overwrite what the file holds from the position on, append the rest (amortised growth).
+    const qsizetype inside = std::clamp<qsizetype>(f->data.size() - m_position, 0, count);
+    f->data.replace(m_position, inside, payload.constData(), inside);
+    f->data.append(payload.constData() + inside, count - inside);
+    if (growth > 0)
+        eraseForUse();
     m_position += uint32_t(count);
     QByteArray reply;
     appendU16(reply, uint16_t(count));
@@ -414,6 +417,30 @@ uint16_t SimFileSystem::addFile(const QByteArray& name, const QByteArray& data, 
     f.system = system;
     m_files.insert(f.id, f);
     return f.id;
+}
+
+bool SimFileSystem::storeOwnFile(const QByteArray& name, const QByteArray& data, qint64 now, uint32_t seconds)
+{
+    QMutexLocker lock(&m_mutex);
+    File f;
+    f.name = name.left(NameField);
+    f.data = data;
+    f.created = seconds;
+    const File* old = byName(f.name);
+    const uint32_t released = old ? sectorsOf(*old) : 0;
+    if (m_full || statusLocked(now) != Ready || sectorsOf(f) > freeSectors() + released)
+        return false;
+    if (old) {
+        f.id = old->id;
+        m_dirtySectors += released;
+        if (m_open == f.id)
+            m_open.reset();
+    } else {
+        f.id = freeId();
+    }
+    m_files.insert(f.id, f);
+    eraseForUse();
+    return true;
 }
 
 bool SimFileSystem::removeFile(const QByteArray& name)

@@ -57,6 +57,9 @@ public:
     uint16_t addFile(const QByteArray& name, const QByteArray& data, uint8_t system = OrdinaryMark, uint16_t id = 0,
                      uint32_t created = 0);
     bool removeFile(const QByteArray& name);
+    // The device writing a file of its own (a log export): false while the flash is starting or
+    // read-only, or when the file does not fit. A file of that name is replaced.
+    bool storeOwnFile(const QByteArray& name, const QByteArray& data, qint64 now, uint32_t seconds);
     void clear();
     // EFS commands served so far (command id and request payload), oldest first; the last 1024.
     QList<std::pair<uint8_t, QByteArray>> requests() const;

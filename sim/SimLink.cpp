@@ -77,6 +77,11 @@ bool SimLink::batchedReads() const
     return m_batched;
 }
 
+bool SimLink::keepsPins() const
+{
+    return m_keepsPins;
+}
+
 QString SimLink::blockNote() const
 {
     QMutexLocker lock(&m_noteMutex);

@@ -31,6 +31,7 @@ public:
     uint16_t readRequestWord() const override;
     int maxTextLength() const override;
     bool batchedReads() const override;
+    bool keepsPins() const override;
     QString blockNote() const override;
     uint32_t kindMask(uint8_t cmd, const CommandRecord& request) const override;
     void sleepMs(int ms) override;
@@ -39,6 +40,8 @@ public:
 
     // Fault knobs; each may be set from any thread. The wire's knobs are described in SimWire.
     void setBatched(bool on) { m_batched = on; }
+    // A link that may not wait for a lost device and forgets the stored PINs when it gives up.
+    void setKeepsPins(bool on) { m_keepsPins = on; }
     void setLatencyUs(int us) { m_latencyUs = us; }
     void unplugAtExchange(int n, qint64 replugMs = -1) { m_wire.unplugAtExchange(n, replugMs); }
     void staleRepliesNext(int count) { m_wire.staleRepliesNext(count); }
@@ -65,6 +68,7 @@ private:
     SimWire m_wire;
     std::atomic<bool> m_open{false};
     std::atomic<bool> m_batched{false};
+    std::atomic<bool> m_keepsPins{true};
     std::atomic<int> m_latencyUs{0};
     std::atomic<int> m_openAttempts{0};
     mutable QMutex m_noteMutex;

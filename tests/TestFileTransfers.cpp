@@ -32,6 +32,8 @@ private Q_SLOTS:
     void recoveryFromZeroBytes();
     void recoveryWaitsForTheUsersPin();
     void recoveryStopsOnRefusedPin();
+    void transferQueuedBehindAWaitingOneIsDropped();
+    void recoveryGivesUpWithoutDevice_data();
     void recoveryGivesUpWithoutDevice();
     void uploadRecoveryWithTheChunkInFlight();
     void mismatchAsksToStartAgain_data();
@@ -458,9 +460,41 @@ void TestFileTransfers::recoveryStopsOnRefusedPin()
     QCOMPARE(m_protocol->storedPin(1), QByteArray("1234"));
 }
 
-void TestFileTransfers::recoveryGivesUpWithoutDevice()
+void TestFileTransfers::transferQueuedBehindAWaitingOneIsDropped()
 {
     useRecoveringLink();
+    // The worker serves its queue while the download waits; an upload queued there must not start,
+    // not even once the device is back.
+    QList<int> nested;
+    const QString local = localFile("queued.cfg", "queued");
+    m_protocol->setPump([this, &nested, &local] {
+        if (nested.isEmpty() && m_device->pinAccepted())
+            nested << m_protocol->fileWrite(local, "queued.cfg", false);
+    });
+    connect(m_protocol.get(), &DeviceProtocol::uiFileReadUpdate, this, [this](uint16_t, int bytes) {
+        if (bytes == 1016)
+            m_link->unplugAtExchange(1, 3000);
+    });
+    QByteArray got;
+    QCOMPARE(download("alarm.wav", &got), 0);
+    QCOMPARE(got, m_device->files().file("alarm.wav")->data);
+    QCOMPARE(nested, QList<int>({-4}));
+    QVERIFY(!m_device->files().file("queued.cfg"));
+    QVERIFY(!m_device->files().file("queued.tmp"));
+}
+
+void TestFileTransfers::recoveryGivesUpWithoutDevice_data()
+{
+    QTest::addColumn<bool>("keepsPins");
+    QTest::newRow("link keeps the PINs") << true;
+    QTest::newRow("link forgets the PINs") << false;
+}
+
+void TestFileTransfers::recoveryGivesUpWithoutDevice()
+{
+    QFETCH(bool, keepsPins);
+    useRecoveringLink();
+    m_link->setKeepsPins(keepsPins);
     m_protocol->setDeviceWait(60000, [clock = m_clock] { return clock->nowMs(); });
     connect(m_protocol.get(), &DeviceProtocol::uiFileReadUpdate, this, [this](uint16_t, int bytes) {
         if (bytes == 1016)
@@ -469,8 +503,9 @@ void TestFileTransfers::recoveryGivesUpWithoutDevice()
     QCOMPARE(download("alarm.wav"), -4);
     QCOMPARE(m_messages, QStringList("File transfer failed|The link to the device failed while reading the file"));
     QCOMPARE(m_states, QList<int>({1}));
-    QVERIFY(m_clock->nowMs() >= 60000 && m_clock->nowMs() < 62000);
-    QCOMPARE(m_protocol->storedPin(1), QByteArray("1234")); // this link keeps them
+    // A link that may not wait gives up at once.
+    QCOMPARE(m_clock->nowMs() / 1000, keepsPins ? 60 : 0);
+    QCOMPARE(m_protocol->storedPin(1), keepsPins ? QByteArray("1234") : QByteArray());
 }
 
 void TestFileTransfers::uploadRecoveryWithTheChunkInFlight()

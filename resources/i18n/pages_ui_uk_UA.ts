@@ -23,19 +23,4 @@
         <translation>Пошук (Ctrl+F)</translation>
     </message>
 </context>
-<context>
-    <name>MainWindow</name>
-    <message>
-        <source>Export started ...</source>
-        <translation>Експорт розпочато ...</translation>
-    </message>
-    <message>
-        <source>Export - done</source>
-        <translation>Експорт - виконано</translation>
-    </message>
-    <message>
-        <source>Export - failed</source>
-        <translation>Експорт - помилка</translation>
-    </message>
-</context>
 </TS>

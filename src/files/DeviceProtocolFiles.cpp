@@ -12,7 +12,7 @@
 
 namespace {
 
-constexpr int NameField = 25;
+constexpr int NameField = EfsFile::MaxName;
 constexpr int FindReplySize = 38;
 constexpr uint16_t ListEnd = 0xFFFF;
 constexpr uint8_t StatusNotFound = 4;
@@ -207,22 +207,28 @@ int DeviceProtocol::fileSeek(uint32_t offset)
     return FileResult::Shown;
 }
 
+int DeviceProtocol::readNext(CommandRecord& rec)
+{
+    const uint16_t word = m_link->readRequestWord();
+    rec.addU8(uint8_t(word));
+    rec.addU8(uint8_t(word >> 8));
+    const int ret = send(Cmd::EFS_FILE_READ, rec);
+    if (ret == 0 && rec.status != 0 && rec.status != StatusEndOfFile)
+        return reportFileError(QStringLiteral("file read"), rec);
+    return ret;
+}
+
 int DeviceProtocol::fileReadAt(uint32_t offset, int length, QByteArray& out)
 {
     const int seek = fileSeek(offset);
     if (seek != 0)
         return seek;
     out.clear();
-    const uint16_t word = m_link->readRequestWord();
     while (out.size() < length) {
         CommandRecord rec;
-        rec.addU8(uint8_t(word));
-        rec.addU8(uint8_t(word >> 8));
-        const int ret = send(Cmd::EFS_FILE_READ, rec);
+        const int ret = readNext(rec);
         if (ret != 0)
             return ret;
-        if (rec.status != 0 && rec.status != StatusEndOfFile)
-            return reportFileError(QStringLiteral("file read"), rec);
         if (rec.rxLen == 0)
             break;
         out.append(reinterpret_cast<const char*>(rec.rxData), rec.rxLen);

@@ -10,6 +10,8 @@
 // One file of the device's embedded file system.
 struct EfsFile
 {
+    static constexpr int MaxName = 25; // bytes of a name on the device
+
     QString name; // Latin-1 on the device
     uint32_t size = 0;
     QDateTime created; // local time
@@ -32,6 +34,7 @@ namespace FileResult {
 constexpr int LocalFailure = -1; // a local file problem, a name too long, or a wait for the device in vain
 constexpr int Incomplete = -2;   // an upload sent fewer bytes than the local file holds
 constexpr int Shown = -3;        // the failure has already been shown to the user
+constexpr int Dropped = -4;      // the task did not run
 constexpr int NoSeek = -6;       // the firmware has no seek
 } // namespace FileResult
 

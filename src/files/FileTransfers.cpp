@@ -8,6 +8,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QScopeGuard>
 
 #include "link/CommandRecord.h"
 #include "link/CommandTable.h"
@@ -16,13 +17,11 @@
 
 namespace {
 
-constexpr int NameField = 25;
 constexpr int MaxRecoveries = 50;
 constexpr int MaxRestarts = 2;
 constexpr uint32_t TailBytes = 256;
 constexpr int PollPauseMs = 1000;
 constexpr qint64 InfoIntervalMs = 10000;
-constexpr uint8_t StatusEndOfFile = 254;
 constexpr uint8_t AuthPin1 = 0x04;
 constexpr uint8_t AuthPin2 = 0x08;
 // A recovery's request to transfer the file again from its start. Kept apart from the link results,
@@ -37,7 +36,7 @@ QString temporaryName(const QString& target)
         target.endsWith(QStringLiteral(".tmp"), Qt::CaseInsensitive) ? QStringLiteral(".tm_") : QStringLiteral(".tmp");
     const qsizetype dot = target.lastIndexOf(QLatin1Char('.'));
     const QString base = dot >= 1 ? target.left(dot) : target;
-    return base.left(NameField - 4) + suffix;
+    return base.left(EfsFile::MaxName - suffix.size()) + suffix;
 }
 
 // The authentication status byte of an INFO reply: the byte after the first zero.
@@ -91,6 +90,12 @@ bool DeviceProtocol::ask(const QString& title, const QString& text) const
 
 int DeviceProtocol::fileWrite(const QString& localPath, const QString& name, bool system)
 {
+    // While a transfer waits for the device the worker serves its queue; a transfer queued behind
+    // it must not run in the middle of it.
+    if (m_inTransfer)
+        return FileResult::Dropped;
+    m_inTransfer = true;
+    const auto transferEnds = qScopeGuard([this] { m_inTransfer = false; });
     m_pin2AtStart = m_pin2Access;
     const QString temporary = temporaryName(name);
     const qint64 expected = QFileInfo(localPath).size();
@@ -206,8 +211,11 @@ int DeviceProtocol::replaceWithUpload(const QString& name, const QString& tempor
     }
 
     ret = fileRename(uploadId, name.toLatin1());
-    if (ret < 0 && fileUpdateList(false) == 0 && cachedFile(name) && cachedFile(name)->id == uploadId)
-        ret = 0; // only the answer was lost
+    if (ret < 0 && fileUpdateList(false) == 0) {
+        const auto renamed = cachedFile(name);
+        if (renamed && renamed->id == uploadId)
+            ret = 0; // only the answer was lost
+    }
     if (ret != 0) {
         tellFailure(tr("Upload failed"), notRenamed);
         return ret;
@@ -337,6 +345,10 @@ int DeviceProtocol::recoverUpload(uint16_t id, QFile& local, uint32_t& sent, int
 
 int DeviceProtocol::fileRead(const QList<FileDownloadItem>& items)
 {
+    if (m_inTransfer)
+        return FileResult::Dropped;
+    m_inTransfer = true;
+    const auto transferEnds = qScopeGuard([this] { m_inTransfer = false; });
     m_pin2AtStart = m_pin2Access;
     for (const FileDownloadItem& item : items) {
         if (m_cancel)
@@ -371,18 +383,15 @@ int DeviceProtocol::fileRead(const QList<FileDownloadItem>& items)
 
 int DeviceProtocol::readLoop(const FileDownloadItem& item, QFile& local)
 {
-    const uint16_t word = m_link->readRequestWord();
     uint32_t received = 0;
     int recoveries = 0;
     int restarts = 0;
     while (m_transferActive) {
         CommandRecord rec;
-        rec.addU8(uint8_t(word));
-        rec.addU8(uint8_t(word >> 8));
-        const int ret = send(Cmd::EFS_FILE_READ, rec);
+        const int ret = readNext(rec);
+        if (ret > 0)
+            return ret;
         if (ret == 0) {
-            if (rec.status != 0 && rec.status != StatusEndOfFile)
-                return reportFileError(QStringLiteral("file read"), rec);
             if (rec.rxLen == 0)
                 return 0;
             if (local.write(reinterpret_cast<const char*>(rec.rxData), rec.rxLen) != rec.rxLen) {

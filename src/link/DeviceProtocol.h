@@ -126,6 +126,8 @@ private:
     // Device files and transfers (files/).
     int listByFind(bool emitEntries);
     int listBatched(bool emitEntries);
+    // One EFS_FILE_READ into rec: 0, a link result (negative) or a refusal already shown (positive).
+    int readNext(CommandRecord& rec);
     QSharedPointer<EfsFile> cachedFile(const QString& name) const;
     QSharedPointer<EfsFile> cachedFile(uint16_t id) const;
     bool ask(const QString& title, const QString& text) const;
@@ -169,6 +171,7 @@ private:
     bool m_pin2Access = false;
     bool m_pin2AtStart = false;
     bool m_stoppedByPin = false;
+    bool m_inTransfer = false;
     qint64 m_deviceWaitMs = 1800000;
     std::function<qint64()> m_waitClock;
 };

@@ -5,8 +5,10 @@
 
 #include <QBoxLayout>
 #include <QCloseEvent>
+#include <QFileInfo>
 #include <QLabel>
 #include <QMessageBox>
+#include <QMimeData>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSemaphore>
@@ -14,9 +16,13 @@
 #include <QTime>
 #include <QToolBar>
 
+#include "FilesPage.h"
 #include "ModalBox.h"
 #include "NavPanel.h"
 #include "PageBuilder.h"
+#include "ServiceCommands.h"
+#include "SnapshotActions.h"
+#include "TransferDialog.h"
 #include "TransportBar.h"
 #include "TransportPanel.h"
 #include "VarsTab.h"
@@ -27,7 +33,6 @@
 #include "vars/VARS.h"
 #include "vars/VarsRegistry.h"
 #include "vars/VarsUI.h"
-#include "worker/Device40000.h"
 #include "worker/DeviceStack.h"
 #include "worker/DeviceThread.h"
 
@@ -81,6 +86,10 @@ MainWindow::MainWindow(DeviceStack& stack, const Timing& timing, QWidget* parent
     m_statusLabel = new QLabel(this);
     m_statusLabel->setObjectName(QStringLiteral("statusLabel"));
     statusBar()->addPermanentWidget(m_statusLabel, 90);
+    m_snapshots = new SnapshotActions(stack, this);
+    m_snapshots->addTo(ui->menuFile, ui->actionExit);
+    statusBar()->addWidget(m_snapshots->badge());
+    connect(m_snapshots, &SnapshotActions::saveToDeviceRequested, this, &MainWindow::on_actionSaveVars_triggered);
     ui->tabWidget->setCurrentIndex(0);
     ui->tabWidget->tabBar()->setEnabled(false);
     buildStatusToolBar();
@@ -90,12 +99,6 @@ MainWindow::MainWindow(DeviceStack& stack, const Timing& timing, QWidget* parent
         if (TransportPanel* panel = transportBar->panel(transport.id))
             connect(panel, &TransportPanel::message, this, &MainWindow::information);
     }
-
-    buildPages();
-    buildCommandRunners();
-    const QList<uint16_t> ids = loadList();
-    m_worker.setLoadList(ids);
-    m_expectedVars = int(ids.size());
 
     setWindowTitle(windowTitle() + QLatin1Char(' ') + versionText().section(QLatin1Char(' '), 0, 0));
     connect(ui->actionExit, &QAction::triggered, this, &QWidget::close);
@@ -122,11 +125,36 @@ MainWindow::MainWindow(DeviceStack& stack, const Timing& timing, QWidget* parent
     connect(&m_overlayTimer, &QTimer::timeout, this, &MainWindow::updateOverlay);
     ui->tabWidget->installEventFilter(this);
 
+    m_registry = new VarsRegistry(m_protocol, m_worker, this);
+    connect(m_registry, &VarsRegistry::varsUpdated, this, &MainWindow::slotVarsUpdated);
+    m_snapshots->setRegistry(m_registry);
+    m_commands = new ServiceCommands(*m_registry,
+                                     {{ui->btStat0, QStringLiteral("STAT0")},
+                                      {ui->btStat1, QStringLiteral("STAT1")},
+                                      {ui->btStat3, QStringLiteral("STAT3")},
+                                      {ui->btHorn, QStringLiteral("HORN")},
+                                      {ui->bMotorStart, QStringLiteral("ZAPUSK")},
+                                      {ui->bMotorStop, QStringLiteral("STOPZAPUSK")}},
+                                     ui->btnLogExport, ui->l_stat_status, this);
+    buildPages();
+    const QList<uint16_t> ids = loadList();
+    m_worker.setLoadList(ids);
+    m_expectedVars = int(ids.size());
+
     m_updates = new UpdateChecker(this);
     m_updates->setBaseUrl(UpdateChecker::baseUrlFromSettings(m_settings));
     connect(m_updates, &UpdateChecker::updatesChanged, this, &MainWindow::refreshUpdateButton);
     connect(m_updateButton, &QPushButton::clicked, this, &MainWindow::showUpdateList);
     m_updates->checkProgram(versionText().section(QLatin1Char(' '), 0, 0));
+
+    m_filesPage = new FilesPage(stack.files(), ui->tabFiles, ui->twFiles, ui->bFilesReload, this);
+    connect(m_filesPage, &FilesPage::message, this, &MainWindow::information);
+    connect(m_filesPage, &FilesPage::logLine, this, &MainWindow::slotLog1);
+    // The device takes either PIN through the same command.
+    connect(m_filesPage, &FilesPage::pinEntered, this,
+            [this](int, const QString& pin) { postPin1(pin.toStdString()); });
+    connect(m_filesPage->dialog(), &TransferDialog::activeChanged, this, &MainWindow::slotTransferActive);
+    setAcceptDrops(true);
 }
 
 MainWindow::~MainWindow()
@@ -288,9 +316,8 @@ void MainWindow::handleLoss(bool readOnlyView)
 {
     const bool readOnly = readOnlyView && m_protocol.vars().count() > 0;
     m_connectedView = false;
-    m_stateRunner->cancel();
-    m_logRunner->cancel();
     m_lastFsAlert = -1;
+    m_commands->cancel();
     m_updates->checkDevice(QString(), QString());
     m_saveTimer.stop();
     m_fsRetryTimer.stop();
@@ -328,6 +355,7 @@ void MainWindow::updatePinBadge()
 void MainWindow::onTransportChanged()
 {
     m_blockedAction->setVisible(false);
+    m_snapshots->updateBadge();
     handleLoss(false);
     m_protocol.forgetPins();
 }
@@ -425,6 +453,7 @@ void MainWindow::slotPinResult(int level, int code, uint32_t timeout, int ret)
         text = tr("PIN %1 rejected (code %2)").arg(level).arg(code);
     text += tr(" [try %1, %2]").arg(tries).arg(QTime::currentTime().toString(QStringLiteral("HH:mm:ss")));
     slotLog(text, true);
+    m_filesPage->dialog()->showPinResult(text);
     if (level != 1)
         return;
     // The lock countdown keeps the label while it runs; the status bar carries the result.
@@ -568,10 +597,8 @@ void MainWindow::buildPages()
         return view && view->matches(text);
     });
 
-    m_registry = new VarsRegistry(m_protocol, m_worker, this);
     // Queued also when a dropped write completes at once: the notice must not open inside the edit.
     connect(m_registry, &VarsRegistry::writeFailed, this, &MainWindow::slotWriteFailed, Qt::QueuedConnection);
-    connect(m_registry, &VarsRegistry::varsUpdated, this, &MainWindow::slotVarsUpdated);
     m_pageBuilder = std::make_unique<PageBuilder>(*m_registry, *ui->tabWidget);
     m_pages = new VarsUI(this);
     m_pages->setAssembler([this](VarsUI& model) { m_pageBuilder->build(model); });
@@ -581,75 +608,6 @@ void MainWindow::buildPages()
     m_nav->refresh();
     // The panel lists the same tabs in sections; the tab bar stays only as the switch it drives.
     ui->tabWidget->tabBar()->hide();
-}
-
-void MainWindow::buildCommandRunners()
-{
-    m_stateRunner = new Device40000(*m_registry, Device40000::stateSpec(), this);
-    connect(m_stateRunner, &Device40000::started, this, [this] { setCommandButtonsEnabled(false); });
-    connect(m_stateRunner, &Device40000::finished, this, [this](Device40000::State state, const QString& text) {
-        setCommandButtonsEnabled(true);
-        if (state == Device40000::Error || state == Device40000::Timeout)
-            ui->l_stat_status->setText(tr("Статус останньої команди : ") + text);
-    });
-    m_logRunner = new Device40000(*m_registry, Device40000::logExportSpec(), this);
-    connect(m_logRunner, &Device40000::started, this, [this] {
-        m_logExportText = ui->btnLogExport->text();
-        ui->btnLogExport->setEnabled(false);
-        ui->btnLogExport->setText(tr("Export started ..."));
-    });
-    connect(m_logRunner, &Device40000::finished, this, [this](Device40000::State state) {
-        ui->btnLogExport->setEnabled(true);
-        if (state == Device40000::Ok)
-            ui->btnLogExport->setText(tr("Export - done"));
-        else if (state == Device40000::Idle)
-            ui->btnLogExport->setText(m_logExportText);
-        else
-            ui->btnLogExport->setText(tr("Export - failed"));
-    });
-    setCommandButtonsEnabled(true);
-    ui->btnLogExport->setEnabled(true);
-}
-
-void MainWindow::setCommandButtonsEnabled(bool enabled)
-{
-    for (QPushButton* button : {ui->btStat0, ui->btStat1, ui->btStat3, ui->btHorn, ui->bMotorStart, ui->bMotorStop})
-        button->setEnabled(enabled);
-}
-
-void MainWindow::on_btStat0_clicked()
-{
-    m_stateRunner->start(QStringLiteral("STAT0"));
-}
-
-void MainWindow::on_btStat1_clicked()
-{
-    m_stateRunner->start(QStringLiteral("STAT1"));
-}
-
-void MainWindow::on_btStat3_clicked()
-{
-    m_stateRunner->start(QStringLiteral("STAT3"));
-}
-
-void MainWindow::on_btHorn_clicked()
-{
-    m_stateRunner->start(QStringLiteral("HORN"));
-}
-
-void MainWindow::on_bMotorStart_clicked()
-{
-    m_stateRunner->start(QStringLiteral("ZAPUSK"));
-}
-
-void MainWindow::on_bMotorStop_clicked()
-{
-    m_stateRunner->start(QStringLiteral("STOPZAPUSK"));
-}
-
-void MainWindow::on_btnLogExport_clicked()
-{
-    m_logRunner->start(QStringLiteral("4"));
 }
 
 void MainWindow::slotVarsLoadEnd()
@@ -702,6 +660,8 @@ void MainWindow::on_tabWidget_currentChanged(int index)
     } else {
         m_statusTimer.stop();
     }
+    if (ui->tabWidget->widget(index) == ui->tabFiles)
+        m_filesPage->reloadList();
     if (!view)
         return;
     // Rows of hidden pages are not kept up to date; the page catches up as it appears.
@@ -1003,6 +963,34 @@ bool MainWindow::askQuestion(const QString& title, const QString& text)
     QPushButton* again = box.addButton(tr("Start again"), QMessageBox::AcceptRole);
     box.addButton(tr("Cancel transfer"), QMessageBox::RejectRole);
     return ModalBox::exec(box) == again;
+}
+
+QStringList MainWindow::droppedFiles(const QMimeData* data) const
+{
+    QStringList paths;
+    if (ui->tabWidget->currentWidget() != ui->tabFiles || m_filesPage->busy() || !data->hasUrls())
+        return paths;
+    for (const QUrl& url : data->urls()) {
+        if (url.isLocalFile() && QFileInfo(url.toLocalFile()).isFile())
+            paths << url.toLocalFile();
+    }
+    return paths;
+}
+
+void MainWindow::dragEnterEvent(QDragEnterEvent* event)
+{
+    if (!droppedFiles(event->mimeData()).isEmpty())
+        event->acceptProposedAction();
+}
+
+void MainWindow::dropEvent(QDropEvent* event)
+{
+    const QStringList paths = droppedFiles(event->mimeData());
+    if (paths.isEmpty())
+        return;
+    event->acceptProposedAction();
+    for (const QString& path : paths)
+        m_filesPage->uploadOne(path, QFileInfo(path).fileName(), false);
 }
 
 void MainWindow::closeEvent(QCloseEvent* event)

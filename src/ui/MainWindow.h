@@ -10,6 +10,7 @@
 #include <QMainWindow>
 #include <QSettings>
 #include <QString>
+#include <QStringList>
 #include <QTimer>
 
 #include "platform/SleepInhibitor.h"
@@ -18,14 +19,19 @@ class DeviceLink;
 class DeviceProtocol;
 class DeviceStack;
 class DeviceThread;
-class Device40000;
+class FilesPage;
 class NavPanel;
 class PageBuilder;
+class QDragEnterEvent;
+class QDropEvent;
+class QMimeData;
 class QLabel;
 class QMessageBox;
 class QProgressBar;
 class QPushButton;
 class QToolBar;
+class ServiceCommands;
+class SnapshotActions;
 class TransportManager;
 class UpdateChecker;
 class VarsRegistry;
@@ -100,17 +106,12 @@ private Q_SLOTS:
     void on_bDateSync_clicked();
     void on_actionSaveVars_triggered();
     void on_btnSave_clicked();
-    void on_btStat0_clicked();
-    void on_btStat1_clicked();
-    void on_btStat3_clicked();
-    void on_btHorn_clicked();
-    void on_btnLogExport_clicked();
-    void on_bMotorStart_clicked();
-    void on_bMotorStop_clicked();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     DeviceLink* link() const;
@@ -135,11 +136,11 @@ private:
     void showUpdateList();
     void showBox(const QString& title, const QString& text, bool warning);
     bool askQuestion(const QString& title, const QString& text);
+    // Dropped local files go to the Files tab while it is shown and idle.
+    QStringList droppedFiles(const QMimeData* data) const;
     QString valueText(uint16_t id, bool* found = nullptr) const;
     QList<uint16_t> loadList() const;
     void buildPages();
-    void buildCommandRunners();
-    void setCommandButtonsEnabled(bool enabled);
 
     std::unique_ptr<Ui::MainWindow> ui;
     DeviceProtocol& m_protocol;
@@ -158,14 +159,14 @@ private:
     QLabel* m_pinBadge = nullptr;
     QAction* m_pinAction = nullptr;
     UpdateChecker* m_updates = nullptr;
+    VarsRegistry* m_registry = nullptr;
+    ServiceCommands* m_commands = nullptr;
+    FilesPage* m_filesPage = nullptr;
+    SnapshotActions* m_snapshots = nullptr;
 
     NavPanel* m_nav = nullptr;
-    VarsRegistry* m_registry = nullptr;
     VarsUI* m_pages = nullptr;
     std::unique_ptr<PageBuilder> m_pageBuilder;
-    Device40000* m_stateRunner = nullptr;
-    Device40000* m_logRunner = nullptr;
-    QString m_logExportText;
 
     QLabel* m_overlay = nullptr;
     QProgressBar* m_overlayBar = nullptr;

@@ -395,7 +395,9 @@ bool SettingsFile::write(const QString& path, QString* error) const
 {
     QSaveFile file(path);
     const QByteArray text = toText();
-    if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size() || !file.commit()) {
+    // Unbuffered: a write the disk refuses must fail here. Buffered, it failed only in commit()'s flush, and
+    // commit() still put the cut-short file in place of the old one.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) || file.write(text) != text.size() || !file.commit()) {
         if (error)
             *error = tr("%1: cannot write the file: %2").arg(QDir::toNativeSeparators(path), file.errorString());
         return false;

@@ -4,7 +4,8 @@ DeviceStack::DeviceStack() : DeviceStack(Options{})
 {}
 
 DeviceStack::DeviceStack(const Options& options)
-    : m_transports(options.usbGuardKey), m_worker(m_protocol, m_transports, options.timing)
+    : m_transports(options.usbGuardKey), m_worker(m_protocol, m_transports, options.timing),
+      m_files(m_worker, m_protocol)
 {}
 
 DeviceStack::~DeviceStack()

@@ -5,6 +5,7 @@
 
 #include <QString>
 
+#include "files/FileService.h"
 #include "link/DeviceProtocol.h"
 #include "link/InstanceGuard.h"
 #include "link/TransportManager.h"
@@ -12,7 +13,7 @@
 
 // The program's device-side objects, built in the order they depend on each other: the protocol
 // object (with the variable store), the transport manager (USB link active), the worker wired to
-// both. main() owns one; nothing reaches for a global.
+// both, the file service. main() owns one; nothing reaches for a global.
 class DeviceStack
 {
 public:
@@ -29,6 +30,7 @@ public:
     DeviceProtocol& protocol() { return m_protocol; }
     TransportManager& transports() { return m_transports; }
     DeviceThread& worker() { return m_worker; }
+    FileService& files() { return m_files; }
 
     // Registers a further transport whose link lives as long as the stack.
     DeviceLink& addTransport(const QString& id, const QString& title, std::unique_ptr<DeviceLink> link,
@@ -43,5 +45,5 @@ private:
     std::vector<std::unique_ptr<DeviceLink>> m_links;
     TransportManager m_transports;
     DeviceThread m_worker;
-    // The file service joins here, after the worker it posts to.
+    FileService m_files; // after the worker it posts to
 };

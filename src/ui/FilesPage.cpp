@@ -1,0 +1,435 @@
+#include "FilesPage.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QHeaderView>
+#include <QMenu>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QTableWidget>
+
+#include "ModalBox.h"
+#include "TransferDialog.h"
+#include "UserPrompt.h"
+#include "files/FileService.h"
+#include "platform/Platform.h"
+
+namespace {
+
+const QString DownloadKey = QStringLiteral("last_download_path");
+const QString UploadKey = QStringLiteral("last_upload_path");
+const QString ReplaceKey = QStringLiteral("last_upload_replace_path");
+constexpr int MaxExtension = 8;
+constexpr int ManyCells = 5;
+
+QString folderOf(const QString& path)
+{
+    return QFileInfo(path).absolutePath();
+}
+
+bool isReservedWindowsName(const QString& name)
+{
+    static const QRegularExpression reserved(QStringLiteral("^(con|prn|aux|nul|com[0-9]|lpt[0-9])$"),
+                                             QRegularExpression::CaseInsensitiveOption);
+    return reserved.match(name.section(QLatin1Char('.'), 0, 0).trimmed()).hasMatch();
+}
+
+// Another name in the same folder when two device names came out the same.
+QString uniqueIn(const QString& name, QSet<QString>& taken)
+{
+    QString candidate = name;
+    const QFileInfo info(name);
+    const QString suffix = info.completeSuffix().isEmpty() ? QString() : QLatin1Char('.') + info.completeSuffix();
+    for (int n = 2; taken.contains(candidate.toLower()); ++n)
+        candidate = info.baseName() + QStringLiteral("_%1").arg(n) + suffix;
+    taken.insert(candidate.toLower());
+    return candidate;
+}
+
+} // namespace
+
+FilesPage::FilesPage(FileService& files, QWidget* tabPage, QTableWidget* table, QPushButton* reload, QWidget* window)
+    : QObject(window), m_files(files), m_tabPage(tabPage), m_table(table), m_window(window),
+      m_dialog(new TransferDialog(window))
+{
+    m_table->setColumnCount(5);
+    m_table->setColumnHidden(IdColumn, true);
+    m_table->setColumnHidden(SystemColumn, true);
+    m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_table->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_table->setContextMenuPolicy(Qt::CustomContextMenu);
+
+    m_replaceAction = new QAction(tr("Replace content"), this);
+    m_renameAction = new QAction(tr("Rename"), this);
+    m_downloadAction = new QAction(tr("Download"), this);
+    m_deleteAction = new QAction(tr("Delete"), this);
+    m_downloadSelectedAction = new QAction(tr("Download selected files"), this);
+    m_deleteSelectedAction = new QAction(tr("Delete selected files"), this);
+    m_downloadAllAction = new QAction(tr("Download all files"), this);
+    m_uploadAction = new QAction(tr("Upload new file"), this);
+    connect(m_replaceAction, &QAction::triggered, this, &FilesPage::replaceContent);
+    connect(m_renameAction, &QAction::triggered, this, &FilesPage::rename);
+    connect(m_downloadAction, &QAction::triggered, this, &FilesPage::downloadOne);
+    connect(m_deleteAction, &QAction::triggered, this, &FilesPage::deleteOne);
+    connect(m_downloadSelectedAction, &QAction::triggered, this, [this] { downloadMany(true); });
+    connect(m_deleteSelectedAction, &QAction::triggered, this, &FilesPage::deleteSelected);
+    connect(m_downloadAllAction, &QAction::triggered, this, [this] { downloadMany(false); });
+    connect(m_uploadAction, &QAction::triggered, this, &FilesPage::uploadNew);
+
+    connect(m_table, &QWidget::customContextMenuRequested, this, &FilesPage::showMenu);
+    connect(reload, &QPushButton::clicked, this, &FilesPage::reloadList);
+    connect(&m_files, &FileService::filesCleared, this, &FilesPage::onFilesCleared);
+    connect(&m_files, &FileService::fileEntry, this, &FilesPage::onFileEntry);
+    connect(&m_files, &FileService::taskDone, this, &FilesPage::onTaskDone);
+    connect(&m_files, &FileService::taskFile, m_dialog, &TransferDialog::startFile);
+    connect(&m_files, &FileService::writeUpdate, m_dialog,
+            [this](uint16_t, int bytes) { m_dialog->setProgress(bytes); });
+    connect(&m_files, &FileService::readUpdate, m_dialog,
+            [this](uint16_t, int bytes) { m_dialog->setProgress(bytes); });
+    connect(&m_files, &FileService::taskState, m_dialog, &TransferDialog::setState);
+    connect(&m_files, &FileService::taskLog, m_dialog, &TransferDialog::appendLog);
+    connect(m_dialog, &TransferDialog::abortRequested, &m_files, &FileService::abortTransfer);
+    connect(m_dialog, &TransferDialog::pinEntered, this, &FilesPage::pinEntered);
+}
+
+void FilesPage::reloadList()
+{
+    onFilesCleared();
+    m_files.requestFileList();
+}
+
+void FilesPage::onFilesCleared()
+{
+    m_table->clearContents();
+    m_table->setRowCount(0);
+    m_table->setSortingEnabled(false);
+    m_systemNames.clear();
+}
+
+void FilesPage::onFileEntry(QSharedPointer<EfsFile> entry)
+{
+    if (!entry) {
+        m_table->resizeColumnsToContents();
+        m_table->sortByColumn(NameColumn, Qt::AscendingOrder);
+        m_table->setSortingEnabled(true);
+        return;
+    }
+    if (entry->system) {
+        m_systemNames.insert(entry->name.toLower());
+        if (!m_showSystemFiles)
+            return;
+    }
+    const int r = m_table->rowCount();
+    m_table->insertRow(r);
+    const auto put = [this, r, &entry](int column, const QVariant& value) {
+        auto* item = new QTableWidgetItem;
+        item->setData(Qt::DisplayRole, value);
+        if (entry->system)
+            item->setBackground(Qt::yellow);
+        m_table->setItem(r, column, item);
+    };
+    put(SystemColumn, QVariant(entry->system).toString());
+    put(NameColumn, entry->name);
+    put(SizeColumn, qulonglong(entry->size));
+    put(CreatedColumn, entry->created.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")));
+    put(IdColumn, uint(entry->id));
+}
+
+FilesPage::Row FilesPage::row(int index) const
+{
+    const auto text = [this, index](int column) {
+        const QTableWidgetItem* item = m_table->item(index, column);
+        return item ? item->data(Qt::DisplayRole) : QVariant();
+    };
+    return {text(NameColumn).toString(), text(SizeColumn).toLongLong(), uint16_t(text(IdColumn).toUInt()),
+            text(SystemColumn).toString() == QLatin1String("true")};
+}
+
+QList<int> FilesPage::selectedRows() const
+{
+    QList<int> rows;
+    for (const QTableWidgetItem* item : m_table->selectedItems()) {
+        if (item->column() == SizeColumn)
+            rows << item->row();
+    }
+    std::sort(rows.begin(), rows.end());
+    return rows;
+}
+
+void FilesPage::showMenu(const QPoint& pos)
+{
+    const bool onRow = m_table->itemAt(pos) != nullptr;
+    const bool many = m_table->selectedItems().size() > ManyCells;
+    qInfo() << "show context menu" << onRow << " selected " << many << "files";
+    auto* menu = new QMenu(m_table);
+    menu->setObjectName(QStringLiteral("filesMenu"));
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    if (many) {
+        menu->addAction(m_downloadSelectedAction);
+        menu->addSeparator();
+        menu->addAction(m_deleteSelectedAction);
+        menu->addSeparator();
+        menu->addSeparator();
+    } else if (onRow) {
+        menu->addActions({m_replaceAction, m_renameAction, m_downloadAction, m_deleteAction});
+        menu->addSeparator();
+        menu->addSeparator();
+    }
+    menu->addActions({m_downloadAllAction, m_uploadAction});
+    menu->popup(m_table->viewport()->mapToGlobal(pos));
+}
+
+bool FilesPage::isValidName(const QString& name)
+{
+    return !name.isEmpty() && name.size() <= EfsFile::MaxName && QString::fromLatin1(name.toLatin1()) == name;
+}
+
+QString FilesPage::suggestedName(const QString& name)
+{
+    QString latin = name;
+    for (QChar& c : latin) {
+        if (c.unicode() > 0xFF)
+            c = QLatin1Char('_');
+    }
+    if (latin.size() <= EfsFile::MaxName)
+        return latin;
+    const qsizetype dot = latin.lastIndexOf(QLatin1Char('.'));
+    QString extension = dot >= 0 && dot < latin.size() - 1 ? latin.mid(dot) : QString();
+    if (extension.size() > MaxExtension)
+        extension.clear();
+    return latin.left(EfsFile::MaxName - extension.size()) + extension;
+}
+
+std::optional<QString> FilesPage::askValidName(const QString& proposed)
+{
+    QString name = proposed;
+    while (!isValidName(name)) {
+        const std::optional<QString> answer =
+            UserPrompt::text(m_window, tr("File name is not valid"),
+                             tr("Name must be 1-%1 characters, Latin-1 only.\nNew name for '%2':")
+                                 .arg(QString::number(EfsFile::MaxName), name),
+                             suggestedName(name));
+        if (!answer)
+            return std::nullopt;
+        name = *answer;
+    }
+    return name;
+}
+
+QString FilesPage::safeLocalName(const QString& deviceName)
+{
+    static const QString forbidden = QStringLiteral("/\\<>:\"|?*");
+    QString safe = deviceName;
+    for (QChar& c : safe) {
+        if (c.unicode() < 0x20 || c.unicode() == 0x7F || forbidden.contains(c))
+            c = QLatin1Char('_');
+    }
+    // Windows drops trailing dots and spaces, which would also turn "." and ".." into folder names.
+    for (qsizetype i = safe.size() - 1; i >= 0 && (safe[i] == QLatin1Char('.') || safe[i] == QLatin1Char(' ')); --i)
+        safe[i] = QLatin1Char('_');
+    if (safe.isEmpty() || isReservedWindowsName(safe))
+        safe.prepend(QLatin1Char('_'));
+    return safe;
+}
+
+void FilesPage::uploadOne(const QString& localPath, const QString& name, bool system)
+{
+    QFile local(localPath);
+    if (!local.open(QIODevice::ReadOnly)) {
+        Q_EMIT message(tr("Cannot open local file %1").arg(localPath));
+        return;
+    }
+    const std::optional<QString> checked = askValidName(name);
+    if (!checked)
+        return;
+    if (!m_showSystemFiles && m_systemNames.contains(checked->toLower())) {
+        Q_EMIT message(tr("A system file '%1' exists, it cannot be replaced").arg(*checked));
+        return;
+    }
+    // The same name replaces the old file safely; only a corrected name may meet another file unasked.
+    if (*checked != name && !m_table->findItems(*checked, Qt::MatchFixedString | Qt::MatchCaseSensitive).isEmpty()) {
+        if (!ask(tr("File exists"), tr("File '%1' already exists on the device. Replace it?").arg(*checked), false))
+            return;
+    }
+    beginBatch();
+    addToBatch(local.size());
+    raiseBusy();
+    m_files.fileUpload(localPath, *checked, system);
+}
+
+void FilesPage::uploadNew()
+{
+    const QStringList paths = UserPrompt::openFiles(m_window, tr("Select a file to upload"),
+                                                    Platform::rememberedFolder(m_settings, UploadKey));
+    if (paths.isEmpty())
+        return;
+    m_settings.setValue(UploadKey, folderOf(paths.first()));
+    for (const QString& path : paths)
+        uploadOne(path, QFileInfo(path).fileName(), false);
+}
+
+void FilesPage::replaceContent()
+{
+    const Row target = row(m_table->currentRow());
+    const QString path = UserPrompt::openFile(m_window, tr("Select a file to upload"),
+                                              Platform::rememberedFolder(m_settings, ReplaceKey));
+    if (path.isEmpty())
+        return;
+    m_settings.setValue(ReplaceKey, folderOf(path));
+    QFile local(path);
+    if (!local.open(QIODevice::ReadOnly)) {
+        Q_EMIT message(tr("Cannot open local file %1, old file not changed").arg(path));
+        return;
+    }
+    beginBatch();
+    addToBatch(local.size());
+    raiseBusy();
+    m_files.fileUpload(path, target.name, target.system);
+}
+
+void FilesPage::downloadOne()
+{
+    const Row source = row(m_table->currentRow());
+    const QString start =
+        QDir(Platform::rememberedFolder(m_settings, DownloadKey)).filePath(safeLocalName(source.name));
+    const QString path = UserPrompt::saveFile(m_window, tr("Select a file for %1").arg(source.name), start);
+    if (path.isEmpty())
+        return;
+    m_settings.setValue(DownloadKey, folderOf(path));
+    beginBatch();
+    addToBatch(source.size);
+    raiseBusy();
+    m_files.fileDownload({{source.id, source.name, uint32_t(source.size), path}});
+}
+
+void FilesPage::downloadMany(bool selectedOnly)
+{
+    const QString folder = UserPrompt::folder(m_window, QString(), Platform::rememberedFolder(m_settings, DownloadKey));
+    if (folder.isEmpty())
+        return;
+    QList<int> rows = selectedRows();
+    if (!selectedOnly) {
+        rows.clear();
+        for (int r = 0; r < m_table->rowCount(); ++r)
+            rows << r;
+    }
+    if (rows.isEmpty())
+        return;
+    const QDir dir(folder);
+    QSet<QString> taken;
+    QList<FileDownloadItem> items;
+    beginBatch();
+    for (int r : rows) {
+        const Row source = row(r);
+        const QString local = uniqueIn(safeLocalName(source.name), taken);
+        if (local != source.name)
+            Q_EMIT logLine(tr("The device file '%1' is saved as '%2'").arg(source.name, local));
+        items.append({source.id, source.name, uint32_t(source.size), dir.filePath(local)});
+        addToBatch(source.size);
+    }
+    raiseBusy();
+    m_files.fileDownload(items);
+}
+
+void FilesPage::deleteOne()
+{
+    const Row target = row(m_table->currentRow());
+    if (!ask(tr("Delete file"), tr("Delete file %1 (fn=%2)").arg(target.name, QString::number(target.id)), true))
+        return;
+    Q_EMIT logLine(QStringLiteral("Delete file %1 (fn=%2)").arg(target.name, QString::number(target.id)));
+    raiseBusy();
+    m_files.fileDeleteMany({target.id});
+}
+
+void FilesPage::deleteSelected()
+{
+    const QList<int> rows = selectedRows();
+    QString names;
+    for (int r : rows)
+        names += row(r).name + QLatin1Char('\n');
+    if (!ask(tr("Delete files"), tr("The files will be deleted, continue?\n%1").arg(names), true))
+        return;
+    QList<ushort> ids;
+    for (int r : rows)
+        ids << row(r).id;
+    if (ids.isEmpty())
+        return;
+    raiseBusy();
+    m_files.fileDeleteMany(ids);
+}
+
+void FilesPage::rename()
+{
+    const Row target = row(m_table->currentRow());
+    const std::optional<QString> typed =
+        UserPrompt::text(nullptr, tr("Enter a new name for %1").arg(target.name), tr("New name:"), target.name);
+    if (!typed || *typed == target.name)
+        return;
+    const std::optional<QString> name = askValidName(*typed);
+    if (!name || *name == target.name)
+        return;
+    if (!m_showSystemFiles && m_systemNames.contains(name->toLower())) {
+        Q_EMIT message(tr("A system file '%1' exists, choose another name").arg(*name));
+        return;
+    }
+    raiseBusy();
+    m_files.fileRenameAsync(target.id, *name);
+}
+
+bool FilesPage::ask(const QString& title, const QString& text, bool warning)
+{
+    QMessageBox box(warning ? QMessageBox::Warning : QMessageBox::Question, title, text,
+                    QMessageBox::Yes | QMessageBox::No, m_window);
+    return ModalBox::exec(box) == box.button(QMessageBox::Yes);
+}
+
+void FilesPage::beginBatch()
+{
+    if (m_busy > 0)
+        return;
+    m_batchFiles = 0;
+    m_batchBytes = 0;
+    m_batchError = 0;
+}
+
+void FilesPage::addToBatch(qint64 bytes)
+{
+    ++m_batchFiles;
+    m_batchBytes += bytes;
+    m_dialog->setBatch(m_batchFiles, m_batchBytes);
+}
+
+void FilesPage::raiseBusy()
+{
+    if (m_busy++ > 0)
+        return;
+    for (QPushButton* button : m_tabPage->findChildren<QPushButton*>())
+        button->setEnabled(false);
+    m_table->setEnabled(false);
+    Q_EMIT busyChanged(true);
+}
+
+void FilesPage::lowerBusy()
+{
+    if (m_busy == 0 || --m_busy > 0)
+        return;
+    for (QPushButton* button : m_tabPage->findChildren<QPushButton*>())
+        button->setEnabled(true);
+    m_table->setEnabled(true);
+    Q_EMIT busyChanged(false);
+}
+
+void FilesPage::onTaskDone(int result)
+{
+    if (result != 0 && m_batchError == 0)
+        m_batchError = result;
+    lowerBusy();
+    if (m_busy == 0)
+        m_dialog->finish(m_batchError);
+    if (result < 0 && result != FileResult::Shown)
+        Q_EMIT message(tr("File operation failed (%1)").arg(result));
+}

@@ -1,0 +1,109 @@
+#pragma once
+
+#include <optional>
+
+#include <QObject>
+#include <QSet>
+#include <QSettings>
+#include <QSharedPointer>
+#include <QString>
+
+#include "files/EfsFile.h"
+
+class FileService;
+class QAction;
+class QPoint;
+class QPushButton;
+class QTableWidget;
+class QWidget;
+class TransferDialog;
+
+// The controller of the Files tab: fills the table from the device's file list, offers the file
+// actions, checks names and starts the work through the file service. The window owns the widgets.
+class FilesPage : public QObject
+{
+    Q_OBJECT
+public:
+    enum Column
+    {
+        NameColumn = 0,
+        SizeColumn = 1,
+        CreatedColumn = 2,
+        IdColumn = 3,
+        SystemColumn = 4,
+    };
+
+    FilesPage(FileService& files, QWidget* tabPage, QTableWidget* table, QPushButton* reload, QWidget* window);
+
+    void reloadList();
+    void uploadOne(const QString& localPath, const QString& name, bool system);
+    bool busy() const { return m_busy > 0; }
+    TransferDialog* dialog() const { return m_dialog; }
+
+    // The name itself when the device can store it, else the user's corrected one; nullopt when cancelled.
+    std::optional<QString> askValidName(const QString& proposed);
+    static bool isValidName(const QString& name);
+    static QString suggestedName(const QString& name);
+    // A device file name as a file name any local file system stores inside the chosen folder.
+    static QString safeLocalName(const QString& deviceName);
+
+Q_SIGNALS:
+    void busyChanged(bool on);
+    void message(const QString& text);
+    void logLine(const QString& text);
+    void pinEntered(int level, const QString& pin);
+
+public Q_SLOTS:
+    void onFilesCleared();
+    void onFileEntry(QSharedPointer<EfsFile> entry);
+    void onTaskDone(int result);
+
+private:
+    struct Row
+    {
+        QString name;
+        qint64 size = 0;
+        uint16_t id = 0;
+        bool system = false;
+    };
+
+    void showMenu(const QPoint& pos);
+    void uploadNew();
+    void replaceContent();
+    void downloadOne();
+    void downloadMany(bool selectedOnly);
+    void deleteOne();
+    void deleteSelected();
+    void rename();
+
+    Row row(int index) const;
+    QList<int> selectedRows() const;
+    bool ask(const QString& title, const QString& text, bool warning);
+    void beginBatch();
+    void addToBatch(qint64 bytes);
+    void raiseBusy();
+    void lowerBusy();
+
+    FileService& m_files;
+    QWidget* m_tabPage;
+    QTableWidget* m_table;
+    QWidget* m_window;
+    TransferDialog* m_dialog;
+    QSettings m_settings;
+
+    bool m_showSystemFiles = false;
+    int m_busy = 0;
+    QSet<QString> m_systemNames;
+    quint32 m_batchFiles = 0;
+    qint64 m_batchBytes = 0;
+    int m_batchError = 0;
+
+    QAction* m_replaceAction;
+    QAction* m_renameAction;
+    QAction* m_downloadAction;
+    QAction* m_deleteAction;
+    QAction* m_downloadSelectedAction;
+    QAction* m_deleteSelectedAction;
+    QAction* m_downloadAllAction;
+    QAction* m_uploadAction;
+};

@@ -1,0 +1,196 @@
+#include "SnapshotCompareDialog.h"
+
+#include <algorithm>
+
+#include <QDialogButtonBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+#include "ModalBox.h"
+#include "vars/SnapshotWriter.h"
+#include "vars/VARS.h"
+#include "vars/VarsRegistry.h"
+
+SnapshotCompareDialog::SnapshotCompareDialog(const SettingsFile& file, const QString& fileName, VarsRegistry& registry,
+                                             const VarsUI* model, QWidget* parent)
+    : QDialog(parent), m_file(file), m_registry(registry), m_model(model), m_writer(new SnapshotWriter(registry, this)),
+      m_filter(new QLineEdit(this)), m_count(new QLabel(this)),
+      m_identical(new QLabel(tr("The settings are identical"), this)), m_table(new QTableWidget(this)),
+      m_progress(new QProgressBar(this)), m_report(new QPlainTextEdit(this)),
+      m_write(new QPushButton(tr("Write differences…"), this)),
+      m_saveToDevice(new QPushButton(tr("Save to the device"), this))
+{
+    setWindowTitle(tr("Compare with device: %1").arg(fileName));
+    m_filter->setObjectName(QStringLiteral("filter"));
+    m_filter->setPlaceholderText(tr("Filter"));
+    m_filter->setClearButtonEnabled(true);
+    m_count->setObjectName(QStringLiteral("count"));
+    m_identical->setObjectName(QStringLiteral("identical"));
+    m_table->setObjectName(QStringLiteral("differences"));
+    m_table->setColumnCount(ColumnCount);
+    m_table->setHorizontalHeaderLabels(
+        {tr("Page"), tr("Name"), tr("Id"), tr("Value in the file"), tr("Value in the device")});
+    m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_table->verticalHeader()->hide();
+    m_table->horizontalHeader()->setStretchLastSection(true);
+    m_progress->setObjectName(QStringLiteral("progress"));
+    m_progress->hide();
+    m_report->setObjectName(QStringLiteral("report"));
+    m_report->setReadOnly(true);
+    m_report->hide();
+    m_write->setObjectName(QStringLiteral("write"));
+    m_saveToDevice->setObjectName(QStringLiteral("saveToDevice"));
+    m_saveToDevice->hide();
+
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
+    buttons->addButton(m_write, QDialogButtonBox::ActionRole);
+    buttons->addButton(m_saveToDevice, QDialogButtonBox::ActionRole);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(m_filter);
+    layout->addWidget(m_count);
+    layout->addWidget(m_identical);
+    layout->addWidget(m_table, 1);
+    layout->addWidget(m_progress);
+    layout->addWidget(m_report);
+    layout->addWidget(buttons);
+    resize(900, 600);
+
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    connect(m_filter, &QLineEdit::textChanged, this, &SnapshotCompareDialog::applyFilter);
+    connect(m_table, &QTableWidget::itemSelectionChanged, this,
+            [this] { m_write->setEnabled(!m_writer->isRunning() && !m_table->selectedItems().isEmpty()); });
+    connect(m_write, &QPushButton::clicked, this, &SnapshotCompareDialog::writeSelected);
+    connect(m_saveToDevice, &QPushButton::clicked, this, [this] {
+        m_saveToDevice->setEnabled(false);
+        Q_EMIT saveToDeviceRequested();
+    });
+    connect(m_writer, &SnapshotWriter::progress, this, [this](int done, int total) {
+        m_progress->setRange(0, total);
+        m_progress->setValue(done);
+    });
+    connect(m_writer, &SnapshotWriter::finished, this, &SnapshotCompareDialog::onWritten);
+    refresh();
+}
+
+void SnapshotCompareDialog::refresh()
+{
+    m_differences = SettingsSnapshot::compare(m_file, m_registry.vars(), m_model);
+    m_table->setRowCount(0);
+    m_table->setRowCount(int(m_differences.size()));
+    for (int row = 0; row < m_differences.size(); ++row) {
+        const SettingsSnapshot::Difference& d = m_differences.at(row);
+        const QString missing = tr("(none)");
+        const QStringList texts{d.page, d.name, QString::number(d.id), d.inFile ? d.fileText : missing,
+                                d.onDevice ? d.deviceText : missing};
+        for (int column = 0; column < ColumnCount; ++column)
+            m_table->setItem(row, column, new QTableWidgetItem(texts.at(column)));
+    }
+    m_table->resizeColumnsToContents();
+    applyFilter();
+}
+
+void SnapshotCompareDialog::setFilter(const QString& text)
+{
+    m_filter->setText(text);
+}
+
+void SnapshotCompareDialog::applyFilter()
+{
+    const QString filter = m_filter->text().trimmed();
+    int shown = 0;
+    for (int row = 0; row < m_table->rowCount(); ++row) {
+        bool match = filter.isEmpty();
+        for (int column = 0; column < ColumnCount && !match; ++column)
+            match = m_table->item(row, column)->text().contains(filter, Qt::CaseInsensitive);
+        m_table->setRowHidden(row, !match);
+        shown += match ? 1 : 0;
+    }
+    const int total = int(m_differences.size());
+    m_count->setText(shown == total ? tr("%n difference(s)", nullptr, total)
+                                    : tr("%1 of %n difference(s) shown", nullptr, total).arg(shown));
+    m_identical->setVisible(total == 0);
+    m_count->setVisible(total != 0);
+    m_table->setVisible(total != 0);
+    m_write->setEnabled(!m_writer->isRunning() && !m_table->selectedItems().isEmpty());
+}
+
+void SnapshotCompareDialog::selectIds(const QList<uint16_t>& ids)
+{
+    m_table->clearSelection();
+    m_table->setSelectionMode(QAbstractItemView::MultiSelection);
+    for (int row = 0; row < m_differences.size(); ++row) {
+        if (ids.contains(m_differences.at(row).id))
+            m_table->selectRow(row);
+    }
+    m_table->setSelectionMode(QAbstractItemView::ExtendedSelection);
+}
+
+void SnapshotCompareDialog::writeSelected()
+{
+    QList<uint16_t> ids;
+    for (const QModelIndex& index : m_table->selectionModel()->selectedRows()) {
+        if (!m_table->isRowHidden(index.row()))
+            ids.append(m_differences.at(index.row()).id);
+    }
+    if (ids.isEmpty() || m_writer->isRunning())
+        return;
+    std::sort(ids.begin(), ids.end());
+    m_plan = SettingsSnapshot::plan(m_file, m_registry.vars(), ids);
+    if (!m_plan.refusal.isEmpty()) {
+        QMessageBox box(QMessageBox::Warning, tr("Write differences"), m_plan.refusal, QMessageBox::Ok, this);
+        ModalBox::exec(box);
+        return;
+    }
+    if (m_plan.otherFirmware) {
+        QMessageBox box(QMessageBox::Question, tr("Write differences"),
+                        m_plan.warning + QLatin1Char('\n') + tr("Write the settings anyway?"),
+                        QMessageBox::Yes | QMessageBox::No, this);
+        box.setDefaultButton(QMessageBox::No);
+        if (ModalBox::exec(box) != box.button(QMessageBox::Yes))
+            return;
+    }
+    m_write->setEnabled(false);
+    m_saveToDevice->hide();
+    m_report->hide();
+    m_progress->setRange(0, int(m_plan.writes.size()));
+    m_progress->setValue(0);
+    m_progress->setVisible(!m_plan.writes.isEmpty());
+    m_writer->start(m_plan.writes);
+}
+
+void SnapshotCompareDialog::onWritten()
+{
+    QStringList lines;
+    int written = 0;
+    auto label = [this](uint16_t id) {
+        for (const SettingsSnapshot::Difference& d : m_differences) {
+            if (d.id == id && !d.name.isEmpty())
+                return tr("%1 (%2)").arg(d.name).arg(id);
+        }
+        return tr("Variable %1").arg(id);
+    };
+    for (const SnapshotWriter::Result& r : m_writer->results()) {
+        if (r.written) {
+            ++written;
+            continue;
+        }
+        const QString why = r.code != 0 ? VARS::errorTextTr(r.code) : tr("the device does not hold the value");
+        lines << tr("%1: not written: %2").arg(label(r.id), why);
+    }
+    for (const SettingsSnapshot::Skipped& s : m_plan.skipped)
+        lines << tr("%1: skipped: %2").arg(label(s.id), s.reason);
+    lines.prepend(tr("%n setting(s) written.", nullptr, written));
+    m_report->setPlainText(lines.join(QLatin1Char('\n')));
+    m_report->show();
+    m_saveToDevice->setVisible(written > 0);
+    m_saveToDevice->setEnabled(true);
+    refresh();
+}

@@ -1,0 +1,68 @@
+#pragma once
+
+#include <cstdint>
+
+#include <QCoreApplication>
+#include <QList>
+#include <QString>
+
+#include "SettingsFile.h"
+
+class VARS;
+class VarsUI;
+struct VarRecord;
+
+// Saved settings against the loaded device: taking a snapshot of the store, the differences between a
+// file and the device, and which of them may be written back.
+class SettingsSnapshot
+{
+    Q_DECLARE_TR_FUNCTIONS(SettingsSnapshot)
+public:
+    static constexpr uint16_t ModelId = 65503;
+    static constexpr uint16_t SerialId = 65507;
+    static constexpr uint16_t FirmwareId = 65505;
+    static constexpr uint16_t AlgorithmId = 64999;
+
+    struct Difference
+    {
+        uint16_t id = 0;
+        QString page;
+        QString name;
+        QString fileText;   // as the variable's editor shows it; empty when the file lacks the variable
+        QString deviceText; // the same for the device
+        bool inFile = false;
+        bool onDevice = false;
+    };
+
+    struct Skipped
+    {
+        uint16_t id = 0;
+        QString reason;
+    };
+
+    struct WritePlan
+    {
+        QString refusal; // set when nothing at all may be written
+        QString warning; // set when writing is allowed but risky
+        bool otherFirmware = false;
+        QList<SettingsFile::Entry> writes;
+        QList<Skipped> skipped;
+    };
+
+    // Everything the store holds after a full load, with the device's identity and the time now.
+    static SettingsFile capture(const VARS& vars);
+    static bool save(const VARS& vars, const QString& path, QString* error = nullptr);
+    // A name for a new file: model, serial number and date.
+    static QString defaultFileName(const VARS& vars);
+
+    // Ascending by id; a file the device matches gives none. model may be null.
+    static QList<Difference> compare(const SettingsFile& file, const VARS& vars, const VarsUI* model = nullptr);
+    // Which of the file's variables named in ids may be written to the device as it is now.
+    static WritePlan plan(const SettingsFile& file, const VARS& vars, const QList<uint16_t>& ids);
+
+    // The device holds the entry's value and redirect.
+    static bool holds(const VARS& vars, const SettingsFile::Entry& entry);
+    static bool valueEquals(const VarRecord& record, const SettingsFile::Entry& entry);
+    // The text the registry's write job turns into the entry's value.
+    static QString valueText(const SettingsFile::Entry& entry);
+};

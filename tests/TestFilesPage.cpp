@@ -1,0 +1,500 @@
+#include <QtTest>
+
+#include <QAbstractButton>
+#include <QLabel>
+#include <QMenu>
+#include <QMessageBox>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTableWidget>
+#include <QTemporaryDir>
+
+#include <atomic>
+
+#include "link/DeviceProtocol.h"
+#include "sim/SimDevice.h"
+#include "sim/SimFileSystem.h"
+#include "sim/SimLink.h"
+#include "ui/FilesPage.h"
+#include "ui/MainWindow.h"
+#include "ui/ModalBox.h"
+#include "ui/TransferDialog.h"
+#include "ui/UserPrompt.h"
+#include "worker/DeviceStack.h"
+
+namespace {
+
+constexpr int Wait = 10000;
+
+QByteArray content(int size, char seed)
+{
+    QByteArray data(size, '\0');
+    for (int i = 0; i < size; ++i)
+        data[i] = char(seed + i * 7);
+    return data;
+}
+
+} // namespace
+
+// The Files tab of the real window against the stand-in device through the real worker; file
+// dialogs and message boxes are answered by the test.
+class TestFilesPage : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void initTestCase();
+    void init();
+    void cleanup();
+    void systemFilesHiddenAndRefused();
+    void contextMenu_data();
+    void contextMenu();
+    void nameSuggestion_data();
+    void nameSuggestion();
+    void uploadOverSameNameAsksNothing();
+    void batchOfThreeDownloads();
+    void resumeIsReported();
+    void abortMidTransfer();
+    void safeLocalNames_data();
+    void safeLocalNames();
+    void hostileDeviceNamesStayInTheFolder();
+    void closeRefusedDuringTransfer();
+
+private:
+    void reload();
+    int nextResult();
+    QString localFile(const QString& name, const QByteArray& data) const;
+    QStringList rowNames() const;
+    void selectRows(const QStringList& names);
+    QStringList menuFor(const QPoint& pos);
+    void trigger(const QString& action, const QPoint& pos);
+    QPoint rowPos(const QString& name) const;
+
+    std::shared_ptr<SimDevice> m_device;
+    std::unique_ptr<DeviceStack> m_stack;
+    SimLink* m_link = nullptr;
+    std::unique_ptr<MainWindow> m_window;
+    FilesPage* m_page = nullptr;
+    QTableWidget* m_table = nullptr;
+    std::unique_ptr<QSignalSpy> m_done;
+    std::unique_ptr<QSignalSpy> m_messages;
+    int m_seen = 0;
+    std::unique_ptr<QTemporaryDir> m_dir;
+    QStringList m_boxes; // "title|text"
+    QList<UserPrompt::Request> m_prompts;
+    QList<std::optional<QStringList>> m_answers; // taken in turn; none left cancels
+};
+
+void TestFilesPage::initTestCase()
+{
+    QCoreApplication::setOrganizationName(QStringLiteral("KestrovaTest"));
+    QCoreApplication::setApplicationName(QStringLiteral("TestFilesPage"));
+    QSettings().clear();
+    ModalBox::setChooser([this](QMessageBox& box) -> QAbstractButton* {
+        m_boxes << box.windowTitle() + QLatin1Char('|') + box.text();
+        return box.button(QMessageBox::Yes) ? box.button(QMessageBox::Yes) : box.button(QMessageBox::Ok);
+    });
+    UserPrompt::setAnswerer([this](const UserPrompt::Request& request) -> std::optional<QStringList> {
+        m_prompts << request;
+        return m_answers.isEmpty() ? std::nullopt : m_answers.takeFirst();
+    });
+}
+
+void TestFilesPage::init()
+{
+    m_dir = std::make_unique<QTemporaryDir>();
+    m_boxes.clear();
+    m_prompts.clear();
+    m_answers.clear();
+    // Waits for a lost device pass on this clock, so a recovery takes no real time.
+    auto clock = std::make_shared<ManualClock>();
+    m_device = std::make_shared<SimDevice>(clock);
+    SimFileSystem& fs = m_device->files();
+    fs.clear();
+    fs.addFile("alpha.txt", content(3000, 1));
+    fs.addFile("beta.bin", content(5000, 2));
+    fs.addFile("gamma.cfg", content(7000, 3));
+    fs.addFile("Boot.Sys", content(100, 4), 0);
+
+    DeviceStack::Options options;
+    options.usbGuardKey = QStringLiteral("KestrovaTest_FilesPage_%1").arg(QCoreApplication::applicationPid());
+    m_stack = std::make_unique<DeviceStack>(options);
+    m_link = &static_cast<SimLink&>(
+        m_stack->addTransport(QStringLiteral("sim"), QStringLiteral("Sim"), std::make_unique<SimLink>(m_device)));
+    QVERIFY(m_stack->transports().select(QStringLiteral("sim")));
+    m_link->setSleepClock(clock);
+    m_stack->protocol().setDeviceWait(30 * 60 * 1000, [clock] { return clock->nowMs(); });
+    m_window = std::make_unique<MainWindow>(*m_stack);
+    m_window->show();
+    m_page = m_window->findChild<FilesPage*>();
+    m_table = m_window->findChild<QTableWidget*>(QStringLiteral("twFiles"));
+    QVERIFY(m_page && m_table);
+    m_done = std::make_unique<QSignalSpy>(&m_stack->files(), &FileService::taskDone);
+    m_messages = std::make_unique<QSignalSpy>(m_page, &FilesPage::message);
+    m_seen = 0;
+    m_stack->start();
+    QTRY_VERIFY_WITH_TIMEOUT(m_stack->worker().isConnected(), Wait);
+    DeviceProtocol& protocol = m_stack->protocol();
+    QVERIFY(m_stack->worker().post([&protocol] { protocol.auth("1234"); }));
+    QTRY_VERIFY_WITH_TIMEOUT(m_device->pinAccepted(), Wait);
+    reload();
+}
+
+void TestFilesPage::cleanup()
+{
+    m_stack->shutdown();
+    m_done.reset();
+    m_messages.reset();
+    m_window.reset();
+    m_stack.reset();
+}
+
+void TestFilesPage::reload()
+{
+    QSignalSpy entries(&m_stack->files(), &FileService::fileEntry);
+    m_page->reloadList();
+    QVERIFY(QTest::qWaitFor(
+        [&] { return !entries.isEmpty() && !entries.last().at(0).value<QSharedPointer<EfsFile>>(); }, Wait));
+}
+
+int TestFilesPage::nextResult()
+{
+    if (!QTest::qWaitFor([&] { return m_done->count() > m_seen; }, Wait))
+        return INT_MIN;
+    return m_done->at(m_seen++).at(0).toInt();
+}
+
+QString TestFilesPage::localFile(const QString& name, const QByteArray& data) const
+{
+    const QString path = m_dir->filePath(name);
+    QFile f(path);
+    if (!f.open(QIODevice::WriteOnly) || f.write(data) != data.size())
+        qFatal("cannot write the local test file");
+    return path;
+}
+
+QStringList TestFilesPage::rowNames() const
+{
+    QStringList names;
+    for (int r = 0; r < m_table->rowCount(); ++r)
+        names << m_table->item(r, FilesPage::NameColumn)->text();
+    return names;
+}
+
+void TestFilesPage::selectRows(const QStringList& names)
+{
+    m_table->clearSelection();
+    for (const QString& name : names) {
+        const QList<QTableWidgetItem*> found = m_table->findItems(name, Qt::MatchExactly);
+        QVERIFY(!found.isEmpty());
+        m_table->selectionModel()->select(m_table->model()->index(found.first()->row(), 0),
+                                          QItemSelectionModel::Select | QItemSelectionModel::Rows);
+        m_table->selectionModel()->setCurrentIndex(m_table->model()->index(found.first()->row(), 0),
+                                                   QItemSelectionModel::NoUpdate);
+    }
+}
+
+QPoint TestFilesPage::rowPos(const QString& name) const
+{
+    QTableWidgetItem* item = m_table->findItems(name, Qt::MatchExactly).value(0);
+    return item ? m_table->visualItemRect(item).center() : QPoint();
+}
+
+QStringList TestFilesPage::menuFor(const QPoint& pos)
+{
+    Q_EMIT m_table->customContextMenuRequested(pos);
+    auto* menu = m_table->findChild<QMenu*>(QStringLiteral("filesMenu"));
+    QStringList texts;
+    if (!menu)
+        return texts;
+    for (QAction* action : menu->actions()) {
+        if (!action->isSeparator())
+            texts << action->text();
+    }
+    menu->close();
+    delete menu;
+    return texts;
+}
+
+void TestFilesPage::trigger(const QString& text, const QPoint& pos)
+{
+    Q_EMIT m_table->customContextMenuRequested(pos);
+    auto* menu = m_table->findChild<QMenu*>(QStringLiteral("filesMenu"));
+    QVERIFY(menu);
+    for (QAction* action : menu->actions()) {
+        if (action->text() == text) {
+            menu->close();
+            delete menu;
+            action->trigger();
+            return;
+        }
+    }
+    QFAIL(qPrintable(QStringLiteral("no action ") + text));
+}
+
+void TestFilesPage::systemFilesHiddenAndRefused()
+{
+    QCOMPARE(rowNames(), QStringList({"alpha.txt", "beta.bin", "gamma.cfg"}));
+    const QString local = localFile(QStringLiteral("boot.sys"), "new");
+    m_page->uploadOne(local, QStringLiteral("BOOT.SYS"), false);
+    QCOMPARE(m_messages->takeFirst().at(0).toString(),
+             QStringLiteral("A system file 'BOOT.SYS' exists, it cannot be replaced"));
+
+    selectRows({QStringLiteral("alpha.txt")});
+    m_answers << QStringList(QStringLiteral("boot.SYS"));
+    trigger(QStringLiteral("Rename"), rowPos(QStringLiteral("alpha.txt")));
+    QCOMPARE(m_prompts.last().title, QStringLiteral("Enter a new name for alpha.txt"));
+    QCOMPARE(m_messages->takeFirst().at(0).toString(),
+             QStringLiteral("A system file 'boot.SYS' exists, choose another name"));
+    QVERIFY(!m_page->busy());
+    QCOMPARE(m_device->files().file("Boot.Sys")->data, content(100, 4));
+    QVERIFY(m_device->files().file("alpha.txt"));
+    QCOMPARE(m_done->count(), 0);
+}
+
+void TestFilesPage::contextMenu_data()
+{
+    QTest::addColumn<QStringList>("selected");
+    QTest::addColumn<QString>("clicked"); // empty: below the rows
+    QTest::addColumn<QStringList>("actions");
+    const QString all = QStringLiteral("Download all files");
+    const QString upload = QStringLiteral("Upload new file");
+    QTest::addRow("one row") << QStringList{"beta.bin"} << "beta.bin"
+                             << QStringList{"Replace content", "Rename", "Download", "Delete", all, upload};
+    QTest::addRow("several rows") << QStringList{"alpha.txt", "gamma.cfg"} << "alpha.txt"
+                                  << QStringList{"Download selected files", "Delete selected files", all, upload};
+    QTest::addRow("several rows, empty area")
+        << QStringList{"alpha.txt", "beta.bin"} << ""
+        << QStringList{"Download selected files", "Delete selected files", all, upload};
+    QTest::addRow("empty area, one row selected") << QStringList{"beta.bin"} << "" << QStringList{all, upload};
+}
+
+void TestFilesPage::contextMenu()
+{
+    QFETCH(QStringList, selected);
+    QFETCH(QString, clicked);
+    QFETCH(QStringList, actions);
+    selectRows(selected);
+    const QPoint pos = clicked.isEmpty() ? QPoint(5, m_table->viewport()->height() - 3) : rowPos(clicked);
+    QVERIFY(clicked.isEmpty() == !m_table->itemAt(pos));
+    QCOMPARE(menuFor(pos), actions);
+}
+
+void TestFilesPage::nameSuggestion_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("suggestion");
+    QTest::addRow("26 characters") << "abcdefghijklmnopqrstuv.bin"
+                                   << "abcdefghijklmnopqrstu.bin";
+    QTest::addRow("above 0xFF") << QStringLiteral("звук.wav") << "____.wav";
+    QTest::addRow("long and above 0xFF") << QStringLiteral("Ωabcdefghijklmnopqrstuvwxyz.txt")
+                                         << "_abcdefghijklmnopqrst.txt";
+    QTest::addRow("long extension dropped") << "abcdefghijklmnopqrstuvwxyz.extension"
+                                            << "abcdefghijklmnopqrstuvwxy";
+    QTest::addRow("trailing dot") << "abcdefghijklmnopqrstuvwxyz."
+                                  << "abcdefghijklmnopqrstuvwxy";
+}
+
+void TestFilesPage::nameSuggestion()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, suggestion);
+    const QString local = localFile(QStringLiteral("upload.bin"), "payload");
+    m_answers << QStringList(suggestion);
+    m_page->uploadOne(local, name, false);
+    QCOMPARE(m_prompts.size(), 1);
+    QCOMPARE(m_prompts[0].title, QStringLiteral("File name is not valid"));
+    QCOMPARE(m_prompts[0].label,
+             QStringLiteral("Name must be 1-25 characters, Latin-1 only.\nNew name for '%1':").arg(name));
+    QCOMPARE(m_prompts[0].start, suggestion);
+    QVERIFY(suggestion.size() <= 25 && FilesPage::isValidName(suggestion));
+    QCOMPARE(nextResult(), 0);
+    QCOMPARE(m_device->files().file(suggestion.toLatin1())->data, QByteArray("payload"));
+}
+
+void TestFilesPage::uploadOverSameNameAsksNothing()
+{
+    QSignalSpy busy(m_page, &FilesPage::busyChanged);
+    m_page->uploadOne(localFile(QStringLiteral("new.txt"), "replaced"), QStringLiteral("beta.bin"), false);
+    QVERIFY(m_page->busy());
+    QVERIFY(!m_window->findChild<QPushButton*>(QStringLiteral("bFilesReload"))->isEnabled());
+    QCOMPARE(nextResult(), 0);
+    QVERIFY(m_boxes.isEmpty());
+    QVERIFY(m_prompts.isEmpty());
+    QCOMPARE(m_device->files().file("beta.bin")->data, QByteArray("replaced"));
+    QCOMPARE(busy.count(), 2);
+    QVERIFY(m_table->isEnabled());
+}
+
+void TestFilesPage::batchOfThreeDownloads()
+{
+    auto* dialog = m_page->dialog();
+    QStringList titles;
+    QStringList batchTexts;
+    connect(&m_stack->files(), &FileService::taskFile, this, [&] {
+        titles << dialog->findChild<QLabel*>(QStringLiteral("title"))->text();
+        batchTexts << dialog->findChild<QLabel*>(QStringLiteral("batchLabel"))->text();
+    });
+    selectRows({"alpha.txt", "beta.bin", "gamma.cfg"});
+    const QString folder = m_dir->filePath(QStringLiteral("down"));
+    QVERIFY(QDir().mkpath(folder));
+    m_answers << QStringList(folder);
+    trigger(QStringLiteral("Download selected files"), rowPos(QStringLiteral("beta.bin")));
+    QCOMPARE(m_prompts.last().kind, UserPrompt::Folder);
+    QCOMPARE(nextResult(), 0);
+    QCOMPARE(titles.size(), 3);
+    QCOMPARE(titles[1], QStringLiteral("Download 'beta.bin', 5000 bytes (file 2 of 3)"));
+    QCOMPARE(batchTexts[1], QStringLiteral("All files: 2.9 KB of 15 KB (file 2 of 3)"));
+    QCOMPARE(batchTexts[2], QStringLiteral("All files: 7.8 KB of 15 KB (file 3 of 3)"));
+    QCOMPARE(dialog->findChild<QProgressBar*>(QStringLiteral("batchBar"))->maximum(), 15000);
+    QVERIFY(!dialog->isVisible()); // a clean batch closes by itself
+    QFile f(QDir(folder).filePath(QStringLiteral("gamma.cfg")));
+    QVERIFY(f.open(QIODevice::ReadOnly));
+    QCOMPARE(f.readAll(), content(7000, 3));
+}
+
+void TestFilesPage::resumeIsReported()
+{
+    m_link->setBatched(true);
+    std::atomic<bool> unplugged = false;
+    // On the worker, so that the device goes away in the middle of the file.
+    connect(
+        &m_stack->protocol(), &DeviceProtocol::uiFileReadUpdate, this,
+        [&] {
+            if (!unplugged.exchange(true))
+                m_link->unplugAtExchange(1, 3000);
+        },
+        Qt::DirectConnection);
+    selectRows({"gamma.cfg"});
+    const QString path = m_dir->filePath(QStringLiteral("g.cfg"));
+    m_answers << QStringList(path);
+    trigger(QStringLiteral("Download"), rowPos(QStringLiteral("gamma.cfg")));
+    QCOMPARE(nextResult(), 0);
+    auto* dialog = m_page->dialog();
+    QVERIFY(dialog->isVisible());
+    QCOMPARE(dialog->findChild<QLabel*>(QStringLiteral("status"))->text(),
+             QStringLiteral("Transfer complete (resumes: 1)"));
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::ReadOnly));
+    QCOMPARE(f.readAll(), content(7000, 3));
+    QCOMPARE(QSettings().value(QStringLiteral("last_download_path")).toString(), m_dir->path());
+}
+
+void TestFilesPage::abortMidTransfer()
+{
+    m_device->files().addFile("big.bin", content(120000, 5));
+    reload();
+    m_link->setLatencyUs(1000);
+    auto* dialog = m_page->dialog();
+    connect(&m_stack->files(), &FileService::readUpdate, this, [dialog] {
+        auto* button = dialog->findChild<QPushButton*>(QStringLiteral("button"));
+        if (button->isEnabled())
+            button->click();
+    });
+    selectRows({"big.bin"});
+    m_answers << QStringList(m_dir->filePath(QStringLiteral("big.bin")));
+    trigger(QStringLiteral("Download"), rowPos(QStringLiteral("big.bin")));
+    const int result = nextResult();
+    QVERIFY(result != INT_MIN);
+    // Stopped halfway: whatever the result, the dialog must not report a clean end.
+    QVERIFY(QFileInfo(m_dir->filePath(QStringLiteral("big.bin"))).size() < 120000);
+    QVERIFY(dialog->isVisible());
+    QCOMPARE(dialog->findChild<QLabel*>(QStringLiteral("status"))->text(),
+             QStringLiteral("Transfer failed or stopped (%1)").arg(result));
+    QVERIFY(!m_page->busy());
+}
+
+void TestFilesPage::safeLocalNames_data()
+{
+    QTest::addColumn<QString>("device");
+    QTest::addColumn<QString>("local");
+    QTest::addRow("plain") << "alarm.wav"
+                           << "alarm.wav";
+    QTest::addRow("parent") << ".."
+                            << "__";
+    QTest::addRow("current") << "."
+                             << "_";
+    QTest::addRow("up and out") << "../evil.txt"
+                                << ".._evil.txt";
+    QTest::addRow("folder") << "a/b.txt"
+                            << "a_b.txt";
+    QTest::addRow("backslash") << "..\\x"
+                               << ".._x";
+    QTest::addRow("windows marks") << "a<b>c:d\"e|f?g*"
+                                   << "a_b_c_d_e_f_g_";
+    QTest::addRow("control") << "a\tb\x01"
+                             << "a_b_";
+    QTest::addRow("trailing") << "log. ."
+                              << "log___";
+    QTest::addRow("reserved") << "con.txt"
+                              << "_con.txt";
+    QTest::addRow("reserved upper") << "LPT1"
+                                    << "_LPT1";
+    QTest::addRow("not reserved") << "console.txt"
+                                  << "console.txt";
+    QTest::addRow("empty") << ""
+                           << "_";
+}
+
+void TestFilesPage::safeLocalNames()
+{
+    QFETCH(QString, device);
+    QFETCH(QString, local);
+    QCOMPARE(FilesPage::safeLocalName(device), local);
+}
+
+void TestFilesPage::hostileDeviceNamesStayInTheFolder()
+{
+    SimFileSystem& fs = m_device->files();
+    fs.addFile("../evil.txt", "evil");
+    fs.addFile("a/b.txt", "ab");
+    fs.addFile("a_b.txt", "plain");
+    fs.addFile("con.txt", "con");
+    reload();
+    QSignalSpy log(m_page, &FilesPage::logLine);
+    const QString folder = m_dir->filePath(QStringLiteral("in"));
+    QVERIFY(QDir().mkpath(folder));
+    m_answers << QStringList(folder);
+    trigger(QStringLiteral("Download all files"), QPoint(5, m_table->viewport()->height() - 3));
+    QCOMPARE(nextResult(), 0);
+    QCOMPARE(QDir(m_dir->path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList{"in"});
+    QStringList expected{"_con.txt", ".._evil.txt", "a_b.txt", "a_b_2.txt", "alpha.txt", "beta.bin", "gamma.cfg"};
+    QStringList got = QDir(folder).entryList(QDir::Files | QDir::Hidden);
+    got.sort();
+    expected.sort();
+    QCOMPARE(got, expected);
+    QFile evil(QDir(folder).filePath(QStringLiteral(".._evil.txt")));
+    QVERIFY(evil.open(QIODevice::ReadOnly));
+    QCOMPARE(evil.readAll(), QByteArray("evil"));
+    QStringList lines;
+    for (const auto& args : log)
+        lines << args.at(0).toString();
+    QVERIFY(lines.contains(QStringLiteral("The device file '../evil.txt' is saved as '.._evil.txt'")));
+    QVERIFY(lines.contains(QStringLiteral("The device file 'con.txt' is saved as '_con.txt'")));
+}
+
+void TestFilesPage::closeRefusedDuringTransfer()
+{
+    m_device->files().addFile("big.bin", content(120000, 6));
+    reload();
+    m_link->setLatencyUs(1000);
+    auto* dialog = m_page->dialog();
+    bool closed = true;
+    connect(&m_stack->files(), &FileService::readUpdate, this, [&] {
+        if (!closed || !dialog->isActive())
+            return;
+        closed = m_window->close();
+        dialog->findChild<QPushButton*>(QStringLiteral("button"))->click();
+    });
+    selectRows({"big.bin"});
+    m_answers << QStringList(m_dir->filePath(QStringLiteral("big.bin")));
+    trigger(QStringLiteral("Download"), rowPos(QStringLiteral("big.bin")));
+    QVERIFY(nextResult() != INT_MIN);
+    QVERIFY(!closed);
+    QVERIFY(m_window->isVisible());
+    QVERIFY(m_boxes.contains(QStringLiteral("Orvo|A file transfer is running: abort it first.")));
+    QVERIFY(m_window->close());
+}
+
+QTEST_MAIN(TestFilesPage)
+#include "TestFilesPage.moc"
