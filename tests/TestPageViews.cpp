@@ -250,6 +250,12 @@ void TestPageViews::searchNarrowsThroughTheMatch()
     QCOMPARE(texts(nav.pagesBar()), QStringList{QStringLiteral("GSM")});
     QVERIFY(!asked.contains(1)); // the title alone matches
 
+    // The page shown is not listed; clicking the tab that stands selected in its place opens it.
+    QCOMPARE(tabs.currentIndex(), 0);
+    nav.show();
+    QTest::mouseClick(nav.pagesBar(), Qt::LeftButton, {}, nav.pagesBar()->tabRect(0).center());
+    QTRY_COMPARE(tabs.currentIndex(), 1);
+
     nav.setRestricted(true);
     nav.setRestrictionValid(true);
     nav.setAllowedPages({1, 2});

@@ -68,8 +68,12 @@ NavPanel::NavPanel(QTabWidget& tabs, QWidget* parent)
         m_search->selectAll();
     });
 
+    // Clicks as well: while a search hides the page shown, the tab selected in its place is not the
+    // page shown, and clicking it must still open it.
     connect(m_sections, &QTabBar::currentChanged, this, &NavPanel::onSectionChosen);
+    connect(m_sections, &QTabBar::tabBarClicked, this, &NavPanel::onSectionChosen);
     connect(m_pages, &QTabBar::currentChanged, this, &NavPanel::onPageChosen);
+    connect(m_pages, &QTabBar::tabBarClicked, this, &NavPanel::onPageChosen);
     connect(&m_tabs, &QTabWidget::currentChanged, this, &NavPanel::refresh);
     // The window locks its tab bar while no device is ready; the panel is the way to the same pages.
     m_tabs.tabBar()->installEventFilter(this);
@@ -197,7 +201,8 @@ void NavPanel::refresh()
 void NavPanel::onSectionChosen(int barIndex)
 {
     const QString section = m_sections->tabData(barIndex).toString();
-    if (section.isEmpty())
+    // Clicking the section of the page shown keeps that page.
+    if (section.isEmpty() || section == sectionOf(m_tabs.currentIndex()))
         return;
     m_currentSection = section;
     m_pendingActivation = m_firstPage.value(section, -1);
@@ -207,10 +212,9 @@ void NavPanel::onSectionChosen(int barIndex)
 
 void NavPanel::onPageChosen(int barIndex)
 {
-    const QVariant index = m_pages->tabData(barIndex);
-    if (!index.isValid())
+    if (!m_pages->isTabEnabled(barIndex))
         return;
-    m_pendingActivation = index.toInt();
+    m_pendingActivation = m_pages->tabData(barIndex).toInt();
     QMetaObject::invokeMethod(this, &NavPanel::activatePending, Qt::QueuedConnection);
 }
 
