@@ -1,6 +1,9 @@
 #include "MainWindow.h"
 #include "ui_MainWindow.h"
 
+#include <algorithm>
+
+#include <QBoxLayout>
 #include <QCloseEvent>
 #include <QFileInfo>
 #include <QLabel>
@@ -18,14 +21,18 @@
 #include "ServiceCommands.h"
 #include "TransferDialog.h"
 #include "SnapshotActions.h"
+#include "NavPanel.h"
+#include "PageBuilder.h"
 #include "TransportBar.h"
 #include "TransportPanel.h"
+#include "VarsTab.h"
 #include "link/DeviceLink.h"
 #include "link/DeviceProtocol.h"
 #include "link/TransportManager.h"
 #include "update/UpdateChecker.h"
 #include "vars/VARS.h"
 #include "vars/VarsRegistry.h"
+#include "vars/VarsUI.h"
 #include "worker/DeviceStack.h"
 #include "worker/DeviceThread.h"
 
@@ -55,6 +62,8 @@ constexpr int OverlayBarWidth = 320;
 constexpr int OverlayBarHeight = 8;
 constexpr int OverlayBarBelowCentre = 40;
 constexpr int StatusTabIndex = 1;
+
+const QString DeviceSection = QStringLiteral("Пристрій");
 
 // Variables the window shows itself.
 constexpr uint16_t VarStatus = 1;
@@ -91,6 +100,11 @@ MainWindow::MainWindow(DeviceStack& stack, const Timing& timing, QWidget* parent
             connect(panel, &TransportPanel::message, this, &MainWindow::information);
     }
 
+    m_registry = new VarsRegistry(m_protocol, m_worker, this);
+    // Queued also when a dropped write completes at once: the notice must not open inside the edit.
+    connect(m_registry, &VarsRegistry::writeFailed, this, &MainWindow::slotWriteFailed, Qt::QueuedConnection);
+    connect(m_registry, &VarsRegistry::varsUpdated, this, &MainWindow::slotVarsUpdated);
+    buildPages();
     const QList<uint16_t> ids = loadList();
     m_worker.setLoadList(ids);
     m_expectedVars = int(ids.size());
@@ -120,8 +134,6 @@ MainWindow::MainWindow(DeviceStack& stack, const Timing& timing, QWidget* parent
     connect(&m_overlayTimer, &QTimer::timeout, this, &MainWindow::updateOverlay);
     ui->tabWidget->installEventFilter(this);
 
-    m_registry = new VarsRegistry(m_protocol, m_worker, this);
-    connect(m_registry, &VarsRegistry::varsUpdated, this, &MainWindow::slotVarsUpdated);
     m_snapshots->setRegistry(m_registry);
     m_commands = new ServiceCommands(*m_registry,
                                      {{ui->btStat0, QStringLiteral("STAT0")},
@@ -567,8 +579,36 @@ QString MainWindow::valueText(uint16_t id, bool* found) const
 
 QList<uint16_t> MainWindow::loadList() const
 {
-    // The page views add the ids of their rows to these when they are built.
-    return {VarStatus, VarCan, VarCommandState, VarAlgorithm, VarModel, VarBootloader, VarFirmware, VarSerial};
+    // The window's own variables and those the pages show.
+    QList<uint16_t> ids = m_pageBuilder->loadList();
+    ids += {VarStatus, VarCan, VarCommandState, VarAlgorithm, VarModel, VarBootloader, VarFirmware, VarSerial};
+    std::sort(ids.begin(), ids.end());
+    ids.erase(std::unique(ids.begin(), ids.end()), ids.end());
+    return ids;
+}
+
+void MainWindow::buildPages()
+{
+    m_nav = new NavPanel(*ui->tabWidget, ui->centralwidget);
+    static_cast<QBoxLayout*>(ui->centralwidget->layout())->insertWidget(0, m_nav);
+    m_nav->setSectionOrder({DeviceSection, QStringLiteral("Моніторинг"), QStringLiteral("Налаштування"),
+                            QStringLiteral("Зв'язок"), QStringLiteral("Адмін")});
+    for (int i = 0; i < ui->tabWidget->count(); ++i)
+        m_nav->setSection(i, DeviceSection);
+    m_nav->setSearchMatch([this](int index, const QString& text) {
+        const auto* view = qobject_cast<const VarsTab*>(ui->tabWidget->widget(index));
+        return view && view->matches(text);
+    });
+
+    m_pageBuilder = std::make_unique<PageBuilder>(*m_registry, *ui->tabWidget);
+    m_pages = new VarsUI(this);
+    m_pages->setAssembler([this](VarsUI& model) { m_pageBuilder->build(model); });
+    m_pages->load();
+    for (const VarsTab* view : m_pageBuilder->pageViews())
+        m_nav->setSection(view->index(), view->section());
+    m_nav->refresh();
+    // The panel lists the same tabs in sections; the tab bar stays only as the switch it drives.
+    ui->tabWidget->tabBar()->hide();
 }
 
 void MainWindow::slotVarsLoadEnd()
@@ -610,6 +650,8 @@ void MainWindow::slotOnVarsChangedPC(uint16_t var_id)
 
 void MainWindow::on_tabWidget_currentChanged(int index)
 {
+    VarsTab* view = qobject_cast<VarsTab*>(ui->tabWidget->widget(index));
+    m_registry->setCurrentPageView(view);
     m_worker.setStatusTabActive(index == StatusTabIndex);
     m_worker.clearPolls();
     if (index == StatusTabIndex) {
@@ -621,16 +663,27 @@ void MainWindow::on_tabWidget_currentChanged(int index)
     }
     if (ui->tabWidget->widget(index) == ui->tabFiles)
         m_filesPage->reloadList();
+    if (!view)
+        return;
+    // Rows of hidden pages are not kept up to date; the page catches up as it appears.
+    view->refreshRows();
+    for (int id : m_registry->tabIds(view)) {
+        if (id >= 1 && id <= 0xFFFF)
+            m_worker.addFastPoll(uint16_t(id));
+    }
+    for (int id : m_registry->tabFurtherIds(view)) {
+        if (id >= 1 && id <= 0xFFFF)
+            m_worker.addSlowPoll(uint16_t(id));
+    }
 }
 
 void MainWindow::updateStatusVars()
 {
     bool found = false;
     const QString status = valueText(VarStatus, &found);
-    // The page descriptions name the variable and its options; until they are attached the number
-    // and the value text stand in.
     if (found)
-        ui->l_stat_status1->setText(QStringLiteral("%1 - %2").arg(VarStatus).arg(status));
+        ui->l_stat_status1->setText(QStringLiteral("%1 - %2").arg(m_pages->varName(VarStatus, false),
+                                                                  m_pages->optionText(VarStatus, status.toInt())));
     const QString commandState = valueText(VarCommandState, &found);
     if (found)
         ui->l_stat_status->setText(commandState.isEmpty() ? QString()

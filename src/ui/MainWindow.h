@@ -23,6 +23,8 @@ class FilesPage;
 class QDragEnterEvent;
 class QDropEvent;
 class QMimeData;
+class NavPanel;
+class PageBuilder;
 class QLabel;
 class QMessageBox;
 class QProgressBar;
@@ -33,6 +35,7 @@ class SnapshotActions;
 class TransportManager;
 class UpdateChecker;
 class VarsRegistry;
+class VarsUI;
 
 namespace Ui {
 class MainWindow;
@@ -137,6 +140,7 @@ private:
     QStringList droppedFiles(const QMimeData* data) const;
     QString valueText(uint16_t id, bool* found = nullptr) const;
     QList<uint16_t> loadList() const;
+    void buildPages();
 
     std::unique_ptr<Ui::MainWindow> ui;
     DeviceProtocol& m_protocol;
@@ -159,6 +163,10 @@ private:
     ServiceCommands* m_commands = nullptr;
     FilesPage* m_filesPage = nullptr;
     SnapshotActions* m_snapshots = nullptr;
+
+    NavPanel* m_nav = nullptr;
+    VarsUI* m_pages = nullptr;
+    std::unique_ptr<PageBuilder> m_pageBuilder;
 
     QLabel* m_overlay = nullptr;
     QProgressBar* m_overlayBar = nullptr;

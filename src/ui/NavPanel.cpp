@@ -1,0 +1,225 @@
+#include "NavPanel.h"
+
+#include <QBoxLayout>
+#include <QEvent>
+#include <QLineEdit>
+#include <QShortcut>
+#include <QSignalBlocker>
+#include <QTabBar>
+#include <QTabWidget>
+
+namespace {
+
+constexpr int SearchWidth = 220;
+
+const char* const SectionsStyle =
+    "QTabBar::tab { font-weight: bold; padding: 6px 16px; border: none; background: transparent; border-bottom: 3px "
+    "solid transparent; color: #555; }QTabBar::tab:hover { color: black; }QTabBar::tab:disabled { color: #b0b0b0; "
+    "}QTabBar::tab:selected { color: black; border-bottom: 3px solid #3b78c4; }";
+const char* const PagesStyle =
+    "QTabBar::tab { padding: 4px 12px; border: none; background: transparent; border-bottom: 2px solid transparent; "
+    "color: #666; }QTabBar::tab:hover { color: black; }QTabBar::tab:disabled { color: #b0b0b0; }QTabBar::tab:selected "
+    "{ color: black; background: #d6e4f5; border-bottom: 2px solid #3b78c4; }";
+
+QTabBar* makeBar(const char* styleSheet, QWidget* parent)
+{
+    auto* bar = new QTabBar(parent);
+    bar->setExpanding(false);
+    bar->setUsesScrollButtons(true);
+    bar->setElideMode(Qt::ElideNone);
+    bar->setFocusPolicy(Qt::NoFocus);
+    bar->setStyleSheet(QString::fromLatin1(styleSheet));
+    return bar;
+}
+
+void clearBar(QTabBar* bar)
+{
+    while (bar->count() > 0)
+        bar->removeTab(bar->count() - 1);
+}
+
+} // namespace
+
+NavPanel::NavPanel(QTabWidget& tabs, QWidget* parent)
+    : QWidget(parent), m_tabs(tabs), m_search(new QLineEdit(this)), m_sections(makeBar(SectionsStyle, this)),
+      m_pages(makeBar(PagesStyle, this))
+{
+    m_search->setPlaceholderText(tr("Search (Ctrl+F)"));
+    m_search->setClearButtonEnabled(true);
+    m_search->setFixedWidth(SearchWidth);
+
+    auto* top = new QHBoxLayout;
+    top->setContentsMargins(0, 0, 0, 0);
+    top->addWidget(m_sections, 1);
+    top->addWidget(m_search);
+    auto* outer = new QVBoxLayout(this);
+    outer->setContentsMargins(0, 0, 0, 4);
+    outer->addLayout(top);
+    outer->addWidget(m_pages);
+
+    m_searchTimer.setSingleShot(true);
+    m_searchTimer.setInterval(SearchDelayMs);
+    connect(m_search, &QLineEdit::textChanged, &m_searchTimer, qOverload<>(&QTimer::start));
+    connect(&m_searchTimer, &QTimer::timeout, this, &NavPanel::refresh);
+    auto* find = new QShortcut(QKeySequence::Find, this);
+    find->setContext(Qt::WindowShortcut);
+    connect(find, &QShortcut::activated, this, [this] {
+        m_search->setFocus(Qt::ShortcutFocusReason);
+        m_search->selectAll();
+    });
+
+    connect(m_sections, &QTabBar::currentChanged, this, &NavPanel::onSectionChosen);
+    connect(m_pages, &QTabBar::currentChanged, this, &NavPanel::onPageChosen);
+    connect(&m_tabs, &QTabWidget::currentChanged, this, &NavPanel::refresh);
+    // The window locks its tab bar while no device is ready; the panel is the way to the same pages.
+    m_tabs.tabBar()->installEventFilter(this);
+    setEnabled(m_tabs.tabBar()->isEnabled());
+}
+
+bool NavPanel::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == m_tabs.tabBar() && event->type() == QEvent::EnabledChange)
+        setEnabled(m_tabs.tabBar()->isEnabled());
+    return QWidget::eventFilter(watched, event);
+}
+
+void NavPanel::setSection(int tabIndex, const QString& section)
+{
+    m_sectionOfTab.insert(tabIndex, section);
+}
+
+void NavPanel::setSectionOrder(const QStringList& order)
+{
+    m_sectionOrder = order;
+}
+
+void NavPanel::setSearchMatch(SearchMatch match)
+{
+    m_match = std::move(match);
+}
+
+void NavPanel::setRestricted(bool on)
+{
+    m_restricted = on;
+    refresh();
+}
+
+void NavPanel::setRestrictionValid(bool valid)
+{
+    m_restrictionValid = valid;
+    refresh();
+}
+
+void NavPanel::setAllowedPages(const QSet<int>& tabIndexes)
+{
+    m_allowed = tabIndexes;
+    refresh();
+}
+
+bool NavPanel::allowed(int tabIndex) const
+{
+    return !m_restricted || (m_restrictionValid && m_allowed.contains(tabIndex));
+}
+
+QString NavPanel::sectionOf(int tabIndex) const
+{
+    const QString section = m_sectionOfTab.value(tabIndex);
+    return section.isEmpty() ? OtherSection : section;
+}
+
+void NavPanel::refresh()
+{
+    struct Listed
+    {
+        int index;
+        QString title;
+        QString section;
+    };
+    const QString filter = m_search->text().trimmed();
+    QList<Listed> listed;
+    QStringList found;
+    for (int i = 0; i < m_tabs.count(); ++i) {
+        if (!m_tabs.isTabVisible(i))
+            continue;
+        QString title = m_tabs.tabText(i);
+        if (title.startsWith(QLatin1String("h_")))
+            title.remove(0, 2);
+        if (!filter.isEmpty() &&
+            (!allowed(i) || (!title.contains(filter, Qt::CaseInsensitive) && !(m_match && m_match(i, filter)))))
+            continue;
+        listed.append({i, title, sectionOf(i)});
+        if (!found.contains(listed.last().section))
+            found.append(listed.last().section);
+    }
+    QStringList sections;
+    for (const QString& name : std::as_const(m_sectionOrder)) {
+        if (found.contains(name) && !sections.contains(name))
+            sections.append(name);
+    }
+    for (const QString& name : std::as_const(found)) {
+        if (!sections.contains(name))
+            sections.append(name);
+    }
+
+    QString current;
+    for (const Listed& page : std::as_const(listed)) {
+        if (page.index == m_tabs.currentIndex())
+            current = page.section;
+    }
+    if (current.isEmpty())
+        current = sections.contains(m_currentSection) ? m_currentSection : sections.value(0);
+    m_currentSection = current;
+
+    const QSignalBlocker blockSections(m_sections);
+    const QSignalBlocker blockPages(m_pages);
+    clearBar(m_sections);
+    clearBar(m_pages);
+    m_firstPage.clear();
+    for (const QString& name : std::as_const(sections)) {
+        const int at = m_sections->addTab(name);
+        m_sections->setTabData(at, name);
+        if (name == current)
+            m_sections->setCurrentIndex(at);
+    }
+    for (const Listed& page : std::as_const(listed)) {
+        if (allowed(page.index) && !m_firstPage.contains(page.section))
+            m_firstPage.insert(page.section, page.index);
+        if (page.section != current)
+            continue;
+        const int at = m_pages->addTab(page.title);
+        m_pages->setTabData(at, page.index);
+        m_pages->setTabEnabled(at, allowed(page.index));
+        if (page.index == m_tabs.currentIndex())
+            m_pages->setCurrentIndex(at);
+    }
+}
+
+void NavPanel::onSectionChosen(int barIndex)
+{
+    const QString section = m_sections->tabData(barIndex).toString();
+    if (section.isEmpty())
+        return;
+    m_currentSection = section;
+    m_pendingActivation = m_firstPage.value(section, -1);
+    // The bars are rebuilt when the page changes; not from inside their own signal.
+    QMetaObject::invokeMethod(this, &NavPanel::activatePending, Qt::QueuedConnection);
+}
+
+void NavPanel::onPageChosen(int barIndex)
+{
+    const QVariant index = m_pages->tabData(barIndex);
+    if (!index.isValid())
+        return;
+    m_pendingActivation = index.toInt();
+    QMetaObject::invokeMethod(this, &NavPanel::activatePending, Qt::QueuedConnection);
+}
+
+void NavPanel::activatePending()
+{
+    const int index = m_pendingActivation;
+    m_pendingActivation = -1;
+    if (index >= 0 && index != m_tabs.currentIndex())
+        m_tabs.setCurrentIndex(index);
+    else
+        refresh();
+}

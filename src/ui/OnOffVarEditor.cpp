@@ -1,0 +1,30 @@
+#include "OnOffVarEditor.h"
+
+#include <QCheckBox>
+#include <QLayout>
+#include <QSignalBlocker>
+
+#include "vars/VarRecord.h"
+
+OnOffVarEditor::OnOffVarEditor(VarUiInfoPtr info, const VARS& vars, QWidget* parent)
+    : VarEditor(std::move(info), vars, parent), m_check(new QCheckBox(this))
+{
+    setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred);
+    layout()->addWidget(m_check);
+    connect(m_check, &QCheckBox::clicked, this,
+            [this](bool checked) { Q_EMIT edited(checked ? QStringLiteral("1") : QStringLiteral("0")); });
+}
+
+bool OnOffVarEditor::alignLeft() const
+{
+    return true;
+}
+
+void OnOffVarEditor::setValue(const VarRecord& record)
+{
+    const QSignalBlocker blocker(m_check);
+    if (info().kind == VarKind::OnOffRedir)
+        m_check->setChecked(record.redir == info().target);
+    else
+        m_check->setChecked(intOf(record) != 0);
+}

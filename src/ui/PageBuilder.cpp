@@ -1,0 +1,72 @@
+#include "PageBuilder.h"
+
+#include <algorithm>
+#include <set>
+
+#include <QTabWidget>
+
+#include "VarWidget.h"
+#include "VarsTab.h"
+#include "vars/VarsRegistry.h"
+#include "vars/VarsUI.h"
+
+PageBuilder::PageBuilder(VarsRegistry& registry, QTabWidget& tabs) : m_registry(registry), m_tabs(tabs)
+{}
+
+void PageBuilder::build(VarsUI& model)
+{
+    m_registry.build(model.infos(), model.attrs());
+    if (m_firstPageIndex < 0)
+        m_firstPageIndex = m_tabs.count();
+    int at = m_firstPageIndex + int(m_views.size());
+    for (const VarsUI::Page& page : model.pages()) {
+        auto* view = new VarsTab(page.title, page.titleLower, page.section, page.uid);
+        for (const VarsUI::Item& item : page.items) {
+            switch (item.kind) {
+            case VarsUI::ItemKind::Space:
+                view->addSpacer();
+                break;
+            case VarsUI::ItemKind::GroupStart:
+                view->beginGroup(item.text, item.folded, item.uid);
+                break;
+            case VarsUI::ItemKind::GroupEnd:
+                view->endGroup();
+                break;
+            case VarsUI::ItemKind::Variable:
+                if (item.info->noUitype)
+                    break;
+                auto* row = new VarWidget(item.info, m_registry, view->rowParent());
+                view->addRow(row);
+                m_registry.registerRow(view, row);
+                break;
+            }
+        }
+        view->finish();
+        const int index = m_tabs.insertTab(at++, view, page.title);
+        view->setIndex(index);
+        if (page.hidden())
+            m_tabs.setTabVisible(index, false);
+        m_views.append(view);
+    }
+}
+
+QList<uint16_t> PageBuilder::loadList() const
+{
+    std::set<int> ids;
+    for (const VarsTab* view : m_views) {
+        for (const VarWidget* row : view->rows()) {
+            const VarUiInfo& info = row->info();
+            ids.insert({info.id, info.deviceId()});
+            if (info.target > 0)
+                ids.insert(info.target);
+            for (auto it = info.targetRedirList.cbegin(); it != info.targetRedirList.cend(); ++it)
+                ids.insert(it.key());
+        }
+    }
+    QList<uint16_t> list;
+    for (int id : ids) {
+        if (id >= 1 && id <= 0xFFFF)
+            list.append(uint16_t(id));
+    }
+    return list;
+}

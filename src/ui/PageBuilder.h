@@ -1,0 +1,31 @@
+#pragma once
+
+#include <cstdint>
+
+#include <QList>
+
+class QTabWidget;
+class VarsRegistry;
+class VarsTab;
+class VarsUI;
+
+// Turns the page model into page views on the main tab widget, after the tabs already there, with
+// every row registered with the registry. Installed as the model's assembler.
+class PageBuilder
+{
+public:
+    PageBuilder(VarsRegistry& registry, QTabWidget& tabs);
+
+    void build(VarsUI& model);
+
+    const QList<VarsTab*>& pageViews() const { return m_views; }
+    // The variables the pages show, ascending: every row's element and device ids, switch targets
+    // and the left sides of their redirect lists. Page-only ids (above 65535) are not variables.
+    QList<uint16_t> loadList() const;
+
+private:
+    VarsRegistry& m_registry;
+    QTabWidget& m_tabs;
+    int m_firstPageIndex = -1;
+    QList<VarsTab*> m_views;
+};

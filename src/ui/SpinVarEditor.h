@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QTimer>
+
+#include "VarEditor.h"
+
+class QDoubleSpinBox;
+class QSlider;
+class QSpinBox;
+
+// A number in a range: an integer spin box with a slider, or a floating-point spin box. A change is
+// sent once the user has stopped changing it for a moment, not at every step of a drag.
+class SpinVarEditor : public VarEditor
+{
+    Q_OBJECT
+public:
+    static constexpr int SendDelayMs = 300;
+
+    SpinVarEditor(VarUiInfoPtr info, const VARS& vars, QWidget* parent = nullptr);
+
+    void setValue(const VarRecord& record) override;
+
+    QSpinBox* spinBox() const { return m_spin; }
+    QSlider* slider() const { return m_slider; }
+    QDoubleSpinBox* floatSpinBox() const { return m_floatSpin; }
+
+private:
+    void onValueChanged();
+    void send();
+
+    QSpinBox* m_spin = nullptr;
+    QSlider* m_slider = nullptr;
+    QDoubleSpinBox* m_floatSpin = nullptr;
+    QTimer m_sendTimer;
+    bool m_updating = false;
+};

@@ -1,0 +1,256 @@
+#include "VarWidget.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QLabel>
+#include <QSignalBlocker>
+#include <QStyle>
+
+#include "LineVarEditor.h"
+#include "OnOffVarEditor.h"
+#include "RoVarEditor.h"
+#include "SelectVarEditor.h"
+#include "SpinVarEditor.h"
+#include "WideComboBox.h"
+#include "vars/VARS.h"
+#include "vars/VarsRegistry.h"
+
+namespace {
+
+enum Column
+{
+    NameColumn = 0,
+    EditorColumn = 1,
+    ArrowColumn = 2,
+    SelectorColumn = 3,
+    InversionColumn = 4,
+};
+
+constexpr int SelectorMinChars = 8;
+constexpr int LabelExtra = 8;
+constexpr int WrapInset = 6;
+
+VarEditor* makeEditor(const VarUiInfoPtr& info, const VARS& vars, bool readOnly, QWidget* parent)
+{
+    if (readOnly || info->kind == VarKind::Bitmap)
+        return new RoVarEditor(info, vars, parent);
+    switch (info->kind) {
+    case VarKind::Select:
+        return new SelectVarEditor(info, vars, parent);
+    case VarKind::OnOff:
+    case VarKind::OnOffRedir:
+        return new OnOffVarEditor(info, vars, parent);
+    case VarKind::Slider:
+    case VarKind::SliderF:
+        return new SpinVarEditor(info, vars, parent);
+    default:
+        return new LineVarEditor(info, vars, parent);
+    }
+}
+
+} // namespace
+
+VarWidget::VarWidget(VarUiInfoPtr info, VarsRegistry& registry, QWidget* parent)
+    : QWidget(parent), m_info(std::move(info)), m_registry(registry), m_grid(new QGridLayout(this))
+{
+    m_grid->setContentsMargins(4, 2, 4, 2);
+    m_grid->setHorizontalSpacing(8);
+    m_grid->setColumnStretch(EditorColumn, 3);
+    m_grid->setColumnStretch(SelectorColumn, 4);
+    m_grid->setColumnMinimumWidth(EditorColumn, 90);
+    m_grid->setColumnMinimumWidth(ArrowColumn, 20);
+    m_grid->setColumnMinimumWidth(SelectorColumn, 120);
+
+    if (m_info->kind == VarKind::ThreeWayRedir)
+        buildThreeWay();
+    else
+        buildNormal();
+
+    if (m_info->inv) {
+        m_inv = new QCheckBox(tr("Inversion"), this);
+        m_inv->setToolTip(tr("Inverse input value, eg 0->1, 1->0"));
+        m_grid->addWidget(m_inv, 0, InversionColumn);
+        connect(m_inv, &QCheckBox::clicked, this, [this](bool checked) { m_registry.setInv(deviceId(), checked); });
+    }
+    setToolTip(m_info->help);
+}
+
+void VarWidget::buildNormal()
+{
+    m_name = new QLabel(m_info->name, this);
+    m_name->setTextFormat(Qt::PlainText);
+    m_name->setWordWrap(true);
+    m_name->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    m_grid->addWidget(m_name, 0, NameColumn);
+    const QFontMetrics metrics(m_name->font());
+    for (const QString& line : m_info->name.split(QLatin1Char('\n')))
+        m_nameWidth = qMax(m_nameWidth, metrics.horizontalAdvance(line));
+    placeEditor(m_info->readonly);
+
+    if (m_info->redir.isEmpty())
+        return;
+    m_grid->addWidget(arrow(m_info->revRedir), 0, ArrowColumn);
+    m_redir = makeSelector(m_info->redir, m_redirIds);
+    m_grid->addWidget(m_redir, 0, SelectorColumn);
+    connect(m_redir, &QComboBox::activated, this, [this](int index) {
+        const int chosen = m_redir->itemData(index).toInt();
+        if (m_info->revRedir)
+            m_registry.setRedirReverse(deviceId(), chosen, m_redirIds);
+        else
+            m_registry.setRedir(deviceId(), chosen);
+    });
+}
+
+void VarWidget::buildThreeWay()
+{
+    m_source = makeSelector(m_info->redirFrom, m_sourceIds);
+    m_grid->addWidget(m_source, 0, NameColumn);
+    connect(m_source, &QComboBox::activated, this, [this](int index) {
+        m_registry.setRedirReverse(deviceId(), m_source->itemData(index).toInt(), m_sourceIds);
+    });
+
+    auto* middle = new QWidget(this);
+    auto* box = new QHBoxLayout(middle);
+    box->setContentsMargins(0, 0, 0, 0);
+    box->addWidget(arrow(false));
+    m_name = new QLabel(m_info->name, middle);
+    m_name->setTextFormat(Qt::PlainText);
+    m_name->setAlignment(Qt::AlignCenter);
+    box->addWidget(m_name, 1);
+    box->addWidget(arrow(false));
+    m_grid->addWidget(middle, 0, EditorColumn, 1, 2);
+
+    m_redir = makeSelector(m_info->redirTo, m_redirIds);
+    m_grid->addWidget(m_redir, 0, SelectorColumn);
+    connect(m_redir, &QComboBox::activated, this,
+            [this](int index) { m_registry.setRedir(deviceId(), m_redir->itemData(index).toInt()); });
+}
+
+void VarWidget::placeEditor(bool readOnly)
+{
+    m_editor = makeEditor(m_info, m_registry.vars(), readOnly, this);
+    m_editable = !qobject_cast<RoVarEditor*>(m_editor);
+    const int span = !m_info->redir.isEmpty() ? 1 : m_info->inv ? 3 : 4;
+    m_grid->addWidget(m_editor, 0, EditorColumn, 1, span, m_editor->alignLeft() ? Qt::AlignLeft : Qt::Alignment());
+    connect(m_editor, &VarEditor::edited, this, [this](const QString& text) {
+        if (m_info->kind == VarKind::OnOffRedir)
+            m_registry.setOnOffRedir(deviceId(), m_info->target, m_info->targetRedirList, text == QLatin1String("1"));
+        else
+            m_registry.setValue(deviceId(), text);
+    });
+}
+
+QComboBox* VarWidget::makeSelector(const QStringList& groups, QList<int>& candidateIds)
+{
+    auto* selector = new WideComboBox(this);
+    // Set while the box is empty: each would otherwise measure every entry.
+    selector->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    selector->setMinimumContentsLength(SelectorMinChars);
+    selector->setFocusPolicy(Qt::StrongFocus);
+    selector->addItem(tr("Not connected"), 0);
+    for (const VarsRegistry::Candidate& candidate : m_registry.candidates(groups)) {
+        // A name laid out on two lines on its page reads as one line in a drop-down.
+        selector->addItem(QString(candidate.second).replace(QLatin1Char('\n'), QLatin1Char(' ')), candidate.first);
+        candidateIds.append(candidate.first);
+    }
+    return selector;
+}
+
+QLabel* VarWidget::arrow(bool left)
+{
+    auto* label = new QLabel(this);
+    label->setPixmap(VarEditor::standardPixmap(this, left ? QStyle::SP_ArrowLeft : QStyle::SP_ArrowRight));
+    return label;
+}
+
+QList<int> VarWidget::ids() const
+{
+    return QList<int>{deviceId()} + watchedIds();
+}
+
+QList<int> VarWidget::watchedIds() const
+{
+    if (m_source)
+        return m_sourceIds;
+    if (m_redir && m_info->revRedir)
+        return m_redirIds;
+    return {};
+}
+
+void VarWidget::refresh()
+{
+    const VARS& vars = m_registry.vars();
+    bool found = false;
+    const VarRecord record = vars.snapshot(uint16_t(deviceId()), &found);
+    if (!found)
+        return;
+    if (m_editor && m_editable && (record.flags & VarFlag::ReadOnly)) {
+        // The device says it cannot be written: show it as it is rather than take edits it refuses.
+        m_grid->removeWidget(m_editor);
+        m_editor->hide();
+        m_editor->deleteLater();
+        placeEditor(true);
+        m_editor->show();
+    }
+    if (m_editor)
+        m_editor->setValue(record);
+    if (m_inv) {
+        const QSignalBlocker blocker(m_inv);
+        m_inv->setChecked(record.flags & VarFlag::Inverted);
+    }
+    if (m_source)
+        showRedirect(m_source, m_sourceIds, true, record.redir);
+    if (m_redir)
+        showRedirect(m_redir, m_redirIds, !m_source && m_info->revRedir, record.redir);
+}
+
+void VarWidget::showRedirect(QComboBox* selector, const QList<int>& candidateIds, bool reverse, uint16_t redir)
+{
+    int chosen = 0;
+    if (reverse) {
+        const VARS& vars = m_registry.vars();
+        for (int id : candidateIds) {
+            bool found = false;
+            if (vars.snapshot(uint16_t(id), &found).redir == deviceId() && found) {
+                chosen = id;
+                break;
+            }
+        }
+    } else {
+        chosen = redir;
+    }
+    const QSignalBlocker blocker(selector);
+    selector->setCurrentIndex(qMax(selector->findData(chosen), 0));
+}
+
+int VarWidget::labelWidthHint() const
+{
+    if (!m_name || m_source)
+        return 0;
+    return m_nameWidth + LabelExtra;
+}
+
+void VarWidget::setLabelWidth(int width)
+{
+    m_grid->setColumnMinimumWidth(NameColumn, width);
+    if (!m_name || m_source)
+        return;
+    const QFontMetrics metrics(m_name->font());
+    int height = metrics.height();
+    // Laying the name out is only needed when it does not fit on one line.
+    if (m_info->name.contains(QLatin1Char('\n')) || m_nameWidth > width - WrapInset) {
+        const QRect wrapped = metrics.boundingRect(QRect(0, 0, qMax(width - WrapInset, 1), QWIDGETSIZE_MAX),
+                                                   Qt::TextWordWrap, m_info->name);
+        height = qMax(wrapped.height(), height);
+    }
+    m_name->setFixedSize(width, height + 2);
+}
+
+void VarWidget::setRowBackground(const QColor& color)
+{
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::Window, color);
+    setPalette(palette);
+    setAutoFillBackground(true);
+}

@@ -1,0 +1,60 @@
+#pragma once
+
+#include <QList>
+#include <QWidget>
+
+#include "vars/VarRow.h"
+#include "vars/VarUiInfo.h"
+
+class QCheckBox;
+class QComboBox;
+class QGridLayout;
+class QLabel;
+class VarEditor;
+class VarsRegistry;
+
+// One variable of a page: its name, its value editor and, where the page asks for them, redirect
+// selectors and an inversion box. Every change goes to the registry, which writes it to the device.
+class VarWidget : public QWidget, public VarRow
+{
+    Q_OBJECT
+public:
+    VarWidget(VarUiInfoPtr info, VarsRegistry& registry, QWidget* parent = nullptr);
+
+    void refresh() override;
+    QList<int> ids() const override;
+    QList<int> watchedIds() const override;
+
+    int labelWidthHint() const;
+    void setLabelWidth(int width);
+    void setRowBackground(const QColor& color);
+
+    const VarUiInfo& info() const { return *m_info; }
+    int deviceId() const { return m_info->deviceId(); }
+    VarEditor* editor() const { return m_editor; }
+    QLabel* nameLabel() const { return m_name; }
+    QComboBox* redirSelector() const { return m_redir; }
+    QComboBox* sourceSelector() const { return m_source; }
+    QCheckBox* inversionBox() const { return m_inv; }
+
+private:
+    void buildNormal();
+    void buildThreeWay();
+    void placeEditor(bool readOnly);
+    QComboBox* makeSelector(const QStringList& groups, QList<int>& candidateIds);
+    QLabel* arrow(bool left);
+    void showRedirect(QComboBox* selector, const QList<int>& candidateIds, bool reverse, uint16_t redir);
+
+    VarUiInfoPtr m_info;
+    VarsRegistry& m_registry;
+    QGridLayout* m_grid;
+    QLabel* m_name = nullptr;
+    int m_nameWidth = 0; // widest line of the name
+    VarEditor* m_editor = nullptr;
+    bool m_editable = false;
+    QCheckBox* m_inv = nullptr;
+    QComboBox* m_redir = nullptr; // the redirect selector, or the target selector of a three-way row
+    QList<int> m_redirIds;
+    QComboBox* m_source = nullptr; // three-way rows only
+    QList<int> m_sourceIds;
+};

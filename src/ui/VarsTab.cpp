@@ -1,0 +1,125 @@
+#include "VarsTab.h"
+
+#include <QResizeEvent>
+#include <QScrollBar>
+#include <QVBoxLayout>
+
+#include "FoldGroup.h"
+#include "VarWidget.h"
+
+namespace {
+
+constexpr int PageMargin = 6;
+constexpr int GroupSpacing = 6;
+constexpr int StripeDarker = 110;
+constexpr int MinLabelWidth = 150;
+constexpr double LabelShare = 0.35;
+
+// An empty line between rows, as tall as a line of the page's text.
+class SpacerRow : public QWidget
+{
+public:
+    explicit SpacerRow(QWidget* parent) : QWidget(parent) { setFixedHeight(fontMetrics().height() + 4); }
+};
+
+} // namespace
+
+VarsTab::VarsTab(const QString& title, const QString& key, const QString& section, int uid, QWidget* parent)
+    : QScrollArea(parent), m_title(title), m_key(key), m_section(section), m_uid(uid), m_content(new QWidget),
+      m_layout(new QVBoxLayout(m_content))
+{
+    m_layout->setContentsMargins(PageMargin, PageMargin, PageMargin, PageMargin);
+    m_layout->setSpacing(0);
+    setWidgetResizable(true);
+    setFrameShape(QFrame::NoFrame);
+    setWidget(m_content);
+}
+
+void VarsTab::place(QWidget* row, bool alwaysVisible)
+{
+    if (m_open)
+        m_open->addRow(row, alwaysVisible);
+    else
+        m_layout->addWidget(row);
+}
+
+QWidget* VarsTab::rowParent() const
+{
+    return m_open ? static_cast<QWidget*>(m_open) : m_content;
+}
+
+void VarsTab::addRow(VarWidget* row)
+{
+    if (m_rowCounter % 2 == 0)
+        row->setRowBackground(palette().color(QPalette::Window).darker(StripeDarker));
+    ++m_rowCounter;
+    m_rows.append(row);
+    m_widestLabel = qMax(m_widestLabel, row->labelWidthHint());
+    place(row, row->info().summary);
+}
+
+void VarsTab::addSpacer()
+{
+    ++m_rowCounter;
+    place(new SpacerRow(rowParent()), false);
+}
+
+void VarsTab::beginGroup(const QString& title, bool collapsed, int groupIndex)
+{
+    endGroup();
+    m_layout->addSpacing(GroupSpacing);
+    m_savedCounter = m_rowCounter + 1;
+    m_open = new FoldGroup(title, m_key + QLatin1Char('/') + title, collapsed, m_content);
+    m_open->setGroupIndex(groupIndex);
+    m_groups.append(m_open);
+}
+
+void VarsTab::endGroup()
+{
+    if (!m_open)
+        return;
+    m_open->refresh();
+    m_layout->addWidget(m_open);
+    m_open = nullptr;
+    // Rows after a group stripe as if the group had one row, whatever it holds.
+    m_rowCounter = m_savedCounter;
+}
+
+void VarsTab::finish()
+{
+    endGroup();
+    m_layout->addStretch();
+    applyLabelWidth();
+}
+
+void VarsTab::refreshRows()
+{
+    for (VarWidget* row : std::as_const(m_rows))
+        row->refresh();
+}
+
+bool VarsTab::matches(const QString& text) const
+{
+    for (const VarWidget* row : m_rows) {
+        if (row->info().name.contains(text, Qt::CaseInsensitive) ||
+            row->info().help.contains(text, Qt::CaseInsensitive))
+            return true;
+    }
+    return false;
+}
+
+void VarsTab::resizeEvent(QResizeEvent* event)
+{
+    QScrollArea::resizeEvent(event);
+    applyLabelWidth();
+}
+
+void VarsTab::applyLabelWidth()
+{
+    const int width = qMin(qMax(int(viewport()->width() * LabelShare), MinLabelWidth), m_widestLabel);
+    if (width == m_labelWidth)
+        return;
+    m_labelWidth = width;
+    for (VarWidget* row : std::as_const(m_rows))
+        row->setLabelWidth(width);
+}

@@ -1,0 +1,360 @@
+#include <QtTest>
+
+#include <QAbstractItemView>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDoubleSpinBox>
+#include <QLineEdit>
+#include <QSlider>
+#include <QSpinBox>
+#include <QVBoxLayout>
+
+#include "SimFixture.h"
+#include "ui/LineVarEditor.h"
+#include "ui/RoVarEditor.h"
+#include "ui/SelectVarEditor.h"
+#include "ui/SpinVarEditor.h"
+#include "ui/VarWidget.h"
+#include "vars/VarsRegistry.h"
+#include "vars/VarsUI.h"
+
+namespace {
+
+constexpr int Wait = 5000;
+
+// Rows of this page run against the small profile: 1 is an unsigned setting that 13 already points
+// at, 2 and 13 can point at it, 3 is a signed setting.
+const char* const PageXml = R"(<page title="Лінії" section="Налаштування">
+  <var id="1" name="Датчик" uitype="unsigned" redir="hw_in" rev_redir="1"/>
+  <var id="2" name="Вихід" uitype="onoff" group="hw_in"/>
+  <var id="13" name="Вхід" uitype="unsigned" group="hw_in"/>
+  <var id="3" name="Поправка" uitype="integer"/>
+</page>)";
+
+VarUiInfoPtr infoOf(VarKind kind, int min = 0, int max = 1024)
+{
+    auto info = std::make_shared<VarUiInfo>();
+    info->id = 1;
+    info->kind = kind;
+    info->noUitype = false;
+    info->min = min;
+    info->max = max;
+    info->options = {{0, QStringLiteral("Вимкнено")}, {1, QStringLiteral("Сирена")}, {2, QStringLiteral("Клаксон")}};
+    return info;
+}
+
+VarRecord recordOf(VARS& vars, char type, uint16_t maxLen, const QByteArray& value)
+{
+    vars.update(1, 0, uint8_t(type), 0, maxLen, reinterpret_cast<const uint8_t*>(value.constData()), int(value.size()));
+    return vars.snapshot(1);
+}
+
+QByteArray number(int32_t value)
+{
+    QByteArray bytes(4, '\0');
+    qToLittleEndian(value, bytes.data());
+    return bytes;
+}
+
+void wheel(QWidget* widget)
+{
+    const QPointF at = QPointF(widget->rect().center());
+    QWheelEvent event(at, widget->mapToGlobal(at), QPoint(), QPoint(0, -120), Qt::NoButton, Qt::NoModifier,
+                      Qt::NoScrollPhase, false);
+    QApplication::sendEvent(widget, &event);
+}
+
+} // namespace
+
+class TestVarEditors : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void initTestCase();
+    void cleanupTestCase();
+    void lineEditors_data();
+    void lineEditors();
+    void typingIsNotOverwritten();
+    void sliderSendsOnceAfterThePause();
+    void dropDownOpensWideEnough();
+    void wheelOverUnfocusedEditor_data();
+    void wheelOverUnfocusedEditor();
+    void reverseSelectorNotConnected();
+    void deviceReadOnlyFlagTurnsRowReadOnly();
+
+private:
+    // A row of the test page, shown and registered on the current page.
+    std::unique_ptr<VarWidget> row(int id);
+
+    std::unique_ptr<SimFixture::RunningStack> m_session;
+    std::unique_ptr<VarsRegistry> m_registry;
+    VarsUI m_model;
+    QObject m_page;
+};
+
+void TestVarEditors::initTestCase()
+{
+    QTemporaryDir dir;
+    QFile page(dir.filePath(QStringLiteral("page.xml")));
+    QVERIFY(page.open(QIODevice::WriteOnly));
+    page.write(PageXml);
+    page.close();
+    QVERIFY(m_model.loadPageXml(page.fileName()));
+
+    m_session = std::make_unique<SimFixture::RunningStack>(SimFixture::deviceWithProfile(SimFixture::SmallProfile));
+    m_registry = std::make_unique<VarsRegistry>(m_session->stack.protocol(), m_session->stack.worker());
+    m_registry->build(m_model.infos(), m_model.attrs());
+    m_registry->setCurrentPageView(&m_page);
+    QVERIFY(m_session->connectAndLoad());
+}
+
+void TestVarEditors::cleanupTestCase()
+{
+    m_registry.reset();
+    m_session.reset();
+}
+
+std::unique_ptr<VarWidget> TestVarEditors::row(int id)
+{
+    for (const VarUiInfoPtr& info : m_model.infos()) {
+        if (info->id != id)
+            continue;
+        auto widget = std::make_unique<VarWidget>(info, *m_registry);
+        m_registry->registerRow(&m_page, widget.get());
+        widget->refresh();
+        widget->show();
+        return widget;
+    }
+    return nullptr;
+}
+
+void TestVarEditors::lineEditors_data()
+{
+    QTest::addColumn<VarKind>("kind");
+    QTest::addColumn<char>("type");
+    QTest::addColumn<int>("maxLen");
+    QTest::addColumn<QByteArray>("value");
+    QTest::addColumn<QString>("keys"); // typed over the whole text; '\b' is the backspace key
+    QTest::addColumn<QString>("shown");
+    QTest::addColumn<QStringList>("sent");
+
+    const QByteArray zero = number(0);
+    QTest::newRow("comma in a float") << VarKind::Float << 'F' << 4 << zero << "1,5"
+                                      << "1,5" << QStringList{"1.5"};
+    QTest::newRow("exponent") << VarKind::Float2 << 'F' << 4 << zero << "-2e3"
+                              << "-2e3" << QStringList{"-2e3"};
+    QTest::newRow("float without digits") << VarKind::Float << 'F' << 4 << zero << "-"
+                                          << "0.000000" << QStringList{};
+    QTest::newRow("letter in an unsigned") << VarKind::Unsigned << 'U' << 4 << number(7) << "1a2"
+                                           << "12" << QStringList{"12"};
+    QTest::newRow("emptied unsigned") << VarKind::Unsigned << 'U' << 4 << number(42) << "\b"
+                                      << "42" << QStringList{};
+    QTest::newRow("unsigned past 32 bits") << VarKind::Unsigned << 'U' << 4 << number(5) << "99999999999"
+                                           << "5" << QStringList{};
+    QTest::newRow("minus in an integer") << VarKind::Integer << 'I' << 4 << number(5) << "-12"
+                                         << "-12" << QStringList{"-12"};
+    QTest::newRow("three-byte character past maxLen")
+        << VarKind::String << 'T' << 8 << QByteArray() << QString::fromUtf8("abcde€€") << QString::fromUtf8("abcde€")
+        << QStringList{QString::fromUtf8("abcde€")};
+    const QString usbLimit(47, QLatin1Char('a'));
+    QTest::newRow("link limit below maxLen") << VarKind::String << 'T' << 64 << QByteArray()
+                                             << usbLimit + QStringLiteral("b") << usbLimit << QStringList{usbLimit};
+    QTest::newRow("one character") << VarKind::Char << 'C' << 4 << QByteArray("A") << "xy"
+                                   << "x" << QStringList{"x"};
+}
+
+void TestVarEditors::lineEditors()
+{
+    QFETCH(VarKind, kind);
+    QFETCH(char, type);
+    QFETCH(int, maxLen);
+    QFETCH(QByteArray, value);
+    QFETCH(QString, keys);
+    QFETCH(QString, shown);
+    QFETCH(QStringList, sent);
+
+    VARS vars;
+    LineVarEditor editor(infoOf(kind), vars);
+    editor.setValue(recordOf(vars, type, uint16_t(maxLen), value));
+    QSignalSpy edited(&editor, &VarEditor::edited);
+    QLineEdit* edit = editor.lineEdit();
+    edit->selectAll();
+    for (const QChar c : keys) {
+        if (c == QLatin1Char('\b'))
+            QTest::keyClick(edit, Qt::Key_Backspace);
+        else
+            QTest::sendKeyEvent(QTest::Click, edit, Qt::Key_unknown, QString(c), Qt::NoModifier);
+    }
+    QTest::keyClick(edit, Qt::Key_Return);
+
+    QCOMPARE(edit->text(), shown);
+    QStringList texts;
+    for (const QList<QVariant>& signal : edited)
+        texts << signal.at(0).toString();
+    QCOMPARE(texts, sent);
+    QVERIFY(edit->styleSheet().isEmpty());
+}
+
+void TestVarEditors::typingIsNotOverwritten()
+{
+    VARS vars;
+    LineVarEditor editor(infoOf(VarKind::Unsigned), vars);
+    editor.setValue(recordOf(vars, 'U', 4, number(10)));
+    QSignalSpy edited(&editor, &VarEditor::edited);
+    QTest::keyClicks(editor.lineEdit(), QStringLiteral("5"));
+    QCOMPARE(editor.lineEdit()->styleSheet(), QStringLiteral("background-color: yellow"));
+
+    editor.setValue(recordOf(vars, 'U', 4, number(77)));
+    QCOMPARE(editor.lineEdit()->text(), QStringLiteral("105"));
+    QTest::keyClick(editor.lineEdit(), Qt::Key_Return);
+    QCOMPARE(edited.count(), 1);
+    QCOMPARE(edited[0][0].toString(), QStringLiteral("105"));
+
+    // Finishing again without a keystroke sends nothing.
+    editor.setValue(recordOf(vars, 'U', 4, number(78)));
+    QCOMPARE(editor.lineEdit()->text(), QStringLiteral("78"));
+    QTest::keyClick(editor.lineEdit(), Qt::Key_Return);
+    QCOMPARE(edited.count(), 1);
+}
+
+void TestVarEditors::sliderSendsOnceAfterThePause()
+{
+    VARS vars;
+    SpinVarEditor editor(infoOf(VarKind::Slider, 0, 100), vars);
+    editor.setValue(recordOf(vars, 'U', 4, number(10)));
+    QCOMPARE(editor.spinBox()->value(), 10);
+    QSignalSpy edited(&editor, &VarEditor::edited);
+
+    QSlider* slider = editor.slider();
+    slider->setSliderDown(true);
+    for (int step = 20; step <= 40; step += 10) {
+        slider->setValue(step);
+        editor.setValue(recordOf(vars, 'U', 4, number(99))); // the device reports while the user drags
+    }
+    QElapsedTimer sinceLastStep;
+    sinceLastStep.start();
+    slider->setSliderDown(false);
+    QCOMPARE(slider->value(), 40);
+    QCOMPARE(editor.spinBox()->value(), 40);
+    QCOMPARE(edited.count(), 0);
+
+    QVERIFY(edited.wait(2000));
+    QVERIFY(sinceLastStep.elapsed() >= SpinVarEditor::SendDelayMs * 9 / 10);
+    QCOMPARE(edited.count(), 1);
+    QCOMPARE(edited[0][0].toString(), QStringLiteral("40"));
+
+    SpinVarEditor floats(infoOf(VarKind::SliderF), vars);
+    QSignalSpy floatEdited(&floats, &VarEditor::edited);
+    floats.floatSpinBox()->setValue(2.125);
+    QVERIFY(floatEdited.wait(2000));
+    QCOMPARE(floatEdited[0][0].toString(), QStringLiteral("2.125"));
+}
+
+void TestVarEditors::dropDownOpensWideEnough()
+{
+    VARS vars;
+    auto info = std::make_shared<VarUiInfo>(*infoOf(VarKind::Select));
+    const QString longest = QStringLiteral("Вхід модуля 7: кнопка сервісного режиму (фіолетовий провід)");
+    info->options.append({3, longest});
+    SelectVarEditor editor(info, vars);
+    editor.setFixedWidth(120);
+    editor.setValue(recordOf(vars, 'U', 4, number(2)));
+    QCOMPARE(editor.comboBox()->currentText(), QStringLiteral("Клаксон"));
+    editor.show();
+    editor.comboBox()->showPopup();
+    QVERIFY(editor.comboBox()->view()->minimumWidth() >=
+            editor.comboBox()->fontMetrics().horizontalAdvance(longest) + 30);
+    editor.comboBox()->hidePopup();
+
+    // A value no option has leaves the box empty with the number in it.
+    editor.setValue(recordOf(vars, 'U', 4, number(9)));
+    QCOMPARE(editor.comboBox()->currentIndex(), -1);
+    QCOMPARE(editor.comboBox()->placeholderText(), QStringLiteral("9"));
+}
+
+void TestVarEditors::wheelOverUnfocusedEditor_data()
+{
+    QTest::addColumn<VarKind>("kind");
+    QTest::addColumn<QString>("widget");
+    QTest::newRow("drop-down") << VarKind::Select << "QComboBox";
+    QTest::newRow("spin box") << VarKind::Slider << "QSpinBox";
+    QTest::newRow("slider") << VarKind::Slider << "QSlider";
+    QTest::newRow("float spin box") << VarKind::SliderF << "QDoubleSpinBox";
+}
+
+void TestVarEditors::wheelOverUnfocusedEditor()
+{
+    QFETCH(VarKind, kind);
+    QFETCH(QString, widget);
+
+    VARS vars;
+    QWidget window;
+    auto* layout = new QVBoxLayout(&window);
+    auto* other = new QLineEdit(&window);
+    layout->addWidget(other);
+    std::unique_ptr<VarEditor> editor;
+    if (kind == VarKind::Select)
+        editor = std::make_unique<SelectVarEditor>(infoOf(kind), vars, &window);
+    else
+        editor = std::make_unique<SpinVarEditor>(infoOf(kind), vars, &window);
+    layout->addWidget(editor.get());
+    editor->setValue(recordOf(vars, 'U', 4, number(1)));
+    window.show();
+    window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    other->setFocus();
+
+    QWidget* target = nullptr;
+    for (QWidget* child : editor->findChildren<QWidget*>()) {
+        if (child->inherits(qPrintable(widget)))
+            target = child;
+    }
+    QVERIFY(target);
+    QCOMPARE(target->focusPolicy(), Qt::StrongFocus);
+    auto shown = [&] { return QVariant(target->property(kind == VarKind::Select ? "currentIndex" : "value")); };
+    const QVariant before = shown();
+    wheel(target);
+    QCOMPARE(shown(), before);
+
+    target->setFocus();
+    QTRY_VERIFY(target->hasFocus());
+    wheel(target);
+    QVERIFY(shown() != before);
+}
+
+void TestVarEditors::reverseSelectorNotConnected()
+{
+    // 13 points at 1 in the profile; 2 is made to point at it as well.
+    QSignalSpy done(m_registry.get(), &VarsRegistry::writeDone);
+    m_registry->setRedir(2, 1);
+    QTRY_COMPARE_WITH_TIMEOUT(done.count(), 1, Wait);
+    std::unique_ptr<VarWidget> sensor = row(1);
+    QComboBox* selector = sensor->redirSelector();
+    QCOMPARE(selector->itemText(0), QStringLiteral("Not connected"));
+    QCOMPARE(sensor->ids(), (QList<int>{1, 2, 13}));
+    QCOMPARE(selector->currentData().toInt(), 2);
+
+    Q_EMIT selector->activated(0);
+    QTRY_VERIFY_WITH_TIMEOUT(m_session->device->variable(2)->redir == 0 && m_session->device->variable(13)->redir == 0,
+                             Wait);
+    QTRY_COMPARE_WITH_TIMEOUT(selector->currentIndex(), 0, Wait);
+    QCOMPARE(m_session->device->variable(1)->redir, uint16_t(0));
+}
+
+void TestVarEditors::deviceReadOnlyFlagTurnsRowReadOnly()
+{
+    std::unique_ptr<VarWidget> correction = row(3);
+    QVERIFY(qobject_cast<LineVarEditor*>(correction->editor()));
+
+    SimVariables::Variable locked = *m_session->device->variable(3);
+    locked.flags |= VarFlag::ReadOnly;
+    m_session->device->setVariable(locked);
+    QVERIFY(m_registry->refresh(3));
+    QTRY_VERIFY_WITH_TIMEOUT(qobject_cast<RoVarEditor*>(correction->editor()), Wait);
+    auto* display = static_cast<RoVarEditor*>(correction->editor());
+    QCOMPARE(display->text(), QStringLiteral("-1234"));
+    QVERIFY(display->isVisible());
+}
+
+QTEST_MAIN(TestVarEditors)
+#include "TestVarEditors.moc"
