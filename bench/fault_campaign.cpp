@@ -6,7 +6,6 @@
 //   faults_run            runs with a fault
 //   invariant_violations  runs that broke a rule (each described on standard error)
 // Usage: bench_fault_campaign [--faults N] [--seed S]; exits 1 on any violation, 2 on a hang.
-#include <atomic>
 #include <chrono>
 #include <condition_variable>
 #include <cstdio>
