@@ -1,7 +1,8 @@
 #include "SimLink.h"
 
-#include <chrono>
-#include <thread>
+#include <cerrno>
+#include <cstring>
+#include <ctime>
 
 #include <libusb.h>
 
@@ -147,10 +148,24 @@ void SimLink::waitLatency() const
     const int us = m_latencyUs.load();
     if (us <= 0)
         return;
-    // sleep_for overshoots by tens of microseconds; spin the last stretch so latency stays exact.
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::microseconds(us);
-    if (us > 300)
-        std::this_thread::sleep_for(std::chrono::microseconds(us - 200));
-    while (std::chrono::steady_clock::now() < deadline)
-        std::this_thread::yield();
+    // A sleep wakes late by tens of microseconds and a yield under load gives the core away for a whole
+    // time slice, so sleep to an absolute point short of the deadline and spin the rest without yielding.
+    constexpr int SpinUs = 300;
+    timespec now{};
+    clock_gettime(CLOCK_MONOTONIC, &now);
+    const auto later = [&now](long deltaUs) {
+        const long long ns = (long long)now.tv_nsec + deltaUs * 1000LL;
+        return timespec{now.tv_sec + time_t(ns / 1000000000), long(ns % 1000000000)};
+    };
+    if (us > SpinUs) {
+        const timespec wake = later(us - SpinUs);
+        while (clock_nanosleep(CLOCK_MONOTONIC, TIMER_ABSTIME, &wake, nullptr) == EINTR) {
+        }
+    }
+    const timespec deadline = later(us);
+    for (;;) {
+        clock_gettime(CLOCK_MONOTONIC, &now);
+        if (now.tv_sec > deadline.tv_sec || (now.tv_sec == deadline.tv_sec && now.tv_nsec >= deadline.tv_nsec))
+            return;
+    }
 }

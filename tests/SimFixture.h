@@ -82,7 +82,11 @@ struct RunningStack
     // Starts the worker, gives PIN 1 and waits for the full load; false when any step did not happen.
     bool connectAndLoad()
     {
-        QSignalSpy loaded(&stack.protocol(), &DeviceProtocol::uiVarsLoadEnd);
+        // The end of the load arrives from the worker thread: take it on this thread, where it is read.
+        bool loaded = false;
+        QObject receiver;
+        QObject::connect(&stack.protocol(), &DeviceProtocol::uiVarsLoadEnd, &receiver, [&loaded] { loaded = true; },
+                         Qt::QueuedConnection);
         stack.start();
         if (!QTest::qWaitFor([this] { return stack.worker().isConnected(); }, 5000))
             return false;
@@ -92,7 +96,8 @@ struct RunningStack
             if (protocol.auth("1234") == 0)
                 worker.requestFullLoad();
         });
-        return loaded.wait(5000) && stack.protocol().vars().count() == device->variableIds().size();
+        return QTest::qWaitFor([&loaded] { return loaded; }, 5000) &&
+               stack.protocol().vars().count() == device->variableIds().size();
     }
 
     std::shared_ptr<SimDevice> device;

@@ -5,6 +5,7 @@
 
 #include "link/CommandTable.h"
 #include "link/DeviceProtocol.h"
+#include "sim/SimAudit.h"
 #include "sim/SimFileSystem.h"
 #include "sim/SimLink.h"
 
@@ -703,29 +704,20 @@ void TestFileTransfers::faultCampaign()
     m_device->plug();
     m_link->unplugAtExchange(0);
     QCOMPARE(m_protocol->auth("1234"), 0);
-    const auto target = fs.file("campaign.bin");
-    const auto temporary = fs.file("campaign.tmp");
-    const QString context =
-        QStringLiteral("result %1, log: %2, messages: %3").arg(ret).arg(m_log.join(" / "), m_messages.join(" / "));
-    if (!isUpload) {
-        QCOMPARE(target->data, data);
-        if (ret == 0)
-            QVERIFY2(local == data, qPrintable(context));
-        return;
-    }
-    const bool keptAsTemporary = m_messages.contains(
-        "Upload failed|The file is uploaded but could not be renamed. It stays on the device as 'campaign.tmp'.");
-    const bool partialLogged = !m_log.filter("The partial file 'campaign.tmp'").isEmpty();
-    if (ret == 0)
-        QVERIFY2(target && target->data == data, qPrintable(context));
-    if (target)
-        QVERIFY2(target->data == data || (replacing && target->data == old), qPrintable(context));
-    else
-        QVERIFY2(!replacing || (keptAsTemporary && temporary && temporary->data == data), qPrintable(context));
-    // A create whose answer was lost leaves an empty file that the upload never learnt about.
-    const bool createLost = ret < 0 && attempts.isEmpty() && temporary && temporary->data.isEmpty();
-    if (temporary)
-        QVERIFY2(keptAsTemporary || partialLogged || createLost, qPrintable(context));
+    SimAudit::Transfer t;
+    t.upload = isUpload;
+    t.replacing = replacing;
+    t.name = "campaign.bin";
+    t.temporaryName = "campaign.tmp";
+    t.old = old;
+    t.data = data;
+    t.local = local;
+    t.result = ret;
+    t.started = !attempts.isEmpty();
+    t.log = m_log;
+    t.messages = m_messages;
+    const QString fault = SimAudit::transferFault(*m_device, t);
+    QVERIFY2(fault.isEmpty(), qPrintable(fault));
 }
 
 QTEST_GUILESS_MAIN(TestFileTransfers)

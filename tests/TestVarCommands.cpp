@@ -3,6 +3,7 @@
 
 #include "SimFixture.h"
 #include "link/CommandTable.h"
+#include "sim/SimAudit.h"
 #include "vars/VARS.h"
 
 using namespace SimFixture;
@@ -43,27 +44,6 @@ protected:
 private:
     QByteArray m_next;
 };
-
-// The first difference between the store and the device's variables, empty when they agree. A list
-// carries 4 bytes of a raw value.
-QString storeMismatch(const VARS& vars, const SimDevice& device, bool list = false)
-{
-    for (const uint16_t id : device.variableIds()) {
-        SimVariables::Variable v = *device.variable(id);
-        if (list && v.type == 'R')
-            v.value = v.value.leftJustified(4, '\0', true);
-        bool found = false;
-        const VarRecord r = vars.snapshot(id, &found);
-        const QByteArray value(reinterpret_cast<const char*>(r.data), r.len);
-        if (!found || r.type != uint8_t(v.type) || r.redir != v.redir || (r.flags & ~VarFlag::FromList) != v.flags ||
-            value != v.value)
-            return QStringLiteral("var %1: store %2 %3, device %4 %5")
-                .arg(id)
-                .arg(found ? QChar(r.type) : QChar('-'))
-                .arg(QString::fromLatin1(value.toHex()), QChar(v.type), QString::fromLatin1(v.value.toHex()));
-    }
-    return {};
-}
 
 } // namespace
 
@@ -365,7 +345,7 @@ void TestVarCommands::loadUnderFaults()
     QCOMPARE(loaded.count(), 1);
     if (complete) {
         QCOMPARE(s.protocol.vars().count(), ids.size());
-        QCOMPARE(storeMismatch(s.protocol.vars(), *s.device, batched), QString());
+        QCOMPARE(SimAudit::storeMismatch(s.protocol.vars(), *s.device, batched), QString());
     } else {
         QVERIFY(s.protocol.vars().count() < ids.size());
     }
@@ -381,7 +361,7 @@ void TestVarCommands::listCutShort()
     QVERIFY(s.connect());
     const int before = s.link.exchanges();
     QCOMPARE(s.protocol.loadVars(allIds(*s.device), true), 0);
-    QCOMPARE(storeMismatch(s.protocol.vars(), *s.device), QString());
+    QCOMPARE(SimAudit::storeMismatch(s.protocol.vars(), *s.device), QString());
     QVERIFY(s.link.exchanges() - before > 3);
 
     // A device whose list replies hold no entry at all: the load still ends, reading one by one.
@@ -389,7 +369,7 @@ void TestVarCommands::listCutShort()
     QTest::ignoreMessage(QtWarningMsg, "VARS CLEAR");
     s.protocol.vars().clear();
     QCOMPARE(s.protocol.loadVars(allIds(*s.device), true), 0);
-    QCOMPARE(storeMismatch(s.protocol.vars(), *s.device), QString());
+    QCOMPARE(SimAudit::storeMismatch(s.protocol.vars(), *s.device), QString());
 
     // Ids the device does not have, in a complete reply, are not asked for again.
     const int now = s.link.exchanges();

@@ -18,11 +18,11 @@
 
 #include "FilesPage.h"
 #include "ModalBox.h"
+#include "ServiceCommands.h"
+#include "TransferDialog.h"
+#include "SnapshotActions.h"
 #include "NavPanel.h"
 #include "PageBuilder.h"
-#include "ServiceCommands.h"
-#include "SnapshotActions.h"
-#include "TransferDialog.h"
 #include "TransportBar.h"
 #include "TransportPanel.h"
 #include "VarsTab.h"
@@ -100,6 +100,15 @@ MainWindow::MainWindow(DeviceStack& stack, const Timing& timing, QWidget* parent
             connect(panel, &TransportPanel::message, this, &MainWindow::information);
     }
 
+    m_registry = new VarsRegistry(m_protocol, m_worker, this);
+    // Queued also when a dropped write completes at once: the notice must not open inside the edit.
+    connect(m_registry, &VarsRegistry::writeFailed, this, &MainWindow::slotWriteFailed, Qt::QueuedConnection);
+    connect(m_registry, &VarsRegistry::varsUpdated, this, &MainWindow::slotVarsUpdated);
+    buildPages();
+    const QList<uint16_t> ids = loadList();
+    m_worker.setLoadList(ids);
+    m_expectedVars = int(ids.size());
+
     setWindowTitle(windowTitle() + QLatin1Char(' ') + versionText().section(QLatin1Char(' '), 0, 0));
     connect(ui->actionExit, &QAction::triggered, this, &QWidget::close);
     connect(ui->ePin1, &QLineEdit::returnPressed, ui->bPin1, &QPushButton::click);
@@ -125,8 +134,6 @@ MainWindow::MainWindow(DeviceStack& stack, const Timing& timing, QWidget* parent
     connect(&m_overlayTimer, &QTimer::timeout, this, &MainWindow::updateOverlay);
     ui->tabWidget->installEventFilter(this);
 
-    m_registry = new VarsRegistry(m_protocol, m_worker, this);
-    connect(m_registry, &VarsRegistry::varsUpdated, this, &MainWindow::slotVarsUpdated);
     m_snapshots->setRegistry(m_registry);
     m_commands = new ServiceCommands(*m_registry,
                                      {{ui->btStat0, QStringLiteral("STAT0")},
@@ -136,10 +143,6 @@ MainWindow::MainWindow(DeviceStack& stack, const Timing& timing, QWidget* parent
                                       {ui->bMotorStart, QStringLiteral("ZAPUSK")},
                                       {ui->bMotorStop, QStringLiteral("STOPZAPUSK")}},
                                      ui->btnLogExport, ui->l_stat_status, this);
-    buildPages();
-    const QList<uint16_t> ids = loadList();
-    m_worker.setLoadList(ids);
-    m_expectedVars = int(ids.size());
 
     m_updates = new UpdateChecker(this);
     m_updates->setBaseUrl(UpdateChecker::baseUrlFromSettings(m_settings));
@@ -597,8 +600,6 @@ void MainWindow::buildPages()
         return view && view->matches(text);
     });
 
-    // Queued also when a dropped write completes at once: the notice must not open inside the edit.
-    connect(m_registry, &VarsRegistry::writeFailed, this, &MainWindow::slotWriteFailed, Qt::QueuedConnection);
     m_pageBuilder = std::make_unique<PageBuilder>(*m_registry, *ui->tabWidget);
     m_pages = new VarsUI(this);
     m_pages->setAssembler([this](VarsUI& model) { m_pageBuilder->build(model); });

@@ -9,24 +9,6 @@
 
 namespace {
 
-QList<UpdateChecker::Item> parseEntries(const QString& page, const QString& baseUrl)
-{
-    // Every run is possessive and stops at the first character it may not hold, so a long run of
-    // spaces or an entry that never closes costs one pass instead of a backtracking search. The
-    // spaces a run takes in around name and version are trimmed off afterwards.
-    static const QRegularExpression entry(QStringLiteral("<div>([^<>&]++)&nbsp;\\s*+Версія:([^<>&]*+)&nbsp;\\s*+"
-                                                         "<a href=\"([^\"<>]++)\">[^<]*+</a></div>"));
-    QList<UpdateChecker::Item> items;
-    for (QRegularExpressionMatchIterator it = entry.globalMatch(page); it.hasNext();) {
-        const QRegularExpressionMatch match = it.next();
-        QString url = match.captured(3);
-        if (url.startsWith(u'/'))
-            url.prepend(baseUrl);
-        items.append({match.captured(1).trimmed(), match.captured(2).trimmed(), url});
-    }
-    return items;
-}
-
 // Compares two runs of decimal digits by value without limiting their length.
 int compareDigits(QStringView a, QStringView b)
 {
@@ -97,6 +79,24 @@ QString UpdateChecker::sectionWord(int kind)
     default:
         return {};
     }
+}
+
+QList<UpdateChecker::Item> UpdateChecker::parseSection(const QString& page, const QString& baseUrl)
+{
+    // Every run is possessive and stops at the first character it may not hold, so a long run of
+    // spaces or an entry that never closes costs one pass instead of a backtracking search. The
+    // spaces a run takes in around name and version are trimmed off afterwards.
+    static const QRegularExpression entry(QStringLiteral("<div>([^<>&]++)&nbsp;\\s*+Версія:([^<>&]*+)&nbsp;\\s*+"
+                                                         "<a href=\"([^\"<>]++)\">[^<]*+</a></div>"));
+    QList<UpdateChecker::Item> items;
+    for (QRegularExpressionMatchIterator it = entry.globalMatch(page); it.hasNext();) {
+        const QRegularExpressionMatch match = it.next();
+        QString url = match.captured(3);
+        if (url.startsWith(u'/'))
+            url.prepend(baseUrl);
+        items.append({match.captured(1).trimmed(), match.captured(2).trimmed(), url});
+    }
+    return items;
 }
 
 QString UpdateChecker::sectionUrl(int kind) const
@@ -213,7 +213,7 @@ void UpdateChecker::fetchSection(int kind, ItemsHandler onItems)
         // example of a device that has gone away meanwhile.
         if (reply->error() != QNetworkReply::NoError || check != m_checkGeneration.value(kind))
             return;
-        const QList<Item> items = parseEntries(QString::fromUtf8(reply->readAll()), m_baseUrl);
+        const QList<Item> items = parseSection(QString::fromUtf8(reply->readAll()), m_baseUrl);
         m_cache.insert(kind, CacheEntry{m_now(), items});
         onItems(items);
     });

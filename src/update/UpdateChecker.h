@@ -58,6 +58,8 @@ public:
     static QString sectionWord(int kind);
     // True when both texts are dotted numbers and a is the greater version.
     static bool isNewer(const QString& a, const QString& b);
+    // The download entries of a section page; relative links are taken as under baseUrl.
+    static QList<Item> parseSection(const QString& page, const QString& baseUrl);
 
     void checkProgram(const QString& installedVersion);
     void checkDevice(const QString& firmwareText, const QString& algorithmText);
