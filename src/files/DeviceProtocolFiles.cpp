@@ -38,6 +38,15 @@ QSharedPointer<EfsFile> makeFile(const QByteArray& name, uint32_t created, uint8
     return file;
 }
 
+// One file command whose refusal the user is shown: the link result, the shown device status, or 0.
+int sendFileCommand(DeviceProtocol& protocol, uint8_t cmd, CommandRecord& rec, const QString& label)
+{
+    const int ret = protocol.send(cmd, rec);
+    if (ret != 0)
+        return ret;
+    return rec.status != 0 ? protocol.reportFileError(label, rec) : 0;
+}
+
 } // namespace
 
 int DeviceProtocol::fileUpdateList(bool emitEntries)
@@ -147,11 +156,10 @@ int DeviceProtocol::fileCreate(const QByteArray& name)
     }
     CommandRecord rec;
     addNameField(rec, name);
-    const int ret = send(Cmd::EFS_FILE_CREATE, rec);
-    if (ret != 0)
+    if (const int ret = sendFileCommand(*this, Cmd::EFS_FILE_CREATE, rec,
+                                        QStringLiteral("fileCreate(%1)").arg(QString::fromLatin1(name)));
+        ret != 0)
         return ret;
-    if (rec.status != 0)
-        return reportFileError(QStringLiteral("fileCreate(%1)").arg(QString::fromLatin1(name)), rec);
     m_openFileId = rec.takeU16();
     m_fileOpen = true;
     return 0;
@@ -161,11 +169,8 @@ int DeviceProtocol::fileOpen(uint16_t id)
 {
     CommandRecord rec;
     rec.addU16(id);
-    const int ret = send(Cmd::EFS_FILE_OPEN, rec);
-    if (ret != 0)
+    if (const int ret = sendFileCommand(*this, Cmd::EFS_FILE_OPEN, rec, QStringLiteral("file Open")); ret != 0)
         return ret;
-    if (rec.status != 0)
-        return reportFileError(QStringLiteral("file Open"), rec);
     m_openFileId = id;
     m_fileOpen = true;
     return 0;
@@ -247,11 +252,8 @@ int DeviceProtocol::fileRename(uint16_t id, const QByteArray& name)
     CommandRecord rec;
     rec.addU16(id);
     addNameField(rec, name);
-    const int ret = send(Cmd::EFS_FILE_RENAME, rec);
-    if (ret != 0)
+    if (const int ret = sendFileCommand(*this, Cmd::EFS_FILE_RENAME, rec, QStringLiteral("fileRename")); ret != 0)
         return ret;
-    if (rec.status != 0)
-        return reportFileError(QStringLiteral("fileRename"), rec);
     return 0;
 }
 
@@ -259,11 +261,8 @@ int DeviceProtocol::fileUnlink(uint16_t id)
 {
     CommandRecord rec;
     rec.addU16(id);
-    const int ret = send(Cmd::EFS_FILE_UNLINK, rec);
-    if (ret != 0)
+    if (const int ret = sendFileCommand(*this, Cmd::EFS_FILE_UNLINK, rec, QStringLiteral("fileUnlink")); ret != 0)
         return ret;
-    if (rec.status != 0)
-        return reportFileError(QStringLiteral("fileUnlink"), rec);
     const auto it = std::find_if(m_files.begin(), m_files.end(), [id](const auto& f) { return f->id == id; });
     if (it != m_files.end())
         m_files.erase(it);
