@@ -42,6 +42,21 @@ const char* OtherPageXml = R"(<page title="Сирена" section="Налашту
   <var id="9" name="" uitype="integer" group="hw_out"/>
 </page>)";
 
+// The registry reports writes from the worker thread; the test reads them on its own.
+class WriteReports : public QObject
+{
+    Q_OBJECT
+public:
+    explicit WriteReports(VarsRegistry& registry)
+    {
+        connect(&registry, &VarsRegistry::writeDone, this, &WriteReports::done, Qt::QueuedConnection);
+        connect(&registry, &VarsRegistry::writeFailed, this, &WriteReports::failed, Qt::QueuedConnection);
+    }
+Q_SIGNALS:
+    void done(int id, int code);
+    void failed(int id, int code);
+};
+
 } // namespace
 
 class TestVarsRegistry : public QObject
@@ -66,6 +81,7 @@ private:
 
     std::unique_ptr<SimFixture::RunningStack> m_session;
     std::unique_ptr<VarsRegistry> m_registry;
+    std::unique_ptr<WriteReports> m_reports;
     QObject m_shownPage;
     QObject m_hiddenPage;
 };
@@ -74,6 +90,7 @@ void TestVarsRegistry::init()
 {
     m_session = std::make_unique<SimFixture::RunningStack>(SimFixture::deviceWithProfile(SimFixture::SmallProfile));
     m_registry = std::make_unique<VarsRegistry>(m_session->stack.protocol(), m_session->stack.worker());
+    m_reports = std::make_unique<WriteReports>(*m_registry);
     QSignalSpy loadShown(m_registry.get(), &VarsRegistry::varsUpdated);
     QVERIFY(m_session->connectAndLoad());
     QTRY_VERIFY_WITH_TIMEOUT(!loadShown.isEmpty(), 2000); // the load's own notification is out of the way
@@ -90,6 +107,7 @@ void TestVarsRegistry::shrinkOnDevice(uint16_t id, uint16_t capacity)
 
 void TestVarsRegistry::cleanup()
 {
+    m_reports.reset();
     m_registry.reset();
     m_session.reset();
 }
@@ -99,7 +117,7 @@ void TestVarsRegistry::editsRunInOrderAndRefreshOnce()
     ShownRow row(vars(), 1);
     registry().registerRow(&m_shownPage, &row);
     registry().setCurrentPageView(&m_shownPage);
-    QSignalSpy done(&registry(), &VarsRegistry::writeDone);
+    QSignalSpy done(m_reports.get(), &WriteReports::done);
 
     registry().setValue(1, QStringLiteral("111"));
     registry().setValue(1, QStringLiteral("222"));
@@ -122,11 +140,12 @@ void TestVarsRegistry::editWhileDisconnected()
     m_session->device->unplug();
     QTRY_VERIFY_WITH_TIMEOUT(!m_session->stack.worker().isConnected(), 5000);
 
-    QSignalSpy failed(&registry(), &VarsRegistry::writeFailed);
-    QSignalSpy done(&registry(), &VarsRegistry::writeDone);
+    QSignalSpy failed(m_reports.get(), &WriteReports::failed);
+    QSignalSpy done(m_reports.get(), &WriteReports::done);
     registry().setValue(1, QStringLiteral("5"));
-    QCOMPARE(failed.count(), 1);
+    QTRY_COMPARE_WITH_TIMEOUT(failed.count(), 1, 2000);
     QCOMPARE(failed[0], (QList<QVariant>{1, -4}));
+    QTRY_COMPARE_WITH_TIMEOUT(done.count(), 1, 2000);
     QCOMPARE(done[0], (QList<QVariant>{1, -4}));
     QTRY_COMPARE_WITH_TIMEOUT(row.refreshes, 1, 2000);
     QCOMPARE(row.text, QStringLiteral("4000000000")); // the store kept the device's value
@@ -138,7 +157,7 @@ void TestVarsRegistry::refusedWriteShowsTheDeviceValue()
     registry().registerRow(&m_shownPage, &row);
     registry().setCurrentPageView(&m_shownPage);
     shrinkOnDevice(7, 4);
-    QSignalSpy failed(&registry(), &VarsRegistry::writeFailed);
+    QSignalSpy failed(m_reports.get(), &WriteReports::failed);
 
     QTest::ignoreMessage(QtWarningMsg, QRegularExpression("varsSet id=7 rejected by device ret=\\d+, reload value"));
     registry().setValue(7, QStringLiteral("Garage"));
@@ -151,12 +170,12 @@ void TestVarsRegistry::refusedWriteShowsTheDeviceValue()
 void TestVarsRegistry::reverseSelectorNotConnected()
 {
     // Variables 13 and 2 both point at 1; "Not connected" in 1's reverse selector frees both.
-    QSignalSpy done(&registry(), &VarsRegistry::writeDone);
+    QSignalSpy done(m_reports.get(), &WriteReports::done);
     registry().setRedir(2, 1);
     QTRY_COMPARE_WITH_TIMEOUT(done.count(), 1, 5000);
     QCOMPARE(vars().snapshot(13).redir, uint16_t(1));
 
-    QSignalSpy failed(&registry(), &VarsRegistry::writeFailed);
+    QSignalSpy failed(m_reports.get(), &WriteReports::failed);
     registry().setRedirReverse(1, 0, {13, 2, 3});
     QTRY_VERIFY_WITH_TIMEOUT(m_session->device->variable(13)->redir == 0 && m_session->device->variable(2)->redir == 0,
                              5000);

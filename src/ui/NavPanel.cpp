@@ -41,8 +41,8 @@ void clearBar(QTabBar* bar)
 } // namespace
 
 NavPanel::NavPanel(QTabWidget& tabs, QWidget* parent)
-    : QWidget(parent), m_tabs(tabs), m_search(new QLineEdit(this)), m_sections(makeBar(SectionsStyle, this)),
-      m_pages(makeBar(PagesStyle, this))
+    : QWidget(parent), m_tabs(tabs), m_tabBar(tabs.tabBar()), m_search(new QLineEdit(this)),
+      m_sections(makeBar(SectionsStyle, this)), m_pages(makeBar(PagesStyle, this))
 {
     m_search->setPlaceholderText(tr("Search (Ctrl+F)"));
     m_search->setClearButtonEnabled(true);
@@ -76,14 +76,16 @@ NavPanel::NavPanel(QTabWidget& tabs, QWidget* parent)
     connect(m_pages, &QTabBar::tabBarClicked, this, &NavPanel::onPageChosen);
     connect(&m_tabs, &QTabWidget::currentChanged, this, &NavPanel::refresh);
     // The window locks its tab bar while no device is ready; the panel is the way to the same pages.
-    m_tabs.tabBar()->installEventFilter(this);
-    setEnabled(m_tabs.tabBar()->isEnabled());
+    m_tabBar->installEventFilter(this);
+    setEnabled(m_tabBar->isEnabled());
 }
 
 bool NavPanel::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == m_tabs.tabBar() && event->type() == QEvent::EnabledChange)
-        setEnabled(m_tabs.tabBar()->isEnabled());
+    // Compared by the pointer kept at construction: the bar also reports while the tab widget that
+    // owns it is being destroyed, when asking that widget for its bar is no longer valid.
+    if (watched == m_tabBar && event->type() == QEvent::EnabledChange)
+        setEnabled(m_tabBar->isEnabled());
     return QWidget::eventFilter(watched, event);
 }
 

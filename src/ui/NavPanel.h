@@ -54,6 +54,7 @@ private:
     void activatePending();
 
     QTabWidget& m_tabs;
+    QTabBar* const m_tabBar;
     QLineEdit* m_search;
     QTabBar* m_sections;
     QTabBar* m_pages;

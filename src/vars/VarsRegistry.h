@@ -57,6 +57,7 @@ public:
 
 Q_SIGNALS:
     void varsUpdated(QList<int> ids);
+    // Both come from the worker thread (or the caller's when the worker drops the job): connect queued.
     void writeFailed(int id, int code);
     void writeDone(int id, int code);
 
