@@ -28,7 +28,7 @@ public:
         Serve,
         NotFound,
         Stall,
-        Close,
+        Close
     };
 
     SiteServer()
@@ -154,8 +154,7 @@ private Q_SLOTS:
     {
         QFETCH(QString, a);
         QFETCH(QString, b);
-        QFETCH(bool, newer);
-        QCOMPARE(UpdateChecker::isNewer(a, b), newer);
+        QTEST(UpdateChecker::isNewer(a, b), "newer");
     }
 
     void newestEntry_data()
@@ -164,24 +163,21 @@ private Q_SLOTS:
         QTest::addColumn<QStringList>("names");
         QTest::addColumn<QString>("installed");
         QTest::addColumn<QString>("found"); // "available name", empty without a record
+        auto row = [](const char* tag, int kind, const QStringList& names, const char* installed, const char* found) {
+            QTest::newRow(tag) << kind << names << QString::fromLatin1(installed) << QString::fromLatin1(found);
+        };
         const int program = UpdateChecker::Program;
         const int firmware = UpdateChecker::Firmware;
-        QTest::newRow("program 1.6 over 1.5.10")
-            << program << QStringList{"Kestrova-1.5.10-a.exe", "Kestrova-1.6-a.exe"} << u"1.5.4"_s
-            << u"1.6 Kestrova-1.6-a.exe"_s;
-        QTest::newRow("program same version")
-            << program << QStringList{"Kestrova-1.5.4-a.exe"} << u"1.5.4"_s << QString();
-        QTest::newRow("program first of equal versions")
-            << program << QStringList{"readme.txt", "Kestrova-2.0-a.exe", "Kestrova-2.0.0-b.exe"} << u"1.5.4"_s
-            << u"2.0 Kestrova-2.0-a.exe"_s;
-        QTest::newRow("program installed not a number")
-            << program << QStringList{"Kestrova-1.6-a.exe"} << u"1.5.4-rc1"_s << QString();
-        QTest::newRow("firmware first of equal numbers")
-            << firmware << QStringList{"FW9.bin", "FW12.bin", "fw12.hex", "FW3.bin"} << u"10"_s << u"12 FW12.bin"_s;
-        QTest::newRow("firmware not above installed")
-            << firmware << QStringList{"FW10.bin", "FW7.bin"} << u"10"_s << QString();
-        QTest::newRow("firmware without numbered entry")
-            << firmware << QStringList{"readme.txt", "FWX.bin", "FW12"} << u"10"_s << QString();
+        row("program 1.6 over 1.5.10", program, {"Kestrova-1.5.10-a.exe", "Kestrova-1.6-a.exe"}, "1.5.4",
+            "1.6 Kestrova-1.6-a.exe");
+        row("program same version", program, {"Kestrova-1.5.4-a.exe"}, "1.5.4", "");
+        row("program first of equal versions", program, {"readme.txt", "Kestrova-2.0-a.exe", "Kestrova-2.0.0-b.exe"},
+            "1.5.4", "2.0 Kestrova-2.0-a.exe");
+        row("program installed not a number", program, {"Kestrova-1.6-a.exe"}, "1.5.4-rc1", "");
+        row("firmware first of equal numbers", firmware, {"FW9.bin", "FW12.bin", "fw12.hex", "FW3.bin"}, "10",
+            "12 FW12.bin");
+        row("firmware not above installed", firmware, {"FW10.bin", "FW7.bin"}, "10", "");
+        row("firmware without numbered entry", firmware, {"readme.txt", "FWX.bin", "FW12"}, "10", "");
     }
 
     void newestEntry()
@@ -203,29 +199,22 @@ private Q_SLOTS:
         QCOMPARE(records.join(u'\n'), found);
     }
 
-    void recordsAndLinks()
+    void deviceCheckAndCache()
     {
-        const QString base = m_site->baseUrl();
         m_site->setPage("firmware", page({"FW12.bin"}, "https://mirror.example.org/"));
         m_site->setPage("algorithms", page({"ALGO7.bin"}));
         QVERIFY(answered(*m_checker, 2, [&] { m_checker->checkDevice(" 10 ", "5"); }));
         const QList<UpdateInfo> expected{
             {UpdateChecker::Firmware, "10", "12", "FW12.bin", "1.0", "https://mirror.example.org/FW12.bin"},
-            {UpdateChecker::Algorithm, "5", "7", "ALGO7.bin", "1.0", base + "/files/ALGO7.bin"}};
+            {UpdateChecker::Algorithm, "5", "7", "ALGO7.bin", "1.0", m_site->baseUrl() + "/files/ALGO7.bin"}};
         QCOMPARE(m_checker->results(), expected);
         QCOMPARE(sorted(m_site->requests()),
                  (QStringList{"/ua-downloads.html?section=algorithms", "/ua-downloads.html?section=firmware"}));
-    }
 
-    void pageCache()
-    {
-        m_site->setPage("firmware", page(QStringList{"FW12.bin"}));
-        m_site->setPage("algorithms", page(QStringList{"ALGO7.bin"}));
-        QVERIFY(answered(*m_checker, 2, [&] { m_checker->checkDevice("10", "5"); }));
+        // Within the hour the answer comes at once from the cached pages; after it the site is asked again.
         QSignalSpy changed(m_checker.get(), &UpdateChecker::updatesChanged);
         m_now = m_now.addSecs(3599);
         m_checker->checkDevice("11", "5");
-        // Answered at once from the cached pages, which only a cache can do.
         QCOMPARE(changed.count(), 2);
         QCOMPARE(m_checker->results().size(), 2);
         m_now = m_now.addSecs(1);
@@ -233,74 +222,59 @@ private Q_SLOTS:
         QCOMPARE(m_site->requests().size(), 4);
     }
 
-    void failedFetch_data()
+    // A failed fetch keeps what was found and leaves the stale page to be asked for again; a page
+    // that lists nothing clears the record and is kept.
+    void refetch_data()
     {
         QTest::addColumn<SiteServer::Mode>("mode");
-        QTest::newRow("stalled past the time-out") << SiteServer::Mode::Stall;
-        QTest::newRow("404") << SiteServer::Mode::NotFound;
-        QTest::newRow("connection closed") << SiteServer::Mode::Close;
+        QTest::addColumn<bool>("failed");
+        QTest::newRow("stalled past the time-out") << SiteServer::Mode::Stall << true;
+        QTest::newRow("404") << SiteServer::Mode::NotFound << true;
+        QTest::newRow("connection closed") << SiteServer::Mode::Close << true;
+        QTest::newRow("no entries") << SiteServer::Mode::Serve << false;
     }
 
-    void failedFetch()
+    void refetch()
     {
         QFETCH(SiteServer::Mode, mode);
+        QFETCH(bool, failed);
         m_checker->setTransferTimeout(200);
         m_checker->setCacheLifetime(60);
-        m_site->setPage("firmware", page(QStringList{"FW12.bin"}));
+        m_site->setPage("firmware", page({"FW12.bin"}));
         QVERIFY(answered(*m_checker, 1, [&] { m_checker->checkDevice("10", ""); }));
         const QList<UpdateInfo> before = m_checker->results();
         QCOMPARE(before.size(), 1);
 
         m_now = m_now.addSecs(60);
         m_site->setMode(mode);
-        QSignalSpy changed(m_checker.get(), &UpdateChecker::updatesChanged);
-        QVERIFY(answered(*m_checker, 1, [&] { m_checker->checkDevice("10", ""); }));
-        QCOMPARE(m_checker->results(), before);
-        QCOMPARE(changed.count(), 0);
-
-        // The stale page stayed in the cache, so the next check asks the site again.
-        m_site->setMode(SiteServer::Mode::Serve);
-        m_site->setPage("firmware", page(QStringList{"FW13.bin"}));
-        QVERIFY(answered(*m_checker, 1, [&] { m_checker->checkDevice("10", ""); }));
-        QCOMPARE(m_checker->results().first().available, QStringLiteral("13"));
-    }
-
-    void pageWithoutEntries()
-    {
-        m_site->setPage("firmware", page(QStringList{"FW12.bin"}));
-        QVERIFY(answered(*m_checker, 1, [&] { m_checker->checkDevice("10", ""); }));
         m_site->setPage("firmware", "<html><body><div>Немає файлів</div></body></html>");
-        m_now = m_now.addSecs(3600);
         QSignalSpy changed(m_checker.get(), &UpdateChecker::updatesChanged);
         QVERIFY(answered(*m_checker, 1, [&] { m_checker->checkDevice("10", ""); }));
-        QVERIFY(m_checker->results().isEmpty());
-        QCOMPARE(changed.count(), 1);
-        m_checker->checkDevice("10", "");
-        QCOMPARE(changed.count(), 1);
-        QCOMPARE(m_site->requests().size(), 2);
-    }
+        QCOMPARE(m_checker->results(), failed ? before : QList<UpdateInfo>());
+        QCOMPARE(changed.count(), failed ? 0 : 1);
 
-    void invalidDeviceText_data()
-    {
-        QTest::addColumn<QString>("text");
-        for (const char* text : {"", "   ", "abc", "-1", "1.5", "12a"})
-            QTest::newRow(text) << QString::fromLatin1(text);
+        m_site->setMode(SiteServer::Mode::Serve);
+        m_site->setPage("firmware", page({"FW13.bin"}));
+        QVERIFY(answered(*m_checker, failed ? 1 : 0, [&] { m_checker->checkDevice("10", ""); }));
+        if (failed)
+            QCOMPARE(m_checker->results().first().available, QStringLiteral("13"));
+        else
+            QVERIFY(m_checker->results().isEmpty() && m_site->requests().size() == 2);
     }
 
     void invalidDeviceText()
     {
-        QFETCH(QString, text);
-        m_site->setPage("firmware", page(QStringList{"FW12.bin"}));
-        m_site->setPage("algorithms", page(QStringList{"ALGO7.bin"}));
-        m_site->setPage("programs", page(QStringList{}));
+        m_site->setPage("firmware", page({"FW12.bin"}));
+        m_site->setPage("algorithms", page({"ALGO7.bin"}));
+        m_site->setPage("programs", page({}));
         QVERIFY(answered(*m_checker, 2, [&] { m_checker->checkDevice("10", "5"); }));
-        m_now = m_now.addSecs(3600);
         QSignalSpy changed(m_checker.get(), &UpdateChecker::updatesChanged);
-        m_checker->checkDevice(text, text);
-        QVERIFY(m_checker->results().isEmpty());
-        QCOMPARE(changed.count(), 2);
-        m_checker->checkDevice(text, text);
-        QCOMPARE(changed.count(), 2);
+        for (const char* text : {"", "   ", "abc", "-1", "1.5", "12a"}) {
+            m_now = m_now.addSecs(3600);
+            m_checker->checkDevice(text, text);
+            QVERIFY2(m_checker->results().isEmpty(), text);
+        }
+        QCOMPARE(changed.count(), 2); // each record cleared once
         // Had the invalid texts sent requests, the site would have seen them before this one.
         QVERIFY(answered(*m_checker, 1, [&] { m_checker->checkProgram("1.5.4"); }));
         QCOMPARE(sorted(m_site->requests()),
@@ -310,8 +284,8 @@ private Q_SLOTS:
 
     void answerAfterDeviceLeft()
     {
-        m_site->setPage("firmware", page(QStringList{"FW12.bin"}));
-        m_site->setPage("algorithms", page(QStringList{"ALGO7.bin"}));
+        m_site->setPage("firmware", page({"FW12.bin"}));
+        m_site->setPage("algorithms", page({"ALGO7.bin"}));
         m_site->setMode(SiteServer::Mode::Stall);
         QSignalSpy changed(m_checker.get(), &UpdateChecker::updatesChanged);
         QVERIFY(answered(*m_checker, 2, [&] {
@@ -331,16 +305,13 @@ private Q_SLOTS:
         QCOMPARE(UpdateChecker::baseUrlFromSettings(settings), QString());
         settings.setValue("update/base_url", "https://downloads.example.org/");
         QCOMPARE(UpdateChecker::baseUrlFromSettings(settings), QStringLiteral("https://downloads.example.org/"));
-        m_checker->setBaseUrl(UpdateChecker::baseUrlFromSettings(settings));
-        QCOMPARE(m_checker->sectionUrl(UpdateChecker::Firmware),
-                 QStringLiteral("https://downloads.example.org/ua-downloads.html?section=firmware"));
 
-        UpdateChecker off;
-        off.setBaseUrl(QString());
-        QSignalSpy changed(&off, &UpdateChecker::updatesChanged);
-        off.checkProgram("1.5.4");
-        off.checkDevice("10", "5");
-        QVERIFY(off.findChildren<QNetworkReply*>().isEmpty());
+        // Without an address nothing is asked and nothing found.
+        m_checker->setBaseUrl(QString());
+        QSignalSpy changed(m_checker.get(), &UpdateChecker::updatesChanged);
+        m_checker->checkProgram("1.5.4");
+        m_checker->checkDevice("10", "5");
+        QVERIFY(m_checker->findChildren<QNetworkReply*>().isEmpty());
         QCOMPARE(changed.count(), 0);
     }
 
