@@ -137,17 +137,7 @@ private Q_SLOTS:
         QVERIFY(!m_bus->interfaceClaimed());
         QVERIFY(guardIsFree());
         QVERIFY(m_link->blockNote().isEmpty());
-
-        // Nothing on the bus: nothing found, no handle. libusb learns of the unplug from its hot-plug thread,
-        // so the link is asked again as the worker would, until the device is gone from the list.
-        m_bus->unplug();
-        QByteArray log;
-        QTRY_VERIFY_WITH_TIMEOUT(!open(&log) && !log.contains(" found "), 5000);
-        QVERIFY2(log.contains("USB h=(nil)\n"), log.constData());
-        QVERIFY(guardIsFree());
-
-        m_bus->plug();
-        QTRY_VERIFY_WITH_TIMEOUT(open(), 5000);
+        QVERIFY(open());
     }
 
     void framesOnTheWire()
@@ -249,7 +239,12 @@ private Q_SLOTS:
         CommandRecord after;
         QCOMPARE(m_link->sendCommand(Cmd::INFO, after), int(LIBUSB_ERROR_NO_DEVICE));
         m_link->close();
-        QVERIFY(!open());
+        // Nothing on the bus: nothing found, no handle. libusb learns of the unplug from its hot-plug thread,
+        // so the link is asked again as the worker would, until the device is gone from the list.
+        QByteArray log;
+        QTRY_VERIFY_WITH_TIMEOUT(!open(&log) && !log.contains(" found "), 5000);
+        QVERIFY2(log.contains("USB h=(nil)\n"), log.constData());
+        QVERIFY(guardIsFree());
 
         // Plugged in again it has a new address, and the link opens it once libusb has seen it arrive.
         m_bus->plug();
