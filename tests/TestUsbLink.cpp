@@ -340,29 +340,23 @@ private Q_SLOTS:
         QTRY_COMPARE_WITH_TIMEOUT(hotplug.count(), 1, 5000);
         QVERIFY(worker.isConnected());
 
-        // The cable is pulled as a keep-alive goes out, just after the user asked for two things.
-        std::atomic<int> ran{0};
-        std::atomic<int> dropped{0};
+        // The cable is pulled as a keep-alive goes out (what happens to queued work is the worker's own test).
         std::atomic<bool> armed{true};
         m_bus->wire().setRequestObserver([&](uint8_t cmd, const QByteArray&) {
-            if (cmd != Cmd::INFO || !armed.exchange(false))
-                return;
-            for (int i = 0; i < 2; ++i)
-                worker.post([&ran] { ++ran; }, [&dropped] { ++dropped; });
-            m_device->unplug();
+            if (cmd == Cmd::INFO && armed.exchange(false))
+                m_device->unplug();
         });
         QTRY_COMPARE_WITH_TIMEOUT(hotplug.count(), 2, 5000);
         QVERIFY(!worker.isConnected());
-        QCOMPARE(dropped.load(), 2);
-        QCOMPARE(ran.load(), 0);
         m_bus->unplug();
 
-        // Back on the bus under a new address, the worker opens it on one of its retries.
+        // Back on the bus under a new address, the worker opens it on one of its retries and works again.
         m_bus->plug();
         QTRY_COMPARE_WITH_TIMEOUT(hotplug.count(), 3, 10000);
         QVERIFY(worker.isConnected());
-        QVERIFY(worker.post([&ran] { ++ran; }));
-        QTRY_COMPARE_WITH_TIMEOUT(ran.load(), 1, 5000);
+        std::atomic<bool> ran{false};
+        QVERIFY(worker.post([&ran] { ran = true; }));
+        QTRY_VERIFY_WITH_TIMEOUT(ran.load(), 5000);
         stack.shutdown();
         m_bus->wire().setRequestObserver({});
 
