@@ -54,193 +54,173 @@ class TestServiceCommands : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
-    void stateCommand_data();
-    void stateCommand();
-    void guardStateFollowsCommands();
-    void earlyStateUpdateIsIgnored();
-    void timeoutAndRefusedWrite();
-    void logExport_data();
-    void logExport();
-    void logExportWaitsOnText();
-};
+    void stateCommand_data()
+    {
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<QByteArray>("answer"); // the device's word instead of its own outcome
+        QTest::addColumn<Device40000::State>("state");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<uint>("guard");
 
-void TestServiceCommands::stateCommand_data()
-{
-    QTest::addColumn<QString>("command");
-    QTest::addColumn<QByteArray>("answer"); // the device's word instead of its own outcome
-    QTest::addColumn<Device40000::State>("state");
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<uint>("guard");
+        QTest::newRow("arm") << "STAT1" << QByteArray() << Device40000::Ok << "OK" << 1u;
+        QTest::newRow("ok in lower case") << "STAT1" << QByteArray("ok") << Device40000::Ok << "ok" << 0u;
+        QTest::newRow("busy") << "STAT3" << QByteArray("BUSY") << Device40000::Error << "BUSY" << 0u;
+        QTest::newRow("unknown word") << "FLY" << QByteArray() << Device40000::Error << "ERR_CMD" << 0u;
+        QTest::newRow("wait in any case") << "HORN" << QByteArray("wait") << Device40000::Waiting << "wait" << 0u;
+    }
 
-    QTest::newRow("arm") << "STAT1" << QByteArray() << Device40000::Ok << "OK" << 1u;
-    QTest::newRow("ok in lower case") << "STAT1" << QByteArray("ok") << Device40000::Ok << "ok" << 0u;
-    QTest::newRow("busy") << "STAT3" << QByteArray("BUSY") << Device40000::Error << "BUSY" << 0u;
-    QTest::newRow("unknown word") << "FLY" << QByteArray() << Device40000::Error << "ERR_CMD" << 0u;
-    QTest::newRow("wait in any case") << "HORN" << QByteArray("wait") << Device40000::Waiting << "wait" << 0u;
-}
+    void stateCommand()
+    {
+        QFETCH(QString, command);
+        QFETCH(QByteArray, answer);
+        QFETCH(Device40000::State, state);
+        QFETCH(QString, text);
+        QFETCH(uint, guard);
+        Rig rig;
+        QVERIFY(rig.stack.connectAndLoad());
+        rig.stack.device->setCommandAnswer(answer);
+        Device40000 runner(rig.registry, Device40000::stateSpec());
+        QSignalSpy finished(&runner, &Device40000::finished);
 
-void TestServiceCommands::stateCommand()
-{
-    QFETCH(QString, command);
-    QFETCH(QByteArray, answer);
-    QFETCH(Device40000::State, state);
-    QFETCH(QString, text);
-    QFETCH(uint, guard);
-    Rig rig;
-    QVERIFY(rig.stack.connectAndLoad());
-    rig.stack.device->setCommandAnswer(answer);
-    Device40000 runner(rig.registry, Device40000::stateSpec());
-    QSignalSpy finished(&runner, &Device40000::finished);
+        QVERIFY(runner.start(command));
+        QVERIFY(!runner.start(QStringLiteral("STAT0")));
+        // The device works on it: WAIT keeps the runner waiting for as long as it shows.
+        QTRY_COMPARE_WITH_TIMEOUT(rig.storeText(40002), QStringLiteral("WAIT"), Wait);
+        QCOMPARE(runner.state(), Device40000::Waiting);
+        rig.clock->advance(CommandMs);
 
-    QVERIFY(runner.start(command));
-    QVERIFY(!runner.start(QStringLiteral("STAT0")));
-    // The device works on it: WAIT keeps the runner waiting for as long as it shows.
-    QTRY_COMPARE_WITH_TIMEOUT(rig.storeText(40002), QStringLiteral("WAIT"), Wait);
-    QCOMPARE(runner.state(), Device40000::Waiting);
-    rig.clock->advance(CommandMs);
+        if (state == Device40000::Waiting) {
+            QTRY_COMPARE_WITH_TIMEOUT(rig.storeText(40002), text, Wait);
+            QVERIFY(!finished.wait(2 * Device40000::PollMs));
+            runner.cancel();
+            QCOMPARE(finished.count(), 1);
+            QCOMPARE(finished[0][0].value<Device40000::State>(), Device40000::Idle);
+        } else {
+            QVERIFY(finished.wait(Wait));
+            QCOMPARE(finished[0][0].value<Device40000::State>(), state);
+            QCOMPARE(finished[0][1].toString(), text);
+        }
+        // The refused second start never reached the device.
+        QCOMPARE(rig.deviceValue(40000), command.toLatin1());
+        QCOMPARE(rig.deviceNumber(1), guard);
+    }
 
-    if (state == Device40000::Waiting) {
-        QTRY_COMPARE_WITH_TIMEOUT(rig.storeText(40002), text, Wait);
-        QVERIFY(!finished.wait(2 * Device40000::PollMs));
-        runner.cancel();
-        QCOMPARE(finished.count(), 1);
-        QCOMPARE(finished[0][0].value<Device40000::State>(), Device40000::Idle);
-    } else {
+    void guardStateFollowsCommands()
+    {
+        Rig rig;
+        QVERIFY(rig.stack.connectAndLoad());
+        Device40000 runner(rig.registry, Device40000::stateSpec());
+        // Starting the engine remembers the guard state that stopping it returns to; the horn changes nothing.
+        const QList<std::pair<QString, uint32_t>> steps = {
+            {"STAT1", SimServiceCommands::Armed},        {"ZAPUSK", SimServiceCommands::EngineRunning},
+            {"HORN", SimServiceCommands::EngineRunning}, {"STOPZAPUSK", SimServiceCommands::Armed},
+            {"STOPZAPUSK", SimServiceCommands::Armed},   {"STAT3", SimServiceCommands::Service},
+            {"STAT0", SimServiceCommands::Disarmed},
+        };
+        for (const auto& [command, guard] : steps) {
+            const QList<QVariant> result = rig.run(runner, command);
+            QVERIFY2(!result.isEmpty(), qPrintable(command));
+            QCOMPARE(result[0].value<Device40000::State>(), Device40000::Ok);
+            QCOMPARE(rig.deviceNumber(SimServiceCommands::VarStatus), guard);
+        }
+    }
+
+    void hangingCommand()
+    {
+        Rig rig;
+        QVERIFY(rig.stack.connectAndLoad());
+        rig.stack.device->setCommandsHang(true);
+        Device40000::Spec spec = Device40000::stateSpec();
+        spec.clearStateFirst = false; // the store keeps the last command's "OK" until the device is read
+        spec.timeoutMs = 3 * Device40000::PollMs;
+        Device40000 runner(rig.registry, spec);
+        QSignalSpy finished(&runner, &Device40000::finished);
+        QCOMPARE(rig.storeText(40002), QStringLiteral("OK"));
+
+        QVERIFY(runner.start(QStringLiteral("STAT1")));
+        // An update before the write is confirmed (the worker reports it through a queued signal) is no answer.
+        Q_EMIT rig.registry.varsUpdated({40002});
+        QCOMPARE(runner.state(), Device40000::Waiting);
+        QTRY_COMPARE_WITH_TIMEOUT(rig.storeText(40002), QStringLiteral("WAIT"), Wait);
+        QVERIFY(finished.isEmpty());
+        QVERIFY(finished.wait(Wait));
+        QCOMPARE(finished[0][0].value<Device40000::State>(), Device40000::Timeout);
+        QCOMPARE(finished[0][1].toString(), QStringLiteral("TIMEOUT"));
+
+        // A device that refuses the command variable; a new start after a time-out is accepted at once.
+        SimVariables::Variable command = *rig.stack.device->variable(40000);
+        command.flags |= VarFlag::ReadOnly;
+        rig.stack.device->setVariable(command);
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("varsSet id=40000 rejected"));
+        QVERIFY(runner.start(QStringLiteral("STAT0")));
+        QVERIFY(finished.wait(Wait));
+        QCOMPARE(finished[1][0].value<Device40000::State>(), Device40000::Error);
+        QVERIFY2(
+            QRegularExpression("^write var 40000 failed \\(-?\\d+\\)$").match(finished[1][1].toString()).hasMatch(),
+            qPrintable(finished[1][1].toString()));
+    }
+
+    void logExport_data()
+    {
+        QTest::addColumn<QString>("trouble");
+        QTest::addColumn<Device40000::State>("state");
+        QTest::addColumn<QString>("text");
+
+        QTest::newRow("written") << QString() << Device40000::Ok << "0";
+        QTest::newRow("read-only flash") << "read-only" << Device40000::Error << "8";
+        QTest::newRow("full flash") << "full" << Device40000::Error << "8";
+    }
+
+    void logExport()
+    {
+        QFETCH(QString, trouble);
+        QFETCH(Device40000::State, state);
+        QFETCH(QString, text);
+        Rig rig;
+        QVERIFY(rig.stack.connectAndLoad());
+        rig.stack.device->setCommandDurationMs(0);
+        Device40000 command(rig.registry, Device40000::stateSpec());
+        QVERIFY(!rig.run(command, QStringLiteral("STAT1")).isEmpty());
+        SimFileSystem& files = rig.stack.device->files();
+        files.setReadOnly(trouble == QLatin1String("read-only"));
+        files.setFlashFull(trouble == QLatin1String("full"));
+
+        Device40000 runner(rig.registry, Device40000::logExportSpec());
+        QSignalSpy finished(&runner, &Device40000::finished);
+        QElapsedTimer elapsed;
+        elapsed.start();
+        QVERIFY(runner.start(QStringLiteral("4")));
         QVERIFY(finished.wait(Wait));
         QCOMPARE(finished[0][0].value<Device40000::State>(), state);
         QCOMPARE(finished[0][1].toString(), text);
+        // The device shows 4 on the read right after the write and on the first poll; the second poll ends it.
+        QVERIFY2(elapsed.elapsed() >= 2 * Device40000::PollMs * 9 / 10, qPrintable(QString::number(elapsed.elapsed())));
+
+        const std::optional<SimFileSystem::File> log = files.file(SimServiceCommands::ExportFileName);
+        QCOMPARE(log.has_value(), state == Device40000::Ok);
+        if (log)
+            QVERIFY2(log->data.contains(" STAT1 OK\r\n"), log->data.constData());
     }
-    // The refused second start never reached the device.
-    QCOMPARE(rig.deviceValue(40000), command.toLatin1());
-    QCOMPARE(rig.deviceNumber(1), guard);
-}
 
-void TestServiceCommands::guardStateFollowsCommands()
-{
-    Rig rig;
-    QVERIFY(rig.stack.connectAndLoad());
-    Device40000 runner(rig.registry, Device40000::stateSpec());
-    // Starting the engine remembers the guard state that stopping it returns to; the horn changes nothing.
-    const QList<std::pair<QString, uint32_t>> steps = {
-        {"STAT1", SimServiceCommands::Armed},        {"ZAPUSK", SimServiceCommands::EngineRunning},
-        {"HORN", SimServiceCommands::EngineRunning}, {"STOPZAPUSK", SimServiceCommands::Armed},
-        {"STOPZAPUSK", SimServiceCommands::Armed},   {"STAT3", SimServiceCommands::Service},
-        {"STAT0", SimServiceCommands::Disarmed},
-    };
-    for (const auto& [command, guard] : steps) {
-        const QList<QVariant> result = rig.run(runner, command);
-        QVERIFY2(!result.isEmpty(), qPrintable(command));
-        QCOMPARE(result[0].value<Device40000::State>(), Device40000::Ok);
-        QCOMPARE(rig.deviceNumber(SimServiceCommands::VarStatus), guard);
+    void logExportWaitsOnText()
+    {
+        Rig rig;
+        QVERIFY(rig.stack.connectAndLoad());
+        rig.stack.device->setCommandsHang(true);
+        // The export's numbers read from a text variable, so that the device can show a word.
+        Device40000::Spec spec = Device40000::logExportSpec();
+        spec.stateVar = 40002;
+        Device40000 runner(rig.registry, spec);
+        QSignalSpy finished(&runner, &Device40000::finished);
+        rig.stack.device->setVariableValue(40002, "busy");
+        QVERIFY(runner.start(QStringLiteral("4")));
+        QTRY_COMPARE_WITH_TIMEOUT(rig.storeText(40002), QStringLiteral("busy"), Wait);
+        QVERIFY(!finished.wait(2 * Device40000::PollMs));
+        rig.stack.device->setVariableValue(40002, "0");
+        QVERIFY(finished.wait(Wait));
+        QCOMPARE(finished[0][0].value<Device40000::State>(), Device40000::Ok);
     }
-}
-
-void TestServiceCommands::earlyStateUpdateIsIgnored()
-{
-    Rig rig;
-    QVERIFY(rig.stack.connectAndLoad());
-    rig.stack.device->setCommandsHang(true);
-    Device40000::Spec spec = Device40000::stateSpec();
-    spec.clearStateFirst = false; // the store keeps the last command's "OK" until the device is read
-    Device40000 runner(rig.registry, spec);
-    QSignalSpy finished(&runner, &Device40000::finished);
-    QCOMPARE(rig.storeText(40002), QStringLiteral("OK"));
-
-    QVERIFY(runner.start(QStringLiteral("STAT1")));
-    // The write has not been confirmed yet: the worker reports it through a queued signal.
-    Q_EMIT rig.registry.varsUpdated({40002});
-    QCOMPARE(runner.state(), Device40000::Waiting);
-    QTRY_COMPARE_WITH_TIMEOUT(rig.storeText(40002), QStringLiteral("WAIT"), Wait);
-    QVERIFY(finished.isEmpty());
-}
-
-void TestServiceCommands::timeoutAndRefusedWrite()
-{
-    Rig rig;
-    QVERIFY(rig.stack.connectAndLoad());
-    rig.stack.device->setCommandsHang(true);
-    Device40000::Spec spec = Device40000::stateSpec();
-    spec.timeoutMs = 3 * Device40000::PollMs;
-    Device40000 runner(rig.registry, spec);
-    QSignalSpy finished(&runner, &Device40000::finished);
-
-    QVERIFY(runner.start(QStringLiteral("STAT1")));
-    QVERIFY(finished.wait(Wait));
-    QCOMPARE(finished[0][0].value<Device40000::State>(), Device40000::Timeout);
-    QCOMPARE(finished[0][1].toString(), QStringLiteral("TIMEOUT"));
-
-    // A device that refuses the command variable; a new start after a time-out is accepted at once.
-    SimVariables::Variable command = *rig.stack.device->variable(40000);
-    command.flags |= VarFlag::ReadOnly;
-    rig.stack.device->setVariable(command);
-    QTest::ignoreMessage(QtWarningMsg, QRegularExpression("varsSet id=40000 rejected"));
-    QVERIFY(runner.start(QStringLiteral("STAT0")));
-    QVERIFY(finished.wait(Wait));
-    QCOMPARE(finished[1][0].value<Device40000::State>(), Device40000::Error);
-    QVERIFY2(QRegularExpression("^write var 40000 failed \\(-?\\d+\\)$").match(finished[1][1].toString()).hasMatch(),
-             qPrintable(finished[1][1].toString()));
-}
-
-void TestServiceCommands::logExport_data()
-{
-    QTest::addColumn<QString>("trouble");
-    QTest::addColumn<Device40000::State>("state");
-    QTest::addColumn<QString>("text");
-
-    QTest::newRow("written") << QString() << Device40000::Ok << "0";
-    QTest::newRow("read-only flash") << "read-only" << Device40000::Error << "8";
-    QTest::newRow("full flash") << "full" << Device40000::Error << "8";
-}
-
-void TestServiceCommands::logExport()
-{
-    QFETCH(QString, trouble);
-    QFETCH(Device40000::State, state);
-    QFETCH(QString, text);
-    Rig rig;
-    QVERIFY(rig.stack.connectAndLoad());
-    rig.stack.device->setCommandDurationMs(0);
-    Device40000 command(rig.registry, Device40000::stateSpec());
-    QVERIFY(!rig.run(command, QStringLiteral("STAT1")).isEmpty());
-    SimFileSystem& files = rig.stack.device->files();
-    files.setReadOnly(trouble == QLatin1String("read-only"));
-    files.setFlashFull(trouble == QLatin1String("full"));
-
-    Device40000 runner(rig.registry, Device40000::logExportSpec());
-    QSignalSpy finished(&runner, &Device40000::finished);
-    QElapsedTimer elapsed;
-    elapsed.start();
-    QVERIFY(runner.start(QStringLiteral("4")));
-    QVERIFY(finished.wait(Wait));
-    QCOMPARE(finished[0][0].value<Device40000::State>(), state);
-    QCOMPARE(finished[0][1].toString(), text);
-    // The device shows 4 on the read right after the write and on the first poll; the second poll ends it.
-    QVERIFY2(elapsed.elapsed() >= 2 * Device40000::PollMs * 9 / 10, qPrintable(QString::number(elapsed.elapsed())));
-
-    const std::optional<SimFileSystem::File> log = files.file(SimServiceCommands::ExportFileName);
-    QCOMPARE(log.has_value(), state == Device40000::Ok);
-    if (log)
-        QVERIFY2(log->data.contains(" STAT1 OK\r\n"), log->data.constData());
-}
-
-void TestServiceCommands::logExportWaitsOnText()
-{
-    Rig rig;
-    QVERIFY(rig.stack.connectAndLoad());
-    rig.stack.device->setCommandsHang(true);
-    // The export's numbers read from a text variable, so that the device can show a word.
-    Device40000::Spec spec = Device40000::logExportSpec();
-    spec.stateVar = 40002;
-    Device40000 runner(rig.registry, spec);
-    QSignalSpy finished(&runner, &Device40000::finished);
-    rig.stack.device->setVariableValue(40002, "busy");
-    QVERIFY(runner.start(QStringLiteral("4")));
-    QTRY_COMPARE_WITH_TIMEOUT(rig.storeText(40002), QStringLiteral("busy"), Wait);
-    QVERIFY(!finished.wait(2 * Device40000::PollMs));
-    rig.stack.device->setVariableValue(40002, "0");
-    QVERIFY(finished.wait(Wait));
-    QCOMPARE(finished[0][0].value<Device40000::State>(), Device40000::Ok);
-}
+};
 
 QTEST_GUILESS_MAIN(TestServiceCommands)
 #include "TestServiceCommands.moc"

@@ -12,6 +12,7 @@
 #include "link/DeviceProtocol.h"
 #include "link/InstanceGuard.h"
 #include "link/UsbLink.h"
+#include "sim/SimAudit.h"
 #include "vars/VARS.h"
 #include "worker/DeviceStack.h"
 
@@ -29,30 +30,24 @@ public:
     }
     ~StderrCapture()
     {
-        restore();
+        take();
         std::fclose(m_file);
     }
+    // Gives standard error back and returns what it received.
     QByteArray take()
     {
-        restore();
-        std::rewind(m_file);
-        QByteArray text;
-        char chunk[4096];
-        for (std::size_t n; (n = std::fread(chunk, 1, sizeof chunk, m_file)) > 0;)
-            text.append(chunk, qsizetype(n));
-        return text;
-    }
-
-private:
-    void restore()
-    {
         if (m_saved < 0)
-            return;
+            return {};
         std::fflush(stderr);
         dup2(m_saved, 2);
         close(m_saved);
         m_saved = -1;
+        std::rewind(m_file);
+        QFile file;
+        return file.open(m_file, QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     }
+
+private:
     std::FILE* m_file;
     int m_saved = -1;
 };
@@ -63,6 +58,11 @@ void fillRequest(DeviceLink& link, uint8_t cmd)
     link.requestFrame()[Frame::OffCmd] = cmd;
 }
 
+QByteArray infoText(const CommandRecord& info)
+{
+    return QByteArray(reinterpret_cast<const char*>(info.rxData));
+}
+
 } // namespace
 
 // The real USB link and libusb against the stand-in device on an emulated USB bus.
@@ -70,24 +70,315 @@ class TestUsbLink : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
-    void initTestCase();
-    void init();
-    void cleanup();
-    void enumeratesAndOpens();
-    void failedOpenHoldsNothing();
-    void framesOnTheWire();
-    void staleAndInvalidReplies();
-    void silentDeviceTimesOut();
-    void deviceRemovedMidExchange();
-    void deniedNodeIsExplained();
-    void secondCopyIsBlocked();
-    void protocolOverUsb();
-    void workerReconnectsAfterUnplug();
+    void initTestCase() { QVERIFY2(UsbTestbed::isActive(), "run this test under umockdev-wrapper (CTest does)"); }
+
+    void init()
+    {
+        m_device = std::make_shared<SimDevice>(std::make_shared<ManualClock>());
+        m_bus = std::make_unique<UsbTestbed>(m_device);
+        m_key = QStringLiteral("KestrovaTestUsb_%1_%2").arg(QCoreApplication::applicationPid()).arg(++m_keys);
+        m_link = std::make_unique<UsbLink>(m_key);
+        QVERIFY(m_link->isReady());
+    }
+
+    void cleanup()
+    {
+        m_link.reset();
+        m_bus.reset();
+        m_device.reset();
+    }
+
+    void enumeratesAndOpens()
+    {
+        QByteArray log;
+        QVERIFY(open(&log));
+
+        // Every device is listed; only the controller is opened for its strings. The root hub has no port path.
+        const QByteArray controller =
+            QStringLiteral("0483:5750 (bus 1, device %1 iMan=1 iProd=2 iSer=3) path: 1.2 found  Manufacturer='Orvo' "
+                           "Product='Orvo security controller' SerialNumber='0012345'\r\n\r\n")
+                .arg(m_bus->deviceAddress())
+                .toLatin1();
+        QVERIFY2(log.contains(controller), log.constData());
+        QVERIFY2(log.contains("1d6b:0002 (bus 1, device 1 iMan=3 iProd=2 iSer=1)\r\n"), log.constData());
+        QVERIFY2(log.contains("1a40:0101 (bus 1, device 2 iMan=0 iProd=1 iSer=0) path: 1\r\n"), log.constData());
+        QVERIFY2(log.contains("0483:df11 (bus 1, device 3 iMan=1 iProd=2 iSer=3) path: 1.3\r\n"), log.constData());
+        QCOMPARE(log.count(" found "), 1);
+        // The bootloader is listed first, so only the product id keeps the link off it.
+        QVERIFY(log.indexOf("0483:df11") < log.indexOf("0483:5750"));
+        QVERIFY2(QRegularExpression("USB h=0x[0-9a-f]+\n").match(QString::fromLatin1(log)).hasMatch(), log.constData());
+
+        QVERIFY(m_link->isOpen());
+        QCOMPARE(m_link->manufacturer(), std::string("Orvo"));
+        QCOMPARE(m_link->product(), std::string("Orvo security controller"));
+        QCOMPARE(m_link->serialNumber(), std::string("0012345"));
+        QCOMPARE(QString::fromStdString(m_link->infoText()), m_device->model());
+        QVERIFY(m_bus->interfaceClaimed());
+        QVERIFY(!guardIsFree());
+
+        // Strings and information text come from the device each time it is opened.
+        m_link->close();
+        QVERIFY(!m_bus->interfaceClaimed());
+        QVERIFY(guardIsFree());
+        m_device->setSerialNumber(QStringLiteral("0099"));
+        m_device->setModel(QStringLiteral("Orvo X9"));
+        QVERIFY(open());
+        QCOMPARE(m_link->serialNumber(), std::string("0099"));
+        QCOMPARE(m_link->infoText(), std::string("Orvo X9"));
+    }
+
+    void failedOpenHoldsNothing()
+    {
+        // INFO answered with a broken CRC on every try: the device is given up again.
+        m_bus->wire().corruptRepliesNext(3);
+        QVERIFY(!open());
+        QVERIFY(!m_link->isOpen());
+        QCOMPARE(m_bus->wire().exchanges(), 3);
+        QVERIFY(!m_bus->interfaceClaimed());
+        QVERIFY(guardIsFree());
+        QVERIFY(m_link->blockNote().isEmpty());
+        QVERIFY(open());
+    }
+
+    void framesOnTheWire()
+    {
+        QVERIFY(open());
+        CommandRecord auth;
+        auth.add("1234", 4);
+        QCOMPARE(m_link->sendCommand(Cmd::AUTH, auth), 0);
+        QCOMPARE(auth.status, uint16_t(0));
+        QVERIFY(m_device->pinAccepted());
+        CommandRecord clock;
+        QCOMPARE(m_link->sendCommand(Cmd::GET_DATETIME, clock), 0);
+        QCOMPARE(clock.rxLen, uint16_t(4));
+        // The largest payload fills a transfer exactly.
+        const QByteArray longest(57, '9');
+        CommandRecord full;
+        full.add(longest.constData(), std::size_t(longest.size()));
+        QCOMPARE(m_link->sendCommand(Cmd::AUTH, full), 0);
+        QCOMPARE(full.status, uint16_t(1)); // a wrong PIN, answered
+
+        // Every OUT transfer is 64 bytes carrying the finalised frame, sequence numbers counting from 0.
+        const QList<QByteArray> frames = m_bus->wire().sentFrames();
+        QCOMPARE(frames.size(), 4);
+        for (const QByteArray& frame : frames)
+            QCOMPARE(frame.size(), 64);
+        QCOMPARE(frames[0].left(7), Frame::makeRequest(0, Cmd::INFO, {}));
+        QCOMPARE(frames[1].left(11), Frame::makeRequest(1, Cmd::AUTH, "1234"));
+        QCOMPARE(frames[2].left(7), Frame::makeRequest(2, Cmd::GET_DATETIME, {}));
+        QCOMPARE(frames[3], Frame::makeRequest(3, Cmd::AUTH, longest));
+    }
+
+    void staleInvalidAndMissingReplies()
+    {
+        QVERIFY(open());
+        SimWire& wire = m_bus->wire();
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("orvo: stale reply cmd=0 seq=\\d+, waiting for cmd=0"));
+        wire.staleRepliesNext(1);
+        CommandRecord info;
+        int before = wire.exchanges();
+        QCOMPARE(m_link->sendCommand(Cmd::INFO, info), 0);
+        QCOMPARE(infoText(info), m_device->model().toUtf8());
+        QCOMPARE(wire.exchanges(), before + 1); // skipped within the same try
+
+        // Four stale replies end the try; the next try sends the very same frame.
+        for (int i = 0; i < 4; ++i)
+            QTest::ignoreMessage(QtWarningMsg, QRegularExpression("orvo: stale reply cmd=96"));
+        wire.staleRepliesNext(4);
+        before = int(wire.sentFrames().size());
+        CommandRecord clock;
+        QCOMPARE(m_link->sendCommand(Cmd::GET_DATETIME, clock), 0);
+        QList<QByteArray> tries = wire.sentFrames().mid(before);
+        QCOMPARE(tries.size(), 2);
+        QCOMPARE(tries[0], tries[1]);
+
+        // With a single try they leave nothing but an I/O error.
+        for (int i = 0; i < 4; ++i)
+            QTest::ignoreMessage(QtWarningMsg, QRegularExpression("orvo: stale reply"));
+        wire.staleRepliesNext(4);
+        fillRequest(*m_link, Cmd::INFO);
+        QCOMPARE(m_link->transact(1, 200), LIBUSB_ERROR_IO);
+
+        // A broken CRC ends a try: two of them, and the third try gets through; three, and the command fails.
+        wire.corruptRepliesNext(2);
+        CommandRecord third;
+        QCOMPARE(m_link->sendCommand(Cmd::INFO, third), 0);
+        wire.corruptRepliesNext(3);
+        CommandRecord failing;
+        QCOMPARE(m_link->sendCommand(Cmd::INFO, failing), LIBUSB_ERROR_IO);
+
+        // A silent device times out every try; libusb takes the timed-out reads back.
+        wire.dropRepliesNext(2);
+        before = int(wire.sentFrames().size());
+        fillRequest(*m_link, Cmd::INFO);
+        QCOMPARE(m_link->transact(2, 50), LIBUSB_ERROR_TIMEOUT);
+        tries = wire.sentFrames().mid(before);
+        QCOMPARE(tries.size(), 2);
+        QCOMPARE(tries[0], tries[1]);
+        QCOMPARE(m_bus->pendingReads(), 0);
+
+        CommandRecord again;
+        QCOMPARE(m_link->sendCommand(Cmd::INFO, again), 0);
+        QCOMPARE(infoText(again), m_device->model().toUtf8());
+    }
+
+    void deviceRemovedMidExchange()
+    {
+        QVERIFY(open());
+        // The request reaches the device, which is pulled out before it answers. umockdev's node cannot hang up
+        // as the kernel's does, so libusb learns of the loss only from the read ending with ENODEV.
+        m_bus->wire().dropRepliesNext(1);
+        fillRequest(*m_link, Cmd::INFO);
+        std::atomic<int> result{1};
+        std::thread exchange([&] { result = m_link->transact(3, 10000); });
+        QTRY_COMPARE_WITH_TIMEOUT(m_bus->pendingReads(), 1, 5000);
+        m_bus->unplug();
+        exchange.join();
+        QCOMPARE(result.load(), int(LIBUSB_ERROR_NO_DEVICE));
+
+        CommandRecord after;
+        QCOMPARE(m_link->sendCommand(Cmd::INFO, after), int(LIBUSB_ERROR_NO_DEVICE));
+        m_link->close();
+        // Nothing on the bus: nothing found, no handle. libusb learns of the unplug from its hot-plug thread,
+        // so the link is asked again as the worker would, until the device is gone from the list.
+        QByteArray log;
+        QTRY_VERIFY_WITH_TIMEOUT(!open(&log) && !log.contains(" found "), 5000);
+        QVERIFY2(log.contains("USB h=(nil)\n"), log.constData());
+        QVERIFY(guardIsFree());
+
+        // Plugged in again it has a new address, and the link opens it once libusb has seen it arrive.
+        m_bus->plug();
+        QTRY_VERIFY_WITH_TIMEOUT(open(), 5000);
+        CommandRecord back;
+        QCOMPARE(m_link->sendCommand(Cmd::INFO, back), 0);
+    }
+
+    void deniedNodeIsExplained()
+    {
+        m_bus->setOpenDenied(true);
+        QByteArray log;
+        QVERIFY(!open(&log));
+        QVERIFY2(log.contains(" found  open failed\r\n"), log.constData());
+        QVERIFY2(log.contains("USB h=(nil)\n"), log.constData());
+        QCOMPARE(m_link->blockNote(), QStringLiteral("The device was found but this user may not open it. Install the "
+                                                     "udev rule for 0483:5750 (see the README) and plug the device in "
+                                                     "again."));
+        QVERIFY(guardIsFree());
+
+        m_bus->setOpenDenied(false);
+        QVERIFY(open());
+        QVERIFY(m_link->blockNote().isEmpty());
+    }
+
+    void secondCopyIsBlocked()
+    {
+        // The other copy is a process of its own that opens the link on the same emulated bus.
+        QProcess first;
+        first.start(QCoreApplication::applicationDirPath() + QStringLiteral("/guard_holder"),
+                    {m_key, QStringLiteral("--usb")});
+        QVERIFY(first.waitForStarted(5000));
+        QTRY_VERIFY_WITH_TIMEOUT(first.canReadLine(), 10000);
+        const QByteArray line = first.readLine().trimmed();
+        QVERIFY2(line.startsWith("claimed "), line.constData());
+        QVERIFY(m_bus->interfaceClaimed());
+        const int exchanges = m_bus->wire().exchanges();
+
+        QVERIFY(!open());
+        QCOMPARE(m_link->blockNote(),
+                 QStringLiteral("The USB device is used by another copy of the program (process %1). Close it first.")
+                     .arg(line.mid(8).toLongLong()));
+        QCOMPARE(m_bus->wire().exchanges(), exchanges); // this copy kept its hands off the device
+
+        first.write("quit\n");
+        QVERIFY(first.waitForFinished(5000));
+        QVERIFY(!m_bus->interfaceClaimed());
+        QVERIFY(open());
+        QVERIFY(m_link->blockNote().isEmpty());
+    }
+
+    void variablesOverUsb()
+    {
+        QString error;
+        QVERIFY2(m_device->loadProfile(QStringLiteral(KESTROVA_TEST_DATA "/small.profile"), &error), qPrintable(error));
+        QVERIFY(open());
+        DeviceProtocol protocol;
+        protocol.setLink(m_link.get());
+        QTest::ignoreMessage(QtWarningMsg, "VARS CLEAR");
+        protocol.resetForConnect();
+        QCOMPARE(protocol.vars().textLimit(), 47);
+        QCOMPARE(protocol.auth("1234"), 0);
+
+        // A load one by one, as on USB: the store ends up with the device's values.
+        VARS& vars = protocol.vars();
+        const QList<uint16_t> ids = m_device->variableIds();
+        QCOMPARE(protocol.loadVars(ids, false), 0);
+        QCOMPARE(vars.count(), int(ids.size()));
+        const QString mismatch = SimAudit::storeMismatch(vars, *m_device);
+        QVERIFY2(mismatch.isEmpty(), qPrintable(mismatch));
+
+        // A write the device then holds, and reads back.
+        const QString text = QStringLiteral("Гараж \"Південь\"");
+        vars.setValueText(*vars.find(6), text);
+        QCOMPARE(protocol.varsSet(6, true), 0);
+        QCOMPARE(m_device->variable(6)->value, text.toUtf8());
+        QTest::ignoreMessage(QtWarningMsg, "VARS CLEAR");
+        vars.clear();
+        QCOMPARE(protocol.readVar(6), 0);
+        QCOMPARE(vars.valueText(*vars.find(6)), text);
+    }
+
+    void workerReconnectsAfterUnplug()
+    {
+        StderrCapture err;
+        DeviceStack::Options options;
+        options.usbGuardKey = m_key;
+        DeviceStack stack(options);
+        DeviceThread& worker = stack.worker();
+        QSignalSpy hotplug(&worker, &DeviceThread::uiDeviceHotplug);
+        stack.start();
+        // The worker reports the connection just after it counts as connected, so the report is waited for.
+        QTRY_COMPARE_WITH_TIMEOUT(hotplug.count(), 1, 5000);
+        QVERIFY(worker.isConnected());
+
+        // The cable is pulled as a keep-alive goes out (what happens to queued work is the worker's own test).
+        std::atomic<bool> armed{true};
+        m_bus->wire().setRequestObserver([&](uint8_t cmd, const QByteArray&) {
+            if (cmd == Cmd::INFO && armed.exchange(false))
+                m_device->unplug();
+        });
+        QTRY_COMPARE_WITH_TIMEOUT(hotplug.count(), 2, 5000);
+        QVERIFY(!worker.isConnected());
+        m_bus->unplug();
+
+        // Back on the bus under a new address, the worker opens it on one of its retries and works again.
+        m_bus->plug();
+        QTRY_COMPARE_WITH_TIMEOUT(hotplug.count(), 3, 10000);
+        QVERIFY(worker.isConnected());
+        std::atomic<bool> ran{false};
+        QVERIFY(worker.post([&ran] { ran = true; }));
+        QTRY_VERIFY_WITH_TIMEOUT(ran.load(), 5000);
+        stack.shutdown();
+        m_bus->wire().setRequestObserver({});
+
+        const QByteArray text = err.take();
+        QVERIFY2(text.contains(QByteArray("ERROR=-4=") + libusb_strerror(LIBUSB_ERROR_NO_DEVICE) + "\r\n"),
+                 text.constData());
+        QVERIFY(text.contains("INFO: device disconnected\n"));
+        QCOMPARE(text.count("INFO: device connected\n"), 2);
+    }
 
 private:
     // Opens the link with its standard-error lines collected into log.
-    static bool open(UsbLink& link, QByteArray* log = nullptr);
-    bool guardIsFree() const;
+    bool open(QByteArray* log = nullptr)
+    {
+        StderrCapture capture;
+        const bool opened = m_link->open();
+        if (log)
+            *log = capture.take();
+        return opened;
+    }
+
+    bool guardIsFree() const { return InstanceGuard(m_key).claim(); }
 
     std::shared_ptr<SimDevice> m_device;
     std::unique_ptr<UsbTestbed> m_bus;
@@ -95,379 +386,6 @@ private:
     QString m_key;
     int m_keys = 0;
 };
-
-bool TestUsbLink::open(UsbLink& link, QByteArray* log)
-{
-    StderrCapture capture;
-    const bool opened = link.open();
-    if (log)
-        *log = capture.take();
-    return opened;
-}
-
-bool TestUsbLink::guardIsFree() const
-{
-    InstanceGuard other(m_key);
-    return other.claim();
-}
-
-void TestUsbLink::initTestCase()
-{
-    QVERIFY2(UsbTestbed::isActive(), "run this test under umockdev-wrapper (CTest does)");
-}
-
-void TestUsbLink::init()
-{
-    m_device = std::make_shared<SimDevice>(std::make_shared<ManualClock>());
-    m_bus = std::make_unique<UsbTestbed>(m_device);
-    m_key = QStringLiteral("KestrovaTestUsb_%1_%2").arg(QCoreApplication::applicationPid()).arg(++m_keys);
-    m_link = std::make_unique<UsbLink>(m_key);
-    QVERIFY(m_link->isReady());
-}
-
-void TestUsbLink::cleanup()
-{
-    m_link.reset();
-    m_bus.reset();
-    m_device.reset();
-}
-
-void TestUsbLink::enumeratesAndOpens()
-{
-    QByteArray log;
-    QVERIFY(open(*m_link, &log));
-
-    // Every device is listed; only the controller is opened for its strings. The root hub has no port path.
-    const QByteArray controller = QStringLiteral("0483:5750 (bus 1, device %1 iMan=1 iProd=2 iSer=3) path: 1.2 found "
-                                                 " Manufacturer='Orvo' Product='Orvo security controller' "
-                                                 "SerialNumber='0012345'\r\n\r\n")
-                                      .arg(m_bus->deviceAddress())
-                                      .toLatin1();
-    QVERIFY2(log.contains(controller), log.constData());
-    QVERIFY2(log.contains("1d6b:0002 (bus 1, device 1 iMan=3 iProd=2 iSer=1)\r\n"), log.constData());
-    QVERIFY2(log.contains("1a40:0101 (bus 1, device 2 iMan=0 iProd=1 iSer=0) path: 1\r\n"), log.constData());
-    QVERIFY2(log.contains("0483:df11 (bus 1, device 3 iMan=1 iProd=2 iSer=3) path: 1.3\r\n"), log.constData());
-    QCOMPARE(log.count(" found "), 1);
-    // The bootloader is listed first, so only the product id keeps the link off it.
-    QVERIFY(log.indexOf("0483:df11") < log.indexOf("0483:5750"));
-    const QRegularExpressionMatch handle =
-        QRegularExpression(QStringLiteral("USB h=(0x[0-9a-f]+)\n")).match(QString::fromLatin1(log));
-    QVERIFY2(handle.hasMatch(), log.constData());
-
-    QVERIFY(m_link->isOpen());
-    QCOMPARE(m_link->manufacturer(), std::string("Orvo"));
-    QCOMPARE(m_link->product(), std::string("Orvo security controller"));
-    QCOMPARE(m_link->serialNumber(), std::string("0012345"));
-    QCOMPARE(QString::fromStdString(m_link->infoText()), m_device->model());
-    QVERIFY(m_bus->interfaceClaimed());
-    QVERIFY(!guardIsFree());
-
-    // Strings and information text come from the device each time it is opened.
-    m_link->close();
-    QVERIFY(!m_bus->interfaceClaimed());
-    QVERIFY(guardIsFree());
-    m_device->setSerialNumber(QStringLiteral("0099"));
-    m_device->setModel(QStringLiteral("Orvo X9"));
-    QVERIFY(open(*m_link));
-    QCOMPARE(m_link->serialNumber(), std::string("0099"));
-    QCOMPARE(m_link->infoText(), std::string("Orvo X9"));
-}
-
-void TestUsbLink::failedOpenHoldsNothing()
-{
-    // INFO answered with a broken CRC on every try: the device is given up again.
-    m_bus->wire().corruptRepliesNext(3);
-    QVERIFY(!open(*m_link));
-    QVERIFY(!m_link->isOpen());
-    QCOMPARE(m_bus->wire().exchanges(), 3);
-    QVERIFY(!m_bus->interfaceClaimed());
-    QVERIFY(guardIsFree());
-    QVERIFY(m_link->blockNote().isEmpty());
-
-    // Nothing on the bus: nothing found, no handle. libusb learns of the unplug from its hot-plug thread,
-    // so the link is asked again as the worker would, until the device is gone from the list.
-    m_bus->unplug();
-    QByteArray log;
-    QTRY_VERIFY_WITH_TIMEOUT(!open(*m_link, &log) && !log.contains(" found "), 5000);
-    QVERIFY2(log.contains("USB h=(nil)\n"), log.constData());
-    QVERIFY(guardIsFree());
-
-    m_bus->plug();
-    QTRY_VERIFY_WITH_TIMEOUT(open(*m_link), 5000);
-}
-
-void TestUsbLink::framesOnTheWire()
-{
-    QVERIFY(open(*m_link));
-
-    CommandRecord auth;
-    auth.add("1234", 4);
-    QCOMPARE(m_link->sendCommand(Cmd::AUTH, auth), 0);
-    QCOMPARE(auth.status, uint16_t(0));
-    QVERIFY(m_device->pinAccepted());
-
-    CommandRecord clock;
-    QCOMPARE(m_link->sendCommand(Cmd::GET_DATETIME, clock), 0);
-    QCOMPARE(clock.rxLen, uint16_t(4));
-
-    // The largest payload fills a transfer exactly.
-    const QByteArray longest(57, '9');
-    CommandRecord full;
-    full.add(longest.constData(), std::size_t(longest.size()));
-    QCOMPARE(m_link->sendCommand(Cmd::AUTH, full), 0);
-    QCOMPARE(full.status, uint16_t(1)); // a wrong PIN, answered
-
-    // Every OUT transfer is 64 bytes carrying the finalised frame, sequence numbers counting from 0.
-    const QList<QByteArray> frames = m_bus->wire().sentFrames();
-    QCOMPARE(frames.size(), 4);
-    for (const QByteArray& frame : frames)
-        QCOMPARE(frame.size(), 64);
-    QCOMPARE(frames[0].left(7), Frame::makeRequest(0, Cmd::INFO, {}));
-    QCOMPARE(frames[1].left(11), Frame::makeRequest(1, Cmd::AUTH, "1234"));
-    QCOMPARE(frames[2].left(7), Frame::makeRequest(2, Cmd::GET_DATETIME, {}));
-    QCOMPARE(frames[3], Frame::makeRequest(3, Cmd::AUTH, longest));
-}
-
-void TestUsbLink::staleAndInvalidReplies()
-{
-    QVERIFY(open(*m_link));
-    SimWire& wire = m_bus->wire();
-
-    QTest::ignoreMessage(QtWarningMsg, QRegularExpression("orvo: stale reply cmd=0 seq=\\d+, waiting for cmd=0"));
-    wire.staleRepliesNext(1);
-    CommandRecord info;
-    int before = wire.exchanges();
-    QCOMPARE(m_link->sendCommand(Cmd::INFO, info), 0);
-    QCOMPARE(QByteArray(reinterpret_cast<const char*>(info.rxData)), m_device->model().toUtf8());
-    QCOMPARE(wire.exchanges(), before + 1); // skipped within the same try
-
-    // Four stale replies end the try; the next try sends the very same frame.
-    for (int i = 0; i < 4; ++i)
-        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("orvo: stale reply cmd=96"));
-    wire.staleRepliesNext(4);
-    before = int(wire.sentFrames().size());
-    CommandRecord clock;
-    QCOMPARE(m_link->sendCommand(Cmd::GET_DATETIME, clock), 0);
-    const QList<QByteArray> resent = wire.sentFrames().mid(before);
-    QCOMPARE(resent.size(), 2);
-    QCOMPARE(resent[0], resent[1]);
-
-    // With a single try they leave nothing but an I/O error.
-    for (int i = 0; i < 4; ++i)
-        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("orvo: stale reply"));
-    wire.staleRepliesNext(4);
-    fillRequest(*m_link, Cmd::INFO);
-    QCOMPARE(m_link->transact(1, 200), LIBUSB_ERROR_IO);
-
-    // A broken CRC ends a try: two of them, and the third try gets through; three, and the command fails.
-    wire.corruptRepliesNext(2);
-    CommandRecord third;
-    QCOMPARE(m_link->sendCommand(Cmd::INFO, third), 0);
-    wire.corruptRepliesNext(3);
-    CommandRecord failing;
-    QCOMPARE(m_link->sendCommand(Cmd::INFO, failing), LIBUSB_ERROR_IO);
-}
-
-void TestUsbLink::silentDeviceTimesOut()
-{
-    QVERIFY(open(*m_link));
-    SimWire& wire = m_bus->wire();
-
-    wire.dropRepliesNext(2);
-    const int before = int(wire.sentFrames().size());
-    fillRequest(*m_link, Cmd::INFO);
-    QCOMPARE(m_link->transact(2, 50), LIBUSB_ERROR_TIMEOUT);
-    const QList<QByteArray> tries = wire.sentFrames().mid(before);
-    QCOMPARE(tries.size(), 2);
-    QCOMPARE(tries[0], tries[1]);
-    QCOMPARE(m_bus->pendingReads(), 0); // libusb took the timed-out reads back
-
-    // The device answers the next command again.
-    CommandRecord info;
-    QCOMPARE(m_link->sendCommand(Cmd::INFO, info), 0);
-    QCOMPARE(QByteArray(reinterpret_cast<const char*>(info.rxData)), m_device->model().toUtf8());
-}
-
-void TestUsbLink::deviceRemovedMidExchange()
-{
-    QVERIFY(open(*m_link));
-
-    // The request reaches the device, which is pulled out before it answers. The kernel would also flag the
-    // node as hung up; umockdev's node is a plain file that cannot, so libusb learns of the loss, as it also
-    // does from the kernel, through the read ending with ENODEV and every further request failing.
-    m_bus->wire().dropRepliesNext(1);
-    fillRequest(*m_link, Cmd::INFO);
-    std::atomic<int> result{1};
-    std::thread exchange([&] { result = m_link->transact(3, 10000); });
-    QTRY_COMPARE_WITH_TIMEOUT(m_bus->pendingReads(), 1, 5000);
-    m_bus->unplug();
-    exchange.join();
-    QCOMPARE(result.load(), int(LIBUSB_ERROR_NO_DEVICE));
-
-    CommandRecord after;
-    QCOMPARE(m_link->sendCommand(Cmd::INFO, after), int(LIBUSB_ERROR_NO_DEVICE));
-    m_link->close();
-    QVERIFY(!open(*m_link));
-
-    // Plugged in again it has a new address, and the link opens it once libusb has seen it arrive.
-    m_bus->plug();
-    QTRY_VERIFY_WITH_TIMEOUT(open(*m_link), 5000);
-    CommandRecord back;
-    QCOMPARE(m_link->sendCommand(Cmd::INFO, back), 0);
-}
-
-void TestUsbLink::deniedNodeIsExplained()
-{
-    // umockdev cannot refuse to open a node, and file modes do not stop root, so the testbed's own open()
-    // refuses it with EACCES as the kernel does for a user without the udev rule.
-    m_bus->setOpenDenied(true);
-    QByteArray log;
-    QVERIFY(!open(*m_link, &log));
-    QVERIFY2(log.contains(" found  open failed\r\n"), log.constData());
-    QVERIFY2(log.contains("USB h=(nil)\n"), log.constData());
-    QCOMPARE(m_link->blockNote(),
-             QStringLiteral("The device was found but this user may not open it. Install the udev rule for 0483:5750 "
-                            "(see the README) and plug the device in again."));
-    QVERIFY(guardIsFree());
-
-    m_bus->setOpenDenied(false);
-    QVERIFY(open(*m_link));
-    QVERIFY(m_link->blockNote().isEmpty());
-}
-
-void TestUsbLink::secondCopyIsBlocked()
-{
-    // The other copy is a process of its own that opens the link on the same emulated bus.
-    QProcess first;
-    first.start(QCoreApplication::applicationDirPath() + QStringLiteral("/guard_holder"),
-                {m_key, QStringLiteral("--usb")});
-    QVERIFY(first.waitForStarted(5000));
-    QTRY_VERIFY_WITH_TIMEOUT(first.canReadLine(), 10000);
-    const QByteArray line = first.readLine().trimmed();
-    QVERIFY2(line.startsWith("claimed "), line.constData());
-    const qint64 pid = line.mid(8).toLongLong();
-    QVERIFY(m_bus->interfaceClaimed());
-    const int exchanges = m_bus->wire().exchanges();
-
-    QVERIFY(!open(*m_link));
-    QCOMPARE(
-        m_link->blockNote(),
-        QStringLiteral("The USB device is used by another copy of the program (process %1). Close it first.").arg(pid));
-    QCOMPARE(m_bus->wire().exchanges(), exchanges); // this copy kept its hands off the device
-
-    first.write("quit\n");
-    QVERIFY(first.waitForFinished(5000));
-    QVERIFY(!m_bus->interfaceClaimed());
-    QVERIFY(open(*m_link));
-    QVERIFY(m_link->blockNote().isEmpty());
-}
-
-void TestUsbLink::protocolOverUsb()
-{
-    QString error;
-    QVERIFY2(m_device->loadProfile(QStringLiteral(KESTROVA_TEST_DATA "/small.profile"), &error), qPrintable(error));
-    QVERIFY(open(*m_link));
-    DeviceProtocol protocol;
-    protocol.setLink(m_link.get());
-    QTest::ignoreMessage(QtWarningMsg, "VARS CLEAR");
-    protocol.resetForConnect();
-    QCOMPARE(protocol.vars().textLimit(), 47);
-
-    char model[57];
-    char serial[57];
-    uint8_t status = 0xEE;
-    QCOMPARE(protocol.readInfo(model, sizeof model, &status, serial, sizeof serial), 0);
-    QCOMPARE(QString::fromUtf8(model), m_device->model());
-    QCOMPARE(QString::fromUtf8(serial), m_device->serialNumber());
-    QCOMPARE(status, uint8_t(0));
-
-    QSignalSpy pin(&protocol, &DeviceProtocol::uiPinResult);
-    QTest::ignoreMessage(QtWarningMsg, "auth1 FAIL2 ret =1");
-    QCOMPARE(protocol.auth("4321"), 1);
-    QVERIFY(!m_device->pinAccepted());
-    QCOMPARE(protocol.auth("1234"), 0);
-    QVERIFY(protocol.isAuthenticated());
-    QVERIFY(m_device->pinAccepted());
-    QCOMPARE(pin.count(), 2);
-    QCOMPARE(pin.last(), (QVariantList{1, 0, 0u, 0}));
-    QCOMPARE(protocol.readInfo(model, sizeof model, &status, nullptr, 0), 0);
-    QCOMPARE(status, uint8_t(0x04));
-
-    const QDateTime when(QDate(2026, 3, 1), QTime(12, 30), Qt::UTC);
-    QCOMPARE(protocol.setDateTime(when), 0);
-    QCOMPARE(m_device->clockValue(), uint32_t(when.toSecsSinceEpoch() - 946684800));
-    QDateTime back;
-    QCOMPARE(protocol.getDateTime(back), 0);
-    QCOMPARE(back, when);
-
-    // A variable load one by one, as on USB: the store ends up with the device's values.
-    VARS& vars = protocol.vars();
-    QSignalSpy loaded(&protocol, &DeviceProtocol::uiVarsLoadEnd);
-    const QList<uint16_t> ids = m_device->variableIds();
-    QCOMPARE(protocol.loadVars(ids, false), 0);
-    QCOMPARE(loaded.count(), 1);
-    QCOMPARE(vars.count(), int(ids.size()));
-    for (const uint16_t id : ids) {
-        const VarRecord record = vars.snapshot(id);
-        QCOMPARE(QByteArray(reinterpret_cast<const char*>(record.data), record.len), m_device->variable(id)->value);
-    }
-
-    // A write the device then holds, and reads back.
-    const QString text = QStringLiteral("Гараж \"Південь\"");
-    vars.setValueText(*vars.find(6), text);
-    QCOMPARE(protocol.varsSet(6, true), 0);
-    QCOMPARE(m_device->variable(6)->value, text.toUtf8());
-    QTest::ignoreMessage(QtWarningMsg, "VARS CLEAR");
-    vars.clear();
-    QCOMPARE(protocol.readVar(6), 0);
-    QCOMPARE(vars.valueText(*vars.find(6)), text);
-}
-
-void TestUsbLink::workerReconnectsAfterUnplug()
-{
-    StderrCapture err;
-    DeviceStack::Options options;
-    options.usbGuardKey = m_key;
-    DeviceStack stack(options);
-    DeviceThread& worker = stack.worker();
-    QSignalSpy hotplug(&worker, &DeviceThread::uiDeviceHotplug);
-    stack.start();
-    // The worker reports the connection just after it counts as connected, so the report is waited for.
-    QTRY_COMPARE_WITH_TIMEOUT(hotplug.count(), 1, 5000);
-    QVERIFY(worker.isConnected());
-
-    // The cable is pulled as a keep-alive goes out, just after the user asked for two things.
-    std::atomic<int> ran{0};
-    std::atomic<int> dropped{0};
-    std::atomic<bool> armed{true};
-    m_bus->wire().setRequestObserver([&](uint8_t cmd, const QByteArray&) {
-        if (cmd != Cmd::INFO || !armed.exchange(false))
-            return;
-        for (int i = 0; i < 2; ++i)
-            worker.post([&ran] { ++ran; }, [&dropped] { ++dropped; });
-        m_device->unplug();
-    });
-    QTRY_COMPARE_WITH_TIMEOUT(hotplug.count(), 2, 5000);
-    QVERIFY(!worker.isConnected());
-    QCOMPARE(dropped.load(), 2);
-    QCOMPARE(ran.load(), 0);
-    m_bus->unplug();
-
-    // Back on the bus under a new address, the worker opens it on one of its retries.
-    m_bus->plug();
-    QTRY_COMPARE_WITH_TIMEOUT(hotplug.count(), 3, 10000);
-    QVERIFY(worker.isConnected());
-    QVERIFY(worker.post([&ran] { ++ran; }));
-    QTRY_COMPARE_WITH_TIMEOUT(ran.load(), 1, 5000);
-    stack.shutdown();
-    m_bus->wire().setRequestObserver({});
-
-    const QByteArray text = err.take();
-    QVERIFY2(text.contains(QByteArray("ERROR=-4=") + libusb_strerror(LIBUSB_ERROR_NO_DEVICE) + "\r\n"),
-             text.constData());
-    QVERIFY(text.contains("INFO: device disconnected\n"));
-    QCOMPARE(text.count("INFO: device connected\n"), 2);
-}
 
 QTEST_GUILESS_MAIN(TestUsbLink)
 #include "TestUsbLink.moc"

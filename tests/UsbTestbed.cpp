@@ -3,6 +3,7 @@
 
 #include "UsbTestbed.h"
 
+#include <algorithm>
 #include <atomic>
 #include <cerrno>
 #include <cstdarg>
@@ -44,6 +45,8 @@ DataPtr resolve(UMockdevIoctlData* data, std::size_t offset, std::size_t length)
     return resolved;
 }
 
+constexpr int Bus = 1;
+constexpr int MaxPacket = 64;
 constexpr uint8_t DescriptorDevice = 1;
 constexpr uint8_t DescriptorConfig = 2;
 constexpr uint8_t DescriptorString = 3;
@@ -77,16 +80,15 @@ void append(QByteArray& out, std::initializer_list<int> bytes)
 QByteArray descriptors(const DeviceSpec& spec)
 {
     const int endpoints = spec.bulkEndpoints ? 2 : 0;
-    const int configSize = 9 + 9 + 7 * endpoints;
     QByteArray d;
-    append(d, {DeviceDescriptorSize, DescriptorDevice, 0x00, 0x02, spec.deviceClass, 0, 0, UsbTestbed::MaxPacket});
+    append(d, {DeviceDescriptorSize, DescriptorDevice, 0x00, 0x02, spec.deviceClass, 0, 0, MaxPacket});
     append(d, {spec.vendor & 0xff, spec.vendor >> 8, spec.product & 0xff, spec.product >> 8, 0x00, 0x01});
     append(d, {spec.stringIndex[0], spec.stringIndex[1], spec.stringIndex[2], 1});
-    append(d, {9, DescriptorConfig, configSize, 0, 1, 1, 0, 0x80, 50});
+    append(d, {9, DescriptorConfig, 9 + 9 + 7 * endpoints, 0, 1, 1, 0, 0x80, 50});
     append(d, {9, 4, 0, 0, endpoints, spec.deviceClass == 9 ? 9 : 0xff, 0, 0, 0});
     if (spec.bulkEndpoints) {
-        append(d, {7, 5, UsbLink::EndpointOut, 2, UsbTestbed::MaxPacket, 0, 0});
-        append(d, {7, 5, UsbLink::EndpointIn, 2, UsbTestbed::MaxPacket, 0, 0});
+        append(d, {7, 5, UsbLink::EndpointOut, 2, MaxPacket, 0, 0});
+        append(d, {7, 5, UsbLink::EndpointIn, 2, MaxPacket, 0, 0});
     }
     return d;
 }
@@ -103,26 +105,15 @@ QByteArray stringDescriptor(const QString& text)
 
 QString nodePath(int address)
 {
-    return QStringLiteral("/dev/bus/usb/%1/%2")
-        .arg(UsbTestbed::Bus, 3, 10, QLatin1Char('0'))
-        .arg(address, 3, 10, QLatin1Char('0'));
-}
-
-// The file in the testbed that stands for the device node.
-QString nodeFile(UMockdevTestbed* testbed, int address)
-{
-    gchar* root = umockdev_testbed_get_root_dir(testbed);
-    const QString file = QString::fromLocal8Bit(root) + nodePath(address);
-    g_free(root);
-    return file;
+    return QStringLiteral("/dev/bus/usb/%1/%2").arg(Bus, 3, 10, QLatin1Char('0')).arg(address, 3, 10, QLatin1Char('0'));
 }
 
 QString addDevice(UMockdevTestbed* testbed, const DeviceSpec& spec, const QString& parent, int address)
 {
     const QByteArray node = nodePath(address).toLatin1();
     const QByteArray addressText = QByteArray::number(address);
-    const QByteArray busText = QByteArray::number(UsbTestbed::Bus);
-    const QByteArray deviceNumber = "189:" + QByteArray::number((UsbTestbed::Bus - 1) * 128 + address - 1);
+    const QByteArray busText = QByteArray::number(Bus);
+    const QByteArray deviceNumber = "189:" + QByteArray::number((Bus - 1) * 128 + address - 1);
     const QByteArray parentPath = parent.toLocal8Bit();
     gchar* path = umockdev_testbed_add_device(
         testbed, "usb", spec.name, parent.isEmpty() ? nullptr : parentPath.constData(), "busnum",
@@ -133,7 +124,9 @@ QString addDevice(UMockdevTestbed* testbed, const DeviceSpec& spec, const QStrin
     umockdev_testbed_set_attribute_binary(testbed, path, "descriptors", reinterpret_cast<guint8*>(raw.data()),
                                           int(raw.size()));
     // The node itself: libusb opens it; what it is asked is answered by the controller's handler.
-    const QString file = nodeFile(testbed, address);
+    gchar* root = umockdev_testbed_get_root_dir(testbed);
+    const QString file = QString::fromLocal8Bit(root) + nodePath(address);
+    g_free(root);
     QDir().mkpath(QFileInfo(file).path());
     QFile(file).open(QIODevice::WriteOnly);
     const QString syspath = QString::fromLocal8Bit(path);
@@ -184,16 +177,39 @@ extern "C" int __open_2(const char* path, int flags)
 class UsbTestbed::Node
 {
 public:
-    Node(SimWire& wire, QByteArray descriptors, QString path);
-    ~Node();
+    Node(SimWire& wire, QString path) : m_wire(wire), m_path(std::move(path)), m_handler(umockdev_ioctl_base_new())
+    {
+        g_signal_connect(m_handler, "handle-ioctl", G_CALLBACK(onIoctl), this);
+    }
+    ~Node()
+    {
+        g_signal_handlers_disconnect_by_data(m_handler, this);
+        g_object_unref(m_handler);
+    }
     Node(const Node&) = delete;
     Node& operator=(const Node&) = delete;
 
     UMockdevIoctlBase* handler() const { return m_handler; }
     const QString& path() const { return m_path; }
-    void kill();
-    int pendingReads() const;
-    bool interfaceClaimed() const;
+
+    void kill()
+    {
+        QMutexLocker lock(&m_mutex);
+        m_dead = true;
+        endReads(-ENODEV);
+    }
+
+    int pendingReads() const
+    {
+        QMutexLocker lock(&m_mutex);
+        return int(m_reads.size());
+    }
+
+    bool interfaceClaimed() const
+    {
+        QMutexLocker lock(&m_mutex);
+        return m_claimed;
+    }
 
 private:
     struct Urb
@@ -208,21 +224,187 @@ private:
         }
     };
 
-    static gboolean onIoctl(UMockdevIoctlBase*, UMockdevIoctlClient* client, gpointer self);
+    static gboolean onIoctl(UMockdevIoctlBase*, UMockdevIoctlClient* client, gpointer self)
+    {
+        auto* node = static_cast<Node*>(self);
+        QMutexLocker lock(&node->m_mutex);
+        // Resolved client memory must live until the completion copies it back.
+        std::vector<DataPtr> held;
+        const int error =
+            node->dispatch(umockdev_ioctl_client_get_request(client), umockdev_ioctl_client_get_arg(client), held);
+        umockdev_ioctl_client_complete(client, error ? -1 : 0, error);
+        return TRUE;
+    }
 
-    // Returns 0 or the errno of the request; resolved client memory goes into held so that it lives until
-    // the completion copies it back.
-    int dispatch(unsigned long request, UMockdevIoctlData* arg, std::vector<DataPtr>& held);
-    int submit(UMockdevIoctlData* arg);
-    int reap(UMockdevIoctlData* arg, bool present, std::vector<DataPtr>& held);
-    int discard(UMockdevIoctlData* arg);
-    void answerControl(const Urb& urb) const;
-    QByteArray descriptor(uint8_t type, uint8_t index) const;
-    void answerReads();
-    void endReads(int status);
+    // Returns 0 or the errno of the request.
+    int dispatch(unsigned long request, UMockdevIoctlData* arg, std::vector<DataPtr>& held)
+    {
+        // A device off the bus ends the reads it was given and refuses everything else; transfers that
+        // already ended can still be reaped, as with the kernel. A device away while it restarts answers
+        // again on the same node once it is back.
+        const bool present = !m_dead && m_wire.device().isPresent();
+        if (!present)
+            endReads(-ENODEV);
+        if (request == USBDEVFS_REAPURB || request == USBDEVFS_REAPURBNDELAY)
+            return reap(arg, present, held);
+        if (!present)
+            return ENODEV;
+
+        switch (request) {
+        case USBDEVFS_GET_CAPABILITIES: {
+            DataPtr caps = resolve(arg, 0, sizeof(uint32_t));
+            if (!caps)
+                return EFAULT;
+            const uint32_t value =
+                USBDEVFS_CAP_ZERO_PACKET | USBDEVFS_CAP_BULK_CONTINUATION | USBDEVFS_CAP_NO_PACKET_SIZE_LIM;
+            std::memcpy(caps->data, &value, sizeof value);
+            held.push_back(std::move(caps));
+            return 0;
+        }
+        case USBDEVFS_SUBMITURB:
+            return submit(arg);
+        case USBDEVFS_DISCARDURB:
+            return discard(arg);
+        case USBDEVFS_CLAIMINTERFACE:
+        case USBDEVFS_RELEASEINTERFACE:
+        case USBDEVFS_DISCONNECT_CLAIM: {
+            // Each argument starts with the interface number; the controller has only interface 0.
+            const DataPtr iface = resolve(arg, 0, sizeof(uint32_t));
+            if (!iface)
+                return EFAULT;
+            uint32_t number = 0;
+            std::memcpy(&number, iface->data, sizeof number);
+            if (number != 0)
+                return ENOENT;
+            m_claimed = request != USBDEVFS_RELEASEINTERFACE;
+            return 0;
+        }
+        case USBDEVFS_GETDRIVER:
+        case USBDEVFS_IOCTL:
+            return ENODATA; // no kernel driver is bound to the interface
+        default:
+            return ENOTTY;
+        }
+    }
+
+    int submit(UMockdevIoctlData* arg)
+    {
+        DataPtr header = resolve(arg, 0, sizeof(usbdevfs_urb));
+        if (!header)
+            return EFAULT;
+        const auto* fields = reinterpret_cast<const usbdevfs_urb*>(header->data);
+        DataPtr buffer = resolve(header.get(), offsetof(usbdevfs_urb, buffer), std::size_t(fields->buffer_length));
+        if (!buffer)
+            return EFAULT;
+        Urb urb{std::move(header), std::move(buffer)};
+        const usbdevfs_urb& f = urb.fields();
+
+        if (f.type == USBDEVFS_URB_TYPE_CONTROL && f.endpoint == 0) {
+            answerControl(urb);
+            m_completed.push_back(std::move(urb));
+            return 0;
+        }
+        if (f.type != USBDEVFS_URB_TYPE_BULK)
+            return EINVAL;
+        if (f.endpoint == UsbLink::EndpointOut) {
+            if (!m_wire.send(QByteArray(reinterpret_cast<const char*>(urb.buffer->data), f.buffer_length), MaxPacket))
+                return ENODEV;
+            urb.finish(0, f.buffer_length);
+            m_completed.push_back(std::move(urb));
+        } else if (f.endpoint == UsbLink::EndpointIn) {
+            m_reads.push_back(std::move(urb));
+        } else {
+            return ENOENT;
+        }
+        answerReads();
+        return 0;
+    }
+
+    int reap(UMockdevIoctlData* arg, bool present, std::vector<DataPtr>& held)
+    {
+        if (m_completed.empty())
+            return present ? EAGAIN : ENODEV;
+        // The argument points to the client's URB pointer; it is set to the URB's own address.
+        DataPtr target = resolve(arg, 0, sizeof(void*));
+        if (!target)
+            return EFAULT;
+        Urb urb = std::move(m_completed.front());
+        m_completed.pop_front();
+        umockdev_ioctl_data_set_ptr(target.get(), 0, urb.header.get());
+        held.push_back(std::move(target));
+        held.push_back(std::move(urb.header));
+        held.push_back(std::move(urb.buffer));
+        return 0;
+    }
+
+    int discard(UMockdevIoctlData* arg)
+    {
+        gulong address = 0;
+        std::memcpy(&address, arg->data, sizeof address);
+        const auto it = std::find_if(m_reads.begin(), m_reads.end(),
+                                     [address](const Urb& urb) { return urb.header->client_addr == address; });
+        if (it == m_reads.end())
+            return EINVAL; // already completed or never submitted
+        it->finish(-ENOENT, 0);
+        m_completed.push_back(std::move(*it));
+        m_reads.erase(it);
+        return 0;
+    }
+
+    void answerControl(const Urb& urb) const
+    {
+        const uint8_t* setup = urb.buffer->data;
+        const bool getDescriptor = setup[0] == 0x80 && setup[1] == 6;
+        const QByteArray answer = getDescriptor ? descriptor(setup[3], setup[2]) : QByteArray();
+        if (answer.isEmpty()) {
+            urb.finish(-EPIPE, 0); // the device stalls requests it does not know
+            return;
+        }
+        const int room = urb.fields().buffer_length - SetupSize;
+        const int length = std::max(0, std::min({room, setup[6] | setup[7] << 8, int(answer.size())}));
+        std::memcpy(urb.buffer->data + SetupSize, answer.constData(), std::size_t(length));
+        urb.finish(0, length);
+    }
+
+    QByteArray descriptor(uint8_t type, uint8_t index) const
+    {
+        const SimDevice& dev = m_wire.device();
+        if (type == DescriptorDevice)
+            return descriptors(Controller).left(DeviceDescriptorSize);
+        if (type == DescriptorConfig)
+            return descriptors(Controller).mid(DeviceDescriptorSize);
+        if (type != DescriptorString || index > 3)
+            return {};
+        if (index == 0)
+            return QByteArray("\x04\x03\x09\x04", 4); // US English only
+        return stringDescriptor(index == 1 ? dev.manufacturer() : index == 2 ? dev.product() : dev.serialNumber());
+    }
+
+    void answerReads()
+    {
+        while (!m_reads.empty()) {
+            const QByteArray reply = m_wire.receive();
+            if (reply.isEmpty())
+                return;
+            Urb urb = std::move(m_reads.front());
+            m_reads.pop_front();
+            const int length = std::min(int(reply.size()), urb.fields().buffer_length);
+            std::memcpy(urb.buffer->data, reply.constData(), std::size_t(length));
+            urb.finish(0, length);
+            m_completed.push_back(std::move(urb));
+        }
+    }
+
+    void endReads(int status)
+    {
+        for (Urb& urb : m_reads) {
+            urb.finish(status, 0);
+            m_completed.push_back(std::move(urb));
+        }
+        m_reads.clear();
+    }
 
     SimWire& m_wire;
-    const QByteArray m_descriptors;
     const QString m_path;
     UMockdevIoctlBase* m_handler;
     mutable QMutex m_mutex;
@@ -231,233 +413,6 @@ private:
     std::deque<Urb> m_reads;     // IN transfers waiting for a reply
     std::deque<Urb> m_completed; // transfers waiting to be reaped
 };
-
-UsbTestbed::Node::Node(SimWire& wire, QByteArray descriptors, QString path)
-    : m_wire(wire), m_descriptors(std::move(descriptors)), m_path(std::move(path)), m_handler(umockdev_ioctl_base_new())
-{
-    g_signal_connect(m_handler, "handle-ioctl", G_CALLBACK(onIoctl), this);
-}
-
-UsbTestbed::Node::~Node()
-{
-    g_signal_handlers_disconnect_by_data(m_handler, this);
-    g_object_unref(m_handler);
-}
-
-void UsbTestbed::Node::kill()
-{
-    QMutexLocker lock(&m_mutex);
-    m_dead = true;
-    endReads(-ENODEV);
-}
-
-int UsbTestbed::Node::pendingReads() const
-{
-    QMutexLocker lock(&m_mutex);
-    return int(m_reads.size());
-}
-
-bool UsbTestbed::Node::interfaceClaimed() const
-{
-    QMutexLocker lock(&m_mutex);
-    return m_claimed;
-}
-
-gboolean UsbTestbed::Node::onIoctl(UMockdevIoctlBase*, UMockdevIoctlClient* client, gpointer self)
-{
-    auto* node = static_cast<Node*>(self);
-    QMutexLocker lock(&node->m_mutex);
-    std::vector<DataPtr> held;
-    const int error =
-        node->dispatch(umockdev_ioctl_client_get_request(client), umockdev_ioctl_client_get_arg(client), held);
-    umockdev_ioctl_client_complete(client, error ? -1 : 0, error);
-    return TRUE;
-}
-
-int UsbTestbed::Node::dispatch(unsigned long request, UMockdevIoctlData* arg, std::vector<DataPtr>& held)
-{
-    // A device off the bus ends the reads it was given and refuses everything else; transfers that
-    // already ended can still be reaped, as with the kernel. A device away while it restarts answers
-    // again on the same node once it is back.
-    const bool present = !m_dead && m_wire.device().isPresent();
-    if (!present)
-        endReads(-ENODEV);
-    if (request == USBDEVFS_REAPURB || request == USBDEVFS_REAPURBNDELAY)
-        return reap(arg, present, held);
-    if (!present)
-        return ENODEV;
-
-    switch (request) {
-    case USBDEVFS_GET_CAPABILITIES: {
-        DataPtr caps = resolve(arg, 0, sizeof(uint32_t));
-        if (!caps)
-            return EFAULT;
-        const uint32_t value =
-            USBDEVFS_CAP_ZERO_PACKET | USBDEVFS_CAP_BULK_CONTINUATION | USBDEVFS_CAP_NO_PACKET_SIZE_LIM;
-        std::memcpy(caps->data, &value, sizeof value);
-        held.push_back(std::move(caps));
-        return 0;
-    }
-    case USBDEVFS_SUBMITURB:
-        return submit(arg);
-    case USBDEVFS_DISCARDURB:
-        return discard(arg);
-    case USBDEVFS_CLAIMINTERFACE:
-    case USBDEVFS_RELEASEINTERFACE:
-    case USBDEVFS_DISCONNECT_CLAIM: {
-        // Each argument starts with the interface number; the controller has only interface 0.
-        const DataPtr iface = resolve(arg, 0, sizeof(uint32_t));
-        if (!iface)
-            return EFAULT;
-        uint32_t number = 0;
-        std::memcpy(&number, iface->data, sizeof number);
-        if (number != 0)
-            return ENOENT;
-        m_claimed = request != USBDEVFS_RELEASEINTERFACE;
-        return 0;
-    }
-    case USBDEVFS_GETDRIVER:
-    case USBDEVFS_IOCTL:
-        return ENODATA; // no kernel driver is bound to the interface
-    default:
-        return ENOTTY;
-    }
-}
-
-int UsbTestbed::Node::submit(UMockdevIoctlData* arg)
-{
-    DataPtr header = resolve(arg, 0, sizeof(usbdevfs_urb));
-    if (!header)
-        return EFAULT;
-    const auto* fields = reinterpret_cast<const usbdevfs_urb*>(header->data);
-    DataPtr buffer = resolve(header.get(), offsetof(usbdevfs_urb, buffer), std::size_t(fields->buffer_length));
-    if (!buffer)
-        return EFAULT;
-    Urb urb{std::move(header), std::move(buffer)};
-    const usbdevfs_urb& f = urb.fields();
-
-    if (f.type == USBDEVFS_URB_TYPE_CONTROL && f.endpoint == 0) {
-        answerControl(urb);
-        m_completed.push_back(std::move(urb));
-        return 0;
-    }
-    if (f.type != USBDEVFS_URB_TYPE_BULK)
-        return EINVAL;
-    if (f.endpoint == UsbLink::EndpointOut) {
-        const QByteArray frame(reinterpret_cast<const char*>(urb.buffer->data), f.buffer_length);
-        if (!m_wire.send(frame, MaxPacket))
-            return ENODEV;
-        urb.finish(0, f.buffer_length);
-        m_completed.push_back(std::move(urb));
-        answerReads();
-        return 0;
-    }
-    if (f.endpoint == UsbLink::EndpointIn) {
-        m_reads.push_back(std::move(urb));
-        answerReads();
-        return 0;
-    }
-    return ENOENT;
-}
-
-int UsbTestbed::Node::reap(UMockdevIoctlData* arg, bool present, std::vector<DataPtr>& held)
-{
-    if (m_completed.empty())
-        return present ? EAGAIN : ENODEV;
-    // The argument points to the client's URB pointer; it is set to the URB's own address.
-    DataPtr target = resolve(arg, 0, sizeof(void*));
-    if (!target)
-        return EFAULT;
-    Urb urb = std::move(m_completed.front());
-    m_completed.pop_front();
-    umockdev_ioctl_data_set_ptr(target.get(), 0, urb.header.get());
-    held.push_back(std::move(target));
-    held.push_back(std::move(urb.header));
-    held.push_back(std::move(urb.buffer));
-    return 0;
-}
-
-int UsbTestbed::Node::discard(UMockdevIoctlData* arg)
-{
-    gulong address = 0;
-    std::memcpy(&address, arg->data, sizeof address);
-    for (auto it = m_reads.begin(); it != m_reads.end(); ++it) {
-        if (it->header->client_addr != address)
-            continue;
-        it->finish(-ENOENT, 0);
-        m_completed.push_back(std::move(*it));
-        m_reads.erase(it);
-        return 0;
-    }
-    return EINVAL; // already completed or never submitted
-}
-
-void UsbTestbed::Node::answerControl(const Urb& urb) const
-{
-    const uint8_t* setup = urb.buffer->data;
-    const int room = urb.fields().buffer_length - SetupSize;
-    const int wanted = std::min(room, setup[6] | setup[7] << 8);
-    const bool getDescriptor = setup[0] == 0x80 && setup[1] == 6;
-    const QByteArray answer = getDescriptor ? descriptor(setup[3], setup[2]) : QByteArray();
-    if (answer.isEmpty()) {
-        urb.finish(-EPIPE, 0); // the device stalls requests it does not know
-        return;
-    }
-    const int length = std::min(wanted, int(answer.size()));
-    std::memcpy(urb.buffer->data + SetupSize, answer.constData(), std::size_t(std::max(length, 0)));
-    urb.finish(0, std::max(length, 0));
-}
-
-QByteArray UsbTestbed::Node::descriptor(uint8_t type, uint8_t index) const
-{
-    switch (type) {
-    case DescriptorDevice:
-        return m_descriptors.left(DeviceDescriptorSize);
-    case DescriptorConfig:
-        return m_descriptors.mid(DeviceDescriptorSize);
-    case DescriptorString:
-        break;
-    default:
-        return {};
-    }
-    const SimDevice& dev = m_wire.device();
-    switch (index) {
-    case 0:
-        return QByteArray("\x04\x03\x09\x04", 4); // US English only
-    case 1:
-        return stringDescriptor(dev.manufacturer());
-    case 2:
-        return stringDescriptor(dev.product());
-    case 3:
-        return stringDescriptor(dev.serialNumber());
-    default:
-        return {};
-    }
-}
-
-void UsbTestbed::Node::answerReads()
-{
-    while (!m_reads.empty()) {
-        const QByteArray reply = m_wire.receive();
-        if (reply.isEmpty())
-            return;
-        Urb urb = std::move(m_reads.front());
-        m_reads.pop_front();
-        const int length = std::min(int(reply.size()), urb.fields().buffer_length);
-        std::memcpy(urb.buffer->data, reply.constData(), std::size_t(length));
-        urb.finish(0, length);
-        m_completed.push_back(std::move(urb));
-    }
-}
-
-void UsbTestbed::Node::endReads(int status)
-{
-    for (Urb& urb : m_reads) {
-        urb.finish(status, 0);
-        m_completed.push_back(std::move(urb));
-    }
-    m_reads.clear();
-}
 
 UsbTestbed::UsbTestbed(std::shared_ptr<SimDevice> device) : m_wire(std::move(device)), m_testbed(umockdev_testbed_new())
 {
@@ -482,7 +437,7 @@ bool UsbTestbed::isActive()
 void UsbTestbed::addController()
 {
     m_controllerPath = addDevice(m_testbed, Controller, m_hubPath, m_address);
-    auto node = std::make_unique<Node>(m_wire, descriptors(Controller), nodePath(m_address));
+    auto node = std::make_unique<Node>(m_wire, nodePath(m_address));
     GError* error = nullptr;
     if (!umockdev_testbed_attach_ioctl(m_testbed, node->path().toLatin1().constData(), node->handler(), &error)) {
         qWarning("cannot emulate %s: %s", qPrintable(node->path()), error->message);
@@ -495,7 +450,7 @@ void UsbTestbed::unplug()
 {
     if (m_controllerPath.isEmpty())
         return;
-    device().unplug();
+    m_wire.device().unplug();
     m_nodes.back()->kill();
     const QByteArray path = m_controllerPath.toLocal8Bit();
     umockdev_testbed_uevent(m_testbed, path.constData(), "remove"); // while the entry still says what left
@@ -507,7 +462,7 @@ void UsbTestbed::plug()
 {
     if (!m_controllerPath.isEmpty())
         return;
-    device().plug();
+    m_wire.device().plug();
     ++m_address;
     addController();
     // Adding the device announced it before its descriptors were written; announce it again, complete.
@@ -519,14 +474,8 @@ void UsbTestbed::setOpenDenied(bool denied)
     openDenied = false;
     if (!denied)
         return;
-    const QByteArray node = deviceNode().toLatin1();
-    std::strncpy(deniedNode, node.constData(), sizeof deniedNode - 1);
+    std::strncpy(deniedNode, nodePath(m_address).toLatin1().constData(), sizeof deniedNode - 1);
     openDenied = true;
-}
-
-QString UsbTestbed::deviceNode() const
-{
-    return nodePath(m_address);
 }
 
 int UsbTestbed::pendingReads() const

@@ -11,15 +11,11 @@ struct _UMockdevTestbed;
 
 // An emulated USB bus (umockdev) on which the stand-in device appears as the controller, 0483:5750, behind a
 // hub and next to an ST bootloader that the program must pass over. The controller's bulk endpoints carry
-// frames to and from the device through a SimWire, so the real UsbLink and libusb run unchanged against the
-// same device model and the same fault knobs as SimLink. Programs using it run under umockdev-wrapper;
-// processes they start see the same bus.
+// frames through a SimWire, so the real UsbLink and libusb run unchanged against the same device model and
+// fault knobs as SimLink. Programs using it run under umockdev-wrapper; processes they start see the same bus.
 class UsbTestbed
 {
 public:
-    static constexpr int Bus = 1;
-    static constexpr int MaxPacket = 64;
-
     explicit UsbTestbed(std::shared_ptr<SimDevice> device);
     ~UsbTestbed();
     UsbTestbed(const UsbTestbed&) = delete;
@@ -29,10 +25,9 @@ public:
     static bool isActive();
 
     SimWire& wire() { return m_wire; }
-    SimDevice& device() const { return m_wire.device(); }
 
-    // The controller leaves the bus: its sysfs entry and node go, reads in flight end with ENODEV and every
-    // further request on a handle still open fails, as after a real unplug.
+    // The controller leaves the bus: reads in flight end with ENODEV and every further request on a handle
+    // still open fails, as after a real unplug.
     void unplug();
     // It comes back under the next device address, as a replugged device does.
     void plug();
@@ -40,11 +35,10 @@ public:
     void setOpenDenied(bool denied);
 
     int deviceAddress() const { return m_address; }
-    QString deviceNode() const;
     // Reads from the IN endpoint that the controller has not answered yet.
     int pendingReads() const;
-    // Whether a handle, in this process or another, holds the controller's interface 0. umockdev 0.17 does
-    // not tell when a client closes the node, so this is what shows that a link holds the device.
+    // Whether a handle, in this process or another, holds the controller's interface 0 (umockdev does not
+    // tell when a client closes the node).
     bool interfaceClaimed() const;
 
 private:
