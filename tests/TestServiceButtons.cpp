@@ -30,8 +30,7 @@ struct Rig
         DeviceStack::Options options = SimFixture::RunningStack::options();
         options.timing.statusPeriodMs = 50;
         stack = std::make_unique<DeviceStack>(options);
-        stack->addTransport(QStringLiteral("sim"), QStringLiteral("Stand-in device"),
-                            std::make_unique<SimLink>(device));
+        stack->addTransport(QStringLiteral("sim"), QStringLiteral("Sim"), std::make_unique<SimLink>(device));
         stack->transports().select(QStringLiteral("sim"));
         MainWindowTiming timing;
         timing.statusTabMs = 50;
@@ -95,8 +94,7 @@ class TestServiceButtons : public QObject
     Q_OBJECT
 private Q_SLOTS:
     void initTestCase();
-    void commandButtons();
-    void logExportButton();
+    void statusTabButtons();
     void lossCancelsCommand();
 };
 
@@ -108,27 +106,21 @@ void TestServiceButtons::initTestCase()
         [](QMessageBox& box) { return box.defaultButton() ? box.defaultButton() : box.buttons().value(0); });
 }
 
-void TestServiceButtons::commandButtons()
+void TestServiceButtons::statusTabButtons()
 {
     Rig rig;
     QVERIFY(rig.loadedOnStatusTab());
     QVERIFY(rig.commandsEnabled(true));
     const QString disarmed = rig.text("l_stat_status1");
-
     QVERIFY(rig.runCommand("btStat1"));
     QCOMPARE(rig.device->variable(SimServiceCommands::VarStatus)->value, QByteArray("\x01\0\0\0", 4));
     QTRY_VERIFY_WITH_TIMEOUT(rig.text("l_stat_status1") != disarmed, Wait);
     QTRY_COMPARE_WITH_TIMEOUT(rig.text("l_stat_status"), QStringLiteral("Статус останньої команди : OK"), Wait);
-
     rig.device->setCommandAnswer("BUSY");
     QVERIFY(rig.runCommand("btHorn"));
     QCOMPARE(rig.text("l_stat_status"), QStringLiteral("Статус останньої команди : BUSY"));
-}
 
-void TestServiceButtons::logExportButton()
-{
-    Rig rig;
-    QVERIFY(rig.loadedOnStatusTab());
+    // The log export runs beside the commands and says how it ended.
     QPushButton* button = rig.find("btnLogExport");
     button->click();
     QCOMPARE(button->text(), QStringLiteral("Export started ..."));
@@ -137,7 +129,6 @@ void TestServiceButtons::logExportButton()
     QTRY_COMPARE_WITH_TIMEOUT(button->text(), QStringLiteral("Export - done"), Wait);
     QVERIFY(button->isEnabled());
     QVERIFY(rig.device->files().file(SimServiceCommands::ExportFileName).has_value());
-
     rig.device->files().setReadOnly(true);
     button->click();
     QTRY_COMPARE_WITH_TIMEOUT(button->text(), QStringLiteral("Export - failed"), Wait);
@@ -148,18 +139,17 @@ void TestServiceButtons::lossCancelsCommand()
     Rig rig;
     QVERIFY(rig.loadedOnStatusTab());
     rig.device->setCommandsHang(true);
-    QPushButton* exportButton = rig.find("btnLogExport");
-    const QString caption = exportButton->text();
+    QPushButton* button = rig.find("btnLogExport");
+    const QString caption = button->text();
     rig.find("bMotorStart")->click();
-    exportButton->click();
+    button->click();
     QTRY_COMPARE_WITH_TIMEOUT(rig.commandState(), QByteArray("WAIT"), Wait);
     QVERIFY(rig.commandsEnabled(false));
-
     rig.device->unplug();
     QTRY_VERIFY_WITH_TIMEOUT(rig.commandsEnabled(true), Wait);
     // The export that was cut short shows its caption again, not an outcome.
-    QCOMPARE(exportButton->text(), caption);
-    QVERIFY(exportButton->isEnabled());
+    QCOMPARE(button->text(), caption);
+    QVERIFY(button->isEnabled());
 }
 
 QTEST_MAIN(TestServiceButtons)
