@@ -10,12 +10,14 @@
 #include <QTabBar>
 #include <QTabWidget>
 
+#include "SimFixture.h"
 #include "link/CommandTable.h"
 #include "link/DeviceProtocol.h"
 #include "link/TransportManager.h"
 #include "sim/SimDevice.h"
 #include "sim/SimFileSystem.h"
 #include "sim/SimLink.h"
+#include "sim/SimServiceCommands.h"
 #include "ui/MainWindow.h"
 #include "ui/ModalBox.h"
 #include "vars/VARS.h"
@@ -28,19 +30,29 @@ constexpr int Wait = 5000;
 // Nothing else the window shows could contain it, so finding it in the log would mean a leak.
 const QByteArray Pin = QByteArrayLiteral("k7Qz");
 
+constexpr qint64 CommandMs = 1000;
+const char* const CommandButtons[] = {"btStat0", "btStat1", "btStat3", "btHorn", "bMotorStart", "bMotorStop"};
+
 // The real window on the stand-in device through the real worker.
 struct Rig
 {
-    explicit Rig(const QString& guardKey = {})
+    // profile: the device's variables, all of them loaded; empty: the General tab's texts and setting 100.
+    explicit Rig(const QString& profile = {}, const QString& guardKey = {})
     {
+        if (!profile.isEmpty()) {
+            device = SimFixture::deviceWithProfile(profile, clock);
+        } else {
+            device->setModel(QStringLiteral("Orvo X7"));
+            device->setSerialNumber(QStringLiteral("0012345"));
+            const std::pair<uint16_t, const char*> texts[] = {{65503, "Orvo X7"}, {65504, "BL 3"},
+                                                              {65505, "154"},     {64999, "21"},
+                                                              {65507, "0012345"}, {20000, "CAN 500k"}};
+            for (const auto& [id, text] : texts)
+                device->setVariable({id, 'T', VarFlag::ReadOnly, 0, 32, QByteArray(text)});
+            device->setVariable({100, 'U', VarFlag::Flash, 0, 4, QByteArray(4, '\0')});
+        }
         device->setPin(Pin);
-        device->setModel(QStringLiteral("Orvo X7"));
-        device->setSerialNumber(QStringLiteral("0012345"));
-        const std::pair<uint16_t, const char*> texts[] = {{65503, "Orvo X7"}, {65504, "BL 3"},    {65505, "154"},
-                                                          {64999, "21"},      {65507, "0012345"}, {20000, "CAN 500k"}};
-        for (const auto& [id, text] : texts)
-            device->setVariable({id, 'T', VarFlag::ReadOnly, 0, 32, QByteArray(text)});
-        device->setVariable({100, 'U', VarFlag::Flash, 0, 4, QByteArray(4, '\0')});
+        device->setCommandDurationMs(CommandMs);
 
         DeviceStack::Options options;
         options.timing.statusPeriodMs = 50;
@@ -56,9 +68,12 @@ struct Rig
         timing.lockTickMs = 3600 * 1000; // the test ticks the countdown itself
         timing.fsRetryMs = 20;
         timing.saveStatusMs = 20;
+        timing.statusTabMs = 50;
         window = std::make_unique<MainWindow>(*stack, timing);
         // The page views put the settings they show on the load list; 100 stands for them.
-        stack->worker().setLoadList({1, 100, 20000, 40002, 64999, 65503, 65504, 65505, 65507});
+        stack->worker().setLoadList(profile.isEmpty()
+                                        ? QList<uint16_t>{1, 100, 20000, 40002, 64999, 65503, 65504, 65505, 65507}
+                                        : device->variableIds());
         window->show();
         window->connectDevice();
         authUpdates = std::make_unique<QSignalSpy>(&stack->protocol(), &DeviceProtocol::uiAuthUpdate1);
@@ -99,7 +114,32 @@ struct Rig
         if (!QTest::qWaitFor([this] { return awaitsPin(); }, Wait))
             return false;
         sendPin(QString::fromLatin1(Pin));
-        return QTest::qWaitFor([this] { return text("lFirmwareV") == QLatin1String("154"); }, Wait);
+        return QTest::qWaitFor([this] { return !text("lFirmwareV").isEmpty(); }, Wait);
+    }
+
+    bool loadedOnStatusTab() const
+    {
+        if (!loaded())
+            return false;
+        find<QTabWidget>("tabWidget")->setCurrentIndex(1);
+        return QTest::qWaitFor([this] { return !text("l_stat_status1").isEmpty(); }, Wait);
+    }
+
+    bool commandsEnabled(bool on) const
+    {
+        return std::all_of(std::begin(CommandButtons), std::end(CommandButtons),
+                           [&](const char* name) { return enabled(name) == on; });
+    }
+    QByteArray commandState() const { return device->variable(SimServiceCommands::VarCommandState)->value; }
+
+    // Clicks a command button and lets the device's clock run once the device has taken the command.
+    bool runCommand(const char* button) const
+    {
+        find<QPushButton>(button)->click();
+        if (!commandsEnabled(false) || !QTest::qWaitFor([this] { return commandState() == "WAIT"; }, Wait))
+            return false;
+        clock->advance(CommandMs);
+        return QTest::qWaitFor([this] { return commandsEnabled(true); }, Wait);
     }
 
     // The device's file system takes a minute of the device's clock to start.
@@ -147,6 +187,8 @@ private Q_SLOTS:
     void fileSystemAlerts();
     void secondInstanceShowsBlockedBadge();
     void clockTransferAndClose();
+    void statusTabButtons();
+    void lossCancelsCommand();
 
 private:
     struct Box
@@ -217,9 +259,9 @@ void TestMainWindow::pinEntryLockAndLoad()
     QVERIFY(rig.loaded());
     QCOMPARE(rig.text("pinBadge"), QStringLiteral("PIN OK"));
     const QStringList general{rig.text("lProductModel"), rig.text("lSerial"), rig.text("lBootloaderV"),
-                              rig.text("lAlgoV"),        rig.text("lCAN"),    rig.text("lAuthStatus")};
-    QCOMPARE(general, (QStringList{"Orvo X7", "0012345", "BL 3", "21", "CAN 500k", "Ok"}));
-    QVERIFY(rig.enabled("label_can"));
+                              rig.text("lFirmwareV"),    rig.text("lAlgoV"),  rig.text("lCAN"),
+                              rig.text("lAuthStatus")};
+    QCOMPARE(general, (QStringList{"Orvo X7", "0012345", "BL 3", "154", "21", "CAN 500k", "Ok"}));
     QVERIFY(!rig.enabled("gPin1")); // an accepted PIN is not asked for again
     QVERIFY(!rig.shown("loadingOverlay"));
     QVERIFY(rig.tabsEnabled());
@@ -242,10 +284,8 @@ void TestMainWindow::fileSystemCheckWaitsAndWarns()
                                                             "Waiting for the file system of the device to start ..."));
         // Asked again and again while the file system starts, and nothing is loaded meanwhile.
         files.clearRequests();
-        QTRY_VERIFY_WITH_TIMEOUT(std::count_if(files.requests().cbegin(), files.requests().cend(),
-                                               [](const auto& request) { return request.first == Cmd::EFS_STATS; }) >=
-                                     3,
-                                 Wait);
+        const auto isStats = [](const auto& request) { return request.first == Cmd::EFS_STATS; };
+        QTRY_VERIFY_WITH_TIMEOUT(std::count_if(files.requests().cbegin(), files.requests().cend(), isStats) >= 3, Wait);
         QCOMPARE(rig.protocol().vars().count(), 0);
 
         rig.clock->advance(60000);
@@ -416,7 +456,7 @@ void TestMainWindow::secondInstanceShowsBlockedBadge()
     const QByteArray line = holder.readLine().trimmed();
     QVERIFY(line.startsWith("claimed "));
     {
-        Rig rig(key);
+        Rig rig({}, key);
         if (!rig.stack->transports().usbLink().isReady())
             QSKIP("libusb cannot start here");
         QTRY_VERIFY_WITH_TIMEOUT(rig.shown("blockedBadge"), Wait);
@@ -470,6 +510,52 @@ void TestMainWindow::clockTransferAndClose()
     QCOMPARE(rig.device->savesCompleted(), 1);
     QVERIFY(rig.window->close());
     QCOMPARE(m_boxes.size(), 3);
+}
+
+void TestMainWindow::statusTabButtons()
+{
+    Rig rig(SimFixture::DemoProfile);
+    QVERIFY(rig.loadedOnStatusTab());
+    QVERIFY(rig.commandsEnabled(true));
+    const QString disarmed = rig.text("l_stat_status1");
+    QVERIFY(rig.runCommand("btStat1"));
+    QCOMPARE(rig.device->variable(SimServiceCommands::VarStatus)->value, QByteArray("\x01\0\0\0", 4));
+    QTRY_VERIFY_WITH_TIMEOUT(rig.text("l_stat_status1") != disarmed, Wait);
+    QTRY_COMPARE_WITH_TIMEOUT(rig.text("l_stat_status"), QStringLiteral("Статус останньої команди : OK"), Wait);
+    rig.device->setCommandAnswer("BUSY");
+    QVERIFY(rig.runCommand("btHorn"));
+    QCOMPARE(rig.text("l_stat_status"), QStringLiteral("Статус останньої команди : BUSY"));
+
+    // The log export runs beside the commands and says how it ended.
+    QPushButton* button = rig.find<QPushButton>("btnLogExport");
+    button->click();
+    QCOMPARE(button->text(), QStringLiteral("Export started ..."));
+    QVERIFY(!button->isEnabled());
+    QVERIFY(rig.commandsEnabled(true));
+    QTRY_COMPARE_WITH_TIMEOUT(button->text(), QStringLiteral("Export - done"), Wait);
+    QVERIFY(button->isEnabled());
+    QVERIFY(rig.device->files().file(SimServiceCommands::ExportFileName).has_value());
+    rig.device->files().setReadOnly(true);
+    button->click();
+    QTRY_COMPARE_WITH_TIMEOUT(button->text(), QStringLiteral("Export - failed"), Wait);
+}
+
+void TestMainWindow::lossCancelsCommand()
+{
+    Rig rig(SimFixture::DemoProfile);
+    QVERIFY(rig.loadedOnStatusTab());
+    rig.device->setCommandsHang(true);
+    QPushButton* button = rig.find<QPushButton>("btnLogExport");
+    const QString caption = button->text();
+    rig.find<QPushButton>("bMotorStart")->click();
+    button->click();
+    QTRY_COMPARE_WITH_TIMEOUT(rig.commandState(), QByteArray("WAIT"), Wait);
+    QVERIFY(rig.commandsEnabled(false));
+    rig.device->unplug();
+    QTRY_VERIFY_WITH_TIMEOUT(rig.commandsEnabled(true), Wait);
+    // The export that was cut short shows its caption again, not an outcome.
+    QCOMPARE(button->text(), caption);
+    QVERIFY(button->isEnabled());
 }
 
 QTEST_MAIN(TestMainWindow)
