@@ -1,7 +1,6 @@
 #include <QtTest>
 
 #include <QLabel>
-#include <QLineEdit>
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
