@@ -203,7 +203,7 @@ QStringList TestFilesPage::menu(const QPoint& pos, const QString& trigger)
     for (QAction* action : menu ? menu->actions() : QList<QAction*>()) {
         if (!action->isSeparator())
             texts << action->text();
-        if (action->text() == trigger)
+        if (!trigger.isEmpty() && action->text() == trigger)
             chosen = action;
     }
     if (menu)
