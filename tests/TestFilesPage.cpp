@@ -4,7 +4,9 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMessageBox>
+#include <QMimeData>
 #include <QPushButton>
+#include <QTabWidget>
 #include <QTableWidget>
 #include <QTemporaryDir>
 
@@ -62,6 +64,7 @@ private Q_SLOTS:
     void safeLocalNames_data();
     void safeLocalNames();
     void hostileDeviceNamesStayInTheFolder();
+    void droppedFilesUploadOnTheFilesTab();
 
 private:
     void reload();
@@ -428,6 +431,32 @@ void TestFilesPage::hostileDeviceNamesStayInTheFolder()
         lines << args.at(0).toString();
     QVERIFY(lines.contains(QStringLiteral("The device file '../evil.txt' is saved as '.._evil.txt'")));
     QVERIFY(lines.contains(QStringLiteral("The device file 'con.txt' is saved as '_con.txt'")));
+}
+
+void TestFilesPage::droppedFilesUploadOnTheFilesTab()
+{
+    QMimeData data;
+    data.setUrls({QUrl::fromLocalFile(localFile(QStringLiteral("one.txt"), content(900, 5))),
+                  QUrl::fromLocalFile(m_dir->path()), // a folder is not a file to upload
+                  QUrl::fromLocalFile(localFile(QStringLiteral("alpha.txt"), content(40, 6)))});
+    const auto drop = [&] {
+        const QPoint at = m_window->rect().center();
+        QDragEnterEvent enter(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(m_window.get(), &enter);
+        QDropEvent dropped(QPointF(at), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(m_window.get(), &dropped);
+        return enter.isAccepted() && dropped.isAccepted();
+    };
+    auto* tabs = m_window->findChild<QTabWidget*>(QStringLiteral("tabWidget"));
+    tabs->setCurrentIndex(0);
+    QVERIFY(!drop()); // only the Files tab takes files
+    tabs->setCurrentWidget(m_window->findChild<QWidget*>(QStringLiteral("tabFiles")));
+    QVERIFY(drop());
+    QCOMPARE(nextResult(), 0);
+    QCOMPARE(nextResult(), 0);
+    QCOMPARE(m_device->files().file("one.txt")->data, content(900, 5));
+    QCOMPARE(m_device->files().file("alpha.txt")->data, content(40, 6)); // the same name is replaced
+    QCOMPARE(m_device->files().files().size(), 5); // the hidden system file too; no temporary file left
 }
 
 QTEST_MAIN(TestFilesPage)

@@ -4,6 +4,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDoubleSpinBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QSlider>
 #include <QSpinBox>
@@ -31,7 +32,7 @@ const char* const PageXml = R"(<page title="Лінії" section="Налашту�
   <var id="3" name="Поправка" uitype="integer"/>
 </page>)";
 
-VarUiInfoPtr infoOf(VarKind kind, int min = 0, int max = 1024)
+VarUiInfoPtr infoOf(VarKind kind, int min = 0, int max = 1024, const QString& format = {})
 {
     auto info = std::make_shared<VarUiInfo>();
     info->id = 1;
@@ -39,6 +40,7 @@ VarUiInfoPtr infoOf(VarKind kind, int min = 0, int max = 1024)
     info->noUitype = false;
     info->min = min;
     info->max = max;
+    info->format = format;
     info->options = {{0, QStringLiteral("Вимкнено")}, {1, QStringLiteral("Сирена")}, {2, QStringLiteral("Клаксон")}};
     return info;
 }
@@ -89,6 +91,8 @@ private Q_SLOTS:
     void wheelOverUnfocusedEditor();
     void reverseSelectorNotConnected();
     void deviceReadOnlyFlagTurnsRowReadOnly();
+    void readOnlyTexts_data();
+    void readOnlyTexts();
 
 private:
     // A row of the test page, shown and registered on the current page.
@@ -133,6 +137,40 @@ std::unique_ptr<VarWidget> TestVarEditors::row(int id)
         return widget;
     }
     return nullptr;
+}
+
+void TestVarEditors::readOnlyTexts_data()
+{
+    QTest::addColumn<VarKind>("kind");
+    QTest::addColumn<QString>("format");
+    QTest::addColumn<char>("type");
+    QTest::addColumn<QByteArray>("value");
+    QTest::addColumn<QString>("shown");
+    QByteArray volts(4, '\0');
+    qToLittleEndian(12.5f, volts.data());
+    QTest::newRow("page format") << VarKind::Float << "%.2f V" << 'F' << volts << "12.50 V";
+    QTest::newRow("percent sign kept") << VarKind::Float2 << "%.1f %%" << 'F' << volts << "12.5 %";
+    // Formats that would make printf read past the one value fall back to the plain one.
+    QTest::newRow("text conversion") << VarKind::Float << "%s" << 'F' << volts << "12.500000";
+    QTest::newRow("two conversions") << VarKind::Float << "%f/%f" << 'F' << volts << "12.500000";
+    QTest::newRow("markup from the device")
+        << VarKind::String << "" << 'T' << QByteArray("<b>Гараж</b>") << "<b>Гараж</b>";
+}
+
+void TestVarEditors::readOnlyTexts()
+{
+    QFETCH(VarKind, kind);
+    QFETCH(QString, format);
+    QFETCH(char, type);
+    QFETCH(QByteArray, value);
+    QFETCH(QString, shown);
+
+    VARS vars;
+    RoVarEditor editor(infoOf(kind, 0, 1024, format), vars);
+    editor.setValue(recordOf(vars, type, 32, value));
+    QCOMPARE(editor.text(), shown);
+    const auto* label = editor.findChild<QLabel*>();
+    QVERIFY(label && label->textFormat() == Qt::PlainText); // shown as typed, never as markup
 }
 
 void TestVarEditors::lineEditors_data()
