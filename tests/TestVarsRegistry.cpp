@@ -1,4 +1,6 @@
 #include <QtTest>
+#include <atomic>
+
 
 #include "SimFixture.h"
 #include "vars/VarRow.h"
@@ -73,6 +75,7 @@ private Q_SLOTS:
     void candidateLabels();
     void hiddenPageChangeRefreshesNoRow();
     void commandRunnerAgainstTheDevice();
+    void destroyedWithWritesQueued();
 
 private:
     VarsRegistry& registry() { return *m_registry; }
@@ -267,6 +270,18 @@ void TestVarsRegistry::commandRunnerAgainstTheDevice()
     QTRY_COMPARE_WITH_TIMEOUT(finished.count(), 1, 5000);
     QCOMPARE(finished[0][0].value<Device40000::State>(), Device40000::Error);
     QVERIFY(finished[0][1].toString().startsWith(QStringLiteral("write var 7 failed (")));
+}
+
+void TestVarsRegistry::destroyedWithWritesQueued()
+{
+    // The window may close while writes still wait on the worker: they must not run on a registry that is gone.
+    for (int i = 0; i < 20; ++i)
+        registry().setValue(1, QString::number(i));
+    m_reports.reset();
+    m_registry.reset();
+    std::atomic<bool> passed = false;
+    QVERIFY(m_session->stack.worker().post([&passed] { passed = true; }));
+    QTRY_VERIFY_WITH_TIMEOUT(passed, 5000);
 }
 
 QTEST_GUILESS_MAIN(TestVarsRegistry)

@@ -20,7 +20,11 @@ VarsRegistry::VarsRegistry(DeviceProtocol& protocol, DeviceThread& worker, QObje
     connect(&protocol.vars(), &VARS::varsDirty, this, &VarsRegistry::onDirty);
 }
 
-VarsRegistry::~VarsRegistry() = default;
+VarsRegistry::~VarsRegistry()
+{
+    QMutexLocker lock(&m_lifetime->mutex);
+    m_lifetime->alive = false;
+}
 
 void VarsRegistry::submit(int key, Job job)
 {
@@ -28,7 +32,13 @@ void VarsRegistry::submit(int key, Job job)
         QMutexLocker lock(&m_pendingMutex);
         ++m_pending[key];
     }
-    m_worker.post([this, key, job] { complete(key, job()); }, [this, key] { complete(key, Dropped); });
+    const auto whileAlive = [life = m_lifetime](const std::function<void()>& step) {
+        QMutexLocker lock(&life->mutex);
+        if (life->alive)
+            step();
+    };
+    m_worker.post([whileAlive, this, key, job] { whileAlive([&] { complete(key, job()); }); },
+                  [whileAlive, this, key] { whileAlive([&] { complete(key, Dropped); }); });
 }
 
 void VarsRegistry::complete(int key, int code)
@@ -113,7 +123,7 @@ void VarsRegistry::setOnOffRedir(int id, int target, const QMap<int, int>& pairs
 
 bool VarsRegistry::refresh(int id)
 {
-    return m_worker.post([this, id] { m_protocol.readVar(uint16_t(id)); }, {});
+    return m_worker.post([&protocol = m_protocol, id] { protocol.readVar(uint16_t(id)); }, {});
 }
 
 void VarsRegistry::build(const QList<VarUiInfoPtr>& infos, const QMap<int, VarsUIAttr*>& attrs)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <functional>
+#include <memory>
 
 #include <QHash>
 #include <QList>
@@ -85,4 +86,13 @@ private:
 
     mutable QMutex m_pendingMutex;
     QHash<int, int> m_pending;
+
+    // Jobs queued on the worker may outlive the registry: each runs under this lock, and only while
+    // the registry is alive; the destructor waits for a running one.
+    struct Lifetime
+    {
+        QMutex mutex;
+        bool alive = true;
+    };
+    const std::shared_ptr<Lifetime> m_lifetime = std::make_shared<Lifetime>();
 };
