@@ -496,10 +496,8 @@ private Q_SLOTS:
         m_device->plug();
         m_link->unplugAtExchange(0);
         QCOMPARE(m_protocol->auth("1234"), 0);
-        SimAudit::Transfer t{isUpload, replacing, "campaign.bin", "campaign.tmp", old, data, local, ret};
-        t.started = !attempts.isEmpty();
-        t.log = m_log;
-        t.messages = m_messages;
+        const SimAudit::Transfer t{isUpload, replacing, "campaign.bin",      "campaign.tmp", old,       data,
+                                   local,    ret,       !attempts.isEmpty(), m_log,          m_messages};
         const QString fault = SimAudit::transferFault(*m_device, t);
         QVERIFY2(fault.isEmpty(), qPrintable(fault));
     }

@@ -65,9 +65,9 @@ private Q_SLOTS:
         QTest::newRow("misspelled uitype") << QByteArray("uitype=\"selcet\"") << 4 << false << false;
         QTest::newRow("no uitype") << QByteArray("readonly=\"1\"") << 4 << true << true;
         QTest::newRow("empty uitype") << QByteArray("uitype=\"\"") << 4 << true << false;
-        for (const QByteArray& off : {"false", "FALSE", "0", ""})
-            QTest::addRow("readonly \"%s\"", off.constData())
-                << "uitype=\"onoff\" readonly=\"" + off + "\"" << 8 << false << false;
+        for (const char* off : {"false", "FALSE", "0", ""})
+            QTest::addRow("readonly \"%s\"", off)
+                << QByteArray("uitype=\"onoff\" readonly=\"") + off + "\"" << 8 << false << false;
         QTest::newRow("readonly no") << QByteArray("uitype=\"onoff\" readonly=\"no\"") << 8 << false << true;
         QTest::newRow("readonly true") << QByteArray("uitype=\"onoff\" ReadOnly=\"true\"") << 8 << false << true;
     }
