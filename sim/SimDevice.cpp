@@ -1,5 +1,6 @@
 #include "SimDevice.h"
 
+#include "SimBytes.h"
 #include "SimFileSystem.h"
 #include "SimServiceCommands.h"
 #include "link/CommandTable.h"
@@ -7,21 +8,7 @@
 
 namespace {
 
-constexpr uint8_t StatusOk = 0;
-constexpr uint8_t StatusAlreadyAccepted = 2;
-constexpr uint8_t StatusWrongPin = 1;
-constexpr uint8_t StatusAccessDenied = 5;
-constexpr uint8_t StatusRefused = 255;
-constexpr uint8_t AuthPin1Accepted = 0x04;
 constexpr int VarSetHeader = 6; // id, redirect, flags; a value follows when one is written
-
-uint32_t u32At(const QByteArray& b, int offset)
-{
-    if (b.size() < offset + 4)
-        return 0;
-    const auto* p = reinterpret_cast<const uint8_t*>(b.constData()) + offset;
-    return uint32_t(p[0]) | uint32_t(p[1]) << 8 | uint32_t(p[2]) << 16 | uint32_t(p[3]) << 24;
-}
 
 // The ids a variable read asks for: one for VAR_GET, a zero-ended list for VAR_GET_LIST.
 QList<uint16_t> requestedIds(const QByteArray& b, bool list)
@@ -102,11 +89,11 @@ SimDevice::Reply SimDevice::execute(uint8_t cmd, const QByteArray& payload, int 
     case Cmd::RESET:
         return {};
     case Cmd::GET_DATETIME:
-        return {StatusOk, u32Bytes(deviceSeconds())};
+        return {Status::Ok, u32Bytes(deviceSeconds())};
     case Cmd::SET_DATETIME:
         if (payload.size() != 4)
             return {3, {}};
-        m_clockBase = u32At(payload, 0);
+        m_clockBase = SimBytes::at<uint32_t>(payload, 0);
         m_clockSetMs = m_clock->nowMs();
         return {};
     case Cmd::VAR_SAVE:
@@ -124,7 +111,7 @@ SimDevice::Reply SimDevice::execute(uint8_t cmd, const QByteArray& payload, int 
     case Cmd::EFS_FILE_LIST: {
         // The flash statistics are public; the files need PIN 1.
         if (!m_pinAccepted && cmd != Cmd::EFS_STATS)
-            return {StatusAccessDenied, {}};
+            return {Status::AccessDenied, {}};
         const SimFileSystem::Reply r = m_files->execute(cmd, payload, maxPayload, m_clock->nowMs(), deviceSeconds());
         return {r.status, r.payload};
     }
@@ -133,7 +120,7 @@ SimDevice::Reply SimDevice::execute(uint8_t cmd, const QByteArray& payload, int 
     case Cmd::VAR_SET:
         return variableCommand(cmd, payload, maxPayload);
     default:
-        return {StatusRefused, {}};
+        return {Status::Refused, {}};
     }
 }
 
@@ -141,12 +128,12 @@ SimDevice::Reply SimDevice::variableCommand(uint8_t cmd, const QByteArray& paylo
 {
     // The variables stay closed until PIN 1 is accepted.
     if (!m_pinAccepted)
-        return {StatusAccessDenied, {}};
+        return {Status::AccessDenied, {}};
     Reply reply;
     const qint64 now = m_clock->nowMs();
     if (cmd == Cmd::VAR_SET) {
         reply.status = m_variables.write(payload);
-        if (reply.status == StatusOk && payload.size() > VarSetHeader)
+        if (reply.status == Status::Ok && payload.size() > VarSetHeader)
             m_commands->written(requestedIds(payload, false).value(0), now);
         return reply;
     }
@@ -163,20 +150,20 @@ SimDevice::Reply SimDevice::info() const
 {
     QByteArray payload = m_model.toUtf8();
     payload.append('\0');
-    payload.append(char(m_pinAccepted ? AuthPin1Accepted : 0));
+    payload.append(char(m_pinAccepted ? AuthBit::Pin1 : 0));
     payload.append(m_serial.toUtf8());
     payload.append('\0');
-    return {StatusOk, payload};
+    return {Status::Ok, payload};
 }
 
 SimDevice::Reply SimDevice::authenticate(const QByteArray& pin)
 {
     if (m_refusesAuth)
-        return {StatusRefused, {}};
+        return {Status::Refused, {}};
     const qint64 now = m_clock->nowMs();
     if (m_lockUntilMs >= 0) {
         if (now < m_lockUntilMs)
-            return {StatusAccessDenied, u32Bytes(uint32_t((m_lockUntilMs - now + 999) / 1000))};
+            return {Status::AccessDenied, u32Bytes(uint32_t((m_lockUntilMs - now + 999) / 1000))};
         m_lockUntilMs = -1;
         m_wrongPins = 0;
     }
@@ -184,13 +171,13 @@ SimDevice::Reply SimDevice::authenticate(const QByteArray& pin)
         m_wrongPins = 0;
         const bool already = m_pinAccepted;
         m_pinAccepted = true;
-        return {already ? StatusAlreadyAccepted : StatusOk, {}};
+        return {already ? Status::AlreadyAccepted : Status::Ok, {}};
     }
     if (++m_wrongPins >= WrongPinsBeforeLock) {
         m_lockUntilMs = now + PinLockSeconds * 1000;
-        return {StatusAccessDenied, u32Bytes(PinLockSeconds)};
+        return {Status::AccessDenied, u32Bytes(PinLockSeconds)};
     }
-    return {StatusWrongPin, {}};
+    return {Status::WrongPin, {}};
 }
 
 SimDevice::Reply SimDevice::save(const QByteArray& payload)
@@ -201,7 +188,7 @@ SimDevice::Reply SimDevice::save(const QByteArray& payload)
     QByteArray state;
     state.append(char(m_saveEndsMs >= 0 ? 1 : 0));
     state.append(char(m_saveEndsMs >= 0 ? 0 : m_lastSaveError));
-    return {StatusOk, state};
+    return {Status::Ok, state};
 }
 
 void SimDevice::settleSave()

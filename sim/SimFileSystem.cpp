@@ -4,44 +4,12 @@
 
 #include <QMutexLocker>
 
+#include "SimBytes.h"
 #include "link/CommandTable.h"
 
 namespace {
 
-constexpr uint8_t StatusOk = 0;
-constexpr uint8_t StatusBadArgument = 3;
-constexpr uint8_t StatusNotFound = 4;
-constexpr uint8_t StatusAccessDenied = 5;
-constexpr uint8_t StatusNoSpace = 6;
-constexpr uint8_t StatusFileExists = 7;
-constexpr uint8_t StatusFsError = 8;
-constexpr uint8_t StatusEndOfFile = 254;
-constexpr uint8_t StatusNoSeek = 255;
 constexpr int MaxRequests = 1024;
-
-uint16_t u16At(const QByteArray& b, int offset)
-{
-    const auto* p = reinterpret_cast<const uint8_t*>(b.constData()) + offset;
-    return uint16_t(p[0] | p[1] << 8);
-}
-
-uint32_t u32At(const QByteArray& b, int offset)
-{
-    const auto* p = reinterpret_cast<const uint8_t*>(b.constData()) + offset;
-    return uint32_t(p[0]) | uint32_t(p[1]) << 8 | uint32_t(p[2]) << 16 | uint32_t(p[3]) << 24;
-}
-
-void appendU16(QByteArray& b, uint16_t v)
-{
-    b.append(char(v));
-    b.append(char(v >> 8));
-}
-
-void appendU32(QByteArray& b, uint32_t v)
-{
-    for (int i = 0; i < 4; ++i)
-        b.append(char(v >> (8 * i)));
-}
 
 // A name field ends at its first zero byte or after 25 bytes.
 QByteArray nameOfField(const QByteArray& field)
@@ -79,9 +47,9 @@ SimFileSystem::Reply SimFileSystem::execute(uint8_t cmd, const QByteArray& paylo
     if (cmd == Cmd::EFS_STATS)
         return stats(now);
     if (statusLocked(now) == Starting)
-        return {StatusFsError, {}};
+        return {Status::FsError, {}};
     if (m_readOnly && changesFiles(cmd))
-        return {StatusAccessDenied, {}};
+        return {Status::AccessDenied, {}};
     switch (cmd) {
     case Cmd::EFS_FILE_FIND:
         return find(payload);
@@ -105,7 +73,7 @@ SimFileSystem::Reply SimFileSystem::execute(uint8_t cmd, const QByteArray& paylo
     case Cmd::EFS_FILE_UNLINK:
         return unlink(payload);
     default:
-        return {StatusBadArgument, {}};
+        return {Status::BadArgument, {}};
     }
 }
 
@@ -125,52 +93,52 @@ void SimFileSystem::closeSession()
 SimFileSystem::Reply SimFileSystem::find(const QByteArray& payload) const
 {
     if (payload.size() != 2)
-        return {StatusBadArgument, {}};
-    const auto it = m_files.lowerBound(u16At(payload, 0));
+        return {Status::BadArgument, {}};
+    const auto it = m_files.lowerBound(SimBytes::at<uint16_t>(payload, 0));
     if (it == m_files.end())
-        return {StatusNotFound, {}};
+        return {Status::NotFound, {}};
     const File& f = it.value();
     QByteArray entry(2, '\0');
-    appendU32(entry, f.created);
+    SimBytes::append<uint32_t>(entry, f.created);
     entry.append(char(f.system));
     entry.append(f.name.leftJustified(NameField, '\0', true));
-    appendU32(entry, uint32_t(f.data.size()));
-    appendU16(entry, f.id);
-    return {StatusOk, entry};
+    SimBytes::append<uint32_t>(entry, uint32_t(f.data.size()));
+    SimBytes::append<uint16_t>(entry, f.id);
+    return {Status::Ok, entry};
 }
 
 SimFileSystem::Reply SimFileSystem::list(const QByteArray& payload, int room) const
 {
     if (payload.size() != 2)
-        return {StatusBadArgument, {}};
+        return {Status::BadArgument, {}};
     QByteArray out;
-    for (auto it = m_files.lowerBound(u16At(payload, 0)); it != m_files.end(); ++it) {
+    for (auto it = m_files.lowerBound(SimBytes::at<uint16_t>(payload, 0)); it != m_files.end(); ++it) {
         const File& f = it.value();
         if (out.size() + 12 + f.name.size() > room)
-            return {StatusOk, out};
-        appendU16(out, f.id);
+            return {Status::Ok, out};
+        SimBytes::append<uint16_t>(out, f.id);
         out.append(char(f.system));
-        appendU32(out, f.created);
+        SimBytes::append<uint32_t>(out, f.created);
         out.append(char(f.name.size()));
         out.append(f.name);
-        appendU32(out, uint32_t(f.data.size()));
+        SimBytes::append<uint32_t>(out, uint32_t(f.data.size()));
     }
     if (out.size() + 2 <= room)
-        appendU16(out, 0xFFFF);
-    return {StatusOk, out};
+        SimBytes::append<uint16_t>(out, 0xFFFF);
+    return {Status::Ok, out};
 }
 
 SimFileSystem::Reply SimFileSystem::create(const QByteArray& payload, uint32_t seconds)
 {
     if (payload.size() != NameField)
-        return {StatusBadArgument, {}};
+        return {Status::BadArgument, {}};
     const QByteArray name = nameOfField(payload);
     if (name.isEmpty())
-        return {StatusBadArgument, {}};
+        return {Status::BadArgument, {}};
     if (byName(name))
-        return {StatusFileExists, {}};
+        return {Status::FileExists, {}};
     if (freeSectors() == 0)
-        return {StatusNoSpace, {}};
+        return {Status::NoSpace, {}};
     File f;
     f.id = freeId();
     f.name = name;
@@ -180,17 +148,17 @@ SimFileSystem::Reply SimFileSystem::create(const QByteArray& payload, uint32_t s
     m_open = f.id;
     m_position = 0;
     QByteArray reply;
-    appendU16(reply, f.id);
-    return {StatusOk, reply};
+    SimBytes::append<uint16_t>(reply, f.id);
+    return {Status::Ok, reply};
 }
 
 SimFileSystem::Reply SimFileSystem::open(const QByteArray& payload)
 {
     if (payload.size() != 2)
-        return {StatusBadArgument, {}};
-    const uint16_t id = u16At(payload, 0);
+        return {Status::BadArgument, {}};
+    const uint16_t id = SimBytes::at<uint16_t>(payload, 0);
     if (!byId(id))
-        return {StatusNotFound, {}};
+        return {Status::NotFound, {}};
     m_open = id;
     m_position = 0;
     return {};
@@ -199,26 +167,26 @@ SimFileSystem::Reply SimFileSystem::open(const QByteArray& payload)
 SimFileSystem::Reply SimFileSystem::read(const QByteArray& payload, int room)
 {
     if (payload.size() != 2)
-        return {StatusBadArgument, {}};
+        return {Status::BadArgument, {}};
     File* f = m_open ? byId(*m_open) : nullptr;
     if (!f)
-        return {StatusFsError, {}};
+        return {Status::FsError, {}};
     // The size travels in the high byte when it fits there, else as the whole word.
     const uint8_t low = uint8_t(payload.at(0));
-    const int asked = low == 0 ? uint8_t(payload.at(1)) : u16At(payload, 0);
+    const int asked = low == 0 ? uint8_t(payload.at(1)) : SimBytes::at<uint16_t>(payload, 0);
     const int count = std::min({asked, room, int(f->data.size()) - int(m_position)});
     const QByteArray data = f->data.mid(m_position, std::max(count, 0));
     m_position += uint32_t(data.size());
-    return {m_position >= uint32_t(f->data.size()) ? StatusEndOfFile : StatusOk, data};
+    return {m_position >= uint32_t(f->data.size()) ? Status::EndOfFile : Status::Ok, data};
 }
 
 SimFileSystem::Reply SimFileSystem::write(const QByteArray& payload)
 {
     File* f = m_open ? byId(*m_open) : nullptr;
     if (!f)
-        return {StatusFsError, {}};
+        return {Status::FsError, {}};
     if (payload.isEmpty())
-        return {StatusBadArgument, {}};
+        return {Status::BadArgument, {}};
     qsizetype count = m_shortWrites ? payload.size() - 1 : payload.size();
     // The file grows into the rest of its last sector, then into free sectors; what does not fit is
     // left out and the reply says how much was written.
@@ -228,7 +196,7 @@ SimFileSystem::Reply SimFileSystem::write(const QByteArray& payload)
             qsizetype(sectorsOf(*f)) * SectorSize - f->data.size() + qsizetype(freeSectors()) * SectorSize;
         count -= std::max<qsizetype>(0, growth - room);
         if (count <= 0)
-            return {StatusNoSpace, {}};
+            return {Status::NoSpace, {}};
     }
     // Overwrite what the file holds from the position on, append the rest (amortised growth).
     const qsizetype inside = std::clamp<qsizetype>(f->data.size() - m_position, 0, count);
@@ -238,41 +206,41 @@ SimFileSystem::Reply SimFileSystem::write(const QByteArray& payload)
         eraseForUse();
     m_position += uint32_t(count);
     QByteArray reply;
-    appendU16(reply, uint16_t(count));
-    return {StatusOk, reply};
+    SimBytes::append<uint16_t>(reply, uint16_t(count));
+    return {Status::Ok, reply};
 }
 
 SimFileSystem::Reply SimFileSystem::seek(const QByteArray& payload)
 {
     if (!m_seek)
-        return {StatusNoSeek, {}};
+        return {Status::NoSeek, {}};
     if (payload.size() != 4)
-        return {StatusBadArgument, {}};
+        return {Status::BadArgument, {}};
     File* f = m_open ? byId(*m_open) : nullptr;
     if (!f)
-        return {StatusFsError, {}};
+        return {Status::FsError, {}};
     // No holes: a seek past the end stops at the end.
-    m_position = std::min(u32At(payload, 0), uint32_t(f->data.size()));
+    m_position = std::min(SimBytes::at<uint32_t>(payload, 0), uint32_t(f->data.size()));
     QByteArray reply;
-    appendU32(reply, m_position);
-    return {StatusOk, reply};
+    SimBytes::append<uint32_t>(reply, m_position);
+    return {Status::Ok, reply};
 }
 
 SimFileSystem::Reply SimFileSystem::rename(const QByteArray& payload)
 {
     if (payload.size() != 2 + NameField)
-        return {StatusBadArgument, {}};
-    File* f = byId(u16At(payload, 0));
+        return {Status::BadArgument, {}};
+    File* f = byId(SimBytes::at<uint16_t>(payload, 0));
     const QByteArray name = nameOfField(payload.mid(2));
     if (name.isEmpty())
-        return {StatusBadArgument, {}};
+        return {Status::BadArgument, {}};
     if (!f)
-        return {StatusNotFound, {}};
+        return {Status::NotFound, {}};
     if (f->system != OrdinaryMark)
-        return {StatusAccessDenied, {}};
+        return {Status::AccessDenied, {}};
     const File* other = byName(name);
     if (other && other != f)
-        return {StatusFileExists, {}};
+        return {Status::FileExists, {}};
     f->name = name;
     return {};
 }
@@ -280,13 +248,13 @@ SimFileSystem::Reply SimFileSystem::rename(const QByteArray& payload)
 SimFileSystem::Reply SimFileSystem::unlink(const QByteArray& payload)
 {
     if (payload.size() != 2)
-        return {StatusBadArgument, {}};
-    const uint16_t id = u16At(payload, 0);
+        return {Status::BadArgument, {}};
+    const uint16_t id = SimBytes::at<uint16_t>(payload, 0);
     const File* f = byId(id);
     if (!f)
-        return {StatusNotFound, {}};
+        return {Status::NotFound, {}};
     if (f->system != OrdinaryMark)
-        return {StatusAccessDenied, {}};
+        return {Status::AccessDenied, {}};
     m_dirtySectors += sectorsOf(*f);
     if (m_open == id)
         m_open.reset();
@@ -298,13 +266,13 @@ SimFileSystem::Reply SimFileSystem::stats(qint64 now) const
 {
     const uint32_t free = freeSectors();
     QByteArray out;
-    appendU32(out, SectorSize);
-    appendU32(out, m_flashSize);
-    appendU32(out, free);
-    appendU32(out, free - std::min(m_dirtySectors, free));
-    appendU32(out, m_eraseCycles);
+    SimBytes::append<uint32_t>(out, SectorSize);
+    SimBytes::append<uint32_t>(out, m_flashSize);
+    SimBytes::append<uint32_t>(out, free);
+    SimBytes::append<uint32_t>(out, free - std::min(m_dirtySectors, free));
+    SimBytes::append<uint32_t>(out, m_eraseCycles);
     out.append(char(statusLocked(now)));
-    return {StatusOk, out};
+    return {Status::Ok, out};
 }
 
 SimFileSystem::File* SimFileSystem::byId(uint16_t id)

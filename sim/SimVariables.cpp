@@ -3,28 +3,14 @@
 #include <algorithm>
 #include <cstring>
 
+#include "SimBytes.h"
+#include "link/CommandTable.h"
 #include "vars/VarRecord.h"
 
 namespace {
 
-constexpr uint8_t StatusOk = 0;
-constexpr uint8_t StatusNoSuchVar = 1; // what the device answers VAR_GET for an id it does not have
-constexpr uint8_t StatusBadArgument = 3;
-constexpr uint8_t StatusNotFound = 4;
-constexpr uint8_t StatusAccessDenied = 5;
 constexpr int NumberSize = 4;
 constexpr int SetHeader = 6; // id, redir, flags
-
-uint16_t u16At(const QByteArray& b, int offset)
-{
-    return uint16_t(uint8_t(b.at(offset)) | (uint8_t(b.at(offset + 1)) << 8));
-}
-
-void putU16(QByteArray& out, uint16_t v)
-{
-    out.append(char(v));
-    out.append(char(v >> 8));
-}
 
 bool isNumber(char type)
 {
@@ -85,35 +71,35 @@ QList<uint16_t> SimVariables::ids() const
 uint8_t SimVariables::get(const QByteArray& request, QByteArray& reply) const
 {
     if (request.size() < 2)
-        return StatusBadArgument;
-    const Variable* v = find(u16At(request, 0));
+        return Status::BadArgument;
+    const Variable* v = find(SimBytes::at<uint16_t>(request, 0));
     if (!v)
-        return StatusNoSuchVar;
-    putU16(reply, v->id);
-    putU16(reply, v->redir);
+        return Status::NoSuchVar;
+    SimBytes::append<uint16_t>(reply, v->id);
+    SimBytes::append<uint16_t>(reply, v->redir);
     reply.append(v->type);
-    putU16(reply, v->flags);
+    SimBytes::append<uint16_t>(reply, v->flags);
     reply.append(char(v->capacity));
     reply.append(wireValue(*v, false));
-    return StatusOk;
+    return Status::Ok;
 }
 
 uint8_t SimVariables::getList(const QByteArray& request, int room, QByteArray& reply) const
 {
     QByteArray entry;
     for (int pos = 0; pos + 2 <= request.size(); pos += 2) {
-        const uint16_t id = u16At(request, pos);
+        const uint16_t id = SimBytes::at<uint16_t>(request, pos);
         if (id == 0)
             break;
         const Variable* v = find(id);
         if (!v)
             continue;
         entry.clear();
-        putU16(entry, v->id);
+        SimBytes::append<uint16_t>(entry, v->id);
         const uint16_t flags = v->redir ? uint16_t(v->flags | VarFlag::FromList) : v->flags;
-        putU16(entry, flags);
+        SimBytes::append<uint16_t>(entry, flags);
         if (v->redir)
-            putU16(entry, v->redir);
+            SimBytes::append<uint16_t>(entry, v->redir);
         entry.append(v->type);
         const QByteArray value = wireValue(*v, true);
         if (v->type == 'T') {
@@ -122,45 +108,45 @@ uint8_t SimVariables::getList(const QByteArray& request, int room, QByteArray& r
         }
         entry.append(value);
         if (reply.size() + entry.size() > room)
-            return StatusOk; // full: the rest waits for the next request
+            return Status::Ok; // full: the rest waits for the next request
         reply.append(entry);
     }
     if (reply.size() + 2 <= room)
-        putU16(reply, 0);
-    return StatusOk;
+        SimBytes::append<uint16_t>(reply, 0);
+    return Status::Ok;
 }
 
 uint8_t SimVariables::write(const QByteArray& request)
 {
     if (request.size() < SetHeader)
-        return StatusBadArgument;
-    const auto it = m_vars.find(u16At(request, 0));
+        return Status::BadArgument;
+    const auto it = m_vars.find(SimBytes::at<uint16_t>(request, 0));
     if (it == m_vars.end())
-        return StatusNotFound;
-    const uint16_t redir = u16At(request, 2);
-    const uint16_t flags = u16At(request, 4);
+        return Status::NotFound;
+    const uint16_t redir = SimBytes::at<uint16_t>(request, 2);
+    const uint16_t flags = SimBytes::at<uint16_t>(request, 4);
     if (redir == it->id || (redir != 0 && !m_vars.contains(redir)))
-        return StatusBadArgument;
+        return Status::BadArgument;
 
     const QByteArray value = request.mid(SetHeader);
     const bool withValue = !value.isEmpty();
     if (withValue) {
         if (it->flags & VarFlag::ReadOnly)
-            return StatusAccessDenied;
+            return Status::AccessDenied;
         switch (it->type) {
         case 'T':
         case 'R':
             if (value.size() > it->capacity)
-                return StatusBadArgument;
+                return Status::BadArgument;
             break;
         case 'C':
             // A character edited in the program arrives as one byte.
             if (value.size() > NumberSize)
-                return StatusBadArgument;
+                return Status::BadArgument;
             break;
         default:
             if (value.size() != NumberSize)
-                return StatusBadArgument;
+                return Status::BadArgument;
             break;
         }
     }
@@ -175,5 +161,5 @@ uint8_t SimVariables::write(const QByteArray& request)
             stored = stored.leftJustified(NumberSize, '\0');
         it->value = stored;
     }
-    return StatusOk;
+    return Status::Ok;
 }

@@ -15,9 +15,6 @@ namespace {
 constexpr int NameField = EfsFile::MaxName;
 constexpr int FindReplySize = 38;
 constexpr uint16_t ListEnd = 0xFFFF;
-constexpr uint8_t StatusNotFound = 4;
-constexpr uint8_t StatusEndOfFile = 254;
-constexpr uint8_t StatusNoSeek = 255;
 // The device counts seconds from 2000-01-01 00:00:00 UTC.
 constexpr qint64 DeviceEpoch = 946684800;
 
@@ -69,7 +66,7 @@ int DeviceProtocol::listByFind(bool emitEntries)
         if (ret != 0)
             return ret;
         if (rec.status != 0) {
-            if (rec.status == StatusNotFound && emitEntries)
+            if (rec.status == Status::NotFound && emitEntries)
                 Q_EMIT uiFilesAddEntry({});
             return 0;
         }
@@ -193,7 +190,7 @@ int DeviceProtocol::fileSeek(uint32_t offset)
     const int ret = send(Cmd::EFS_FILE_SEEK, rec);
     uint32_t position = 0;
     if (ret == 0) {
-        if (rec.status == StatusNoSeek) {
+        if (rec.status == Status::NoSeek) {
             Q_EMIT eventLog(tr("This firmware has no file seek: the transfer cannot be resumed"), true);
             return FileResult::NoSeek;
         }
@@ -218,7 +215,7 @@ int DeviceProtocol::readNext(CommandRecord& rec)
     rec.addU8(uint8_t(word));
     rec.addU8(uint8_t(word >> 8));
     const int ret = send(Cmd::EFS_FILE_READ, rec);
-    if (ret == 0 && rec.status != 0 && rec.status != StatusEndOfFile)
+    if (ret == 0 && rec.status != 0 && rec.status != Status::EndOfFile)
         return reportFileError(QStringLiteral("file read"), rec);
     return ret;
 }

@@ -22,8 +22,6 @@ constexpr int MaxRestarts = 2;
 constexpr uint32_t TailBytes = 256;
 constexpr int PollPauseMs = 1000;
 constexpr qint64 InfoIntervalMs = 10000;
-constexpr uint8_t AuthPin1 = 0x04;
-constexpr uint8_t AuthPin2 = 0x08;
 // A recovery's request to transfer the file again from its start. Kept apart from the link results,
 // so that a lost device during the check is never taken for the user's consent.
 constexpr int StartAgain = -1000;
@@ -515,11 +513,11 @@ bool DeviceProtocol::waitForDevice()
                 }
                 onInfoPayload(rec.rxData, rec.rxLen);
                 const std::optional<uint8_t> status = authStatus(rec);
-                if (status && (*status & AuthPin1) && (!m_pin2AtStart || (*status & AuthPin2))) {
+                if (status && (*status & AuthBit::Pin1) && (!m_pin2AtStart || (*status & AuthBit::Pin2))) {
                     ready = true;
                     break;
                 }
-                const int level = status && (*status & AuthPin1) ? 2 : 1;
+                const int level = status && (*status & AuthBit::Pin1) ? 2 : 1;
                 const QByteArray pin = storedPin(level);
                 if (status && !pin.isEmpty() && !pin1Tried && level == 1) {
                     pin1Tried = true;

@@ -29,6 +29,29 @@ enum : uint8_t
 };
 }
 
+// Reply statuses; a value's meaning depends on the command that was answered.
+namespace Status {
+constexpr uint8_t Ok = 0;
+constexpr uint8_t WrongPin = 1;  // AUTH
+constexpr uint8_t NoSuchVar = 1; // VAR_GET
+constexpr uint8_t AlreadyAccepted = 2;
+constexpr uint8_t BadArgument = 3;
+constexpr uint8_t NotFound = 4;
+constexpr uint8_t AccessDenied = 5;
+constexpr uint8_t NoSpace = 6;
+constexpr uint8_t FileExists = 7;
+constexpr uint8_t FsError = 8;
+constexpr uint8_t EndOfFile = 254;
+constexpr uint8_t NoSeek = 255;  // EFS_FILE_SEEK
+constexpr uint8_t Refused = 255; // AUTH from a device that takes no PIN
+} // namespace Status
+
+// Bits of the INFO reply's authentication byte: the PINs the device has accepted on this connection.
+namespace AuthBit {
+constexpr uint8_t Pin1 = 0x04;
+constexpr uint8_t Pin2 = 0x08;
+} // namespace AuthBit
+
 // Link kinds as they appear in the permission masks.
 namespace LinkKind {
 constexpr uint32_t Usb = 0x01;

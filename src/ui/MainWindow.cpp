@@ -18,14 +18,15 @@
 
 #include "FilesPage.h"
 #include "ModalBox.h"
-#include "ServiceCommands.h"
-#include "TransferDialog.h"
-#include "SnapshotActions.h"
 #include "NavPanel.h"
 #include "PageBuilder.h"
+#include "ServiceCommands.h"
+#include "SnapshotActions.h"
+#include "TransferDialog.h"
 #include "TransportBar.h"
 #include "TransportPanel.h"
 #include "VarsTab.h"
+#include "link/CommandTable.h"
 #include "link/DeviceLink.h"
 #include "link/DeviceProtocol.h"
 #include "link/TransportManager.h"
@@ -53,7 +54,6 @@ const char* const SaveButtonStyle =
 const char* const OverlayStyle = "QLabel { background-color: rgba(245, 245, 245, 240); color: #444; font-size: 18px; }";
 
 constexpr int PinLength = 4;
-constexpr uint8_t AuthPin1Accepted = 0x04;
 constexpr uint8_t EfsStarting = 2;
 constexpr uint8_t EfsReadOnly = 253;
 constexpr uint8_t EfsUnknown = 255;
@@ -372,7 +372,7 @@ void MainWindow::slotDeviceInfo(int ret, uint8_t authStatus)
 
 void MainWindow::slotAuthUpdate(uint8_t status)
 {
-    Q_EMIT m_protocol.uiAuthUpdate1((status & AuthPin1Accepted) ? 0 : 1, 0);
+    Q_EMIT m_protocol.uiAuthUpdate1((status & AuthBit::Pin1) ? 0 : 1, 0);
 }
 
 void MainWindow::on_bPin1_clicked()
