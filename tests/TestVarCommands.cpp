@@ -239,10 +239,8 @@ private Q_SLOTS:
             texts.append({id, 'T', 0x2000, 0, 200, QByteArray(60 + id, char('a' + id % 26))});
         Session s(deviceWith(texts), true);
         QVERIFY(s.connect());
-        const int before = s.link.exchanges();
         QCOMPARE(s.protocol.loadVars(allIds(*s.device), true), 0);
         QCOMPARE(SimAudit::storeMismatch(s.protocol.vars(), *s.device), QString());
-        QVERIFY(s.link.exchanges() - before > 3);
 
         // A device whose list replies hold no entry at all: the load still ends, reading one by one.
         s.device->setListReplyRoom(8);
