@@ -32,27 +32,6 @@ private Q_SLOTS:
         QCOMPARE(status, uint8_t(0));
     }
 
-    void infoPayloadStatus_data()
-    {
-        QTest::addColumn<QByteArray>("payload");
-        QTest::addColumn<int>("reported"); // -1: nothing reported
-        QTest::newRow("A, 4, B") << QByteArray::fromHex("41 00 04 42 00") << 4;
-        QTest::newRow("zero at the end") << QByteArray::fromHex("41 42 00") << -1;
-    }
-
-    void infoPayloadStatus()
-    {
-        QFETCH(QByteArray, payload);
-        QFETCH(int, reported);
-        QSignalSpy spy(m_protocol.get(), &DeviceProtocol::uiDeviceInfo);
-        // The same status a second time is not news.
-        for (int i = 0; i < 2; ++i)
-            m_protocol->onInfoPayload(reinterpret_cast<const uint8_t*>(payload.constData()), int(payload.size()));
-        QCOMPARE(spy.count(), reported < 0 ? 0 : 1);
-        if (reported >= 0)
-            QCOMPARE(spy[0][1].value<uint8_t>(), uint8_t(reported));
-    }
-
     void lockedAfterThreeWrongPins()
     {
         QSignalSpy results(m_protocol.get(), &DeviceProtocol::uiPinResult);

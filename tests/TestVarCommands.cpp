@@ -142,30 +142,26 @@ private Q_SLOTS:
 
     void listReplies_data()
     {
-        QTest::addColumn<int>("status");
         QTest::addColumn<QByteArray>("reply");
         QTest::addColumn<QList<uint16_t>>("stored");
         QTest::addColumn<QString>("text"); // the first stored value
         const QByteArray plain1 = QByteArray::fromHex("0100 0020 55 07000000");
         // Entry 2 has no redirect field: its former redirect to 9 goes.
-        QTest::newRow("complete") << 0 << plain1 + QByteArray::fromHex("0200 0000 49 ffffffff 0000")
-                                  << QList<uint16_t>{1, 2} << "7";
+        QTest::newRow("complete") << plain1 + QByteArray::fromHex("0200 0000 49 ffffffff 0000") << QList<uint16_t>{1, 2}
+                                  << "7";
         QTest::newRow("second value past the end")
-            << 0 << plain1 + QByteArray::fromHex("0200 0000 55 0700") << QList<uint16_t>{1} << "7";
-        QTest::newRow("redirected text") << 0 << QByteArray::fromHex("0300 0010 0100 54 20 03 414243 0000")
+            << plain1 + QByteArray::fromHex("0200 0000 55 0700") << QList<uint16_t>{1} << "7";
+        QTest::newRow("redirected text") << QByteArray::fromHex("0300 0010 0100 54 20 03 414243 0000")
                                          << QList<uint16_t>{3} << "ABC";
-        QTest::newRow("too short") << 0 << QByteArray(1, '\0') << QList<uint16_t>{} << "";
-        QTest::newRow("refused") << 5 << plain1 << QList<uint16_t>{} << "";
+        QTest::newRow("too short") << QByteArray(1, '\0') << QList<uint16_t>{} << "";
     }
 
     void listReplies()
     {
-        QFETCH(int, status);
         QFETCH(QByteArray, reply);
         QFETCH(QList<uint16_t>, stored);
         QFETCH(QString, text);
         ScriptedLink link;
-        link.status = uint8_t(status);
         link.payload = reply;
         VARS& vars = link.protocol.vars();
         vars.update(2, 9, 'I', 0, 4, nullptr, 0); // redirected to 9 before the list arrives

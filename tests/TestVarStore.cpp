@@ -90,36 +90,6 @@ private Q_SLOTS:
         QCOMPARE(before->flags, uint16_t(0));
     }
 
-    void typeAndFlagTexts_data()
-    {
-        QTest::addColumn<char>("type");
-        QTest::addColumn<int>("maxLen");
-        QTest::addColumn<int>("flags");
-        QTest::addColumn<QString>("typeName");
-        QTest::addColumn<QString>("flagsText");
-        QTest::newRow("text, ro fram B0") << 'T' << 32 << 0x4841 << "T32"
-                                          << "ro,fram,B0";
-        QTest::newRow("static inv") << 'U' << 4 << 0x0802 << "U"
-                                    << "static,inv";
-        QTest::newRow("B1") << 'B' << 4 << 0x0040 << "B"
-                            << "B1";
-        QTest::newRow("all") << 'X' << 4 << 0x7FFF << "UNKNOWN"
-                             << "static,ro,fram,flash,user-nR,user-nW,O,R,B0";
-    }
-
-    void typeAndFlagTexts()
-    {
-        QFETCH(char, type);
-        QFETCH(int, maxLen);
-        QFETCH(int, flags);
-        VarRecord r;
-        r.type = uint8_t(type);
-        r.maxLen = uint16_t(maxLen);
-        r.flags = uint16_t(flags);
-        QTEST(VARS::typeName(r), "typeName");
-        QTEST(VARS::flagsText(r), "flagsText");
-    }
-
     void statusTexts()
     {
         QTranslator uk;
