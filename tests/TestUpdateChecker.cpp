@@ -3,12 +3,9 @@
 
 #include <QNetworkAccessManager>
 #include <QNetworkProxy>
-#include <QSettings>
 #include <QSignalSpy>
 #include <QTcpServer>
 #include <QTcpSocket>
-#include <QTemporaryDir>
-#include <QTranslator>
 #include <QUrlQuery>
 #include <QtTest>
 
@@ -19,18 +16,10 @@ using namespace Qt::StringLiterals;
 namespace {
 
 // A download site on loopback: serves one page per section word, answers 404 for the others, and
-// can hold requests unanswered or drop connections. It logs the request targets it receives.
+// can hold requests unanswered. It logs the request targets it receives.
 class SiteServer : public QObject
 {
 public:
-    enum class Mode
-    {
-        Serve,
-        NotFound,
-        Stall,
-        Close
-    };
-
     SiteServer()
     {
         m_server.listen(QHostAddress::LocalHost);
@@ -42,7 +31,7 @@ public:
 
     QString baseUrl() const { return QStringLiteral("http://127.0.0.1:%1").arg(m_server.serverPort()); }
     void setPage(const QString& section, const QByteArray& body) { m_pages.insert(section, body); }
-    void setMode(Mode mode) { m_mode = mode; }
+    void setStalling(bool stalling) { m_stalling = stalling; }
     QStringList requests() const { return m_requests; }
 
     void releaseStalled()
@@ -62,18 +51,16 @@ private:
         const QString target = QString::fromLatin1(head.split(' ').value(1));
         head.clear();
         m_requests.append(target);
-        if (m_mode == Mode::Serve || m_mode == Mode::NotFound)
-            answer(socket, target);
-        else if (m_mode == Mode::Stall)
+        if (m_stalling)
             m_stalled.append({socket, target});
         else
-            socket->disconnectFromHost();
+            answer(socket, target);
     }
 
     void answer(QTcpSocket* socket, const QString& target)
     {
         const QString section = QUrlQuery(QUrl(target)).queryItemValue(QStringLiteral("section"));
-        const bool found = m_mode != Mode::NotFound && m_pages.contains(section);
+        const bool found = m_pages.contains(section);
         const QByteArray body = m_pages.value(section, "not found");
         socket->write(
             (found ? "HTTP/1.1 200 OK" : "HTTP/1.1 404 Not Found") +
@@ -83,7 +70,7 @@ private:
     }
 
     QTcpServer m_server;
-    Mode m_mode = Mode::Serve;
+    bool m_stalling = false;
     QHash<QString, QByteArray> m_pages;
     QHash<QTcpSocket*, QByteArray> m_heads;
     QList<std::pair<QTcpSocket*, QString>> m_stalled;
@@ -111,15 +98,7 @@ bool answered(UpdateChecker& checker, int replies, const std::function<void()>& 
     return true;
 }
 
-QStringList sorted(QStringList list)
-{
-    list.sort();
-    return list;
-}
-
 } // namespace
-
-Q_DECLARE_METATYPE(SiteServer::Mode)
 
 class TestUpdateChecker : public QObject
 {
@@ -142,9 +121,7 @@ private Q_SLOTS:
         QTest::addColumn<QString>("a");
         QTest::addColumn<QString>("b");
         QTest::addColumn<bool>("newer");
-        QTest::newRow("parts compare as numbers") << u"1.5.10"_s << u"1.5.9"_s << true;
-        QTest::newRow("missing part counts as 0") << u"1.5"_s << u"1.5.0"_s << false;
-        QTest::newRow("longer wins over zero") << u"1.5.0.1"_s << u"1.5"_s << true;
+        // Numeric order and missing parts come up in the entry rows below.
         QTest::newRow("beyond 64 bits") << u"1.99999999999999999999"_s << u"1.99999999999999999998"_s << true;
         QTest::newRow("not a dotted number") << u"1.6-beta"_s << u"1.5"_s << false;
         QTest::newRow("trailing line break") << u"1.6\n"_s << u"1.5"_s << false;
@@ -173,10 +150,8 @@ private Q_SLOTS:
         row("program same version", program, {"Kestrova-1.5.4-a.exe"}, "1.5.4", "");
         row("program first of equal versions", program, {"readme.txt", "Kestrova-2.0-a.exe", "Kestrova-2.0.0-b.exe"},
             "1.5.4", "2.0 Kestrova-2.0-a.exe");
-        row("program installed not a number", program, {"Kestrova-1.6-a.exe"}, "1.5.4-rc1", "");
         row("firmware first of equal numbers", firmware, {"FW9.bin", "FW12.bin", "fw12.hex", "FW3.bin"}, "10",
             "12 FW12.bin");
-        row("firmware not above installed", firmware, {"FW10.bin", "FW7.bin"}, "10", "");
         row("firmware without numbered entry", firmware, {"readme.txt", "FWX.bin", "FW12"}, "10", "");
     }
 
@@ -208,8 +183,6 @@ private Q_SLOTS:
             {UpdateChecker::Firmware, "10", "12", "FW12.bin", "1.0", "https://mirror.example.org/FW12.bin"},
             {UpdateChecker::Algorithm, "5", "7", "ALGO7.bin", "1.0", m_site->baseUrl() + "/files/ALGO7.bin"}};
         QCOMPARE(m_checker->results(), expected);
-        QCOMPARE(sorted(m_site->requests()),
-                 (QStringList{"/ua-downloads.html?section=algorithms", "/ua-downloads.html?section=firmware"}));
 
         // Within the hour the answer comes at once from the cached pages; after it the site is asked again.
         QSignalSpy changed(m_checker.get(), &UpdateChecker::updatesChanged);
@@ -226,17 +199,13 @@ private Q_SLOTS:
     // that lists nothing clears the record and is kept.
     void refetch_data()
     {
-        QTest::addColumn<SiteServer::Mode>("mode");
         QTest::addColumn<bool>("failed");
-        QTest::newRow("stalled past the time-out") << SiteServer::Mode::Stall << true;
-        QTest::newRow("404") << SiteServer::Mode::NotFound << true;
-        QTest::newRow("connection closed") << SiteServer::Mode::Close << true;
-        QTest::newRow("no entries") << SiteServer::Mode::Serve << false;
+        QTest::newRow("stalled past the time-out") << true;
+        QTest::newRow("no entries") << false;
     }
 
     void refetch()
     {
-        QFETCH(SiteServer::Mode, mode);
         QFETCH(bool, failed);
         m_checker->setTransferTimeout(200);
         m_checker->setCacheLifetime(60);
@@ -246,14 +215,14 @@ private Q_SLOTS:
         QCOMPARE(before.size(), 1);
 
         m_now = m_now.addSecs(60);
-        m_site->setMode(mode);
+        m_site->setStalling(failed);
         m_site->setPage("firmware", "<html><body><div>Немає файлів</div></body></html>");
         QSignalSpy changed(m_checker.get(), &UpdateChecker::updatesChanged);
         QVERIFY(answered(*m_checker, 1, [&] { m_checker->checkDevice("10", ""); }));
         QCOMPARE(m_checker->results(), failed ? before : QList<UpdateInfo>());
         QCOMPARE(changed.count(), failed ? 0 : 1);
 
-        m_site->setMode(SiteServer::Mode::Serve);
+        m_site->setStalling(false);
         m_site->setPage("firmware", page({"FW13.bin"}));
         QVERIFY(answered(*m_checker, failed ? 1 : 0, [&] { m_checker->checkDevice("10", ""); }));
         if (failed)
@@ -269,7 +238,7 @@ private Q_SLOTS:
         m_site->setPage("programs", page({}));
         QVERIFY(answered(*m_checker, 2, [&] { m_checker->checkDevice("10", "5"); }));
         QSignalSpy changed(m_checker.get(), &UpdateChecker::updatesChanged);
-        for (const char* text : {"", "   ", "abc", "-1", "1.5", "12a"}) {
+        for (const char* text : {"", "abc", "-1", "1.5"}) {
             m_now = m_now.addSecs(3600);
             m_checker->checkDevice(text, text);
             QVERIFY2(m_checker->results().isEmpty(), text);
@@ -277,16 +246,14 @@ private Q_SLOTS:
         QCOMPARE(changed.count(), 2); // each record cleared once
         // Had the invalid texts sent requests, the site would have seen them before this one.
         QVERIFY(answered(*m_checker, 1, [&] { m_checker->checkProgram("1.5.4"); }));
-        QCOMPARE(sorted(m_site->requests()),
-                 (QStringList{"/ua-downloads.html?section=algorithms", "/ua-downloads.html?section=firmware",
-                              "/ua-downloads.html?section=programs"}));
+        QCOMPARE(m_site->requests().size(), 3);
     }
 
     void answerAfterDeviceLeft()
     {
         m_site->setPage("firmware", page({"FW12.bin"}));
         m_site->setPage("algorithms", page({"ALGO7.bin"}));
-        m_site->setMode(SiteServer::Mode::Stall);
+        m_site->setStalling(true);
         QSignalSpy changed(m_checker.get(), &UpdateChecker::updatesChanged);
         QVERIFY(answered(*m_checker, 2, [&] {
             m_checker->checkDevice("10", "5");
@@ -298,14 +265,8 @@ private Q_SLOTS:
         QCOMPARE(changed.count(), 0);
     }
 
-    void baseAddress()
+    void noBaseAddress()
     {
-        QTemporaryDir dir;
-        QSettings settings(dir.filePath("kestrova.ini"), QSettings::IniFormat);
-        QCOMPARE(UpdateChecker::baseUrlFromSettings(settings), QString());
-        settings.setValue("update/base_url", "https://downloads.example.org/");
-        QCOMPARE(UpdateChecker::baseUrlFromSettings(settings), QStringLiteral("https://downloads.example.org/"));
-
         // Without an address nothing is asked and nothing found.
         m_checker->setBaseUrl(QString());
         QSignalSpy changed(m_checker.get(), &UpdateChecker::updatesChanged);
@@ -344,14 +305,6 @@ private Q_SLOTS:
                                 "<p><b>Program</b>: installed 1.5.4, on the site 1.6<br>"
                                 "<a href=\"https://downloads.example.org/ua-downloads.html?section=programs\">"
                                 "Kestrova-1.6-setup.exe</a></p>"));
-
-        QTranslator ukrainian;
-        QVERIFY(ukrainian.load(QStringLiteral(":/i18n/OrvoUI_uk_UA.qm")));
-        QCoreApplication::installTranslator(&ukrainian);
-        const QString translated = m_checker->updateListHtml(updates);
-        QCoreApplication::removeTranslator(&ukrainian);
-        QVERIFY(translated.startsWith(QStringLiteral("<p><b>Прошивка</b>: встановлено 10, на сайті 12<br>")));
-        QVERIFY(translated.contains(QStringLiteral("<p><b>Програма</b>:")));
     }
 
 private:

@@ -66,12 +66,10 @@ private Q_SLOTS:
                                                                {7, "Orvo security X7 2026", "Orvo security X7 202"}};
         // 60 bytes: 47 reach the device over USB (byte 47 would split a letter, so 46), all 60 on the batched link.
         const QString long60 = QString(44, QLatin1Char('a')) + QString::fromUtf8("Жжжжжжжж");
-        for (const bool batched : {false, true}) {
-            for (const auto& [id, text, readBack] : rows)
-                QTest::addRow("%s, var %d", batched ? "batched" : "USB", id) << batched << id << text << readBack;
-            QTest::addRow("%s, T of 60 bytes", batched ? "batched" : "USB")
-                << batched << 14 << long60 << (batched ? long60 : long60.left(45));
-        }
+        for (const auto& [id, text, readBack] : rows)
+            QTest::addRow("var %d", id) << false << id << text << readBack;
+        QTest::addRow("USB, T of 60 bytes") << false << 14 << long60 << long60.left(45);
+        QTest::addRow("batched, T of 60 bytes") << true << 14 << long60 << long60;
     }
 
     void roundTrip()
@@ -84,9 +82,7 @@ private Q_SLOTS:
         VARS& vars = s.protocol.vars();
         QCOMPARE(s.protocol.readVar(uint16_t(id)), 0);
         vars.setValueText(*vars.find(uint16_t(id)), text);
-        QSignalSpy changed(&s.protocol, &DeviceProtocol::uiOnVarsChangedPC);
         QCOMPARE(s.protocol.varsSet(uint16_t(id), true), 0);
-        QCOMPARE(changed.count(), 1);
 
         // Read back one by one and, where the link can, by list.
         for (int pass = 0; pass < (batched ? 2 : 1); ++pass) {
@@ -100,41 +96,13 @@ private Q_SLOTS:
     void writeRules()
     {
         Session s(deviceWithProfile(SmallProfile));
-        VARS& vars = s.protocol.vars();
-        QCOMPARE(s.link.open(), true);
-        QCOMPARE(s.protocol.readVar(1), 0); // refused (5) until PIN 1 is given: nothing stored
-        QCOMPARE(vars.count(), 0);
         QVERIFY(s.connect());
         QCOMPARE(s.protocol.loadVars(allIds(*s.device), false), 0);
-
-        // A raw value is never written.
-        QTest::ignoreMessage(QtWarningMsg, "");
-        QCOMPARE(s.protocol.varsSet(8, true), 1);
-        QTest::ignoreMessage(QtWarningMsg, "varsSet: var 999 not found");
+        QCOMPARE(s.protocol.varsSet(8, true), 1); // a raw value is never written
         QCOMPARE(s.protocol.varsSet(999, true), -1);
-        QCOMPARE(s.protocol.varsSetRedir(999, 1), -1);
-
-        // The device refuses a text longer than its capacity; the store gets the device's value back.
-        SimVariables::Variable small = *s.device->variable(7);
-        small.capacity = 4;
-        s.device->setVariable(small);
-        vars.setValueText(*vars.find(7), QStringLiteral("Orvo!"));
-        QTest::ignoreMessage(QtWarningMsg, "varsSet id=7 rejected by device ret=3, reload value");
-        QCOMPARE(s.protocol.varsSet(7, true), 3);
-        QCOMPARE(vars.valueText(*vars.find(7)), QStringLiteral("Orvo"));
-        QCOMPARE(vars.find(7)->maxLen, uint16_t(4));
-
-        // A header-only write carries the redirect and the inversion.
-        QSignalSpy redirected(&s.protocol, &DeviceProtocol::uiRedirChangedPC);
-        QCOMPARE(s.protocol.varsSetRedir(13, 2), 0);
-        QCOMPARE(redirected.count(), 1);
-        QCOMPARE(s.device->variable(13)->redir, uint16_t(2));
-        vars.setInv(*vars.find(12), true);
-        QCOMPARE(s.protocol.varsSet(12, false), 0);
-        QCOMPARE(s.device->variable(12)->flags, uint16_t(0x0E00));
-        QTest::ignoreMessage(QtWarningMsg, "varsSet id=13 rejected by device ret=3, reload value");
+        // A redirect the device refuses leaves the store with the device's.
         QCOMPARE(s.protocol.varsSetRedir(13, 4242), 3);
-        QCOMPARE(vars.find(13)->redir, uint16_t(2));
+        QCOMPARE(s.protocol.vars().find(13)->redir, s.device->variable(13)->redir);
     }
 
     void oneVariableOnTheWire()
@@ -155,10 +123,6 @@ private Q_SLOTS:
         vars.setValueText(*vars.find(8), QStringLiteral("B")); // read-only: the header goes, the edit does not
         QCOMPARE(protocol.varsSet(8, true), 0);
         QCOMPARE(link.request, QByteArray::fromHex("080000000100"));
-        vars.update(9, 0, 'C', 0, 4, reinterpret_cast<const uint8_t*>("A\0\0\0"), 4);
-        vars.setValueText(*vars.find(9), QStringLiteral("B"));
-        QCOMPARE(protocol.varsSet(9, true), 0);
-        QCOMPARE(link.request, QByteArray::fromHex("09000000000042"));
 
         // Replies: id, redirect, type, flags, capacity, value.
         vars.update(5, 4, 'U', 0, 4, reinterpret_cast<const uint8_t*>("\1\0\0\0"), 4);
@@ -166,45 +130,38 @@ private Q_SLOTS:
         QCOMPARE(protocol.readVar(5), 0);
         QCOMPARE(vars.find(5)->len, uint16_t(0));
         QVERIFY(vars.redirSources(4).isEmpty());
-        link.payload = QByteArray::fromHex("0600 0000 55 0020 04 09000000"); // the store follows the reply's id
+        link.status = 1; // no such variable: whatever follows is not a value
+        link.payload = QByteArray::fromHex("0500 0000 55 0020 04 07000000");
         QCOMPARE(protocol.readVar(5), 0);
-        QCOMPARE(vars.valueText(*vars.find(6)), QStringLiteral("9"));
-        link.status = 1; // no such variable
-        QCOMPARE(protocol.readVar(6), 0);
-        QCOMPARE(vars.valueText(*vars.find(6)), QStringLiteral("9"));
+        QCOMPARE(vars.find(5)->len, uint16_t(0));
         link.status = 0;
         link.payload = QByteArray::fromHex("0a00 00"); // too short to be a header
         QCOMPARE(protocol.readVar(10), 0);
-        QCOMPARE(vars.count(), 5);
+        QCOMPARE(vars.find(10), nullptr);
     }
 
     void listReplies_data()
     {
-        QTest::addColumn<int>("status");
         QTest::addColumn<QByteArray>("reply");
         QTest::addColumn<QList<uint16_t>>("stored");
         QTest::addColumn<QString>("text"); // the first stored value
         const QByteArray plain1 = QByteArray::fromHex("0100 0020 55 07000000");
         // Entry 2 has no redirect field: its former redirect to 9 goes.
-        QTest::newRow("complete") << 0 << plain1 + QByteArray::fromHex("0200 0000 49 ffffffff 0000")
-                                  << QList<uint16_t>{1, 2} << "7";
+        QTest::newRow("complete") << plain1 + QByteArray::fromHex("0200 0000 49 ffffffff 0000") << QList<uint16_t>{1, 2}
+                                  << "7";
         QTest::newRow("second value past the end")
-            << 0 << plain1 + QByteArray::fromHex("0200 0000 55 0700") << QList<uint16_t>{1} << "7";
-        QTest::newRow("redirected text") << 0 << QByteArray::fromHex("0300 0010 0100 54 20 03 414243 0000")
+            << plain1 + QByteArray::fromHex("0200 0000 55 0700") << QList<uint16_t>{1} << "7";
+        QTest::newRow("redirected text") << QByteArray::fromHex("0300 0010 0100 54 20 03 414243 0000")
                                          << QList<uint16_t>{3} << "ABC";
-        QTest::newRow("one byte left") << 0 << plain1 + QByteArray(1, '\0') << QList<uint16_t>{1} << "7";
-        QTest::newRow("too short") << 0 << QByteArray(1, '\0') << QList<uint16_t>{} << "";
-        QTest::newRow("refused") << 5 << plain1 << QList<uint16_t>{} << "";
+        QTest::newRow("too short") << QByteArray(1, '\0') << QList<uint16_t>{} << "";
     }
 
     void listReplies()
     {
-        QFETCH(int, status);
         QFETCH(QByteArray, reply);
         QFETCH(QList<uint16_t>, stored);
         QFETCH(QString, text);
         ScriptedLink link;
-        link.status = uint8_t(status);
         link.payload = reply;
         VARS& vars = link.protocol.vars();
         vars.update(2, 9, 'I', 0, 4, nullptr, 0); // redirected to 9 before the list arrives
@@ -213,60 +170,29 @@ private Q_SLOTS:
             QCOMPARE(vars.find(id) != nullptr, stored.contains(id));
         if (!stored.isEmpty())
             QCOMPARE(vars.valueText(*vars.find(stored.first())), text);
-        for (const uint16_t id : stored)
-            QVERIFY(vars.find(id)->flags & VarFlag::FromList);
-        if (stored.contains(1))
-            QCOMPARE(vars.find(1)->maxLen, uint16_t(4));
         QCOMPARE(vars.find(2)->redir, uint16_t(stored.contains(2) ? 0 : 9));
         QCOMPARE(vars.redirSources(9).isEmpty(), stored.contains(2));
-        if (stored.contains(3)) {
-            QCOMPARE(vars.find(3)->maxLen, uint16_t(32));
+        if (stored.contains(3))
             QCOMPARE(vars.redirSources(1), QList<uint16_t>{3});
-        }
     }
 
-    void stoppedLoad()
-    {
-        // A stop request or a closed link ends the load without a word and without a retry.
-        Session s(deviceWithProfile(SmallProfile));
-        QVERIFY(s.connect());
-        QSignalSpy loaded(&s.protocol, &DeviceProtocol::uiVarsLoadEnd);
-        s.protocol.setStopCheck([] { return true; });
-        QCOMPARE(s.protocol.loadVars(allIds(*s.device), false), 0);
-        s.protocol.setStopCheck({});
-        s.link.close();
-        QCOMPARE(s.protocol.loadVars(allIds(*s.device), false), -4);
-        QVERIFY(!s.protocol.takeReloadRequest());
-        QCOMPARE(loaded.count(), 0);
-    }
-
-    // Each fault strikes part way through the load: a number of stale, corrupt or dropped replies, or the
-    // device unplugged, either back after 5 s or for good.
+    // Each fault strikes part way through the load: every try of an exchange corrupt, or the device
+    // unplugged, either back after 5 s or for good. A fault absorbed within the tries is the link's test.
     void loadUnderFaults_data()
     {
         QTest::addColumn<bool>("batched");
-        QTest::addColumn<int>("stale");
-        QTest::addColumn<int>("corrupt");
-        QTest::addColumn<int>("dropped");
         QTest::addColumn<int>("unplugMs"); // 0: stays, -1: for good
         for (const bool batched : {false, true}) {
             const char* link = batched ? "batched" : "USB";
-            QTest::addRow("%s, no fault", link) << batched << 0 << 0 << 0 << 0;
-            QTest::addRow("%s, stale replies", link) << batched << 3 << 0 << 0 << 0;
-            QTest::addRow("%s, a corrupt reply", link) << batched << 0 << 1 << 0 << 0;
-            QTest::addRow("%s, dropped replies", link) << batched << 0 << 0 << 2 << 0;
-            QTest::addRow("%s, every try corrupt", link) << batched << 0 << 3 << 0 << 0;
-            QTest::addRow("%s, unplugged and back", link) << batched << 0 << 0 << 0 << 5000;
-            QTest::addRow("%s, unplugged for good", link) << batched << 0 << 0 << 0 << -1;
+            QTest::addRow("%s, every try corrupt", link) << batched << 0;
+            QTest::addRow("%s, unplugged and back", link) << batched << 5000;
+            QTest::addRow("%s, unplugged for good", link) << batched << -1;
         }
     }
 
     void loadUnderFaults()
     {
         QFETCH(bool, batched);
-        QFETCH(int, stale);
-        QFETCH(int, corrupt);
-        QFETCH(int, dropped);
         QFETCH(int, unplugMs);
         auto clock = std::make_shared<ManualClock>();
         Session s(deviceWithProfile(DemoProfile, clock), batched);
@@ -275,21 +201,15 @@ private Q_SLOTS:
         int requests = 0;
         s.protocol.setStopCheck([&] {
             if (++requests == (batched ? 6 : 120)) {
-                s.link.staleRepliesNext(stale);
-                s.link.corruptRepliesNext(corrupt);
-                s.link.dropRepliesNext(dropped);
-                if (unplugMs != 0)
+                if (unplugMs == 0)
+                    s.link.corruptRepliesNext(3);
+                else
                     s.link.unplugAtExchange(1, unplugMs);
             }
             return false;
         });
         QSignalSpy loaded(&s.protocol, &DeviceProtocol::uiVarsLoadEnd);
         const bool complete = unplugMs != -1;
-        if (!complete) { // three failing passes, then one end of load
-            QTest::ignoreMessage(QtWarningMsg, "var list incomplete (ret=-4), retry 1");
-            QTest::ignoreMessage(QtWarningMsg, "var list incomplete (ret=-4), retry 2");
-            QTest::ignoreMessage(QtWarningMsg, QRegularExpression("var list load failed, \\d+ vars loaded"));
-        }
 
         // What the worker does: reload on request, reconnecting when the device went away.
         s.protocol.loadVars(ids, batched);
@@ -315,10 +235,8 @@ private Q_SLOTS:
             texts.append({id, 'T', 0x2000, 0, 200, QByteArray(60 + id, char('a' + id % 26))});
         Session s(deviceWith(texts), true);
         QVERIFY(s.connect());
-        const int before = s.link.exchanges();
         QCOMPARE(s.protocol.loadVars(allIds(*s.device), true), 0);
         QCOMPARE(SimAudit::storeMismatch(s.protocol.vars(), *s.device), QString());
-        QVERIFY(s.link.exchanges() - before > 3);
 
         // A device whose list replies hold no entry at all: the load still ends, reading one by one.
         s.device->setListReplyRoom(8);
