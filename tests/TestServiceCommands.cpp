@@ -64,7 +64,6 @@ private Q_SLOTS:
 
         QTest::newRow("arm") << "STAT1" << QByteArray() << Device40000::Ok << "OK" << 1u;
         QTest::newRow("ok in lower case") << "STAT1" << QByteArray("ok") << Device40000::Ok << "ok" << 0u;
-        QTest::newRow("busy") << "STAT3" << QByteArray("BUSY") << Device40000::Error << "BUSY" << 0u;
         QTest::newRow("unknown word") << "FLY" << QByteArray() << Device40000::Error << "ERR_CMD" << 0u;
         QTest::newRow("wait in any case") << "HORN" << QByteArray("wait") << Device40000::Waiting << "wait" << 0u;
     }
@@ -103,26 +102,6 @@ private Q_SLOTS:
         // The refused second start never reached the device.
         QCOMPARE(rig.deviceValue(40000), command.toLatin1());
         QCOMPARE(rig.deviceNumber(1), guard);
-    }
-
-    void guardStateFollowsCommands()
-    {
-        Rig rig;
-        QVERIFY(rig.stack.connectAndLoad());
-        Device40000 runner(rig.registry, Device40000::stateSpec());
-        // Starting the engine remembers the guard state that stopping it returns to; the horn changes nothing.
-        const QList<std::pair<QString, uint32_t>> steps = {
-            {"STAT1", SimServiceCommands::Armed},        {"ZAPUSK", SimServiceCommands::EngineRunning},
-            {"HORN", SimServiceCommands::EngineRunning}, {"STOPZAPUSK", SimServiceCommands::Armed},
-            {"STOPZAPUSK", SimServiceCommands::Armed},   {"STAT3", SimServiceCommands::Service},
-            {"STAT0", SimServiceCommands::Disarmed},
-        };
-        for (const auto& [command, guard] : steps) {
-            const QList<QVariant> result = rig.run(runner, command);
-            QVERIFY2(!result.isEmpty(), qPrintable(command));
-            QCOMPARE(result[0].value<Device40000::State>(), Device40000::Ok);
-            QCOMPARE(rig.deviceNumber(SimServiceCommands::VarStatus), guard);
-        }
     }
 
     void hangingCommand()
@@ -168,7 +147,6 @@ private Q_SLOTS:
 
         QTest::newRow("written") << QString() << Device40000::Ok << "0";
         QTest::newRow("read-only flash") << "read-only" << Device40000::Error << "8";
-        QTest::newRow("full flash") << "full" << Device40000::Error << "8";
     }
 
     void logExport()
@@ -183,7 +161,6 @@ private Q_SLOTS:
         QVERIFY(!rig.run(command, QStringLiteral("STAT1")).isEmpty());
         SimFileSystem& files = rig.stack.device->files();
         files.setReadOnly(trouble == QLatin1String("read-only"));
-        files.setFlashFull(trouble == QLatin1String("full"));
 
         Device40000 runner(rig.registry, Device40000::logExportSpec());
         QSignalSpy finished(&runner, &Device40000::finished);
@@ -200,25 +177,6 @@ private Q_SLOTS:
         QCOMPARE(log.has_value(), state == Device40000::Ok);
         if (log)
             QVERIFY2(log->data.contains(" STAT1 OK\r\n"), log->data.constData());
-    }
-
-    void logExportWaitsOnText()
-    {
-        Rig rig;
-        QVERIFY(rig.stack.connectAndLoad());
-        rig.stack.device->setCommandsHang(true);
-        // The export's numbers read from a text variable, so that the device can show a word.
-        Device40000::Spec spec = Device40000::logExportSpec();
-        spec.stateVar = 40002;
-        Device40000 runner(rig.registry, spec);
-        QSignalSpy finished(&runner, &Device40000::finished);
-        rig.stack.device->setVariableValue(40002, "busy");
-        QVERIFY(runner.start(QStringLiteral("4")));
-        QTRY_COMPARE_WITH_TIMEOUT(rig.storeText(40002), QStringLiteral("busy"), Wait);
-        QVERIFY(!finished.wait(2 * Device40000::PollMs));
-        rig.stack.device->setVariableValue(40002, "0");
-        QVERIFY(finished.wait(Wait));
-        QCOMPARE(finished[0][0].value<Device40000::State>(), Device40000::Ok);
     }
 };
 
