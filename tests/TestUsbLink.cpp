@@ -9,12 +9,8 @@
 #include "UsbTestbed.h"
 #include "link/CommandRecord.h"
 #include "link/CommandTable.h"
-#include "link/DeviceProtocol.h"
 #include "link/InstanceGuard.h"
 #include "link/UsbLink.h"
-#include "sim/SimAudit.h"
-#include "vars/VARS.h"
-#include "worker/DeviceStack.h"
 
 namespace {
 
@@ -73,13 +69,9 @@ private Q_SLOTS:
         QVERIFY(m_bus->interfaceClaimed());
         QVERIFY(!guardIsFree());
 
-        // Strings and information text come from the device each time it is opened.
         m_link->close();
         QVERIFY(!m_bus->interfaceClaimed());
         QVERIFY(guardIsFree());
-        m_device->setSerialNumber(QStringLiteral("0099"));
-        QVERIFY(open());
-        QCOMPARE(m_link->serialNumber(), std::string("0099"));
     }
 
     void failedOpenHoldsNothing()
@@ -93,31 +85,6 @@ private Q_SLOTS:
         QVERIFY(guardIsFree());
         QVERIFY(m_link->blockNote().isEmpty());
         QVERIFY(open());
-    }
-
-    void framesOnTheWire()
-    {
-        QVERIFY(open());
-        CommandRecord auth;
-        auth.add("1234", 4);
-        QCOMPARE(m_link->sendCommand(Cmd::AUTH, auth), 0);
-        QCOMPARE(auth.status, uint16_t(0));
-        QVERIFY(m_device->pinAccepted());
-        // The largest payload fills a transfer exactly.
-        const QByteArray longest(57, '9');
-        CommandRecord full;
-        full.add(longest.constData(), std::size_t(longest.size()));
-        QCOMPARE(m_link->sendCommand(Cmd::AUTH, full), 0);
-        QCOMPARE(full.status, uint16_t(1)); // a wrong PIN, answered
-
-        // Every OUT transfer is 64 bytes carrying the finalised frame, sequence numbers counting from 0.
-        const QList<QByteArray> frames = m_bus->wire().sentFrames();
-        QCOMPARE(frames.size(), 3);
-        for (const QByteArray& frame : frames)
-            QCOMPARE(frame.size(), 64);
-        QCOMPARE(frames[0].left(7), Frame::makeRequest(0, Cmd::INFO, {}));
-        QCOMPARE(frames[1].left(11), Frame::makeRequest(1, Cmd::AUTH, "1234"));
-        QCOMPARE(frames[2], Frame::makeRequest(2, Cmd::AUTH, longest));
     }
 
     void staleInvalidAndMissingReplies()
@@ -234,60 +201,6 @@ private Q_SLOTS:
         QVERIFY(!m_bus->interfaceClaimed());
         QVERIFY(open());
         QVERIFY(m_link->blockNote().isEmpty());
-    }
-
-    void variablesOverUsb()
-    {
-        QString error;
-        QVERIFY2(m_device->loadProfile(QStringLiteral(KESTROVA_TEST_DATA "/small.profile"), &error), qPrintable(error));
-        QVERIFY(open());
-        DeviceProtocol protocol;
-        protocol.setLink(m_link.get());
-        QTest::ignoreMessage(QtWarningMsg, "VARS CLEAR");
-        protocol.resetForConnect();
-        QCOMPARE(protocol.vars().textLimit(), 47);
-        QCOMPARE(protocol.auth("1234"), 0);
-
-        // A load one by one, as on USB: the store ends up with the device's values.
-        VARS& vars = protocol.vars();
-        const QList<uint16_t> ids = m_device->variableIds();
-        QCOMPARE(protocol.loadVars(ids, false), 0);
-        QCOMPARE(vars.count(), int(ids.size()));
-        const QString mismatch = SimAudit::storeMismatch(vars, *m_device);
-        QVERIFY2(mismatch.isEmpty(), qPrintable(mismatch));
-    }
-
-    void workerReconnectsAfterUnplug()
-    {
-        DeviceStack::Options options;
-        options.usbGuardKey = m_key;
-        DeviceStack stack(options);
-        DeviceThread& worker = stack.worker();
-        QSignalSpy hotplug(&worker, &DeviceThread::uiDeviceHotplug);
-        stack.start();
-        // The worker reports the connection just after it counts as connected, so the report is waited for.
-        QTRY_COMPARE_WITH_TIMEOUT(hotplug.count(), 1, 5000);
-        QVERIFY(worker.isConnected());
-
-        // The cable is pulled as a keep-alive goes out (what happens to queued work is the worker's own test).
-        std::atomic<bool> armed{true};
-        m_bus->wire().setRequestObserver([&](uint8_t cmd, const QByteArray&) {
-            if (cmd == Cmd::INFO && armed.exchange(false))
-                m_device->unplug();
-        });
-        QTRY_COMPARE_WITH_TIMEOUT(hotplug.count(), 2, 5000);
-        QVERIFY(!worker.isConnected());
-        m_bus->unplug();
-
-        // Back on the bus under a new address, the worker opens it on one of its retries and works again.
-        m_bus->plug();
-        QTRY_COMPARE_WITH_TIMEOUT(hotplug.count(), 3, 10000);
-        QVERIFY(worker.isConnected());
-        std::atomic<bool> ran{false};
-        QVERIFY(worker.post([&ran] { ran = true; }));
-        QTRY_VERIFY_WITH_TIMEOUT(ran.load(), 5000);
-        stack.shutdown();
-        m_bus->wire().setRequestObserver({});
     }
 
 private:
