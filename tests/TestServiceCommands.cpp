@@ -3,8 +3,6 @@
 #include <QtEndian>
 
 #include "SimFixture.h"
-#include "sim/SimFileSystem.h"
-#include "sim/SimServiceCommands.h"
 #include "vars/VarsRegistry.h"
 #include "worker/Device40000.h"
 
@@ -30,18 +28,6 @@ struct Rig
     }
     QByteArray deviceValue(uint16_t id) const { return stack.device->variable(id)->value; }
     uint32_t deviceNumber(uint16_t id) const { return qFromLittleEndian<uint32_t>(deviceValue(id).constData()); }
-
-    // Runs a command to its end on the device, whose clock moves on once it shows the command running;
-    // the finished signal's arguments.
-    QList<QVariant> run(Device40000& runner, const QString& command)
-    {
-        QSignalSpy finished(&runner, &Device40000::finished);
-        if (!runner.start(command) ||
-            !QTest::qWaitFor([&] { return !finished.isEmpty() || storeText(40002) == "WAIT"; }, Wait))
-            return {};
-        clock->advance(CommandMs);
-        return !finished.isEmpty() || finished.wait(Wait) ? finished.takeFirst() : QList<QVariant>{};
-    }
 
     std::shared_ptr<ManualClock> clock = std::make_shared<ManualClock>();
     SimFixture::RunningStack stack;
@@ -137,46 +123,6 @@ private Q_SLOTS:
         QVERIFY2(
             QRegularExpression("^write var 40000 failed \\(-?\\d+\\)$").match(finished[1][1].toString()).hasMatch(),
             qPrintable(finished[1][1].toString()));
-    }
-
-    void logExport_data()
-    {
-        QTest::addColumn<QString>("trouble");
-        QTest::addColumn<Device40000::State>("state");
-        QTest::addColumn<QString>("text");
-
-        QTest::newRow("written") << QString() << Device40000::Ok << "0";
-        QTest::newRow("read-only flash") << "read-only" << Device40000::Error << "8";
-    }
-
-    void logExport()
-    {
-        QFETCH(QString, trouble);
-        QFETCH(Device40000::State, state);
-        QFETCH(QString, text);
-        Rig rig;
-        QVERIFY(rig.stack.connectAndLoad());
-        rig.stack.device->setCommandDurationMs(0);
-        Device40000 command(rig.registry, Device40000::stateSpec());
-        QVERIFY(!rig.run(command, QStringLiteral("STAT1")).isEmpty());
-        SimFileSystem& files = rig.stack.device->files();
-        files.setReadOnly(trouble == QLatin1String("read-only"));
-
-        Device40000 runner(rig.registry, Device40000::logExportSpec());
-        QSignalSpy finished(&runner, &Device40000::finished);
-        QElapsedTimer elapsed;
-        elapsed.start();
-        QVERIFY(runner.start(QStringLiteral("4")));
-        QVERIFY(finished.wait(Wait));
-        QCOMPARE(finished[0][0].value<Device40000::State>(), state);
-        QCOMPARE(finished[0][1].toString(), text);
-        // The device shows 4 on the read right after the write and on the first poll; the second poll ends it.
-        QVERIFY2(elapsed.elapsed() >= 2 * Device40000::PollMs * 9 / 10, qPrintable(QString::number(elapsed.elapsed())));
-
-        const std::optional<SimFileSystem::File> log = files.file(SimServiceCommands::ExportFileName);
-        QCOMPARE(log.has_value(), state == Device40000::Ok);
-        if (log)
-            QVERIFY2(log->data.contains(" STAT1 OK\r\n"), log->data.constData());
     }
 };
 
