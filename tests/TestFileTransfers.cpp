@@ -236,18 +236,6 @@ private Q_SLOTS:
         QVERIFY(!m_device->files().file("queued.tmp"));
     }
 
-    void recoveryStopsOnAnotherPin()
-    {
-        m_link->setBatched(true);
-        m_device->setPin("9999");
-        QTest::ignoreMessage(QtWarningMsg, "auth1 FAIL2 ret =1");
-        loseDeviceAt(1016, 3000);
-        QCOMPARE(download("alarm.wav"), -3);
-        QCOMPARE(m_messages, QStringList("File transfer stopped|The device is back, but PIN 1 was not accepted "
-                                         "(answer 1). The transfer is stopped: enter the PIN and start it again."));
-        QCOMPARE(m_states, QList<int>({1}));
-    }
-
     void mismatchAsksToStartAgain_data()
     {
         QTest::addColumn<bool>("isUpload");
@@ -297,17 +285,6 @@ private Q_SLOTS:
                                     "from the start? (No: cancel the download.)"));
             QCOMPARE(local, fs.file("m.bin")->data);
         }
-    }
-
-    void fiftyFirstLossEndsTheDownload()
-    {
-        m_link->setBatched(true);
-        m_device->files().addFile("long.bin", pattern(60 * 1016, 15));
-        connect(m_protocol.get(), &DeviceProtocol::uiFileReadUpdate, this,
-                [this](uint16_t, int) { m_link->unplugAtExchange(1, 1000); });
-        QCOMPARE(download("long.bin"), -4);
-        QCOMPARE(m_states.count(1), 50);
-        QCOMPARE(m_messages, QStringList("File transfer failed|The link to the device failed while reading the file"));
     }
 
     void faultCampaign_data()
