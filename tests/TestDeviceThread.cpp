@@ -1,7 +1,6 @@
 #include <QtTest>
 
 #include <future>
-#include <unistd.h>
 
 #include <libusb.h>
 
@@ -57,43 +56,18 @@ private:
     Hook m_hook;
 };
 
-// Standard error of this process, for the worker's diagnostics.
-class StderrCapture
-{
-public:
-    StderrCapture()
-    {
-        m_file.open();
-        std::fflush(stderr);
-        m_saved = dup(2);
-        dup2(m_file.handle(), 2);
-    }
-    ~StderrCapture()
-    {
-        std::fflush(stderr);
-        dup2(m_saved, 2);
-        ::close(m_saved);
-    }
-    QString text() const
-    {
-        QFile file(m_file.fileName());
-        return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
-    }
-
-private:
-    QTemporaryFile m_file;
-    int m_saved = -1;
-};
-
-// A task that records whether it ran or was dropped, in one shared log.
+// Tasks that record whether they ran or were dropped, in one shared log.
 struct TaskLog
 {
     QMutex mutex;
     QStringList entries;
-    void add(const QString& entry)
+    bool post(DeviceThread& worker, const QString& name)
     {
-        QMutexLocker lock(&mutex);
-        entries.append(entry);
+        const auto add = [this](const QString& entry) {
+            QMutexLocker lock(&mutex);
+            entries.append(entry);
+        };
+        return worker.post([add, name] { add(QStringLiteral("ran ") + name); }, [add, name] { add(name); });
     }
     QStringList snapshot()
     {
@@ -110,29 +84,12 @@ public:
     {
         DeviceThread* worker = &stack.worker();
         connect(worker, &DeviceThread::uiDeviceHotplug, this, [this] { ++hotplugs; });
-        connect(worker, &DeviceThread::uiLinkBlocked, this, [this](const QString& note) { blockNotes.append(note); });
         connect(worker, &DeviceThread::uiFileTaskDone, this, [this](int ret) { fileResults.append(ret); });
-        connect(worker, &DeviceThread::uiDateTime, this, [this] { ++dateTimes; });
-        connect(&stack.protocol(), &DeviceProtocol::uiVarsLoadEnd, this, [this] { ++loadEnds; });
     }
 
     int hotplugs = 0;
-    QStringList blockNotes;
     QList<int> fileResults;
-    int dateTimes = 0;
-    int loadEnds = 0;
 };
-
-bool postLogged(DeviceThread& worker, TaskLog& log, const QString& name)
-{
-    return worker.post([&log, name] { log.add(QStringLiteral("ran ") + name); }, [&log, name] { log.add(name); });
-}
-
-void storeVariable(VARS& vars, uint16_t id)
-{
-    const uint8_t value[4] = {7, 0, 0, 0};
-    vars.update(id, 0, 'U', 0, 4, value, 4);
-}
 
 } // namespace
 
@@ -142,333 +99,140 @@ class TestDeviceThread : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
-    void init();
-    void cleanup();
-    void postWhileDisconnected();
-    void unplugDuringPollPass();
-    void switchTransports();
-    void pollLists();
-    void postedWorkWaitsForOneRead();
-    void failingFullLoadRetried();
-    void statusPoll();
-    void exitWhileCommandInFlight();
-    void linkBlockedOncePerNote();
+    void init()
+    {
+        DeviceStack::Options options;
+        options.usbGuardKey = QStringLiteral("KestrovaTest_DeviceThread_%1").arg(QCoreApplication::applicationPid());
+        m_stack = std::make_unique<DeviceStack>(options);
+        m_a = &static_cast<SimLink&>(m_stack->addTransport(QStringLiteral("a"), QStringLiteral("A"),
+                                                           std::make_unique<SimLink>(std::make_shared<SimDevice>())));
+        m_b = &static_cast<SimLink&>(m_stack->addTransport(QStringLiteral("b"), QStringLiteral("B"),
+                                                           std::make_unique<SimLink>(std::make_shared<SimDevice>())));
+        m_wire.attach(*m_a);
+        QVERIFY(m_stack->transports().select(QStringLiteral("a")));
+        m_window = std::make_unique<WindowSide>(*m_stack);
+    }
+
+    void cleanup()
+    {
+        m_stack.reset();
+        m_window.reset();
+    }
+
+    void unplugDuringPollPass()
+    {
+        startConnected();
+        m_stack->protocol().vars().update(500, 0, 'U', 0, 4, reinterpret_cast<const uint8_t*>("\7\0\0\0"), 4);
+        DeviceThread& worker = m_stack->worker();
+        TaskLog log;
+
+        // The user acts while the fifth variable is on the wire, and the cable is pulled at that moment: the pass
+        // stops at that failed read, so nothing queued runs on the lost device.
+        m_wire.setHook([&](uint8_t cmd, uint16_t) {
+            if (cmd != Cmd::VAR_GET || m_wire.count(Cmd::VAR_GET) != 5)
+                return;
+            log.post(worker, QStringLiteral("first"));
+            worker.postFileTask([] { return 0; }, false);
+            log.post(worker, QStringLiteral("second"));
+            m_a->device().unplug();
+        });
+        for (uint16_t id = 1; id <= 20; ++id)
+            worker.addFastPoll(id);
+
+        QTRY_COMPARE_WITH_TIMEOUT(m_window->hotplugs, 2, 5000);
+        QVERIFY(!worker.isConnected());
+        QCOMPARE(log.snapshot(), (QStringList{QStringLiteral("first"), QStringLiteral("second")}));
+        QCOMPARE(m_window->fileResults, QList<int>{LIBUSB_ERROR_NO_DEVICE});
+        QCOMPARE(m_stack->protocol().vars().count(), 1); // the values stay on screen while the device is away
+    }
+
+    void switchTransports()
+    {
+        m_b->device().unplug();
+        startConnected();
+        TransportManager& transports = m_stack->transports();
+        DeviceThread& worker = m_stack->worker();
+        m_stack->protocol().vars().update(500, 0, 'U', 0, 4, reinterpret_cast<const uint8_t*>("\7\0\0\0"), 4);
+        TaskLog log;
+
+        m_wire.setHook([&](uint8_t cmd, uint16_t) {
+            if (cmd != Cmd::VAR_GET || m_wire.count(Cmd::VAR_GET) != 3)
+                return;
+            log.post(worker, QStringLiteral("queued"));
+            transports.select(QStringLiteral("b"));
+        });
+        for (uint16_t id = 1; id <= 20; ++id)
+            worker.addFastPoll(id);
+
+        QTRY_COMPARE_WITH_TIMEOUT(m_window->hotplugs, 2, 5000);
+        QTRY_COMPARE_WITH_TIMEOUT(transports.activeLink(), m_b, 5000);
+        QCOMPARE(log.snapshot(), QStringList{QStringLiteral("queued")});
+        QVERIFY(!m_a->isOpen());
+        QCOMPARE(m_stack->protocol().vars().count(), 0); // cleared at the switch, before any new device
+
+        m_b->device().plug();
+        QTRY_COMPARE_WITH_TIMEOUT(m_window->hotplugs, 3, 5000);
+        QVERIFY(m_b->isOpen());
+    }
+
+    void pollLists()
+    {
+        startConnected();
+        DeviceThread& worker = m_stack->worker();
+
+        // Leaving a page clears the lists while the fifth of its variables is being read.
+        m_wire.setHook([&](uint8_t cmd, uint16_t) {
+            if (cmd == Cmd::VAR_GET && m_wire.count(Cmd::VAR_GET) == 5)
+                worker.clearPolls();
+        });
+        for (uint16_t id = 1; id <= 50; ++id)
+            worker.addFastPoll(id);
+        QTRY_COMPARE_WITH_TIMEOUT(m_wire.count(Cmd::VAR_GET), 5, 5000);
+        const int cycles = m_wire.count(Cmd::INFO) + 3;
+        QTRY_VERIFY_WITH_TIMEOUT(m_wire.count(Cmd::INFO) >= cycles, 5000);
+        QCOMPARE(m_wire.count(Cmd::VAR_GET), 5);
+    }
+
+    void exitWhileCommandInFlight()
+    {
+        startConnected();
+        m_a->setLatencyUs(20000);
+        std::atomic<bool> onWire{false};
+        std::atomic<int> lastResult{1};
+        m_wire.setHook([&](uint8_t cmd, uint16_t) {
+            if (cmd == Cmd::VAR_GET)
+                onWire = true;
+        });
+        // A long job, like a transfer, that only ends when a command fails.
+        DeviceProtocol& protocol = m_stack->protocol();
+        QVERIFY(m_stack->worker().post([&] {
+            int ret = 0;
+            while ((ret = protocol.readVar(1)) == 0) {
+            }
+            lastResult = ret;
+        }));
+        QTRY_VERIFY_WITH_TIMEOUT(onWire.load(), 5000);
+
+        auto exit = std::async(std::launch::async, [this] { m_stack->shutdown(); });
+        QCOMPARE(exit.wait_for(std::chrono::seconds(10)), std::future_status::ready);
+        QVERIFY(m_stack->worker().isFinished());
+        QCOMPARE(lastResult.load(), int(LIBUSB_ERROR_INTERRUPTED));
+    }
 
 private:
-    void build(const DeviceThreadTiming& timing = {});
-    void startConnected();
-    void waitCycles(int n);
+    void startConnected()
+    {
+        m_stack->start();
+        QTRY_VERIFY_WITH_TIMEOUT(m_stack->worker().isConnected(), 5000);
+        QTRY_COMPARE_WITH_TIMEOUT(m_window->hotplugs, 1, 5000);
+    }
 
-    Wire m_wireA;
-    Wire m_wireB;
+    Wire m_wire;
     std::unique_ptr<DeviceStack> m_stack;
     SimLink* m_a = nullptr;
     SimLink* m_b = nullptr;
     std::unique_ptr<WindowSide> m_window;
 };
-
-void TestDeviceThread::init()
-{
-    build();
-}
-
-void TestDeviceThread::cleanup()
-{
-    m_stack.reset();
-    m_window.reset();
-}
-
-void TestDeviceThread::build(const DeviceThreadTiming& timing)
-{
-    cleanup();
-    DeviceStack::Options options;
-    options.usbGuardKey = QStringLiteral("KestrovaTest_DeviceThread_%1").arg(QCoreApplication::applicationPid());
-    options.timing = timing;
-    m_stack = std::make_unique<DeviceStack>(options);
-    m_a = &static_cast<SimLink&>(m_stack->addTransport(QStringLiteral("a"), QStringLiteral("A"),
-                                                       std::make_unique<SimLink>(std::make_shared<SimDevice>())));
-    m_b = &static_cast<SimLink&>(m_stack->addTransport(QStringLiteral("b"), QStringLiteral("B"),
-                                                       std::make_unique<SimLink>(std::make_shared<SimDevice>())));
-    m_wireA.attach(*m_a);
-    m_wireB.attach(*m_b);
-    QVERIFY(m_stack->transports().select(QStringLiteral("a")));
-    m_window = std::make_unique<WindowSide>(*m_stack);
-}
-
-void TestDeviceThread::startConnected()
-{
-    m_stack->start();
-    QTRY_VERIFY_WITH_TIMEOUT(m_stack->worker().isConnected(), 5000);
-    QTRY_COMPARE_WITH_TIMEOUT(m_window->hotplugs, 1, 5000);
-}
-
-void TestDeviceThread::waitCycles(int n)
-{
-    SimLink& link = *static_cast<SimLink*>(m_stack->transports().activeLink());
-    Wire& wire = &link == m_a ? m_wireA : m_wireB;
-    const int target = wire.count(Cmd::INFO) + n;
-    QTRY_VERIFY_WITH_TIMEOUT(wire.count(Cmd::INFO) >= target, 5000);
-    QCoreApplication::processEvents(); // what the worker reported before those cycles
-}
-
-void TestDeviceThread::postWhileDisconnected()
-{
-    m_a->device().unplug();
-    m_stack->start();
-    QTRY_VERIFY_WITH_TIMEOUT(m_a->openAttempts() >= 1, 5000);
-
-    DeviceThread& worker = m_stack->worker();
-    TaskLog log;
-    QVERIFY(!postLogged(worker, log, QStringLiteral("early")));
-    QCOMPARE(log.snapshot(), QStringList{QStringLiteral("early")}); // dropped at once, on this thread
-
-    QVERIFY(!worker.postFileTask([] { return 0; }, false));
-    QCOMPARE(m_window->fileResults, QList<int>{LIBUSB_ERROR_NO_DEVICE});
-    QVERIFY(!worker.requestVarsStatus());
-
-    m_a->device().plug();
-    QTRY_VERIFY_WITH_TIMEOUT(worker.isConnected(), 5000);
-    std::atomic<QThread*> ranOn{nullptr};
-    QVERIFY(worker.post([&ranOn] { ranOn = QThread::currentThread(); }));
-    QTRY_COMPARE_WITH_TIMEOUT(ranOn.load(), &worker, 5000);
-}
-
-void TestDeviceThread::unplugDuringPollPass()
-{
-    StderrCapture err;
-    startConnected();
-    storeVariable(m_stack->protocol().vars(), 500);
-    DeviceThread& worker = m_stack->worker();
-    TaskLog log;
-
-    // The user acts while the fifth variable is on the wire, and the cable is pulled at that moment.
-    m_wireA.setHook([&](uint8_t cmd, uint16_t) {
-        if (cmd != Cmd::VAR_GET || m_wireA.count(Cmd::VAR_GET) != 5)
-            return;
-        postLogged(worker, log, QStringLiteral("first"));
-        worker.postFileTask([] { return 0; }, false);
-        postLogged(worker, log, QStringLiteral("second"));
-        m_a->device().unplug();
-    });
-    for (uint16_t id = 1; id <= 20; ++id)
-        worker.addFastPoll(id);
-
-    QTRY_COMPARE_WITH_TIMEOUT(m_window->hotplugs, 2, 5000);
-    QVERIFY(!worker.isConnected());
-    QCOMPARE(log.snapshot(), (QStringList{QStringLiteral("first"), QStringLiteral("second")}));
-    QCOMPARE(m_window->fileResults, QList<int>{LIBUSB_ERROR_NO_DEVICE});
-    QCOMPARE(m_stack->protocol().vars().count(), 1); // the values stay on screen while the device is away
-    QVERIFY(err.text().contains(QStringLiteral("INFO: device disconnected\n")));
-    QVERIFY(!err.text().contains(QStringLiteral("transport changed")));
-
-    // Retried about once a second until the device is back.
-    const int attempts = m_a->openAttempts();
-    QTRY_VERIFY_WITH_TIMEOUT(m_a->openAttempts() >= attempts + 2, 5000);
-    QVERIFY(!worker.isConnected());
-    m_a->device().plug();
-    QTRY_COMPARE_WITH_TIMEOUT(m_window->hotplugs, 3, 5000);
-    QVERIFY(worker.isConnected());
-}
-
-void TestDeviceThread::switchTransports()
-{
-    StderrCapture err;
-    m_b->device().unplug();
-    startConnected();
-    TransportManager& transports = m_stack->transports();
-    DeviceThread& worker = m_stack->worker();
-    storeVariable(m_stack->protocol().vars(), 500);
-    TaskLog log;
-
-    m_wireA.setHook([&](uint8_t cmd, uint16_t) {
-        if (cmd != Cmd::VAR_GET || m_wireA.count(Cmd::VAR_GET) != 3)
-            return;
-        postLogged(worker, log, QStringLiteral("queued"));
-        transports.select(QStringLiteral("b"));
-    });
-    for (uint16_t id = 1; id <= 20; ++id)
-        worker.addFastPoll(id);
-
-    QTRY_COMPARE_WITH_TIMEOUT(m_window->hotplugs, 2, 5000);
-    QTRY_COMPARE_WITH_TIMEOUT(transports.activeLink(), m_b, 5000);
-    QCOMPARE(log.snapshot(), QStringList{QStringLiteral("queued")});
-    QVERIFY(!m_a->isOpen());
-    QCOMPARE(m_stack->protocol().vars().count(), 0); // cleared at the switch, before any new device
-    QVERIFY(err.text().contains(QStringLiteral("INFO: device disconnected (transport changed)")));
-
-    m_b->device().plug();
-    QTRY_COMPARE_WITH_TIMEOUT(m_window->hotplugs, 3, 5000);
-    QVERIFY(m_b->isOpen());
-
-    // Re-selecting the active transport and selecting an unknown one change nothing.
-    QVERIFY(transports.select(QStringLiteral("b")));
-    waitCycles(2);
-    QCOMPARE(transports.pendingLink(), nullptr);
-    QCOMPARE(m_window->hotplugs, 3);
-    QVERIFY(m_b->isOpen());
-    QVERIFY(worker.isConnected());
-    QVERIFY(!transports.select(QStringLiteral("nope")));
-    QCOMPARE(transports.pendingLink(), nullptr);
-
-    // And back again.
-    QVERIFY(transports.select(QStringLiteral("a")));
-    QTRY_COMPARE_WITH_TIMEOUT(m_window->hotplugs, 5, 5000);
-    QCOMPARE(transports.activeLink(), m_a);
-    QVERIFY(m_a->isOpen());
-    QVERIFY(!m_b->isOpen());
-}
-
-void TestDeviceThread::pollLists()
-{
-    DeviceThreadTiming timing;
-    timing.slowPollMs = 3600 * 1000;
-    build(timing);
-    startConnected();
-    DeviceThread& worker = m_stack->worker();
-
-    // Leaving a page clears the lists while the fifth of its variables is being read.
-    m_wireA.setHook([&](uint8_t cmd, uint16_t) {
-        if (cmd == Cmd::VAR_GET && m_wireA.count(Cmd::VAR_GET) == 5)
-            worker.clearPolls();
-    });
-    for (uint16_t id = 1; id <= 50; ++id)
-        worker.addFastPoll(id);
-    QTRY_COMPARE_WITH_TIMEOUT(m_wireA.count(Cmd::VAR_GET), 5, 5000);
-    waitCycles(3);
-    QCOMPARE(m_wireA.count(Cmd::VAR_GET), 5);
-    m_wireA.setHook({});
-
-    // A slow variable is read at once when added, then only when its period is up.
-    worker.addSlowPoll(900);
-    QTRY_COMPARE_WITH_TIMEOUT(m_wireA.count(Cmd::VAR_GET, 900), 1, 5000);
-    waitCycles(3);
-    QCOMPARE(m_wireA.count(Cmd::VAR_GET, 900), 1);
-}
-
-void TestDeviceThread::postedWorkWaitsForOneRead()
-{
-    startConnected();
-    DeviceThread& worker = m_stack->worker();
-    m_a->setLatencyUs(300);
-    for (uint16_t id = 1; id <= 200; ++id)
-        worker.addFastPoll(id);
-    QTRY_VERIFY_WITH_TIMEOUT(m_wireA.count(Cmd::VAR_GET) >= 10, 5000);
-
-    // Counted from after the post, so a slow test thread can only make the figure smaller.
-    for (int i = 0; i < 20; ++i) {
-        std::atomic<int> readsAtStart{-1};
-        QVERIFY(worker.post([&] { readsAtStart = m_wireA.count(Cmd::VAR_GET); }));
-        const int readsAtPost = m_wireA.count(Cmd::VAR_GET);
-        QTRY_VERIFY_WITH_TIMEOUT(readsAtStart >= 0, 5000);
-        QVERIFY2(readsAtStart - readsAtPost <= 1, qPrintable(QString::number(readsAtStart - readsAtPost)));
-    }
-}
-
-void TestDeviceThread::failingFullLoadRetried()
-{
-    startConnected();
-    DeviceThread& worker = m_stack->worker();
-    // Variable 3 never gets an answer; the rest of the device is fine.
-    m_wireA.setHook([&](uint8_t cmd, uint16_t id) {
-        if (cmd == Cmd::VAR_GET && id == 3)
-            m_a->dropRepliesNext(1);
-    });
-    worker.setLoadList({1, 2, 3, 4, 5});
-    worker.requestFullLoad();
-
-    QTRY_COMPARE_WITH_TIMEOUT(m_window->loadEnds, 1, 5000);
-    waitCycles(3);
-    QCOMPARE(m_window->loadEnds, 1);
-    QCOMPARE(m_wireA.count(Cmd::VAR_GET, 1), 3); // three passes in all
-    QCOMPARE(m_wireA.count(Cmd::VAR_GET, 4), 0);
-    QVERIFY(worker.isConnected());
-}
-
-void TestDeviceThread::statusPoll()
-{
-    DeviceThreadTiming timing;
-    timing.statusPeriodMs = 3600 * 1000;
-    build(timing);
-    startConnected();
-    DeviceThread& worker = m_stack->worker();
-
-    worker.requestStatusNow(); // no status tab shown: nothing to poll
-    waitCycles(3);
-    QCOMPARE(m_wireA.count(Cmd::GET_DATETIME), 0);
-
-    worker.setStatusTabActive(true);
-    QTRY_COMPARE_WITH_TIMEOUT(m_window->dateTimes, 1, 5000);
-    QTRY_COMPARE_WITH_TIMEOUT(m_wireA.count(Cmd::VAR_GET, 40002), 1, 5000);
-    QCOMPARE(m_wireA.count(Cmd::VAR_GET, 1), 1);
-    waitCycles(3);
-    QCOMPARE(m_wireA.count(Cmd::GET_DATETIME), 1); // the period is not up yet
-
-    worker.requestStatusNow();
-    QTRY_COMPARE_WITH_TIMEOUT(m_window->dateTimes, 2, 5000);
-    worker.setStatusTabActive(false);
-}
-
-void TestDeviceThread::exitWhileCommandInFlight()
-{
-    startConnected();
-    m_a->setLatencyUs(20000);
-    std::atomic<bool> onWire{false};
-    std::atomic<int> lastResult{1};
-    m_wireA.setHook([&](uint8_t cmd, uint16_t) {
-        if (cmd == Cmd::VAR_GET)
-            onWire = true;
-    });
-    // A long job, like a transfer, that only ends when a command fails.
-    DeviceProtocol& protocol = m_stack->protocol();
-    QVERIFY(m_stack->worker().post([&] {
-        int ret = 0;
-        while ((ret = protocol.readVar(1)) == 0) {
-        }
-        lastResult = ret;
-    }));
-    QTRY_VERIFY_WITH_TIMEOUT(onWire.load(), 5000);
-
-    auto exit = std::async(std::launch::async, [this] { m_stack->shutdown(); });
-    QCOMPARE(exit.wait_for(std::chrono::seconds(10)), std::future_status::ready);
-    QVERIFY(m_stack->worker().isFinished());
-    QCOMPARE(lastResult.load(), int(LIBUSB_ERROR_INTERRUPTED));
-}
-
-void TestDeviceThread::linkBlockedOncePerNote()
-{
-    DeviceThreadTiming timing;
-    timing.openRetryStepMs = 1;
-    build(timing);
-    const QString held42 = QStringLiteral("held by process 42");
-    m_a->setBlockNote(held42);
-    m_stack->start();
-
-    auto attemptsLater = [this](int n) {
-        const int target = m_a->openAttempts() + n;
-        QTRY_VERIFY_WITH_TIMEOUT(m_a->openAttempts() >= target, 5000);
-        QCoreApplication::processEvents();
-    };
-    attemptsLater(5);
-    QCOMPARE(m_window->blockNotes, QStringList{held42});
-
-    m_a->setBlockNote(QStringLiteral("held by process 43"));
-    attemptsLater(5);
-    QCOMPARE(m_window->blockNotes, (QStringList{held42, QStringLiteral("held by process 43")}));
-
-    // The note goes while the device is still missing: nothing to report; then it comes back.
-    m_a->device().unplug();
-    m_a->setBlockNote({});
-    attemptsLater(3);
-    QCOMPARE(m_window->blockNotes.size(), 2);
-    m_a->setBlockNote(held42);
-    attemptsLater(3);
-    QCOMPARE(m_window->blockNotes.size(), 3);
-
-    m_a->setBlockNote({});
-    m_a->device().plug();
-    QTRY_VERIFY_WITH_TIMEOUT(m_stack->worker().isConnected(), 5000);
-    QCOMPARE(m_window->blockNotes.size(), 3);
-}
 
 QTEST_GUILESS_MAIN(TestDeviceThread)
 #include "TestDeviceThread.moc"

@@ -20,13 +20,6 @@ QByteArray pattern(int size, quint32 seed)
     return data;
 }
 
-void directions()
-{
-    QTest::addColumn<bool>("isUpload");
-    QTest::newRow("upload") << true;
-    QTest::newRow("download") << false;
-}
-
 } // namespace
 
 // Uploads and downloads against the stand-in device, with faults on the link: what ends up on the
@@ -69,11 +62,8 @@ private Q_SLOTS:
         QTest::addColumn<int>("newSize");
         QTest::addColumn<QString>("temporary");
         QTest::newRow("new file") << "settings.cfg" << -1 << 5000 << "settings.tmp";
-        QTest::newRow("replace") << "settings.cfg" << 3000 << 5000 << "settings.tmp";
         QTest::newRow("empty replaces the old file") << "settings.cfg" << 3000 << 0 << "settings.tmp";
-        QTest::newRow("empty new file") << "readme" << -1 << 0 << "readme.tmp";
-        QTest::newRow("one chunk") << "x.tmp" << -1 << 57 << "x.tm_";
-        QTest::newRow("three chunks") << "X.TMP" << 100 << 171 << "X.tm_";
+        QTest::newRow("one chunk") << "X.TMP" << 100 << 57 << "X.tm_";
         QTest::newRow("two dots") << "a.b.c" << -1 << 300 << "a.b.tmp";
         QTest::newRow("only a leading dot") << ".alg" << 100 << 300 << ".alg.tmp";
         // The rename to a name that long is refused before it is sent, and the upload stays as it is.
@@ -94,9 +84,6 @@ private Q_SLOTS:
         if (!renamed)
             QTest::ignoreMessage(QtCriticalMsg, QRegularExpression("fileRename: new name it too large"));
         fs.clearRequests();
-        QSignalSpy ends(m_protocol.get(), &DeviceProtocol::uiFileWriteEnd);
-        QSignalSpy files(m_protocol.get(), &DeviceProtocol::uiFileTaskFile);
-
         QCOMPARE(upload(target, content), renamed ? 0 : 1);
         const auto sent = fs.requests();
         const auto created = std::find_if(sent.cbegin(), sent.cend(),
@@ -108,12 +95,6 @@ private Q_SLOTS:
                                      : QStringList("Upload failed|The file is uploaded but could not be "
                                                    "renamed. It stays on the device as '" +
                                                    temporary + "'."));
-        QCOMPARE(ends.count(), 1);
-        QCOMPARE(ends[0][1].toInt(), newSize);
-        QCOMPARE(files.count(), 1);
-        QCOMPARE(files[0][0].toString(),
-                 QStringLiteral("Upload '%1', %2 bytes").arg(m_dir->filePath("up-" + target)).arg(newSize));
-        QCOMPARE(files[0][1].toLongLong(), qlonglong(newSize));
     }
 
     void failedUploadsKeepTheDeviceFiles()
@@ -125,7 +106,6 @@ private Q_SLOTS:
         QCOMPARE(upload("x.tmp", pattern(100, 2)), -3);
         const QString taken = "The temporary name 'x.tm_' is already used on the device. Delete that file first.";
         QCOMPARE(messages(), QStringList("Upload failed|" + taken));
-        QVERIFY(logged(taken));
         for (const auto& request : fs.requests())
             QVERIFY(request.first != Cmd::EFS_FILE_CREATE);
         QCOMPARE(fs.file("x.tm_")->data, QByteArray("someone's file"));
@@ -143,53 +123,37 @@ private Q_SLOTS:
                              QRegularExpression("upload 's.tmp' not complete \\(ret=-3\\), delete partial "
                                                 "file fn_id=\\d+"));
         QCOMPARE(upload("s.cfg", pattern(500, 6)), -3);
-        const QString shortWrite = "The device wrote 56 of 57 bytes at byte 0.";
-        QCOMPARE(messages(), QStringList("File transfer failed|" + shortWrite));
-        QVERIFY(logged(shortWrite));
+        QCOMPARE(messages(), QStringList("File transfer failed|The device wrote 56 of 57 bytes at byte 0."));
         QVERIFY(!fs.file("s.tmp"));
         QVERIFY(!fs.file("s.cfg"));
     }
 
-    void lostAnswerWhileReplacing_data()
+    void oldFileDeletedThenDeviceGone()
     {
-        QTest::addColumn<int>("exchange"); // after the data: 1 list, 2 delete the old file, 3 rename, 4 list
-        QTest::addColumn<bool>("deviceStays");
-        QTest::addColumn<int>("result");
-        QTest::newRow("old file deleted, answer lost") << 2 << true << 0;
-        QTest::newRow("old file deleted, then the device is gone") << 2 << false << -4;
-        QTest::newRow("renamed, answer lost") << 3 << true << 0;
-    }
-
-    void lostAnswerWhileReplacing()
-    {
-        QFETCH(int, exchange);
-        QFETCH(bool, deviceStays);
-        QFETCH(int, result);
+        // The answer to the old file's deletion is lost and the device goes: the new file, already complete
+        // under the temporary name, is never deleted while the old one may be gone.
         m_link->setBatched(true);
         SimFileSystem& fs = m_device->files();
         fs.addFile("keep.bin", pattern(2000, 16));
-        connect(m_protocol.get(), &DeviceProtocol::uiFileWriteEnd, this, [this, exchange, deviceStays] {
-            m_link->dropRepliesAtExchange(exchange, deviceStays ? 3 : 1);
-            if (!deviceStays)
-                m_link->unplugAtExchange(exchange + 1);
+        connect(m_protocol.get(), &DeviceProtocol::uiFileWriteEnd, this, [this] {
+            m_link->dropRepliesAtExchange(2, 1);
+            m_link->unplugAtExchange(3);
         });
         const QByteArray content = pattern(3000, 17);
-        QCOMPARE(upload("keep.bin", content), result);
+        QCOMPARE(upload("keep.bin", content), -4);
         m_device->plug();
-        if (deviceStays) {
-            QCOMPARE(fs.file("keep.bin")->data, content);
-            QVERIFY(m_messages.isEmpty());
-        } else {
-            // The new file is never deleted while the old one may be gone already.
-            QVERIFY(!fs.file("keep.bin"));
-            QCOMPARE(fs.file("keep.tmp")->data, content);
-            QCOMPARE(m_messages,
-                     QStringList("Upload failed|The file is uploaded but could not be renamed. It stays on the "
-                                 "device as 'keep.tmp'."));
-        }
+        QVERIFY(!fs.file("keep.bin"));
+        QCOMPARE(fs.file("keep.tmp")->data, content);
+        QCOMPARE(m_messages, QStringList("Upload failed|The file is uploaded but could not be renamed. It stays on the "
+                                         "device as 'keep.tmp'."));
     }
 
-    void cancelHalfway_data() { directions(); }
+    void cancelHalfway_data()
+    {
+        QTest::addColumn<bool>("isUpload");
+        QTest::newRow("upload") << true;
+        QTest::newRow("download") << false;
+    }
     void cancelHalfway()
     {
         QFETCH(bool, isUpload);
@@ -220,58 +184,18 @@ private Q_SLOTS:
     {
         const uint16_t id = m_device->files().addFile("short.bin", pattern(600, 8));
         QCOMPARE(m_protocol->fileRead({{id, "short.bin", 1000, m_dir->filePath("short.bin")}}), -3);
-        const QString text = "'short.bin' has 1000 bytes on the device, the downloaded file has 600.";
-        QCOMPARE(m_messages, QStringList("Download failed|" + text));
-        QVERIFY(logged(text));
+        QCOMPARE(m_messages, QStringList("Download failed|'short.bin' has 1000 bytes on the device, the downloaded "
+                                         "file has 600."));
     }
 
     void lostLinkWithoutRecovery()
     {
-        // Over USB a lost device ends the transfer at once.
-        loseDeviceAt(3 * 56, -1);
-        QCOMPARE(download("alarm.wav"), -4);
-        QCOMPARE(messages(), QStringList("File transfer failed|The link to the device failed while reading the file"));
-
-        m_device->plug();
-        QCOMPARE(m_protocol->auth("1234"), 0);
+        // Over USB a lost device ends the transfer at once; the partial file it leaves is reported.
         loseDeviceAt(4 * 57, -1);
-        QSignalSpy linkErrors(m_protocol.get(), &DeviceProtocol::eventLog1);
         QTest::ignoreMessage(QtWarningMsg, QRegularExpression("upload 'big.tmp' not complete \\(ret=-4\\)"));
         QCOMPARE(upload("big.cfg", pattern(1000, 9)), -4);
-        const QString path = m_dir->filePath("up-big.cfg");
-        QCOMPARE(linkErrors.count(), 1);
-        QCOMPARE(linkErrors[0][0].toString(),
-                 QString::asprintf("fileWrite USB Error %u - 228 (%s)", unsigned(-4), qPrintable(path)));
         const QRegularExpression partial("^The partial file 'big.tmp' \\(fn_id=\\d+\\) could not be deleted");
         QCOMPARE(m_log.filter(partial).size(), 1);
-        QVERIFY(m_states.isEmpty());
-    }
-
-    void recoveryFromZeroBytes_data() { directions(); }
-    void recoveryFromZeroBytes()
-    {
-        QFETCH(bool, isUpload);
-        m_link->setBatched(true);
-        // Lost before the first data command: open is the exchange before it.
-        connect(m_protocol.get(), &DeviceProtocol::uiFileTaskFile, this, [this] { m_link->unplugAtExchange(2, 5000); });
-        const QByteArray content = pattern(3000, 10);
-        m_device->files().addFile("zero.bin", content);
-
-        QByteArray local;
-        QCOMPARE(transfer(isUpload, "zero.bin", content, &local), 0);
-        if (isUpload) {
-            QVERIFY(logged("Upload interrupted at 0 bytes, waiting for the device ..."));
-            QVERIFY(logged("The device holds 0 bytes, the last 0 match: the upload goes on"));
-        } else {
-            QCOMPARE(local, content);
-            QVERIFY(logged("Download interrupted at 0 bytes, waiting for the device ..."));
-            QVERIFY(logged("The last 0 bytes match: the download goes on from 0 bytes"));
-        }
-        QVERIFY(logged("Device is back: PIN 1 is sent again"));
-        QCOMPARE(m_states, QList<int>({1, 3}));
-        QCOMPARE(m_device->files().file("zero.bin")->data, content);
-        QVERIFY(m_clock->nowMs() >= 5000);
-        QVERIFY(m_messages.isEmpty());
     }
 
     void recoveryWaitsForTheUsersPin()
@@ -290,7 +214,6 @@ private Q_SLOTS:
         QCOMPARE(local, m_device->files().file("alarm.wav")->data);
         QCOMPARE(m_states, QList<int>({1, 2, 3}));
         QCOMPARE(notes.last()[0].toString(), QStringLiteral("Device is back: send PIN 1 to continue the transfer"));
-        QVERIFY(logged("The last 256 bytes match: the download goes on from 1016 bytes"));
     }
 
     void transferQueuedBehindAWaitingOneIsDropped()
@@ -313,89 +236,25 @@ private Q_SLOTS:
         QVERIFY(!m_device->files().file("queued.tmp"));
     }
 
-    void recoveryGivesUp_data()
-    {
-        QTest::addColumn<QByteArray>("devicePin");
-        QTest::addColumn<bool>("keepsPins");
-        QTest::addColumn<qint64>("replugMs"); // -1: never
-        QTest::addColumn<int>("result");
-        QTest::addColumn<QString>("message");
-        QTest::addColumn<int>("waitedS");
-        const QString lost = "File transfer failed|The link to the device failed while reading the file";
-        // Back after 3 s, seen at the next INFO.
-        QTest::newRow("back with another PIN")
-            << QByteArray("9999") << true << qint64(3000) << -3
-            << "File transfer stopped|The device is back, but PIN 1 was not accepted (answer 1). The transfer is "
-               "stopped: enter the PIN and start it again."
-            << 10;
-        QTest::newRow("never back") << QByteArray("1234") << true << qint64(-1) << -4 << lost << 60;
-        // A link that may not wait gives up at once and forgets the PINs.
-        QTest::newRow("link forgets the PINs") << QByteArray("1234") << false << qint64(-1) << -4 << lost << 0;
-    }
-
-    void recoveryGivesUp()
-    {
-        QFETCH(QByteArray, devicePin);
-        QFETCH(bool, keepsPins);
-        QFETCH(qint64, replugMs);
-        QFETCH(int, result);
-        QFETCH(QString, message);
-        QFETCH(int, waitedS);
-        m_link->setBatched(true);
-        m_link->setKeepsPins(keepsPins);
-        m_device->setPin(devicePin);
-        if (result == -3)
-            QTest::ignoreMessage(QtWarningMsg, "auth1 FAIL2 ret =1");
-        m_protocol->setDeviceWait(60000, [clock = m_clock] { return clock->nowMs(); });
-        loseDeviceAt(1016, replugMs);
-        QCOMPARE(download("alarm.wav"), result);
-        QCOMPARE(m_messages, QStringList(message));
-        QCOMPARE(m_states, QList<int>({1}));
-        QCOMPARE(m_clock->nowMs() / 1000, waitedS);
-        QCOMPARE(m_protocol->storedPin(1), keepsPins ? QByteArray("1234") : QByteArray());
-    }
-
-    void uploadRecoveryWithTheChunkInFlight()
-    {
-        m_link->setBatched(true);
-        bool lost = false;
-        connect(m_protocol.get(), &DeviceProtocol::uiFileWriteUpdate, this, [this, &lost](uint16_t, int bytes) {
-            if (bytes == 2 * 1017 && !std::exchange(lost, true))
-                m_link->dropRepliesNext(3);
-        });
-        const QByteArray content = pattern(5000, 11);
-        QCOMPARE(upload("flight.bin", content), 0);
-        QCOMPARE(m_device->files().file("flight.bin")->data, content);
-        QVERIFY(logged("Upload interrupted at 2034 bytes, waiting for the device ..."));
-        QVERIFY(logged("The device holds 3051 bytes, the last 256 match: the upload goes on"));
-        QCOMPARE(m_states, QList<int>({1, 3}));
-    }
-
     void mismatchAsksToStartAgain_data()
     {
         QTest::addColumn<bool>("isUpload");
         QTest::addColumn<bool>("again");
-        QTest::addColumn<bool>("everyTime"); // the device drops off and its file changes on every attempt
-        QTest::newRow("download, again") << false << true << false;
-        QTest::newRow("download, cancel") << false << false << false;
-        QTest::newRow("download, third restart") << false << true << true;
-        QTest::newRow("upload, again") << true << true << false;
-        QTest::newRow("upload, cancel") << true << false << false;
-        QTest::newRow("upload, third restart") << true << true << true;
+        QTest::newRow("download, again") << false << true;
+        QTest::newRow("upload, cancel") << true << false;
     }
 
     void mismatchAsksToStartAgain()
     {
         QFETCH(bool, isUpload);
         QFETCH(bool, again);
-        QFETCH(bool, everyTime);
         m_link->setBatched(true);
         m_answer = again;
         SimFileSystem& fs = m_device->files();
         const QByteArray content = pattern(5000, 12);
         fs.addFile("m.bin", content);
         const int chunk = isUpload ? 1017 : 1016;
-        loseDeviceAt(2 * chunk, 3000, everyTime);
+        loseDeviceAt(2 * chunk, 3000);
         // While the device is away its file changes just before the point where the transfer stopped.
         const QByteArray target = isUpload ? "m.tmp" : "m.bin";
         connect(m_protocol.get(), &DeviceProtocol::uiFileTaskState, this, [&fs, &target, chunk](int state) {
@@ -406,21 +265,17 @@ private Q_SLOTS:
             data[2 * chunk - 10] = char(~data[2 * chunk - 10]);
             fs.addFile(target, data, 0xFF, f->id);
         });
-        const bool succeeds = again && !everyTime;
-        if (isUpload && !succeeds)
+        if (isUpload && !again)
             QTest::ignoreMessage(QtWarningMsg, QRegularExpression("upload 'm.tmp' not complete \\(ret=-3\\)"));
 
         QByteArray local;
-        QCOMPARE(transfer(isUpload, "m.bin", content, &local), succeeds ? 0 : -3);
-        QCOMPARE(m_questions.size(), everyTime ? 3 : 1);
-        QCOMPARE(m_log.filter("starts again").size(), everyTime ? 2 : int(again));
+        QCOMPARE(transfer(isUpload, "m.bin", content, &local), again ? 0 : -3);
+        QCOMPARE(m_questions.size(), 1);
         if (isUpload) {
             QCOMPARE(m_questions[0],
                      QStringLiteral("Upload: the file on the device does not match|The last 256 bytes of "
                                     "the device file (before byte 2034) differ from the local file.\n\n"
                                     "Send the file again from the start? (No: cancel the upload.)"));
-            QCOMPARE(logged("Upload of '" + m_dir->filePath("up-m.bin") + "' starts again"), again);
-            QCOMPARE(logged("Upload cancelled after the check of the device file"), !again);
             QCOMPARE(fs.file("m.bin")->data, content); // the new content, or the old one that equals it
             QVERIFY(!fs.file("m.tmp"));
         } else {
@@ -428,22 +283,8 @@ private Q_SLOTS:
                      QStringLiteral("Download: the file does not match|The last 256 bytes received (before "
                                     "byte 2032) differ from the device file.\n\nDownload the file again "
                                     "from the start? (No: cancel the download.)"));
-            QCOMPARE(logged("Download starts again"), again);
-            QCOMPARE(logged("Download cancelled after the check of the file"), !again);
-            if (succeeds)
-                QCOMPARE(local, fs.file("m.bin")->data);
+            QCOMPARE(local, fs.file("m.bin")->data);
         }
-    }
-
-    void fiftyFirstLossEndsTheDownload()
-    {
-        m_link->setBatched(true);
-        m_device->files().addFile("long.bin", pattern(60 * 1016, 15));
-        connect(m_protocol.get(), &DeviceProtocol::uiFileReadUpdate, this,
-                [this](uint16_t, int) { m_link->unplugAtExchange(1, 1000); });
-        QCOMPARE(download("long.bin"), -4);
-        QCOMPARE(m_states.count(1), 50);
-        QCOMPARE(m_messages, QStringList("File transfer failed|The link to the device failed while reading the file"));
     }
 
     void faultCampaign_data()
@@ -536,20 +377,18 @@ private:
     {
         return isUpload ? upload(name, content) : download(name, local);
     }
-    // The device drops off once, or every time, a transfer has moved that many bytes; back after replugMs
-    // (-1: never).
-    void loseDeviceAt(int bytes, qint64 replugMs, bool everyTime = false)
+    // The device drops off once a transfer has moved that many bytes; back after replugMs (-1: never).
+    void loseDeviceAt(int bytes, qint64 replugMs)
     {
         const auto armed = std::make_shared<bool>(true);
-        const auto lose = [this, bytes, replugMs, everyTime, armed](uint16_t, int done) {
-            if (done == bytes && std::exchange(*armed, everyTime))
+        const auto lose = [this, bytes, replugMs, armed](uint16_t, int done) {
+            if (done == bytes && std::exchange(*armed, false))
                 m_link->unplugAtExchange(1, replugMs);
         };
         connect(m_protocol.get(), &DeviceProtocol::uiFileWriteUpdate, this, lose);
         connect(m_protocol.get(), &DeviceProtocol::uiFileReadUpdate, this, lose);
     }
 
-    bool logged(const QString& line) const { return m_log.contains(line); }
     QStringList messages() { return std::exchange(m_messages, {}); }
 
     std::shared_ptr<ManualClock> m_clock;

@@ -1,10 +1,6 @@
 #include <QtTest>
 
-#include <QtEndian>
-
 #include "SimFixture.h"
-#include "sim/SimFileSystem.h"
-#include "sim/SimServiceCommands.h"
 #include "vars/VarsRegistry.h"
 #include "worker/Device40000.h"
 
@@ -29,19 +25,6 @@ struct Rig
         return vars.valueText(vars.snapshot(uint16_t(id)));
     }
     QByteArray deviceValue(uint16_t id) const { return stack.device->variable(id)->value; }
-    uint32_t deviceNumber(uint16_t id) const { return qFromLittleEndian<uint32_t>(deviceValue(id).constData()); }
-
-    // Runs a command to its end on the device, whose clock moves on once it shows the command running;
-    // the finished signal's arguments.
-    QList<QVariant> run(Device40000& runner, const QString& command)
-    {
-        QSignalSpy finished(&runner, &Device40000::finished);
-        if (!runner.start(command) ||
-            !QTest::qWaitFor([&] { return !finished.isEmpty() || storeText(40002) == "WAIT"; }, Wait))
-            return {};
-        clock->advance(CommandMs);
-        return !finished.isEmpty() || finished.wait(Wait) ? finished.takeFirst() : QList<QVariant>{};
-    }
 
     std::shared_ptr<ManualClock> clock = std::make_shared<ManualClock>();
     SimFixture::RunningStack stack;
@@ -60,13 +43,11 @@ private Q_SLOTS:
         QTest::addColumn<QByteArray>("answer"); // the device's word instead of its own outcome
         QTest::addColumn<Device40000::State>("state");
         QTest::addColumn<QString>("text");
-        QTest::addColumn<uint>("guard");
 
-        QTest::newRow("arm") << "STAT1" << QByteArray() << Device40000::Ok << "OK" << 1u;
-        QTest::newRow("ok in lower case") << "STAT1" << QByteArray("ok") << Device40000::Ok << "ok" << 0u;
-        QTest::newRow("busy") << "STAT3" << QByteArray("BUSY") << Device40000::Error << "BUSY" << 0u;
-        QTest::newRow("unknown word") << "FLY" << QByteArray() << Device40000::Error << "ERR_CMD" << 0u;
-        QTest::newRow("wait in any case") << "HORN" << QByteArray("wait") << Device40000::Waiting << "wait" << 0u;
+        QTest::newRow("arm") << "STAT1" << QByteArray() << Device40000::Ok << "OK";
+        QTest::newRow("ok in lower case") << "STAT1" << QByteArray("ok") << Device40000::Ok << "ok";
+        QTest::newRow("unknown word") << "FLY" << QByteArray() << Device40000::Error << "ERR_CMD";
+        QTest::newRow("wait in any case") << "HORN" << QByteArray("wait") << Device40000::Waiting << "wait";
     }
 
     void stateCommand()
@@ -75,7 +56,6 @@ private Q_SLOTS:
         QFETCH(QByteArray, answer);
         QFETCH(Device40000::State, state);
         QFETCH(QString, text);
-        QFETCH(uint, guard);
         Rig rig;
         QVERIFY(rig.stack.connectAndLoad());
         rig.stack.device->setCommandAnswer(answer);
@@ -102,27 +82,6 @@ private Q_SLOTS:
         }
         // The refused second start never reached the device.
         QCOMPARE(rig.deviceValue(40000), command.toLatin1());
-        QCOMPARE(rig.deviceNumber(1), guard);
-    }
-
-    void guardStateFollowsCommands()
-    {
-        Rig rig;
-        QVERIFY(rig.stack.connectAndLoad());
-        Device40000 runner(rig.registry, Device40000::stateSpec());
-        // Starting the engine remembers the guard state that stopping it returns to; the horn changes nothing.
-        const QList<std::pair<QString, uint32_t>> steps = {
-            {"STAT1", SimServiceCommands::Armed},        {"ZAPUSK", SimServiceCommands::EngineRunning},
-            {"HORN", SimServiceCommands::EngineRunning}, {"STOPZAPUSK", SimServiceCommands::Armed},
-            {"STOPZAPUSK", SimServiceCommands::Armed},   {"STAT3", SimServiceCommands::Service},
-            {"STAT0", SimServiceCommands::Disarmed},
-        };
-        for (const auto& [command, guard] : steps) {
-            const QList<QVariant> result = rig.run(runner, command);
-            QVERIFY2(!result.isEmpty(), qPrintable(command));
-            QCOMPARE(result[0].value<Device40000::State>(), Device40000::Ok);
-            QCOMPARE(rig.deviceNumber(SimServiceCommands::VarStatus), guard);
-        }
     }
 
     void hangingCommand()
@@ -158,67 +117,6 @@ private Q_SLOTS:
         QVERIFY2(
             QRegularExpression("^write var 40000 failed \\(-?\\d+\\)$").match(finished[1][1].toString()).hasMatch(),
             qPrintable(finished[1][1].toString()));
-    }
-
-    void logExport_data()
-    {
-        QTest::addColumn<QString>("trouble");
-        QTest::addColumn<Device40000::State>("state");
-        QTest::addColumn<QString>("text");
-
-        QTest::newRow("written") << QString() << Device40000::Ok << "0";
-        QTest::newRow("read-only flash") << "read-only" << Device40000::Error << "8";
-        QTest::newRow("full flash") << "full" << Device40000::Error << "8";
-    }
-
-    void logExport()
-    {
-        QFETCH(QString, trouble);
-        QFETCH(Device40000::State, state);
-        QFETCH(QString, text);
-        Rig rig;
-        QVERIFY(rig.stack.connectAndLoad());
-        rig.stack.device->setCommandDurationMs(0);
-        Device40000 command(rig.registry, Device40000::stateSpec());
-        QVERIFY(!rig.run(command, QStringLiteral("STAT1")).isEmpty());
-        SimFileSystem& files = rig.stack.device->files();
-        files.setReadOnly(trouble == QLatin1String("read-only"));
-        files.setFlashFull(trouble == QLatin1String("full"));
-
-        Device40000 runner(rig.registry, Device40000::logExportSpec());
-        QSignalSpy finished(&runner, &Device40000::finished);
-        QElapsedTimer elapsed;
-        elapsed.start();
-        QVERIFY(runner.start(QStringLiteral("4")));
-        QVERIFY(finished.wait(Wait));
-        QCOMPARE(finished[0][0].value<Device40000::State>(), state);
-        QCOMPARE(finished[0][1].toString(), text);
-        // The device shows 4 on the read right after the write and on the first poll; the second poll ends it.
-        QVERIFY2(elapsed.elapsed() >= 2 * Device40000::PollMs * 9 / 10, qPrintable(QString::number(elapsed.elapsed())));
-
-        const std::optional<SimFileSystem::File> log = files.file(SimServiceCommands::ExportFileName);
-        QCOMPARE(log.has_value(), state == Device40000::Ok);
-        if (log)
-            QVERIFY2(log->data.contains(" STAT1 OK\r\n"), log->data.constData());
-    }
-
-    void logExportWaitsOnText()
-    {
-        Rig rig;
-        QVERIFY(rig.stack.connectAndLoad());
-        rig.stack.device->setCommandsHang(true);
-        // The export's numbers read from a text variable, so that the device can show a word.
-        Device40000::Spec spec = Device40000::logExportSpec();
-        spec.stateVar = 40002;
-        Device40000 runner(rig.registry, spec);
-        QSignalSpy finished(&runner, &Device40000::finished);
-        rig.stack.device->setVariableValue(40002, "busy");
-        QVERIFY(runner.start(QStringLiteral("4")));
-        QTRY_COMPARE_WITH_TIMEOUT(rig.storeText(40002), QStringLiteral("busy"), Wait);
-        QVERIFY(!finished.wait(2 * Device40000::PollMs));
-        rig.stack.device->setVariableValue(40002, "0");
-        QVERIFY(finished.wait(Wait));
-        QCOMPARE(finished[0][0].value<Device40000::State>(), Device40000::Ok);
     }
 };
 

@@ -9,48 +9,10 @@
 #include "UsbTestbed.h"
 #include "link/CommandRecord.h"
 #include "link/CommandTable.h"
-#include "link/DeviceProtocol.h"
 #include "link/InstanceGuard.h"
 #include "link/UsbLink.h"
-#include "sim/SimAudit.h"
-#include "vars/VARS.h"
-#include "worker/DeviceStack.h"
 
 namespace {
-
-// Collects what is written to standard error (descriptor 2, where libusb's users print) while it lives.
-class StderrCapture
-{
-public:
-    StderrCapture() : m_file(std::tmpfile())
-    {
-        std::fflush(stderr);
-        m_saved = dup(2);
-        dup2(fileno(m_file), 2);
-    }
-    ~StderrCapture()
-    {
-        take();
-        std::fclose(m_file);
-    }
-    // Gives standard error back and returns what it received.
-    QByteArray take()
-    {
-        if (m_saved < 0)
-            return {};
-        std::fflush(stderr);
-        dup2(m_saved, 2);
-        close(m_saved);
-        m_saved = -1;
-        std::rewind(m_file);
-        QFile file;
-        return file.open(m_file, QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    }
-
-private:
-    std::FILE* m_file;
-    int m_saved = -1;
-};
 
 void fillRequest(DeviceLink& link, uint8_t cmd)
 {
@@ -93,38 +55,23 @@ private Q_SLOTS:
         QByteArray log;
         QVERIFY(open(&log));
 
-        // Every device is listed; only the controller is opened for its strings. The root hub has no port path.
+        // Only the controller is opened for its strings.
         const QByteArray controller =
             QStringLiteral("0483:5750 (bus 1, device %1 iMan=1 iProd=2 iSer=3) path: 1.2 found  Manufacturer='Orvo' "
                            "Product='Orvo security controller' SerialNumber='0012345'\r\n\r\n")
                 .arg(m_bus->deviceAddress())
                 .toLatin1();
         QVERIFY2(log.contains(controller), log.constData());
-        QVERIFY2(log.contains("1d6b:0002 (bus 1, device 1 iMan=3 iProd=2 iSer=1)\r\n"), log.constData());
-        QVERIFY2(log.contains("1a40:0101 (bus 1, device 2 iMan=0 iProd=1 iSer=0) path: 1\r\n"), log.constData());
-        QVERIFY2(log.contains("0483:df11 (bus 1, device 3 iMan=1 iProd=2 iSer=3) path: 1.3\r\n"), log.constData());
         QCOMPARE(log.count(" found "), 1);
         // The bootloader is listed first, so only the product id keeps the link off it.
         QVERIFY(log.indexOf("0483:df11") < log.indexOf("0483:5750"));
-        QVERIFY2(QRegularExpression("USB h=0x[0-9a-f]+\n").match(QString::fromLatin1(log)).hasMatch(), log.constData());
-
-        QVERIFY(m_link->isOpen());
-        QCOMPARE(m_link->manufacturer(), std::string("Orvo"));
-        QCOMPARE(m_link->product(), std::string("Orvo security controller"));
-        QCOMPARE(m_link->serialNumber(), std::string("0012345"));
         QCOMPARE(QString::fromStdString(m_link->infoText()), m_device->model());
         QVERIFY(m_bus->interfaceClaimed());
         QVERIFY(!guardIsFree());
 
-        // Strings and information text come from the device each time it is opened.
         m_link->close();
         QVERIFY(!m_bus->interfaceClaimed());
         QVERIFY(guardIsFree());
-        m_device->setSerialNumber(QStringLiteral("0099"));
-        m_device->setModel(QStringLiteral("Orvo X9"));
-        QVERIFY(open());
-        QCOMPARE(m_link->serialNumber(), std::string("0099"));
-        QCOMPARE(m_link->infoText(), std::string("Orvo X9"));
     }
 
     void failedOpenHoldsNothing()
@@ -138,35 +85,6 @@ private Q_SLOTS:
         QVERIFY(guardIsFree());
         QVERIFY(m_link->blockNote().isEmpty());
         QVERIFY(open());
-    }
-
-    void framesOnTheWire()
-    {
-        QVERIFY(open());
-        CommandRecord auth;
-        auth.add("1234", 4);
-        QCOMPARE(m_link->sendCommand(Cmd::AUTH, auth), 0);
-        QCOMPARE(auth.status, uint16_t(0));
-        QVERIFY(m_device->pinAccepted());
-        CommandRecord clock;
-        QCOMPARE(m_link->sendCommand(Cmd::GET_DATETIME, clock), 0);
-        QCOMPARE(clock.rxLen, uint16_t(4));
-        // The largest payload fills a transfer exactly.
-        const QByteArray longest(57, '9');
-        CommandRecord full;
-        full.add(longest.constData(), std::size_t(longest.size()));
-        QCOMPARE(m_link->sendCommand(Cmd::AUTH, full), 0);
-        QCOMPARE(full.status, uint16_t(1)); // a wrong PIN, answered
-
-        // Every OUT transfer is 64 bytes carrying the finalised frame, sequence numbers counting from 0.
-        const QList<QByteArray> frames = m_bus->wire().sentFrames();
-        QCOMPARE(frames.size(), 4);
-        for (const QByteArray& frame : frames)
-            QCOMPARE(frame.size(), 64);
-        QCOMPARE(frames[0].left(7), Frame::makeRequest(0, Cmd::INFO, {}));
-        QCOMPARE(frames[1].left(11), Frame::makeRequest(1, Cmd::AUTH, "1234"));
-        QCOMPARE(frames[2].left(7), Frame::makeRequest(2, Cmd::GET_DATETIME, {}));
-        QCOMPARE(frames[3], Frame::makeRequest(3, Cmd::AUTH, longest));
     }
 
     void staleInvalidAndMissingReplies()
@@ -191,13 +109,6 @@ private Q_SLOTS:
         QList<QByteArray> tries = wire.sentFrames().mid(before);
         QCOMPARE(tries.size(), 2);
         QCOMPARE(tries[0], tries[1]);
-
-        // With a single try they leave nothing but an I/O error.
-        for (int i = 0; i < 4; ++i)
-            QTest::ignoreMessage(QtWarningMsg, QRegularExpression("orvo: stale reply"));
-        wire.staleRepliesNext(4);
-        fillRequest(*m_link, Cmd::INFO);
-        QCOMPARE(m_link->transact(1, 200), LIBUSB_ERROR_IO);
 
         // A broken CRC ends a try: two of them, and the third try gets through; three, and the command fails.
         wire.corruptRepliesNext(2);
@@ -243,7 +154,6 @@ private Q_SLOTS:
         // so the link is asked again as the worker would, until the device is gone from the list.
         QByteArray log;
         QTRY_VERIFY_WITH_TIMEOUT(!open(&log) && !log.contains(" found "), 5000);
-        QVERIFY2(log.contains("USB h=(nil)\n"), log.constData());
         QVERIFY(guardIsFree());
 
         // Plugged in again it has a new address, and the link opens it once libusb has seen it arrive.
@@ -256,10 +166,7 @@ private Q_SLOTS:
     void deniedNodeIsExplained()
     {
         m_bus->setOpenDenied(true);
-        QByteArray log;
-        QVERIFY(!open(&log));
-        QVERIFY2(log.contains(" found  open failed\r\n"), log.constData());
-        QVERIFY2(log.contains("USB h=(nil)\n"), log.constData());
+        QVERIFY(!open());
         QCOMPARE(m_link->blockNote(), QStringLiteral("The device was found but this user may not open it. Install the "
                                                      "udev rule for 0483:5750 (see the README) and plug the device in "
                                                      "again."));
@@ -296,85 +203,24 @@ private Q_SLOTS:
         QVERIFY(m_link->blockNote().isEmpty());
     }
 
-    void variablesOverUsb()
-    {
-        QString error;
-        QVERIFY2(m_device->loadProfile(QStringLiteral(KESTROVA_TEST_DATA "/small.profile"), &error), qPrintable(error));
-        QVERIFY(open());
-        DeviceProtocol protocol;
-        protocol.setLink(m_link.get());
-        QTest::ignoreMessage(QtWarningMsg, "VARS CLEAR");
-        protocol.resetForConnect();
-        QCOMPARE(protocol.vars().textLimit(), 47);
-        QCOMPARE(protocol.auth("1234"), 0);
-
-        // A load one by one, as on USB: the store ends up with the device's values.
-        VARS& vars = protocol.vars();
-        const QList<uint16_t> ids = m_device->variableIds();
-        QCOMPARE(protocol.loadVars(ids, false), 0);
-        QCOMPARE(vars.count(), int(ids.size()));
-        const QString mismatch = SimAudit::storeMismatch(vars, *m_device);
-        QVERIFY2(mismatch.isEmpty(), qPrintable(mismatch));
-
-        // A write the device then holds, and reads back.
-        const QString text = QStringLiteral("Гараж \"Південь\"");
-        vars.setValueText(*vars.find(6), text);
-        QCOMPARE(protocol.varsSet(6, true), 0);
-        QCOMPARE(m_device->variable(6)->value, text.toUtf8());
-        QTest::ignoreMessage(QtWarningMsg, "VARS CLEAR");
-        vars.clear();
-        QCOMPARE(protocol.readVar(6), 0);
-        QCOMPARE(vars.valueText(*vars.find(6)), text);
-    }
-
-    void workerReconnectsAfterUnplug()
-    {
-        StderrCapture err;
-        DeviceStack::Options options;
-        options.usbGuardKey = m_key;
-        DeviceStack stack(options);
-        DeviceThread& worker = stack.worker();
-        QSignalSpy hotplug(&worker, &DeviceThread::uiDeviceHotplug);
-        stack.start();
-        // The worker reports the connection just after it counts as connected, so the report is waited for.
-        QTRY_COMPARE_WITH_TIMEOUT(hotplug.count(), 1, 5000);
-        QVERIFY(worker.isConnected());
-
-        // The cable is pulled as a keep-alive goes out (what happens to queued work is the worker's own test).
-        std::atomic<bool> armed{true};
-        m_bus->wire().setRequestObserver([&](uint8_t cmd, const QByteArray&) {
-            if (cmd == Cmd::INFO && armed.exchange(false))
-                m_device->unplug();
-        });
-        QTRY_COMPARE_WITH_TIMEOUT(hotplug.count(), 2, 5000);
-        QVERIFY(!worker.isConnected());
-        m_bus->unplug();
-
-        // Back on the bus under a new address, the worker opens it on one of its retries and works again.
-        m_bus->plug();
-        QTRY_COMPARE_WITH_TIMEOUT(hotplug.count(), 3, 10000);
-        QVERIFY(worker.isConnected());
-        std::atomic<bool> ran{false};
-        QVERIFY(worker.post([&ran] { ran = true; }));
-        QTRY_VERIFY_WITH_TIMEOUT(ran.load(), 5000);
-        stack.shutdown();
-        m_bus->wire().setRequestObserver({});
-
-        const QByteArray text = err.take();
-        QVERIFY2(text.contains(QByteArray("ERROR=-4=") + libusb_strerror(LIBUSB_ERROR_NO_DEVICE) + "\r\n"),
-                 text.constData());
-        QVERIFY(text.contains("INFO: device disconnected\n"));
-        QCOMPARE(text.count("INFO: device connected\n"), 2);
-    }
-
 private:
-    // Opens the link with its standard-error lines collected into log.
+    // Opens the link with its standard-error lines (descriptor 2, where libusb's users print) collected into log.
     bool open(QByteArray* log = nullptr)
     {
-        StderrCapture capture;
+        std::FILE* capture = std::tmpfile();
+        std::fflush(stderr);
+        const int saved = dup(2);
+        dup2(fileno(capture), 2);
         const bool opened = m_link->open();
-        if (log)
-            *log = capture.take();
+        std::fflush(stderr);
+        dup2(saved, 2);
+        close(saved);
+        std::rewind(capture);
+        QFile file;
+        if (log && file.open(capture, QIODevice::ReadOnly))
+            *log = file.readAll();
+        file.close();
+        std::fclose(capture);
         return opened;
     }
 
