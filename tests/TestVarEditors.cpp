@@ -1,9 +1,7 @@
 #include <QtTest>
 
 #include <QAbstractItemView>
-#include <QCheckBox>
 #include <QComboBox>
-#include <QDoubleSpinBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QSlider>
@@ -23,12 +21,8 @@ namespace {
 
 constexpr int Wait = 5000;
 
-// Rows of this page run against the small profile: 1 is an unsigned setting that 13 already points
-// at, 2 and 13 can point at it, 3 is a signed setting.
+// A signed setting of the small profile.
 const char* const PageXml = R"(<page title="Лінії" section="Налаштування">
-  <var id="1" name="Датчик" uitype="unsigned" redir="hw_in" rev_redir="1"/>
-  <var id="2" name="Вихід" uitype="onoff" group="hw_in"/>
-  <var id="13" name="Вхід" uitype="unsigned" group="hw_in"/>
   <var id="3" name="Поправка" uitype="integer"/>
 </page>)";
 
@@ -89,15 +83,11 @@ private Q_SLOTS:
     void dropDownOpensWideEnough();
     void wheelOverUnfocusedEditor_data();
     void wheelOverUnfocusedEditor();
-    void reverseSelectorNotConnected();
     void deviceReadOnlyFlagTurnsRowReadOnly();
     void readOnlyTexts_data();
     void readOnlyTexts();
 
 private:
-    // A row of the test page, shown and registered on the current page.
-    std::unique_ptr<VarWidget> row(int id);
-
     std::unique_ptr<SimFixture::RunningStack> m_session;
     std::unique_ptr<VarsRegistry> m_registry;
     VarsUI m_model;
@@ -125,20 +115,6 @@ void TestVarEditors::cleanupTestCase()
     m_session.reset();
 }
 
-std::unique_ptr<VarWidget> TestVarEditors::row(int id)
-{
-    for (const VarUiInfoPtr& info : m_model.infos()) {
-        if (info->id != id)
-            continue;
-        auto widget = std::make_unique<VarWidget>(info, *m_registry);
-        m_registry->registerRow(&m_page, widget.get());
-        widget->refresh();
-        widget->show();
-        return widget;
-    }
-    return nullptr;
-}
-
 void TestVarEditors::readOnlyTexts_data()
 {
     QTest::addColumn<VarKind>("kind");
@@ -148,7 +124,6 @@ void TestVarEditors::readOnlyTexts_data()
     QTest::addColumn<QString>("shown");
     QByteArray volts(4, '\0');
     qToLittleEndian(12.5f, volts.data());
-    QTest::newRow("page format") << VarKind::Float << "%.2f V" << 'F' << volts << "12.50 V";
     QTest::newRow("percent sign kept") << VarKind::Float2 << "%.1f %%" << 'F' << volts << "12.5 %";
     // Formats that would make printf read past the one value fall back to the plain one.
     QTest::newRow("text conversion") << VarKind::Float << "%s" << 'F' << volts << "12.500000";
@@ -188,12 +163,10 @@ void TestVarEditors::lineEditors_data()
     };
     const QString usbLimit(47, QLatin1Char('a'));
     row("comma in a float", VarKind::Float, 'F', 4, number(0), "1,5", "1,5", {"1.5"});
-    row("exponent", VarKind::Float2, 'F', 4, number(0), "-2e3", "-2e3", {"-2e3"});
     row("float without digits", VarKind::Float, 'F', 4, number(0), "-", "0.000000", {});
     row("letter in an unsigned", VarKind::Unsigned, 'U', 4, number(7), "1a2", "12", {"12"});
     row("emptied unsigned", VarKind::Unsigned, 'U', 4, number(42), "\b", "42", {});
     row("unsigned past 32 bits", VarKind::Unsigned, 'U', 4, number(5), "99999999999", "5", {});
-    row("minus in an integer", VarKind::Integer, 'I', 4, number(5), "-12", "-12", {"-12"});
     row("three-byte character past maxLen", VarKind::String, 'T', 8, {}, QStringLiteral("abcde€€"),
         QStringLiteral("abcde€"), {QStringLiteral("abcde€")});
     row("link limit below maxLen", VarKind::String, 'T', 64, {}, usbLimit + QLatin1Char('b'), usbLimit, {usbLimit});
@@ -225,7 +198,6 @@ void TestVarEditors::lineEditors()
     QTest::keyClick(edit, Qt::Key_Return);
     QCOMPARE(edit->text(), shown);
     QCOMPARE(sentTexts(edited), sent);
-    QVERIFY(edit->styleSheet().isEmpty()); // no longer marked as being typed
 }
 
 void TestVarEditors::typingIsNotOverwritten()
@@ -235,7 +207,6 @@ void TestVarEditors::typingIsNotOverwritten()
     editor.setValue(recordOf(vars, 'U', 4, number(10)));
     QSignalSpy edited(&editor, &VarEditor::edited);
     QTest::keyClicks(editor.lineEdit(), QStringLiteral("5"));
-    QCOMPARE(editor.lineEdit()->styleSheet(), QStringLiteral("background-color: yellow"));
     editor.setValue(recordOf(vars, 'U', 4, number(77)));
     QCOMPARE(editor.lineEdit()->text(), QStringLiteral("105"));
     QTest::keyClick(editor.lineEdit(), Qt::Key_Return);
@@ -262,18 +233,11 @@ void TestVarEditors::sliderSendsOnceAfterThePause()
     QElapsedTimer sinceLastStep;
     sinceLastStep.start();
     slider->setSliderDown(false);
-    QCOMPARE(slider->value(), 40);
     QCOMPARE(editor.spinBox()->value(), 40);
     QCOMPARE(edited.count(), 0);
     QVERIFY(edited.wait(2000));
     QVERIFY(sinceLastStep.elapsed() >= SpinVarEditor::SendDelayMs * 9 / 10);
     QCOMPARE(sentTexts(edited), QStringList{QStringLiteral("40")});
-
-    SpinVarEditor floats(infoOf(VarKind::SliderF), vars);
-    QSignalSpy floatEdited(&floats, &VarEditor::edited);
-    floats.floatSpinBox()->setValue(2.125);
-    QVERIFY(floatEdited.wait(2000));
-    QCOMPARE(sentTexts(floatEdited), QStringList{QStringLiteral("2.125")});
 }
 
 void TestVarEditors::dropDownOpensWideEnough()
@@ -305,7 +269,6 @@ void TestVarEditors::wheelOverUnfocusedEditor_data()
     QTest::newRow("drop-down") << VarKind::Select << QStringLiteral("QComboBox");
     QTest::newRow("spin box") << VarKind::Slider << QStringLiteral("QSpinBox");
     QTest::newRow("slider") << VarKind::Slider << QStringLiteral("QSlider");
-    QTest::newRow("float spin box") << VarKind::SliderF << QStringLiteral("QDoubleSpinBox");
 }
 
 void TestVarEditors::wheelOverUnfocusedEditor()
@@ -343,27 +306,12 @@ void TestVarEditors::wheelOverUnfocusedEditor()
     QVERIFY(target->property(property) != before);
 }
 
-void TestVarEditors::reverseSelectorNotConnected()
-{
-    // 13 points at 1 in the profile; 2 is made to point at it as well.
-    QSignalSpy done(m_registry.get(), &VarsRegistry::writeDone);
-    m_registry->setRedir(2, 1);
-    QTRY_COMPARE_WITH_TIMEOUT(done.count(), 1, Wait);
-    std::unique_ptr<VarWidget> sensor = row(1);
-    QComboBox* selector = sensor->redirSelector();
-    QCOMPARE(selector->itemText(0), QStringLiteral("Not connected"));
-    QCOMPARE(selector->currentData().toInt(), 2);
-
-    Q_EMIT selector->activated(0);
-    const SimDevice& device = *m_session->device;
-    QTRY_VERIFY_WITH_TIMEOUT(device.variable(2)->redir == 0 && device.variable(13)->redir == 0, Wait);
-    QTRY_COMPARE_WITH_TIMEOUT(selector->currentIndex(), 0, Wait);
-    QCOMPARE(device.variable(1)->redir, uint16_t(0));
-}
-
 void TestVarEditors::deviceReadOnlyFlagTurnsRowReadOnly()
 {
-    std::unique_ptr<VarWidget> correction = row(3);
+    auto correction = std::make_unique<VarWidget>(m_model.infos().value(0), *m_registry);
+    m_registry->registerRow(&m_page, correction.get());
+    correction->refresh();
+    correction->show();
     QVERIFY(qobject_cast<LineVarEditor*>(correction->editor()));
     SimVariables::Variable locked = *m_session->device->variable(3);
     locked.flags |= VarFlag::ReadOnly;
