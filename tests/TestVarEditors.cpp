@@ -1,6 +1,5 @@
 #include <QtTest>
 
-#include <QAbstractItemView>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -80,7 +79,7 @@ private Q_SLOTS:
     void lineEditors();
     void typingIsNotOverwritten();
     void sliderSendsOnceAfterThePause();
-    void dropDownOpensWideEnough();
+    void dropDownShowsUnknownValues();
     void wheelOverUnfocusedEditor_data();
     void wheelOverUnfocusedEditor();
     void deviceReadOnlyFlagTurnsRowReadOnly();
@@ -154,7 +153,7 @@ void TestVarEditors::lineEditors_data()
     QTest::addColumn<char>("type");
     QTest::addColumn<int>("maxLen");
     QTest::addColumn<QByteArray>("value");
-    QTest::addColumn<QString>("keys"); // typed over the whole text; '\b' is the backspace key
+    QTest::addColumn<QString>("keys"); // typed over the whole text
     QTest::addColumn<QString>("shown");
     QTest::addColumn<QStringList>("sent");
     const auto row = [](const char* tag, VarKind kind, char type, int maxLen, const QByteArray& value,
@@ -165,7 +164,6 @@ void TestVarEditors::lineEditors_data()
     row("comma in a float", VarKind::Float, 'F', 4, number(0), "1,5", "1,5", {"1.5"});
     row("float without digits", VarKind::Float, 'F', 4, number(0), "-", "0.000000", {});
     row("letter in an unsigned", VarKind::Unsigned, 'U', 4, number(7), "1a2", "12", {"12"});
-    row("emptied unsigned", VarKind::Unsigned, 'U', 4, number(42), "\b", "42", {});
     row("unsigned past 32 bits", VarKind::Unsigned, 'U', 4, number(5), "99999999999", "5", {});
     row("three-byte character past maxLen", VarKind::String, 'T', 8, {}, QStringLiteral("abcde€€"),
         QStringLiteral("abcde€"), {QStringLiteral("abcde€")});
@@ -189,12 +187,8 @@ void TestVarEditors::lineEditors()
     QSignalSpy edited(&editor, &VarEditor::edited);
     QLineEdit* edit = editor.lineEdit();
     edit->selectAll();
-    for (const QChar c : keys) {
-        if (c == QLatin1Char('\b'))
-            QTest::keyClick(edit, Qt::Key_Backspace);
-        else
-            QTest::sendKeyEvent(QTest::Click, edit, Qt::Key_unknown, QString(c), Qt::NoModifier);
-    }
+    for (const QChar c : keys)
+        QTest::sendKeyEvent(QTest::Click, edit, Qt::Key_unknown, QString(c), Qt::NoModifier);
     QTest::keyClick(edit, Qt::Key_Return);
     QCOMPARE(edit->text(), shown);
     QCOMPARE(sentTexts(edited), sent);
@@ -240,22 +234,12 @@ void TestVarEditors::sliderSendsOnceAfterThePause()
     QCOMPARE(sentTexts(edited), QStringList{QStringLiteral("40")});
 }
 
-void TestVarEditors::dropDownOpensWideEnough()
+void TestVarEditors::dropDownShowsUnknownValues()
 {
     VARS vars;
-    auto info = std::make_shared<VarUiInfo>(*infoOf(VarKind::Select));
-    const QString longest = QStringLiteral("Вхід модуля 7: кнопка сервісного режиму (фіолетовий провід)");
-    info->options.append({3, longest});
-    SelectVarEditor editor(info, vars);
-    editor.setFixedWidth(120);
+    SelectVarEditor editor(infoOf(VarKind::Select), vars);
     editor.setValue(recordOf(vars, 'U', 4, number(2)));
     QCOMPARE(editor.comboBox()->currentText(), QStringLiteral("Клаксон"));
-    editor.show();
-    editor.comboBox()->showPopup();
-    QVERIFY(editor.comboBox()->view()->minimumWidth() >=
-            editor.comboBox()->fontMetrics().horizontalAdvance(longest) + 30);
-    editor.comboBox()->hidePopup();
-
     // A value no option has leaves the box empty with the number in it.
     editor.setValue(recordOf(vars, 'U', 4, number(9)));
     QCOMPARE(editor.comboBox()->currentIndex(), -1);
