@@ -40,7 +40,6 @@ struct Rig
             device = SimFixture::deviceWithProfile(profile, clock);
         } else {
             device->setModel(QStringLiteral("Orvo X7"));
-            device->setSerialNumber(QStringLiteral("0012345"));
             const std::pair<uint16_t, const char*> texts[] = {{65503, "Orvo X7"}, {65504, "BL 3"},
                                                               {65505, "154"},     {64999, "21"},
                                                               {65507, "0012345"}, {20000, "CAN 500k"}};
@@ -58,8 +57,7 @@ struct Rig
         stack->transports().select(QStringLiteral("sim"));
         MainWindowTiming timing;
         timing.lockTickMs = 3600 * 1000; // the test ticks the countdown itself
-        timing.fsRetryMs = 20;
-        timing.saveStatusMs = 20;
+        timing.fsRetryMs = timing.saveStatusMs = 20;
         timing.statusTabMs = 50;
         window = std::make_unique<MainWindow>(*stack, timing);
         // The page views put the settings they show on the load list; 100 stands for them.
@@ -78,14 +76,12 @@ struct Rig
         window.reset();
     }
 
-    DeviceProtocol& protocol() const { return stack->protocol(); }
     template <typename T = QWidget> T* find(const char* name) const
     {
         return window->findChild<T*>(QString::fromLatin1(name));
     }
     QString text(const char* label) const { return find<QLabel>(label)->text(); }
-    // The loading overlay is made when first needed.
-    bool shown(const char* name) const { return find(name) && find(name)->isVisible(); }
+    bool shown(const char* name) const { return find(name) && find(name)->isVisible(); } // made when needed
     bool enabled(const char* name) const { return find(name)->isEnabled(); }
     bool tabsEnabled() const { return find<QTabWidget>("tabWidget")->tabBar()->isEnabled(); }
     bool logged(const QString& text) const { return find<QPlainTextEdit>("teLog")->toPlainText().contains(text); }
@@ -100,8 +96,7 @@ struct Rig
         find<QPushButton>("bPin1")->click();
     }
 
-    // PIN accepted and every variable loaded.
-    bool loaded() const
+    bool loaded() const // PIN accepted and every variable loaded
     {
         if (!QTest::qWaitFor([this] { return awaitsPin(); }, Wait))
             return false;
@@ -115,17 +110,21 @@ struct Rig
                            [&](const char* name) { return enabled(name) == on; });
     }
 
-    // The device's file system takes a minute of the device's clock to start.
-    void slowFileSystem() const
+    // The device's file system takes a minute of the device's clock to start; the PIN is sent.
+    bool slowFileSystem() const
     {
         device->files().setStartupMs(60000);
         device->files().restart(clock->nowMs());
+        if (!QTest::qWaitFor([this] { return awaitsPin(); }, Wait))
+            return false;
+        sendPin(QString::fromLatin1(Pin));
+        return QTest::qWaitFor([this] { return shown("loadingOverlay"); }, Wait);
     }
 
     // A change of a setting kept in flash, sent to the device the way an edit is.
     void changeFlashSetting() const
     {
-        DeviceProtocol* p = &protocol();
+        DeviceProtocol* p = &stack->protocol();
         stack->worker().post([p] {
             QMutexLocker lock(&p->vars().mutex());
             if (VarRecord* record = p->vars().find(100))
@@ -222,18 +221,16 @@ void TestMainWindow::fileSystemCheckWaitsAndWarns()
 {
     {
         Rig rig;
-        rig.slowFileSystem();
+        QVERIFY(rig.slowFileSystem());
         SimFileSystem& files = rig.device->files();
-        QTRY_VERIFY_WITH_TIMEOUT(rig.awaitsPin(), Wait);
-        rig.sendPin(QString::fromLatin1(Pin));
-        QTRY_COMPARE_WITH_TIMEOUT(rig.text("lProductModel"), QStringLiteral("loading ..."), Wait);
+        QCOMPARE(rig.text("lProductModel"), QStringLiteral("loading ..."));
         QVERIFY(rig.text("loadingOverlay")
                     .endsWith(QStringLiteral("Waiting for the file system of the device to start ...")));
         // Asked again and again while the file system starts, and nothing is loaded meanwhile.
         files.clearRequests();
         const auto isStats = [](const auto& request) { return request.first == Cmd::EFS_STATS; };
         QTRY_VERIFY_WITH_TIMEOUT(std::count_if(files.requests().cbegin(), files.requests().cend(), isStats) >= 3, Wait);
-        QCOMPARE(rig.protocol().vars().count(), 0);
+        QCOMPARE(rig.stack->protocol().vars().count(), 0);
 
         rig.clock->advance(60000);
         QTRY_COMPARE_WITH_TIMEOUT(rig.text("lFirmwareV"), QStringLiteral("154"), Wait);
@@ -261,14 +258,7 @@ void TestMainWindow::losingTheDevice()
     QFETCH(bool, loaded);
     QFETCH(bool, restart);
     Rig rig;
-    if (!loaded) {
-        rig.slowFileSystem();
-        QTRY_VERIFY_WITH_TIMEOUT(rig.awaitsPin(), Wait);
-        rig.sendPin(QString::fromLatin1(Pin));
-        QTRY_VERIFY_WITH_TIMEOUT(rig.shown("loadingOverlay"), Wait);
-    } else {
-        QVERIFY(rig.loaded());
-    }
+    QVERIFY(loaded ? rig.loaded() : rig.slowFileSystem());
     if (restart) {
         rig.find<QPushButton>("bRestartOrvo")->click();
         QTRY_COMPARE_WITH_TIMEOUT(rig.device->restarts(), 1, Wait);
@@ -284,11 +274,10 @@ void TestMainWindow::losingTheDevice()
     QVERIFY(!rig.shown("loadingOverlay"));
     QVERIFY(!rig.enabled("gPin1"));
 
-    if (restart) {
+    if (restart)
         rig.clock->advance(5000); // the device is back on the bus
-    } else {
+    else
         rig.device->plug();
-    }
     QTRY_VERIFY_WITH_TIMEOUT(rig.connected() && rig.enabled("gPin1"), Wait);
     QVERIFY(!rig.shown("lostBadge"));
 }
@@ -361,7 +350,7 @@ void TestMainWindow::transferAndUnsavedHoldTheClose()
 {
     Rig rig;
     QVERIFY(rig.loaded());
-    QSignalSpy changes(&rig.protocol(), &DeviceProtocol::uiOnVarsChangedPC);
+    QSignalSpy changes(&rig.stack->protocol(), &DeviceProtocol::uiOnVarsChangedPC);
     rig.window->slotTransferActive(true);
     rig.changeFlashSetting();
     QTRY_COMPARE_WITH_TIMEOUT(changes.size(), 1, Wait);
