@@ -1,27 +1,18 @@
 #include <QtTest>
 
-#include <QLabel>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QPushButton>
-#include <QSpinBox>
 #include <QTabBar>
 #include <QTabWidget>
 
 #include "SimFixture.h"
 #include "ui/FoldGroup.h"
-#include "ui/LineVarEditor.h"
-#include "ui/MainWindow.h"
-#include "ui/ModalBox.h"
 #include "ui/NavPanel.h"
-#include "ui/SpinVarEditor.h"
 #include "ui/VarWidget.h"
 #include "ui/VarsTab.h"
 #include "vars/VarsRegistry.h"
 
 namespace {
-
-constexpr int Wait = 5000;
 
 QStringList texts(const QTabBar* bar)
 {
@@ -40,7 +31,6 @@ private Q_SLOTS:
     void initTestCase();
     void foldStateKeptPerTitle();
     void navigation();
-    void demoWindowShowsAndPollsTheDevice();
 
 private:
     QTemporaryDir m_settings;
@@ -146,58 +136,6 @@ void TestPageViews::navigation()
     // A locked tab bar locks the way round it as well.
     tabs.tabBar()->setEnabled(false);
     QVERIFY(!nav.isEnabled());
-}
-
-void TestPageViews::demoWindowShowsAndPollsTheDevice()
-{
-    QStringList boxes;
-    ModalBox::setChooser([&boxes](QMessageBox& box) {
-        boxes << box.text();
-        return nullptr;
-    });
-    auto device = SimFixture::deviceWithProfile(SimFixture::DemoProfile);
-    DeviceStack stack(SimFixture::RunningStack::options());
-    stack.addTransport(QStringLiteral("demo"), QStringLiteral("Demo"), std::make_unique<SimLink>(device));
-    stack.transports().select(QStringLiteral("demo"));
-    auto window = std::make_unique<MainWindow>(stack);
-    window->show();
-    window->connectDevice();
-    stack.start();
-    QTRY_VERIFY_WITH_TIMEOUT(window->findChild<QWidget*>(QStringLiteral("gPin1"))->isEnabled(), Wait);
-    window->findChild<QLineEdit*>(QStringLiteral("ePin1"))->setText(QStringLiteral("1234"));
-    window->findChild<QPushButton*>(QStringLiteral("bPin1"))->click();
-    QTRY_COMPARE_WITH_TIMEOUT(window->findChild<QLabel*>(QStringLiteral("lFirmwareV"))->text(), QStringLiteral("1.5.4"),
-                              Wait);
-
-    // Every page shows the device's values as it is opened; the hidden pages have no tab.
-    auto* tabs = window->findChild<QTabWidget*>(QStringLiteral("tabWidget"));
-    VARS& vars = stack.protocol().vars();
-    for (VarsTab* page : window->findChildren<VarsTab*>()) {
-        QCOMPARE(tabs->isTabVisible(page->index()), !page->key().startsWith(QLatin1String("h_")));
-        tabs->setCurrentIndex(page->index());
-        for (const VarWidget* row : page->rows()) {
-            auto* line = qobject_cast<LineVarEditor*>(row->editor());
-            if (line)
-                QCOMPARE(line->lineEdit()->text(), vars.valueText(vars.snapshot(uint16_t(row->deviceId()))));
-        }
-    }
-    // The page chosen in the navigation is polled: a change on the device reaches its row.
-    auto* nav = window->findChild<NavPanel*>();
-    nav->sectionsBar()->setCurrentIndex(int(texts(nav->sectionsBar()).indexOf(QStringLiteral("Налаштування"))));
-    QTRY_COMPARE(tabs->tabText(tabs->currentIndex()), QStringLiteral("Загальні налаштування"));
-    auto* general = static_cast<VarsTab*>(tabs->currentWidget());
-    const auto volumeRow = std::find_if(general->rows().cbegin(), general->rows().cend(), [](const VarWidget* row) {
-        return row->info().name == QStringLiteral("Гучність сирени, %");
-    });
-    QVERIFY(volumeRow != general->rows().cend());
-    auto* volume = static_cast<SpinVarEditor*>((*volumeRow)->editor());
-    device->setVariableValue(11011, QByteArray("\x50\0\0\0", 4));
-    QTRY_COMPARE_WITH_TIMEOUT(volume->spinBox()->value(), 80, Wait);
-    QVERIFY(boxes.isEmpty());
-
-    stack.shutdown();
-    window.reset();
-    ModalBox::setChooser({});
 }
 
 QTEST_MAIN(TestPageViews)

@@ -6,8 +6,6 @@
 #include <QTableWidget>
 
 #include "SimFixture.h"
-#include "ui/FileChooser.h"
-#include "ui/SnapshotActions.h"
 #include "ui/SnapshotCompareDialog.h"
 #include "vars/VarsRegistry.h"
 
@@ -16,7 +14,6 @@ class TestSnapshotCompareDialog : public QObject
     Q_OBJECT
 private Q_SLOTS:
     void showFilterAndWrite();
-    void openOfflineFile();
 };
 
 void TestSnapshotCompareDialog::showFilterAndWrite()
@@ -27,10 +24,6 @@ void TestSnapshotCompareDialog::showFilterAndWrite()
     QVERIFY(car.connectAndLoad());
     VarsRegistry registry(car.stack.protocol(), car.stack.worker());
     SettingsFile file = SettingsSnapshot::capture(car.stack.protocol().vars());
-
-    SnapshotCompareDialog same(file, QStringLiteral("car.kset"), registry, nullptr);
-    same.show();
-    QVERIFY(same.findChild<QLabel*>(QStringLiteral("identical"))->isVisible());
 
     file.entries[0].value = QByteArray("\x05\0\0\0", 4);
     file.entries[5].value = "Північ";
@@ -54,23 +47,6 @@ void TestSnapshotCompareDialog::showFilterAndWrite()
     QVERIFY(dialog.findChild<QPushButton*>(QStringLiteral("saveToDevice"))->isVisible()); // written: offer to save
     QCOMPARE(table->rowCount(), 1);
     QCOMPARE(car.device->variable(6)->value, QByteArray("Північ"));
-}
-
-void TestSnapshotCompareDialog::openOfflineFile()
-{
-    QTemporaryDir dir;
-    const QString chosen = dir.filePath(QStringLiteral("car.kset"));
-    QVERIFY(SettingsFile::read(SimFixture::SmallProfile)->write(chosen));
-
-    DeviceStack stack(SimFixture::RunningStack::options());
-    QWidget window;
-    auto* actions = new SnapshotActions(stack, &window);
-    FileChooser::setChooser([&chosen](FileChooser::Mode, const QString&, const QString&) { return chosen; });
-    QVERIFY(!actions->badge()->isVisibleTo(&window));
-    actions->openFile();
-    QVERIFY(actions->badge()->isVisibleTo(&window));
-    QCOMPARE(actions->badge()->text(), QStringLiteral("Offline file: car.kset"));
-    FileChooser::setChooser({});
 }
 
 QTEST_MAIN(TestSnapshotCompareDialog)
