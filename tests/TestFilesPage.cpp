@@ -35,8 +35,7 @@ QByteArray content(int size, char seed)
 
 } // namespace
 
-// The Files tab of the real window against the stand-in device through the real worker; file
-// dialogs and message boxes are answered by the test.
+// The Files tab of the real window on the stand-in device; the test answers dialogs and boxes.
 class TestFilesPage : public QObject
 {
     Q_OBJECT
@@ -69,7 +68,6 @@ private:
     FilesPage* m_page = nullptr;
     QTableWidget* m_table = nullptr;
     std::unique_ptr<QSignalSpy> m_done;
-    std::unique_ptr<QSignalSpy> m_messages;
     int m_seen = 0;
     std::unique_ptr<QTemporaryDir> m_dir;
     QList<UserPrompt::Request> m_prompts;
@@ -114,7 +112,6 @@ void TestFilesPage::init()
     m_page = m_window->findChild<FilesPage*>();
     m_table = m_window->findChild<QTableWidget*>(QStringLiteral("twFiles"));
     m_done = std::make_unique<QSignalSpy>(&m_stack->files(), &FileService::taskDone);
-    m_messages = std::make_unique<QSignalSpy>(m_page, &FilesPage::message);
     m_seen = 0;
     m_stack->start();
     QTRY_VERIFY_WITH_TIMEOUT(m_stack->worker().isConnected(), Wait);
@@ -128,7 +125,6 @@ void TestFilesPage::cleanup()
 {
     m_stack->shutdown();
     m_done.reset();
-    m_messages.reset();
     m_window.reset();
     m_stack.reset();
 }
@@ -183,15 +179,16 @@ void TestFilesPage::menu(const QPoint& pos, const QString& action)
 
 void TestFilesPage::systemFilesHiddenAndRefused()
 {
+    QSignalSpy messages(m_page, &FilesPage::message);
     QCOMPARE(m_table->rowCount(), 3);
     QVERIFY(m_table->findItems(QStringLiteral("Boot.Sys"), Qt::MatchExactly).isEmpty());
     m_page->uploadOne(localFile(QStringLiteral("boot.sys"), "new"), QStringLiteral("BOOT.SYS"), false);
-    QCOMPARE(m_messages->takeFirst().at(0).toString(),
+    QCOMPARE(messages.takeFirst().at(0).toString(),
              QStringLiteral("A system file 'BOOT.SYS' exists, it cannot be replaced"));
 
     m_answers << QStringList(QStringLiteral("boot.SYS"));
     rowMenu(QStringLiteral("alpha.txt"), QStringLiteral("Rename"));
-    QCOMPARE(m_messages->takeFirst().at(0).toString(),
+    QCOMPARE(messages.takeFirst().at(0).toString(),
              QStringLiteral("A system file 'boot.SYS' exists, choose another name"));
     QVERIFY(!m_page->busy());
     QCOMPARE(m_device->files().file("Boot.Sys")->data, content(100, 4));
@@ -203,11 +200,10 @@ void TestFilesPage::nameSuggestion_data()
 {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("suggestion");
-    const auto row = [](const char* tag, const char* name, const char* suggestion) {
-        QTest::newRow(tag) << QString::fromUtf8(name) << QString::fromUtf8(suggestion);
-    };
-    row("26 characters", "abcdefghijklmnopqrstuv.bin", "abcdefghijklmnopqrstu.bin");
-    row("long and above 0xFF", "Ωabcdefghijklmnopqrstuvwxyz.txt", "_abcdefghijklmnopqrst.txt");
+    QTest::newRow("26 characters") << "abcdefghijklmnopqrstuv.bin"
+                                   << "abcdefghijklmnopqrstu.bin";
+    QTest::newRow("long and above 0xFF") << "Ωabcdefghijklmnopqrstuvwxyz.txt"
+                                         << "_abcdefghijklmnopqrst.txt";
 }
 
 void TestFilesPage::nameSuggestion()
@@ -248,15 +244,13 @@ void TestFilesPage::safeLocalNames_data()
 {
     QTest::addColumn<QString>("device");
     QTest::addColumn<QString>("local");
-    const auto row = [](const char* tag, const char* device, const char* local) {
-        QTest::newRow(tag) << QString::fromLatin1(device) << QString::fromLatin1(local);
-    };
-    row("parent", "..", "__");
-    row("backslash", "..\\x", ".._x");
-    row("trailing", "log. .", "log___");
-    row("reserved upper", "LPT1", "_LPT1");
-    row("not reserved", "console.txt", "console.txt");
-    row("empty", "", "_");
+    for (const auto& [device, local] : {std::pair{"..", "__"},
+                                        {"..\\x", ".._x"},
+                                        {"log. .", "log___"},
+                                        {"LPT1", "_LPT1"},
+                                        {"console.txt", "console.txt"},
+                                        {"", "_"}})
+        QTest::addRow("'%s'", device) << QString::fromLatin1(device) << QString::fromLatin1(local);
 }
 
 void TestFilesPage::safeLocalNames()
