@@ -17,7 +17,6 @@ private Q_SLOTS:
     void cleanup() { m_dialog.reset(); }
     void formats();
     void filesOfABatch();
-    void recoveryStates();
     void pinEntry();
     void abortAndClose();
 
@@ -65,24 +64,6 @@ void TestTransferDialog::filesOfABatch()
     m_dialog->finish(0);
     QVERIFY(!m_dialog->isVisible()); // clean and without resumes
     QCOMPARE(active.count(), 2);
-}
-
-void TestTransferDialog::recoveryStates()
-{
-    m_dialog->setBatch(1, 100);
-    m_dialog->startFile(QStringLiteral("x"), 100);
-    m_dialog->setProgress(50);
-    m_dialog->setState(TransferDialog::DeviceLost);
-    m_dialog->setState(TransferDialog::Checking);
-    m_dialog->setState(TransferDialog::Checking); // no change, no second resume
-    m_dialog->setProgress(60);
-    QCOMPARE(text("status"), QStringLiteral("Transferring"));
-
-    // A recovered transfer stays open to say so.
-    m_dialog->setProgress(100);
-    m_dialog->finish(0);
-    QVERIFY(m_dialog->isVisible());
-    QCOMPARE(text("status"), QStringLiteral("Transfer complete (resumes: 1)"));
 }
 
 void TestTransferDialog::pinEntry()

@@ -7,7 +7,6 @@
 #include "sim/SimLink.h"
 #include "ui/TransportBar.h"
 #include "ui/TransportPanel.h"
-#include "ui/UsbPanel.h"
 
 namespace {
 
@@ -40,21 +39,8 @@ class TestTransportBar : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
-    void usbAloneHidesTheSelector();
     void choosingTransport();
 };
-
-void TestTransportBar::usbAloneHidesTheSelector()
-{
-    TransportManager manager(guardKey());
-    manager.setPanelFactory(QStringLiteral("usb"), &UsbPanel::create);
-    QMainWindow window;
-    TransportBar bar(&window, manager, nullptr);
-    window.show();
-    QVERIFY(!window.findChild<QComboBox*>(QStringLiteral("transportCombo"))->isVisible());
-    QCOMPARE(manager.pendingLink(), &manager.usbLink());
-    QVERIFY(bar.panel(QStringLiteral("usb")));
-}
 
 void TestTransportBar::choosingTransport()
 {

@@ -79,7 +79,6 @@ private Q_SLOTS:
     void lineEditors();
     void typingIsNotOverwritten();
     void sliderSendsOnceAfterThePause();
-    void dropDownShowsUnknownValues();
     void wheelOverUnfocusedEditor_data();
     void wheelOverUnfocusedEditor();
     void deviceReadOnlyFlagTurnsRowReadOnly();
@@ -232,18 +231,6 @@ void TestVarEditors::sliderSendsOnceAfterThePause()
     QVERIFY(edited.wait(2000));
     QVERIFY(sinceLastStep.elapsed() >= SpinVarEditor::SendDelayMs * 9 / 10);
     QCOMPARE(sentTexts(edited), QStringList{QStringLiteral("40")});
-}
-
-void TestVarEditors::dropDownShowsUnknownValues()
-{
-    VARS vars;
-    SelectVarEditor editor(infoOf(VarKind::Select), vars);
-    editor.setValue(recordOf(vars, 'U', 4, number(2)));
-    QCOMPARE(editor.comboBox()->currentText(), QStringLiteral("Клаксон"));
-    // A value no option has leaves the box empty with the number in it.
-    editor.setValue(recordOf(vars, 'U', 4, number(9)));
-    QCOMPARE(editor.comboBox()->currentIndex(), -1);
-    QCOMPARE(editor.comboBox()->placeholderText(), QStringLiteral("9"));
 }
 
 void TestVarEditors::wheelOverUnfocusedEditor_data()
