@@ -73,8 +73,6 @@ class TestVarEditors : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
-    void initTestCase();
-    void cleanupTestCase();
     void lineEditors_data();
     void lineEditors();
     void typingIsNotOverwritten();
@@ -84,34 +82,7 @@ private Q_SLOTS:
     void deviceReadOnlyFlagTurnsRowReadOnly();
     void readOnlyTexts_data();
     void readOnlyTexts();
-
-private:
-    std::unique_ptr<SimFixture::RunningStack> m_session;
-    std::unique_ptr<VarsRegistry> m_registry;
-    VarsUI m_model;
-    QObject m_page;
 };
-
-void TestVarEditors::initTestCase()
-{
-    QTemporaryDir dir;
-    QFile page(dir.filePath(QStringLiteral("page.xml")));
-    QVERIFY(page.open(QIODevice::WriteOnly) && page.write(PageXml) > 0);
-    page.close();
-    QVERIFY(m_model.loadPageXml(page.fileName()));
-
-    m_session = std::make_unique<SimFixture::RunningStack>(SimFixture::deviceWithProfile(SimFixture::SmallProfile));
-    m_registry = std::make_unique<VarsRegistry>(m_session->stack.protocol(), m_session->stack.worker());
-    m_registry->build(m_model.infos(), m_model.attrs());
-    m_registry->setCurrentPageView(&m_page);
-    QVERIFY(m_session->connectAndLoad());
-}
-
-void TestVarEditors::cleanupTestCase()
-{
-    m_registry.reset();
-    m_session.reset();
-}
 
 void TestVarEditors::readOnlyTexts_data()
 {
@@ -279,18 +250,31 @@ void TestVarEditors::wheelOverUnfocusedEditor()
 
 void TestVarEditors::deviceReadOnlyFlagTurnsRowReadOnly()
 {
-    auto correction = std::make_unique<VarWidget>(m_model.infos().value(0), *m_registry);
-    m_registry->registerRow(&m_page, correction.get());
-    correction->refresh();
-    correction->show();
-    QVERIFY(qobject_cast<LineVarEditor*>(correction->editor()));
-    SimVariables::Variable locked = *m_session->device->variable(3);
+    QTemporaryDir dir;
+    QFile page(dir.filePath(QStringLiteral("page.xml")));
+    QVERIFY(page.open(QIODevice::WriteOnly) && page.write(PageXml) > 0);
+    page.close();
+    VarsUI model;
+    QVERIFY(model.loadPageXml(page.fileName()));
+    SimFixture::RunningStack session(SimFixture::deviceWithProfile(SimFixture::SmallProfile));
+    VarsRegistry registry(session.stack.protocol(), session.stack.worker());
+    registry.build(model.infos(), model.attrs());
+    QObject shownPage;
+    registry.setCurrentPageView(&shownPage);
+    QVERIFY(session.connectAndLoad());
+
+    VarWidget correction(model.infos().value(0), registry);
+    registry.registerRow(&shownPage, &correction);
+    correction.refresh();
+    correction.show();
+    QVERIFY(qobject_cast<LineVarEditor*>(correction.editor()));
+    SimVariables::Variable locked = *session.device->variable(3);
     locked.flags |= VarFlag::ReadOnly;
-    m_session->device->setVariable(locked);
-    QVERIFY(m_registry->refresh(3));
-    QTRY_VERIFY_WITH_TIMEOUT(qobject_cast<RoVarEditor*>(correction->editor()), Wait);
-    QCOMPARE(static_cast<RoVarEditor*>(correction->editor())->text(), QStringLiteral("-1234"));
-    QVERIFY(correction->editor()->isVisible());
+    session.device->setVariable(locked);
+    QVERIFY(registry.refresh(3));
+    QTRY_VERIFY_WITH_TIMEOUT(qobject_cast<RoVarEditor*>(correction.editor()), Wait);
+    QCOMPARE(static_cast<RoVarEditor*>(correction.editor())->text(), QStringLiteral("-1234"));
+    QVERIFY(correction.editor()->isVisible());
 }
 
 QTEST_MAIN(TestVarEditors)
