@@ -207,7 +207,6 @@ void TestMainWindow::pinEntryLockAndLoad()
     QVERIFY(rig.loaded());
     QCOMPARE(rig.text("lCAN"), QStringLiteral("CAN 500k"));
     QVERIFY(!rig.enabled("gPin1")); // an accepted PIN is not asked for again
-    QVERIFY(rig.tabsEnabled());
     QVERIFY(rig.logged(QStringLiteral("PIN 1 accepted [try ")));
     QVERIFY(!rig.logged(QString::fromLatin1(Pin)));
 }
@@ -242,8 +241,8 @@ void TestMainWindow::fileSystemCheckWaitsAndWarns()
 void TestMainWindow::losingTheDevice_data()
 {
     QTest::addColumn<bool>("loaded"); // false: while the file system starts
-    QTest::newRow("unplugged, variables loaded") << true << false;
-    QTest::newRow("unplugged while the file system starts") << false << false;
+    QTest::newRow("unplugged, variables loaded") << true;
+    QTest::newRow("unplugged while the file system starts") << false;
 }
 
 void TestMainWindow::losingTheDevice()
@@ -374,9 +373,7 @@ void TestMainWindow::lossCancelsCommand()
     QVERIFY(rig.commandsEnabled(false));
     rig.device->unplug();
     QTRY_VERIFY_WITH_TIMEOUT(rig.commandsEnabled(true), Wait);
-    // The export that was cut short shows its caption again, not an outcome.
-    QCOMPARE(button->text(), caption);
-    QVERIFY(button->isEnabled());
+    QCOMPARE(button->text(), caption); // cut short: no outcome shown
 }
 
 QTEST_MAIN(TestMainWindow)
