@@ -173,7 +173,7 @@ void TestFilesPage::menu(const QPoint& pos, const QString& action)
     menu->close();
     for (QAction* item : menu->actions()) {
         if (item->text() == action)
-            item->trigger();
+            return item->trigger();
     }
 }
 
