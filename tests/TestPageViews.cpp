@@ -102,6 +102,7 @@ void TestPageViews::navigation()
     tabs.setCurrentIndex(3);
     QCOMPARE(texts(nav.pagesBar()), QStringList{QStringLiteral("2")});
     nav.sectionsBar()->setCurrentIndex(0);
+    QTRY_COMPARE(tabs.currentIndex(), 0);
     nav.pagesBar()->setCurrentIndex(1);
     QTRY_COMPARE(tabs.currentIndex(), 1);
 
