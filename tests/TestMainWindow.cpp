@@ -5,7 +5,6 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPlainTextEdit>
-#include <QProcess>
 #include <QPushButton>
 #include <QTabBar>
 #include <QTabWidget>
@@ -13,7 +12,6 @@
 #include "SimFixture.h"
 #include "link/CommandTable.h"
 #include "link/DeviceProtocol.h"
-#include "link/TransportManager.h"
 #include "sim/SimDevice.h"
 #include "sim/SimFileSystem.h"
 #include "sim/SimLink.h"
@@ -30,20 +28,18 @@ constexpr int Wait = 5000;
 // Nothing else the window shows could contain it, so finding it in the log would mean a leak.
 const QByteArray Pin = QByteArrayLiteral("k7Qz");
 
-constexpr qint64 CommandMs = 1000;
 const char* const CommandButtons[] = {"btStat0", "btStat1", "btStat3", "btHorn", "bMotorStart", "bMotorStop"};
 
 // The real window on the stand-in device through the real worker.
 struct Rig
 {
     // profile: the device's variables, all of them loaded; empty: the General tab's texts and setting 100.
-    explicit Rig(const QString& profile = {}, const QString& guardKey = {})
+    explicit Rig(const QString& profile = {})
     {
         if (!profile.isEmpty()) {
             device = SimFixture::deviceWithProfile(profile, clock);
         } else {
             device->setModel(QStringLiteral("Orvo X7"));
-            device->setSerialNumber(QStringLiteral("0012345"));
             const std::pair<uint16_t, const char*> texts[] = {{65503, "Orvo X7"}, {65504, "BL 3"},
                                                               {65505, "154"},     {64999, "21"},
                                                               {65507, "0012345"}, {20000, "CAN 500k"}};
@@ -52,22 +48,16 @@ struct Rig
             device->setVariable({100, 'U', VarFlag::Flash, 0, 4, QByteArray(4, '\0')});
         }
         device->setPin(Pin);
-        device->setCommandDurationMs(CommandMs);
 
         DeviceStack::Options options;
         options.timing.statusPeriodMs = 50;
-        options.usbGuardKey = guardKey.isEmpty()
-                                  ? QStringLiteral("KestrovaTestWindow_%1").arg(QCoreApplication::applicationPid())
-                                  : guardKey;
+        options.usbGuardKey = QStringLiteral("KestrovaTestWindow_%1").arg(QCoreApplication::applicationPid());
         stack = std::make_unique<DeviceStack>(options);
-        if (guardKey.isEmpty()) {
-            stack->addTransport(QStringLiteral("sim"), QStringLiteral("Sim"), std::make_unique<SimLink>(device));
-            stack->transports().select(QStringLiteral("sim"));
-        }
+        stack->addTransport(QStringLiteral("sim"), QStringLiteral("Sim"), std::make_unique<SimLink>(device));
+        stack->transports().select(QStringLiteral("sim"));
         MainWindowTiming timing;
         timing.lockTickMs = 3600 * 1000; // the test ticks the countdown itself
-        timing.fsRetryMs = 20;
-        timing.saveStatusMs = 20;
+        timing.fsRetryMs = timing.saveStatusMs = 20;
         timing.statusTabMs = 50;
         window = std::make_unique<MainWindow>(*stack, timing);
         // The page views put the settings they show on the load list; 100 stands for them.
@@ -86,14 +76,12 @@ struct Rig
         window.reset();
     }
 
-    DeviceProtocol& protocol() const { return stack->protocol(); }
     template <typename T = QWidget> T* find(const char* name) const
     {
         return window->findChild<T*>(QString::fromLatin1(name));
     }
     QString text(const char* label) const { return find<QLabel>(label)->text(); }
-    // The loading overlay is made when first needed.
-    bool shown(const char* name) const { return find(name) && find(name)->isVisible(); }
+    bool shown(const char* name) const { return find(name) && find(name)->isVisible(); } // made when needed
     bool enabled(const char* name) const { return find(name)->isEnabled(); }
     bool tabsEnabled() const { return find<QTabWidget>("tabWidget")->tabBar()->isEnabled(); }
     bool logged(const QString& text) const { return find<QPlainTextEdit>("teLog")->toPlainText().contains(text); }
@@ -108,8 +96,7 @@ struct Rig
         find<QPushButton>("bPin1")->click();
     }
 
-    // PIN accepted and every variable loaded.
-    bool loaded() const
+    bool loaded() const // PIN accepted and every variable loaded
     {
         if (!QTest::qWaitFor([this] { return awaitsPin(); }, Wait))
             return false;
@@ -117,42 +104,27 @@ struct Rig
         return QTest::qWaitFor([this] { return !text("lFirmwareV").isEmpty(); }, Wait);
     }
 
-    bool loadedOnStatusTab() const
-    {
-        if (!loaded())
-            return false;
-        find<QTabWidget>("tabWidget")->setCurrentIndex(1);
-        return QTest::qWaitFor([this] { return !text("l_stat_status1").isEmpty(); }, Wait);
-    }
-
     bool commandsEnabled(bool on) const
     {
         return std::all_of(std::begin(CommandButtons), std::end(CommandButtons),
                            [&](const char* name) { return enabled(name) == on; });
     }
-    QByteArray commandState() const { return device->variable(SimServiceCommands::VarCommandState)->value; }
 
-    // Clicks a command button and lets the device's clock run once the device has taken the command.
-    bool runCommand(const char* button) const
-    {
-        find<QPushButton>(button)->click();
-        if (!commandsEnabled(false) || !QTest::qWaitFor([this] { return commandState() == "WAIT"; }, Wait))
-            return false;
-        clock->advance(CommandMs);
-        return QTest::qWaitFor([this] { return commandsEnabled(true); }, Wait);
-    }
-
-    // The device's file system takes a minute of the device's clock to start.
-    void slowFileSystem() const
+    // The device's file system takes a minute of the device's clock to start; the PIN is sent.
+    bool slowFileSystem() const
     {
         device->files().setStartupMs(60000);
         device->files().restart(clock->nowMs());
+        if (!QTest::qWaitFor([this] { return awaitsPin(); }, Wait))
+            return false;
+        sendPin(QString::fromLatin1(Pin));
+        return QTest::qWaitFor([this] { return shown("loadingOverlay"); }, Wait);
     }
 
     // A change of a setting kept in flash, sent to the device the way an edit is.
     void changeFlashSetting() const
     {
-        DeviceProtocol* p = &protocol();
+        DeviceProtocol* p = &stack->protocol();
         stack->worker().post([p] {
             QMutexLocker lock(&p->vars().mutex());
             if (VarRecord* record = p->vars().find(100))
@@ -182,23 +154,13 @@ private Q_SLOTS:
     void losingTheDevice();
     void saveToFlash_data();
     void saveToFlash();
-    void flashStatistics_data();
-    void flashStatistics();
-    void fileSystemAlerts();
-    void secondInstanceShowsBlockedBadge();
-    void clockTransferAndClose();
-    void statusTabButtons();
+    void fileSystemFigures();
+    void transferAndUnsavedHoldTheClose();
     void lossCancelsCommand();
 
 private:
-    struct Box
-    {
-        QString title;
-        QString text;
-        QStringList buttons;
-    };
-    QList<Box> m_boxes;
-    QString m_answer; // the button the next boxes are answered with; empty: the default button
+    QStringList m_boxes; // their texts
+    QString m_answer;    // the button the next boxes are answered with; empty: the default button
 };
 
 void TestMainWindow::initTestCase()
@@ -206,15 +168,12 @@ void TestMainWindow::initTestCase()
     QCoreApplication::setOrganizationName(QStringLiteral("Orvo SOFT test"));
     QCoreApplication::setApplicationName(QStringLiteral("TestMainWindow"));
     ModalBox::setChooser([this](QMessageBox& box) -> QAbstractButton* {
-        Box seen{box.windowTitle(), box.text(), {}};
-        QAbstractButton* chosen = box.defaultButton() ? box.defaultButton() : box.buttons().value(0);
+        m_boxes << box.text();
         for (QAbstractButton* button : box.buttons()) {
-            seen.buttons << button->text();
             if (button->text().remove(QLatin1Char('&')) == m_answer)
-                chosen = button;
+                return button;
         }
-        m_boxes << seen;
-        return chosen;
+        return box.defaultButton() ? box.defaultButton() : box.buttons().value(0);
     });
 }
 
@@ -229,19 +188,10 @@ void TestMainWindow::pinEntryLockAndLoad()
     Rig rig;
     QTRY_VERIFY_WITH_TIMEOUT(rig.awaitsPin(), Wait);
     QCOMPARE(rig.text("lProductModel"), QStringLiteral("Orvo X7"));
-    QCOMPARE(rig.text("pinBadge"), QStringLiteral("PIN REQUIRED"));
-    QVERIFY(rig.text("statusLabel")
-                .startsWith(QStringLiteral(
-                    "0012345: Connected:  product: Orvo security controller,  manufacturer: Orvo, #0012345")));
-
-    for (const QString& pin : {QStringLiteral("123"), QStringLiteral("12345")}) {
-        rig.sendPin(pin);
-        QCOMPARE(rig.text("lPin1Status"), QStringLiteral("PIN 1 has 4 characters"));
-        QVERIFY(rig.enabled("gPin1"));
-    }
+    rig.sendPin(QStringLiteral("12345"));
+    QCOMPARE(rig.text("lPin1Status"), QStringLiteral("PIN 1 has 4 characters"));
     for (int attempt = 1; attempt <= 2; ++attempt) {
         rig.sendPin(QStringLiteral("9999"));
-        QCOMPARE(rig.text("lPin1Status"), QStringLiteral("PIN 1 is sent, waiting for the device ..."));
         QTRY_VERIFY_WITH_TIMEOUT(
             rig.text("lPin1Status").startsWith(QStringLiteral("PIN 1 rejected (code 1) [try %1, ").arg(attempt)), Wait);
     }
@@ -250,22 +200,13 @@ void TestMainWindow::pinEntryLockAndLoad()
     for (int left = 29; left >= 0; --left) {
         QVERIFY(!rig.enabled("ePin1") && !rig.enabled("bPin1"));
         rig.window->slotAuthUpdateTimer();
-        QCOMPARE(rig.text("lPin1Status"), left ? QStringLiteral("timeout %1").arg(left) : QString());
     }
     QVERIFY(rig.enabled("ePin1") && rig.enabled("bPin1"));
-    QVERIFY(!rig.device->pinAccepted());
 
     rig.clock->advance(30000);
     QVERIFY(rig.loaded());
-    QCOMPARE(rig.text("pinBadge"), QStringLiteral("PIN OK"));
-    const QStringList general{rig.text("lProductModel"), rig.text("lSerial"), rig.text("lBootloaderV"),
-                              rig.text("lFirmwareV"),    rig.text("lAlgoV"),  rig.text("lCAN"),
-                              rig.text("lAuthStatus")};
-    QCOMPARE(general, (QStringList{"Orvo X7", "0012345", "BL 3", "154", "21", "CAN 500k", "Ok"}));
+    QCOMPARE(rig.text("lCAN"), QStringLiteral("CAN 500k"));
     QVERIFY(!rig.enabled("gPin1")); // an accepted PIN is not asked for again
-    QVERIFY(!rig.shown("loadingOverlay"));
-    QVERIFY(rig.tabsEnabled());
-    QVERIFY(!rig.enabled("btnSave"));
     QVERIFY(rig.logged(QStringLiteral("PIN 1 accepted [try ")));
     QVERIFY(!rig.logged(QString::fromLatin1(Pin)));
 }
@@ -274,24 +215,20 @@ void TestMainWindow::fileSystemCheckWaitsAndWarns()
 {
     {
         Rig rig;
-        rig.slowFileSystem();
+        QVERIFY(rig.slowFileSystem());
         SimFileSystem& files = rig.device->files();
-        QTRY_VERIFY_WITH_TIMEOUT(rig.awaitsPin(), Wait);
-        rig.sendPin(QString::fromLatin1(Pin));
-        QTRY_COMPARE_WITH_TIMEOUT(rig.text("lProductModel"), QStringLiteral("loading ..."), Wait);
-        QVERIFY(rig.shown("loadingOverlay"));
-        QCOMPARE(rig.text("loadingOverlay"), QStringLiteral("Loading variables from the device ...\n\n"
-                                                            "Waiting for the file system of the device to start ..."));
+        QCOMPARE(rig.text("lProductModel"), QStringLiteral("loading ..."));
+        QVERIFY(rig.text("loadingOverlay")
+                    .endsWith(QStringLiteral("Waiting for the file system of the device to start ...")));
         // Asked again and again while the file system starts, and nothing is loaded meanwhile.
         files.clearRequests();
         const auto isStats = [](const auto& request) { return request.first == Cmd::EFS_STATS; };
         QTRY_VERIFY_WITH_TIMEOUT(std::count_if(files.requests().cbegin(), files.requests().cend(), isStats) >= 3, Wait);
-        QCOMPARE(rig.protocol().vars().count(), 0);
+        QCOMPARE(rig.stack->protocol().vars().count(), 0);
 
         rig.clock->advance(60000);
         QTRY_COMPARE_WITH_TIMEOUT(rig.text("lFirmwareV"), QStringLiteral("154"), Wait);
         QVERIFY(!rig.shown("loadingOverlay"));
-        QCOMPARE(rig.text("label_general_alert"), QString());
         QVERIFY(m_boxes.isEmpty()); // starting is no error
     }
     Rig rig;
@@ -299,67 +236,30 @@ void TestMainWindow::fileSystemCheckWaitsAndWarns()
     QVERIFY(rig.loaded()); // read-only settings still load
     QCOMPARE(rig.text("label_general_alert"), QStringLiteral("ERROR: file system is readonly"));
     QCOMPARE(m_boxes.size(), 1);
-    QCOMPARE(m_boxes.constLast().title, QStringLiteral("Error"));
-    QCOMPARE(m_boxes.constLast().text, QStringLiteral("ERROR: file system is readonly"));
 }
 
 void TestMainWindow::losingTheDevice_data()
 {
-    QTest::addColumn<int>("stage"); // 0: file system starting, 1: PIN asked for, 2: variables loaded
-    QTest::addColumn<bool>("restart");
-    QTest::newRow("unplugged, variables loaded") << 2 << false;
-    QTest::newRow("unplugged before any variable") << 1 << false;
-    QTest::newRow("unplugged while the file system starts") << 0 << false;
-    QTest::newRow("restart asked for") << 2 << true;
+    QTest::addColumn<bool>("loaded"); // false: while the file system starts
+    QTest::newRow("unplugged, variables loaded") << true;
+    QTest::newRow("unplugged while the file system starts") << false;
 }
 
 void TestMainWindow::losingTheDevice()
 {
-    QFETCH(int, stage);
-    QFETCH(bool, restart);
+    QFETCH(bool, loaded);
     Rig rig;
-    if (stage == 0) {
-        rig.slowFileSystem();
-        QTRY_VERIFY_WITH_TIMEOUT(rig.awaitsPin(), Wait);
-        rig.sendPin(QString::fromLatin1(Pin));
-        QTRY_VERIFY_WITH_TIMEOUT(rig.shown("loadingOverlay"), Wait);
-    } else if (stage == 1) {
-        QTRY_VERIFY_WITH_TIMEOUT(rig.awaitsPin(), Wait);
-    } else {
-        QVERIFY(rig.loaded());
-    }
-    if (restart) {
-        rig.find<QPushButton>("bRestartOrvo")->click();
-        QTRY_COMPARE_WITH_TIMEOUT(rig.device->restarts(), 1, Wait);
-    } else {
-        rig.device->unplug();
-    }
+    QVERIFY(loaded ? rig.loaded() : rig.slowFileSystem());
+    rig.device->unplug();
     QTRY_VERIFY_WITH_TIMEOUT(!rig.connected(), Wait);
 
-    // Only a loss keeps the loaded values on view, read only; a restart the user asked for is no loss.
-    const bool readOnlyView = stage == 2 && !restart;
-    QCOMPARE(rig.shown("lostBadge"), readOnlyView);
-    QCOMPARE(rig.text("lostBadge"), QStringLiteral("Connection lost: read only"));
-    QCOMPARE(rig.tabsEnabled(), readOnlyView);
-    QCOMPARE(rig.find<QTabWidget>("tabWidget")->currentIndex(), 0);
+    // Loaded values stay on view, read only.
+    QCOMPARE(rig.shown("lostBadge"), loaded);
+    QCOMPARE(rig.tabsEnabled(), loaded);
     QVERIFY(!rig.shown("loadingOverlay"));
     QVERIFY(!rig.enabled("gPin1"));
-    QCOMPARE(rig.text("lFirmwareV"), QString());
-    QCOMPARE(rig.text("statusLabel"), QStringLiteral("Disconnected"));
 
-    if (restart) {
-        rig.clock->advance(5000); // the device is back on the bus
-    } else {
-        // An edit on a page while offline is refused with one notice. (The save state asked for after the
-        // load may have failed with the cable, which has its own box.)
-        m_boxes.clear();
-        rig.window->slotWriteFailed(100, -4);
-        QCOMPARE(m_boxes.size(), 1);
-        QCOMPARE(m_boxes.constFirst().text,
-                 QStringLiteral("The connection is lost: the values are read only. The change was not sent."));
-        QVERIFY(rig.logged(QStringLiteral("write var 100 failed, code=-4")));
-        rig.device->plug();
-    }
+    rig.device->plug();
     QTRY_VERIFY_WITH_TIMEOUT(rig.connected() && rig.enabled("gPin1"), Wait);
     QVERIFY(!rig.shown("lostBadge"));
 }
@@ -385,7 +285,6 @@ void TestMainWindow::saveToFlash()
     QVERIFY(rig.loaded());
     rig.changeFlashSetting();
     QTRY_VERIFY_WITH_TIMEOUT(rig.enabled("btnSave"), Wait);
-    QVERIFY(rig.logged(QStringLiteral("var 100 changed")));
 
     QSignalSpy polls(&rig.stack->worker(), &DeviceThread::uiVarsStatus);
     rig.find<QPushButton>("btnSave")->click();
@@ -402,97 +301,38 @@ void TestMainWindow::saveToFlash()
         rig.clock->advance(1000);
     }
     QTRY_COMPARE_WITH_TIMEOUT(m_boxes.size(), 1, Wait);
-    QCOMPARE(m_boxes.constFirst().title, QStringLiteral("Orvo"));
-    QVERIFY(m_boxes.constFirst().text.startsWith(shown));
+    QVERIFY(m_boxes.constFirst().startsWith(shown));
     // A failed or unconfirmed save leaves the settings unsaved.
     QCOMPARE(rig.enabled("btnSave"), deviceError != 0 || stateUnreadable);
     QCOMPARE(rig.device->savesCompleted(), stateUnreadable ? 0 : 1);
 }
 
-void TestMainWindow::flashStatistics_data()
-{
-    QTest::addColumn<uint>("sectors");
-    QTest::addColumn<uint>("sectorSize");
-    QTest::addColumn<uint>("free");
-    QTest::addColumn<uint>("erased");
-    QTest::addColumn<QStringList>("shown"); // total, sector size, free, erased, used
-    QTest::newRow("8 MB of 4 KB sectors")
-        << 2048u << 4096u << 1024u << 512u << QStringList{"8 MB", "4 KB", "4 MB", "2 MB", "4 MB"};
-    QTest::newRow("beyond 32 bits") << 1000000u << 65536u << 0u << 0u
-                                    << QStringList{"62500 MB", "64 KB", "0 MB", "0 MB", "62500 MB"};
-    QTest::newRow("more free than there is")
-        << 16u << 4096u << 32u << 0u << QStringList{"0 MB", "4 KB", "0 MB", "0 MB", "0 MB"};
-}
-
-void TestMainWindow::flashStatistics()
-{
-    QFETCH(uint, sectors);
-    QFETCH(uint, sectorSize);
-    QFETCH(uint, free);
-    QFETCH(uint, erased);
-    QFETCH(QStringList, shown);
-    Rig rig;
-    rig.window->slotFlashStatus(sectors, sectorSize, free, erased, 0);
-    const QStringList labels{rig.text("lStatusFlashTotal"), rig.text("lStatusFlashSectorSize"),
-                             rig.text("lStatusFlashFree"), rig.text("lStatusFlashErased"),
-                             rig.text("lStatusFlashUsed")};
-    QCOMPARE(labels, shown);
-}
-
-void TestMainWindow::fileSystemAlerts()
+void TestMainWindow::fileSystemFigures()
 {
     Rig rig;
+    rig.window->slotFlashStatus(1000000, 65536, 0, 0, 0);
+    QCOMPARE(rig.text("lStatusFlashTotal"), QStringLiteral("62500 MB")); // beyond 32 bits
+    rig.window->slotFlashStatus(16, 4096, 32, 0, 0);
+    QCOMPARE(rig.text("lStatusFlashUsed"), QStringLiteral("0 MB")); // more free than there is
+
     const auto shows = [&rig, this](uint8_t status, const char* alert, int boxes) {
         rig.window->updateFsAlert(status);
         return rig.text("label_general_alert") == QString::fromLatin1(alert) && m_boxes.size() == boxes;
     };
     const char* const status7 = "File system status: (7)";
     QVERIFY(shows(7, status7, 1));
-    QCOMPARE(m_boxes.constFirst().title, QStringLiteral("Error"));
     QVERIFY(shows(7, status7, 1)); // the same status is not announced twice
-    QVERIFY(shows(1, status7, 1));
     QVERIFY(shows(255, status7, 1));
     QVERIFY(shows(2, "File system status: (2)", 1)); // starting is no error
-    QVERIFY(shows(7, status7, 1));
-    QVERIFY(shows(253, "ERROR: file system is readonly", 1));
     QVERIFY(shows(0, "", 1));
     QVERIFY(shows(7, status7, 2)); // cleared in between: announced again
 }
 
-void TestMainWindow::secondInstanceShowsBlockedBadge()
-{
-    const QString key = QStringLiteral("KestrovaTestBlocked_%1").arg(QCoreApplication::applicationPid());
-    QProcess holder;
-    holder.start(QCoreApplication::applicationDirPath() + QStringLiteral("/guard_holder"), {key});
-    QVERIFY(holder.waitForStarted(Wait));
-    QVERIFY(QTest::qWaitFor([&holder] { return holder.canReadLine() || holder.waitForReadyRead(50); }, Wait));
-    const QByteArray line = holder.readLine().trimmed();
-    QVERIFY(line.startsWith("claimed "));
-    {
-        Rig rig({}, key);
-        if (!rig.stack->transports().usbLink().isReady())
-            QSKIP("libusb cannot start here");
-        QTRY_VERIFY_WITH_TIMEOUT(rig.shown("blockedBadge"), Wait);
-        QVERIFY(rig.text("blockedBadge").contains(QString::fromLatin1(line.mid(8))));
-    }
-    holder.write("quit\n");
-    QVERIFY(holder.waitForFinished(Wait));
-}
-
-void TestMainWindow::clockTransferAndClose()
+void TestMainWindow::transferAndUnsavedHoldTheClose()
 {
     Rig rig;
     QVERIFY(rig.loaded());
-    rig.find<QTabWidget>("tabWidget")->setCurrentIndex(1);
-    QTRY_COMPARE_WITH_TIMEOUT(rig.text("lSystemDate"), QStringLiteral("clock is not set"), Wait);
-    const QDateTime before = QDateTime::currentDateTime().addSecs(-1);
-    rig.find<QPushButton>("bDateSync")->click();
-    QTRY_VERIFY_WITH_TIMEOUT(rig.text("lSystemDate") != QStringLiteral("clock is not set"), Wait);
-    const QDateTime shown = QDateTime::fromString(rig.text("lSystemDate"), QStringLiteral("yyyy-MM-dd HH:mm:ss"));
-    QVERIFY2(shown >= before && shown <= QDateTime::currentDateTime(), qPrintable(rig.text("lSystemDate")));
-
-    // A running transfer holds the save button and the close.
-    QSignalSpy changes(&rig.protocol(), &DeviceProtocol::uiOnVarsChangedPC);
+    QSignalSpy changes(&rig.stack->protocol(), &DeviceProtocol::uiOnVarsChangedPC);
     rig.window->slotTransferActive(true);
     rig.changeFlashSetting();
     QTRY_COMPARE_WITH_TIMEOUT(changes.size(), 1, Wait);
@@ -500,7 +340,7 @@ void TestMainWindow::clockTransferAndClose()
     QVERIFY(!rig.enabled("btnSave"));
     QVERIFY(!rig.window->close());
     QCOMPARE(m_boxes.size(), 1);
-    QCOMPARE(m_boxes.constFirst().text, QStringLiteral("A file transfer is running: abort it first."));
+    QCOMPARE(m_boxes.constFirst(), QStringLiteral("A file transfer is running: abort it first."));
     rig.window->slotTransferActive(false);
     QVERIFY(rig.enabled("btnSave"));
 
@@ -509,66 +349,31 @@ void TestMainWindow::clockTransferAndClose()
     m_answer = QStringLiteral("Cancel");
     QVERIFY(!rig.window->close());
     QCOMPARE(m_boxes.size(), 1);
-    QCOMPARE(m_boxes.constFirst().title, QStringLiteral("Settings are not saved"));
-    QCOMPARE(m_boxes.constFirst().buttons.size(), 3);
-    QVERIFY(m_boxes.constFirst().buttons.contains(QStringLiteral("Save to the device")));
-    QVERIFY(m_boxes.constFirst().buttons.contains(QStringLiteral("Close without saving")));
     m_answer.clear();
     QVERIFY(!rig.window->close());
-    QVERIFY(rig.window->isVisible());
     QTRY_VERIFY_WITH_TIMEOUT(!rig.enabled("btnSave"), Wait); // the device is writing
     rig.clock->advance(1000);
     QTRY_COMPARE_WITH_TIMEOUT(m_boxes.size(), 3, Wait);
-    QCOMPARE(m_boxes.constLast().text, QStringLiteral("Settings saved in flash"));
     QCOMPARE(rig.device->savesCompleted(), 1);
     QVERIFY(rig.window->close());
-    QCOMPARE(m_boxes.size(), 3);
-}
-
-void TestMainWindow::statusTabButtons()
-{
-    Rig rig(SimFixture::DemoProfile);
-    QVERIFY(rig.loadedOnStatusTab());
-    QVERIFY(rig.commandsEnabled(true));
-    const QString disarmed = rig.text("l_stat_status1");
-    QVERIFY(rig.runCommand("btStat1"));
-    QCOMPARE(rig.device->variable(SimServiceCommands::VarStatus)->value, QByteArray("\x01\0\0\0", 4));
-    QTRY_VERIFY_WITH_TIMEOUT(rig.text("l_stat_status1") != disarmed, Wait);
-    QTRY_COMPARE_WITH_TIMEOUT(rig.text("l_stat_status"), QStringLiteral("Статус останньої команди : OK"), Wait);
-    rig.device->setCommandAnswer("BUSY");
-    QVERIFY(rig.runCommand("btHorn"));
-    QCOMPARE(rig.text("l_stat_status"), QStringLiteral("Статус останньої команди : BUSY"));
-
-    // The log export runs beside the commands and says how it ended.
-    QPushButton* button = rig.find<QPushButton>("btnLogExport");
-    button->click();
-    QCOMPARE(button->text(), QStringLiteral("Export started ..."));
-    QVERIFY(!button->isEnabled());
-    QVERIFY(rig.commandsEnabled(true));
-    QTRY_COMPARE_WITH_TIMEOUT(button->text(), QStringLiteral("Export - done"), Wait);
-    QVERIFY(button->isEnabled());
-    QVERIFY(rig.device->files().file(SimServiceCommands::ExportFileName).has_value());
-    rig.device->files().setReadOnly(true);
-    button->click();
-    QTRY_COMPARE_WITH_TIMEOUT(button->text(), QStringLiteral("Export - failed"), Wait);
 }
 
 void TestMainWindow::lossCancelsCommand()
 {
     Rig rig(SimFixture::DemoProfile);
-    QVERIFY(rig.loadedOnStatusTab());
+    QVERIFY(rig.loaded());
+    rig.find<QTabWidget>("tabWidget")->setCurrentIndex(1);
     rig.device->setCommandsHang(true);
     QPushButton* button = rig.find<QPushButton>("btnLogExport");
     const QString caption = button->text();
     rig.find<QPushButton>("bMotorStart")->click();
     button->click();
-    QTRY_COMPARE_WITH_TIMEOUT(rig.commandState(), QByteArray("WAIT"), Wait);
+    QTRY_COMPARE_WITH_TIMEOUT(rig.device->variable(SimServiceCommands::VarCommandState)->value, QByteArray("WAIT"),
+                              Wait);
     QVERIFY(rig.commandsEnabled(false));
     rig.device->unplug();
     QTRY_VERIFY_WITH_TIMEOUT(rig.commandsEnabled(true), Wait);
-    // The export that was cut short shows its caption again, not an outcome.
-    QCOMPARE(button->text(), caption);
-    QVERIFY(button->isEnabled());
+    QCOMPARE(button->text(), caption); // cut short: no outcome shown
 }
 
 QTEST_MAIN(TestMainWindow)

@@ -1,15 +1,11 @@
 #include <QtTest>
 
 #include <QLabel>
-#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTableWidget>
 
 #include "SimFixture.h"
-#include "ui/FileChooser.h"
-#include "ui/ModalBox.h"
-#include "ui/SnapshotActions.h"
 #include "ui/SnapshotCompareDialog.h"
 #include "vars/VarsRegistry.h"
 
@@ -18,7 +14,6 @@ class TestSnapshotCompareDialog : public QObject
     Q_OBJECT
 private Q_SLOTS:
     void showFilterAndWrite();
-    void openOfflineFile();
 };
 
 void TestSnapshotCompareDialog::showFilterAndWrite()
@@ -30,10 +25,6 @@ void TestSnapshotCompareDialog::showFilterAndWrite()
     VarsRegistry registry(car.stack.protocol(), car.stack.worker());
     SettingsFile file = SettingsSnapshot::capture(car.stack.protocol().vars());
 
-    SnapshotCompareDialog same(file, QStringLiteral("car.kset"), registry, nullptr);
-    same.show();
-    QVERIFY(same.findChild<QLabel*>(QStringLiteral("identical"))->isVisible());
-
     file.entries[0].value = QByteArray("\x05\0\0\0", 4);
     file.entries[5].value = "Північ";
     file.entries[8].value = QByteArray("\x07\0\0\0", 4); // read-only on the device
@@ -42,12 +33,9 @@ void TestSnapshotCompareDialog::showFilterAndWrite()
     auto* table = dialog.findChild<QTableWidget*>(QStringLiteral("differences"));
     auto* count = dialog.findChild<QLabel*>(QStringLiteral("count"));
     QCOMPARE(table->rowCount(), 3);
-    QCOMPARE(count->text(), QStringLiteral("3 difference(s)"));
-    QCOMPARE(table->item(1, SnapshotCompareDialog::FileColumn)->text(), QStringLiteral("Північ"));
-    QCOMPARE(table->item(1, SnapshotCompareDialog::DeviceColumn)->text(), QStringLiteral("Гараж \"Північ\""));
 
     dialog.setFilter(QStringLiteral("північ"));
-    QCOMPARE(count->text(), QStringLiteral("1 of 3 difference(s) shown"));
+    QCOMPARE(count->text(), QStringLiteral("1 of 3 difference(s) shown")); // the device's text matches too
     dialog.setFilter({});
 
     dialog.selectIds({1, 6, 9});
@@ -59,40 +47,6 @@ void TestSnapshotCompareDialog::showFilterAndWrite()
     QVERIFY(dialog.findChild<QPushButton*>(QStringLiteral("saveToDevice"))->isVisible()); // written: offer to save
     QCOMPARE(table->rowCount(), 1);
     QCOMPARE(car.device->variable(6)->value, QByteArray("Північ"));
-}
-
-void TestSnapshotCompareDialog::openOfflineFile()
-{
-    QTemporaryDir dir;
-    const QString good = dir.filePath(QStringLiteral("car.kset"));
-    QVERIFY(SettingsFile::read(SimFixture::SmallProfile)->write(good));
-    QString chosen = dir.filePath(QStringLiteral("cut.kset"));
-    QFile cut(chosen);
-    QVERIFY(cut.open(QIODevice::WriteOnly) && cut.write("kestrova-settings 1\nvar 1 U") > 0);
-    cut.close();
-
-    DeviceStack stack(SimFixture::RunningStack::options());
-    QWidget window;
-    auto* actions = new SnapshotActions(stack, &window);
-    FileChooser::setChooser([&chosen](FileChooser::Mode, const QString&, const QString&) { return chosen; });
-    QStringList boxes;
-    ModalBox::setChooser([&boxes](QMessageBox& box) {
-        boxes << box.text();
-        return nullptr;
-    });
-
-    actions->openFile();
-    QCOMPARE(boxes.size(), 1);
-    QVERIFY2(boxes.first().contains(QLatin1String("cut short")), qPrintable(boxes.first()));
-    QVERIFY(!actions->badge()->isVisibleTo(&window));
-
-    chosen = good;
-    actions->openFile();
-    QCOMPARE(boxes.size(), 1);
-    QVERIFY(actions->badge()->isVisibleTo(&window));
-    QCOMPARE(actions->badge()->text(), QStringLiteral("Offline file: car.kset"));
-    FileChooser::setChooser({});
-    ModalBox::setChooser({});
 }
 
 QTEST_MAIN(TestSnapshotCompareDialog)
