@@ -1,5 +1,6 @@
 #include <QtTest>
 
+#include "link/CommandRecord.h"
 #include "link/DeviceProtocol.h"
 #include "sim/SimLink.h"
 
@@ -55,6 +56,20 @@ private Q_SLOTS:
         QDateTime dt;
         QCOMPARE(m_protocol->getDateTime(dt), 0);
         QCOMPARE(dt, QDateTime(QDate(2000, 1, 1), QTime(0, 0, 6), Qt::UTC));
+    }
+
+    void restartDropsOffAndReturns()
+    {
+        m_device->setRestartDurationMs(1500);
+        QCOMPARE(m_protocol->auth("1234"), 0);
+        QCOMPARE(m_protocol->reboot(), 0);
+        QVERIFY(!m_protocol->isAuthenticated());
+        CommandRecord rec;
+        QCOMPARE(m_link->sendCommand(0, rec), -4); // gone while it restarts
+        m_clock->advance(1500);
+        QVERIFY(m_link->open());
+        QVERIFY(!m_device->pinAccepted()); // the restart forgot the PIN
+        QCOMPARE(m_device->restarts(), 1);
     }
 };
 

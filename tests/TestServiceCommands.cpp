@@ -1,6 +1,8 @@
 #include <QtTest>
 
 #include "SimFixture.h"
+#include "sim/SimFileSystem.h"
+#include "sim/SimServiceCommands.h"
 #include "vars/VarsRegistry.h"
 #include "worker/Device40000.h"
 
@@ -47,6 +49,7 @@ private Q_SLOTS:
         QTest::newRow("arm") << "STAT1" << QByteArray() << Device40000::Ok << "OK";
         QTest::newRow("ok in lower case") << "STAT1" << QByteArray("ok") << Device40000::Ok << "ok";
         QTest::newRow("unknown word") << "FLY" << QByteArray() << Device40000::Error << "ERR_CMD";
+        QTest::newRow("busy") << "STAT3" << QByteArray("BUSY") << Device40000::Error << "BUSY";
         QTest::newRow("wait in any case") << "HORN" << QByteArray("wait") << Device40000::Waiting << "wait";
     }
 
@@ -117,6 +120,33 @@ private Q_SLOTS:
         QVERIFY2(
             QRegularExpression("^write var 40000 failed \\(-?\\d+\\)$").match(finished[1][1].toString()).hasMatch(),
             qPrintable(finished[1][1].toString()));
+    }
+
+    void logExport_data()
+    {
+        QTest::addColumn<bool>("flashFull");
+        QTest::addColumn<Device40000::State>("state");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("written") << false << Device40000::Ok << "0";
+        QTest::newRow("full flash") << true << Device40000::Error << "8";
+    }
+
+    void logExport()
+    {
+        QFETCH(bool, flashFull);
+        QFETCH(Device40000::State, state);
+        QFETCH(QString, text);
+        Rig rig;
+        QVERIFY(rig.stack.connectAndLoad());
+        SimFileSystem& files = rig.stack.device->files();
+        files.setFlashFull(flashFull);
+        Device40000 runner(rig.registry, Device40000::logExportSpec());
+        QSignalSpy finished(&runner, &Device40000::finished);
+        QVERIFY(runner.start(QStringLiteral("4")));
+        QVERIFY(finished.wait(Wait));
+        QCOMPARE(finished[0][0].value<Device40000::State>(), state);
+        QCOMPARE(finished[0][1].toString(), text);
+        QCOMPARE(files.file(SimServiceCommands::ExportFileName).has_value(), state == Device40000::Ok);
     }
 };
 

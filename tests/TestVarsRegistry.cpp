@@ -135,6 +135,22 @@ private Q_SLOTS:
         QCOMPARE(row.text, QStringLiteral("Orvo"));
     }
 
+    void reverseSelectorNotConnected()
+    {
+        // Variables 13 and 2 both point at 1; "Not connected" in 1's reverse selector frees both.
+        QSignalSpy done(m_reports.get(), &WriteReports::done);
+        registry().setRedir(2, 1);
+        QTRY_COMPARE_WITH_TIMEOUT(done.count(), 1, 5000);
+        registry().setRedirReverse(1, 0, {13, 2, 3});
+        QTRY_VERIFY_WITH_TIMEOUT(
+            m_session->device->variable(13)->redir == 0 && m_session->device->variable(2)->redir == 0, 5000);
+        QCOMPARE(vars().snapshot(2).redir, uint16_t(0));
+        // Choosing a candidate connects exactly that one.
+        registry().setRedirReverse(1, 3, {13, 2, 3});
+        QTRY_COMPARE_WITH_TIMEOUT(m_session->device->variable(3)->redir, uint16_t(1), 5000);
+        QCOMPARE(m_session->device->variable(13)->redir, uint16_t(0));
+    }
+
     void onOffRedirectOffClearsItsList()
     {
         registry().setOnOffRedir(13, 2, {{3, 1}, {12, 2}}, true);
