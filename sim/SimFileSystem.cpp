@@ -45,7 +45,7 @@ SimFileSystem::Reply SimFileSystem::execute(uint8_t cmd, const QByteArray& paylo
     m_requests.append({cmd, payload});
 
     if (cmd == Cmd::EFS_STATS)
-        return stats(now);
+        return m_refusesStats ? Reply{Status::AccessDenied, {}} : stats(now);
     if (statusLocked(now) == Starting)
         return {Status::FsError, {}};
     if (m_readOnly && changesFiles(cmd))
@@ -267,7 +267,7 @@ SimFileSystem::Reply SimFileSystem::stats(qint64 now) const
     const uint32_t free = freeSectors();
     QByteArray out;
     SimBytes::append<uint32_t>(out, SectorSize);
-    SimBytes::append<uint32_t>(out, m_flashSize);
+    SimBytes::append<uint32_t>(out, m_flashSize / SectorSize); // the flash size counts sectors, as the free ones do
     SimBytes::append<uint32_t>(out, free);
     SimBytes::append<uint32_t>(out, free - std::min(m_dirtySectors, free));
     SimBytes::append<uint32_t>(out, m_eraseCycles);
@@ -476,6 +476,12 @@ void SimFileSystem::setStartupMs(qint64 ms)
 {
     QMutexLocker lock(&m_mutex);
     m_startupMs = ms;
+}
+
+void SimFileSystem::setRefusesStats(bool on)
+{
+    QMutexLocker lock(&m_mutex);
+    m_refusesStats = on;
 }
 
 uint8_t SimFileSystem::status(qint64 now) const

@@ -72,6 +72,7 @@ public:
     void setFlashFull(bool on);
     void setReadOnly(bool on);
     void setStartupMs(qint64 ms);
+    void setRefusesStats(bool on); // the flash statistics are refused (status 5)
     uint8_t status(qint64 now) const;
 
 private:
@@ -106,6 +107,7 @@ private:
     bool m_readOnly = false;
     bool m_shortWrites = false;
     bool m_seek = true;
+    bool m_refusesStats = false;
     qint64 m_startupMs = 0;
     qint64 m_readyAt = 0;
     QList<std::pair<uint8_t, QByteArray>> m_requests;

@@ -126,8 +126,8 @@ private Q_SLOTS:
         m_fs->setFlashSize(64 * 4096);
         QCOMPARE(m_protocol->efsStats(), 0);
         QCOMPARE(stats.count(), 1);
-        QCOMPARE(stats[0][0].value<uint32_t>(), 64u * 4096); // flash size
-        QCOMPARE(stats[0][1].value<uint32_t>(), 4096u);      // sector size
+        QCOMPARE(stats[0][0].value<uint32_t>(), 64u);   // flash size in sectors
+        QCOMPARE(stats[0][1].value<uint32_t>(), 4096u); // sector size
         const uint32_t freeBefore = stats[0][2].value<uint32_t>();
         QCOMPARE(stats[0][4].value<uint8_t>(), uint8_t(0));
 

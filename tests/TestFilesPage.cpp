@@ -51,6 +51,8 @@ private Q_SLOTS:
     void safeLocalNames();
     void hostileDeviceNamesStayInTheFolder();
     void droppedFilesUploadOnTheFilesTab();
+    void namesWithTagsShowAsTheyAre();
+    void uploadBeyondFreeSpaceIsRefused();
 
 private:
     void reload();
@@ -71,7 +73,8 @@ private:
     int m_seen = 0;
     std::unique_ptr<QTemporaryDir> m_dir;
     QList<UserPrompt::Request> m_prompts;
-    QList<std::optional<QStringList>> m_answers; // taken in turn; none left cancels
+    QList<std::optional<QStringList>> m_answers;       // taken in turn; none left cancels
+    QList<std::pair<QString, Qt::TextFormat>> m_boxes; // text and format of the boxes shown
 };
 
 void TestFilesPage::initTestCase()
@@ -79,7 +82,8 @@ void TestFilesPage::initTestCase()
     QCoreApplication::setOrganizationName(QStringLiteral("KestrovaTest"));
     QCoreApplication::setApplicationName(QStringLiteral("TestFilesPage"));
     QSettings().clear();
-    ModalBox::setChooser([](QMessageBox& box) -> QAbstractButton* {
+    ModalBox::setChooser([this](QMessageBox& box) -> QAbstractButton* {
+        m_boxes.append({box.text(), box.textFormat()});
         return box.button(QMessageBox::Yes) ? box.button(QMessageBox::Yes) : box.button(QMessageBox::Ok);
     });
     UserPrompt::setAnswerer([this](const UserPrompt::Request& request) -> std::optional<QStringList> {
@@ -93,6 +97,7 @@ void TestFilesPage::init()
     m_dir = std::make_unique<QTemporaryDir>();
     m_prompts.clear();
     m_answers.clear();
+    m_boxes.clear();
     m_device = std::make_shared<SimDevice>();
     SimFileSystem& fs = m_device->files();
     fs.clear();
@@ -307,6 +312,40 @@ void TestFilesPage::droppedFilesUploadOnTheFilesTab()
     QCOMPARE(m_device->files().file("alpha.txt")->data, content(40, 6)); // the same name is replaced unasked
     QVERIFY(m_prompts.isEmpty());
     QCOMPARE(m_device->files().files().size(), 5); // the hidden system file too; no temporary file left
+}
+
+void TestFilesPage::namesWithTagsShowAsTheyAre()
+{
+    const QString name = QStringLiteral("<b>x</b>");
+    m_device->files().addFile(name.toLatin1(), "tagged");
+    reload();
+    m_answers << QStringList(m_dir->filePath(QStringLiteral("x")));
+    rowMenu(name, QStringLiteral("Download"));
+    QCOMPARE(nextResult(), 0);
+    auto* title = m_page->dialog()->findChild<QLabel*>(QStringLiteral("title"));
+    QVERIFY(title->text().contains(name));
+    QCOMPARE(title->textFormat(), Qt::PlainText);
+
+    rowMenu(name, QStringLiteral("Delete"));
+    QCOMPARE(m_boxes.size(), 1);
+    QVERIFY(m_boxes[0].first.startsWith(QStringLiteral("Delete file <b>x</b> (fn=")));
+    QCOMPARE(m_boxes[0].second, Qt::PlainText);
+    QCOMPARE(nextResult(), 0);
+}
+
+void TestFilesPage::uploadBeyondFreeSpaceIsRefused()
+{
+    m_device->files().setFlashSize(16 * 4096); // 6 sectors in use: 40 KB free
+    m_window->connectDevice();
+    m_window->findChild<QTabWidget*>(QStringLiteral("tabWidget"))
+        ->setCurrentWidget(m_window->findChild<QWidget*>(QStringLiteral("tabFiles")));
+    QTRY_COMPARE_WITH_TIMEOUT(m_window->findChild<QLabel*>(QStringLiteral("lStatusFlashFree"))->text(),
+                              QStringLiteral("0 MB"), Wait);
+    QSignalSpy messages(m_page, &FilesPage::message);
+    m_page->uploadOne(localFile(QStringLiteral("big.bin"), content(50000, 7)), QStringLiteral("big.bin"), false);
+    QCOMPARE(messages.size(), 1);
+    QCOMPARE(messages[0][0].toString(), QStringLiteral("Not enough space on the device: need 49 KB, free 40 KB"));
+    QVERIFY(!m_page->busy()); // nothing was sent: an upload is busy from its start
 }
 
 QTEST_MAIN(TestFilesPage)

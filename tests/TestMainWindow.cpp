@@ -34,13 +34,13 @@ const char* const CommandButtons[] = {"btStat0", "btStat1", "btStat3", "btHorn",
 struct Rig
 {
     // profile: the device's variables, all of them loaded; empty: the General tab's texts and setting 100.
-    explicit Rig(const QString& profile = {})
+    explicit Rig(const QString& profile = {}, int fsGiveUpMs = MainWindowTiming().fsGiveUpMs)
     {
         if (!profile.isEmpty()) {
             device = SimFixture::deviceWithProfile(profile, clock);
         } else {
             device->setModel(QStringLiteral("Orvo X7"));
-            const std::pair<uint16_t, const char*> texts[] = {{65503, "Orvo X7"}, {65504, "BL 3"},
+            const std::pair<uint16_t, const char*> texts[] = {{65503, "Orvo X7"}, {65504, "<b>BL 3</b>"},
                                                               {65505, "154"},     {64999, "21"},
                                                               {65507, "0012345"}, {20000, "CAN 500k"}};
             for (const auto& [id, text] : texts)
@@ -59,6 +59,7 @@ struct Rig
         timing.lockTickMs = 3600 * 1000; // the test ticks the countdown itself
         timing.fsRetryMs = timing.saveStatusMs = 20;
         timing.statusTabMs = 50;
+        timing.fsGiveUpMs = fsGiveUpMs;
         window = std::make_unique<MainWindow>(*stack, timing);
         // The page views put the settings they show on the load list; 100 stands for them.
         stack->worker().setLoadList(profile.isEmpty()
@@ -150,6 +151,7 @@ private Q_SLOTS:
     void init();
     void pinEntryLockAndLoad();
     void fileSystemCheckWaitsAndWarns();
+    void filesNeverReady();
     void losingTheDevice_data();
     void losingTheDevice();
     void saveToFlash_data();
@@ -157,10 +159,14 @@ private Q_SLOTS:
     void fileSystemFigures();
     void transferAndUnsavedHoldTheClose();
     void lossCancelsCommand();
+    void commandsWithoutDevice();
+    void askedFirst_data();
+    void askedFirst();
 
 private:
-    QStringList m_boxes; // their texts
-    QString m_answer;    // the button the next boxes are answered with; empty: the default button
+    QStringList m_boxes;    // their texts
+    QStringList m_defaults; // their default buttons
+    QString m_answer;       // the button the next boxes are answered with; empty: the default button
 };
 
 void TestMainWindow::initTestCase()
@@ -169,6 +175,7 @@ void TestMainWindow::initTestCase()
     QCoreApplication::setApplicationName(QStringLiteral("TestMainWindow"));
     ModalBox::setChooser([this](QMessageBox& box) -> QAbstractButton* {
         m_boxes << box.text();
+        m_defaults << (box.defaultButton() ? box.defaultButton()->text() : QString());
         for (QAbstractButton* button : box.buttons()) {
             if (button->text().remove(QLatin1Char('&')) == m_answer)
                 return button;
@@ -180,6 +187,7 @@ void TestMainWindow::initTestCase()
 void TestMainWindow::init()
 {
     m_boxes.clear();
+    m_defaults.clear();
     m_answer.clear();
 }
 
@@ -206,6 +214,9 @@ void TestMainWindow::pinEntryLockAndLoad()
     rig.clock->advance(30000);
     QVERIFY(rig.loaded());
     QCOMPARE(rig.text("lCAN"), QStringLiteral("CAN 500k"));
+    // A device text that looks like markup shows as it is.
+    QCOMPARE(rig.text("lBootloaderV"), QStringLiteral("<b>BL 3</b>"));
+    QCOMPARE(rig.find<QLabel>("lBootloaderV")->textFormat(), Qt::PlainText);
     QVERIFY(!rig.enabled("gPin1")); // an accepted PIN is not asked for again
     QVERIFY(rig.logged(QStringLiteral("PIN 1 accepted [try ")));
     QVERIFY(!rig.logged(QString::fromLatin1(Pin)));
@@ -236,6 +247,23 @@ void TestMainWindow::fileSystemCheckWaitsAndWarns()
     QVERIFY(rig.loaded()); // read-only settings still load
     QCOMPARE(rig.text("label_general_alert"), QStringLiteral("ERROR: file system is readonly"));
     QCOMPARE(m_boxes.size(), 1);
+}
+
+void TestMainWindow::filesNeverReady()
+{
+    Rig rig({}, 300);
+    rig.device->files().setRefusesStats(true);
+    QVERIFY(rig.loaded()); // once the window stopped waiting for the files
+    QVERIFY(!rig.shown("loadingOverlay"));
+    QVERIFY(rig.tabsEnabled());
+    QCOMPARE(rig.text("label_general_alert"), QStringLiteral("File system not ready: device files unavailable"));
+    auto* tabs = rig.find<QTabWidget>("tabWidget");
+    const int files = tabs->indexOf(rig.find("tabFiles"));
+    QVERIFY(!tabs->isTabEnabled(files));
+
+    rig.device->files().setRefusesStats(false);
+    QTRY_VERIFY_WITH_TIMEOUT(tabs->isTabEnabled(files), Wait);
+    QCOMPARE(rig.text("label_general_alert"), QString());
 }
 
 void TestMainWindow::losingTheDevice_data()
@@ -366,6 +394,7 @@ void TestMainWindow::lossCancelsCommand()
     rig.device->setCommandsHang(true);
     QPushButton* button = rig.find<QPushButton>("btnLogExport");
     const QString caption = button->text();
+    m_answer = rig.find<QPushButton>("bMotorStart")->text().remove(QLatin1Char('&'));
     rig.find<QPushButton>("bMotorStart")->click();
     button->click();
     QTRY_COMPARE_WITH_TIMEOUT(rig.device->variable(SimServiceCommands::VarCommandState)->value, QByteArray("WAIT"),
@@ -374,6 +403,53 @@ void TestMainWindow::lossCancelsCommand()
     rig.device->unplug();
     QTRY_VERIFY_WITH_TIMEOUT(rig.commandsEnabled(true), Wait);
     QCOMPARE(button->text(), caption); // cut short: no outcome shown
+}
+
+void TestMainWindow::commandsWithoutDevice()
+{
+    Rig rig;
+    QTRY_VERIFY_WITH_TIMEOUT(rig.connected(), Wait);
+    rig.device->unplug();
+    QTRY_VERIFY_WITH_TIMEOUT(!rig.connected(), Wait);
+    // The writes fail at once: the buttons must not stay locked.
+    rig.find<QPushButton>("btStat0")->click();
+    QVERIFY(rig.commandsEnabled(true));
+    QVERIFY(rig.text("l_stat_status").endsWith(QStringLiteral("failed (-4)")));
+    QPushButton* exportButton = rig.find<QPushButton>("btnLogExport");
+    exportButton->click();
+    QVERIFY(exportButton->isEnabled());
+    QCOMPARE(exportButton->text(), QStringLiteral("Export - failed"));
+}
+
+void TestMainWindow::askedFirst_data()
+{
+    QTest::addColumn<QString>("button");
+    QTest::newRow("engine start") << "bMotorStart";
+    QTest::newRow("restart") << "bRestartOrvo";
+}
+
+void TestMainWindow::askedFirst()
+{
+    QFETCH(QString, button);
+    Rig rig(SimFixture::DemoProfile);
+    QVERIFY(rig.loaded());
+    const auto sent = [&rig] {
+        // Whatever the click posted to the worker has run once a later job has.
+        std::atomic<bool> drained = false;
+        rig.stack->worker().post([&drained] { drained = true; }, [&drained] { drained = true; });
+        if (!QTest::qWaitFor([&drained] { return drained.load(); }, Wait))
+            qFatal("the worker did not run a job");
+        return rig.device->variable(SimServiceCommands::VarCommand)->value == "ZAPUSK" || rig.device->restarts() > 0;
+    };
+    QPushButton* action = rig.find<QPushButton>(qPrintable(button));
+    action->click();
+    QCOMPARE(m_boxes.size(), 1);
+    QCOMPARE(m_defaults.constFirst(), QStringLiteral("Cancel"));
+    QVERIFY(!sent());
+
+    m_answer = action->text().remove(QLatin1Char('&'));
+    action->click();
+    QVERIFY(sent());
 }
 
 QTEST_MAIN(TestMainWindow)

@@ -19,6 +19,7 @@ private Q_SLOTS:
     void filesOfABatch();
     void pinEntry();
     void abortAndClose();
+    void deviceRefusalByName();
 
 private:
     template <typename T = QLabel> T* find(const char* name) const
@@ -104,6 +105,13 @@ void TestTransferDialog::abortAndClose()
     button->click();
     QCOMPARE(abort.count(), 1);
     QVERIFY(!m_dialog->isVisible());
+}
+
+void TestTransferDialog::deviceRefusalByName()
+{
+    m_dialog->startFile(QStringLiteral("x"), 100);
+    m_dialog->finish(6);
+    QCOMPARE(text("status"), QStringLiteral("Transfer failed: No space (6)"));
 }
 
 QTEST_MAIN(TestTransferDialog)

@@ -243,6 +243,8 @@ void FilesPage::uploadOne(const QString& localPath, const QString& name, bool sy
         Q_EMIT message(tr("Cannot open local file %1").arg(localPath));
         return;
     }
+    if (!fits(local.size()))
+        return;
     const std::optional<QString> checked = askValidName(name);
     if (!checked)
         return;
@@ -255,10 +257,7 @@ void FilesPage::uploadOne(const QString& localPath, const QString& name, bool sy
         if (!ask(tr("File exists"), tr("File '%1' already exists on the device. Replace it?").arg(*checked), false))
             return;
     }
-    beginBatch();
-    addToBatch(local.size());
-    raiseBusy();
-    m_files.fileUpload(localPath, *checked, system);
+    startUpload(localPath, *checked, system, local.size());
 }
 
 void FilesPage::uploadNew()
@@ -285,10 +284,9 @@ void FilesPage::replaceContent()
         Q_EMIT message(tr("Cannot open local file %1, old file not changed").arg(path));
         return;
     }
-    beginBatch();
-    addToBatch(local.size());
-    raiseBusy();
-    m_files.fileUpload(path, target.name, target.system);
+    if (!fits(local.size()))
+        return;
+    startUpload(path, target.name, target.system, local.size());
 }
 
 void FilesPage::downloadOne()
@@ -380,6 +378,34 @@ void FilesPage::rename()
     m_files.fileRenameAsync(target.id, *name);
 }
 
+void FilesPage::startUpload(const QString& localPath, const QString& name, bool system, qint64 size)
+{
+    beginBatch();
+    addToBatch(size);
+    m_batchUploadBytes += size;
+    raiseBusy();
+    m_files.fileUpload(localPath, name, system);
+}
+
+bool FilesPage::fits(qint64 bytes)
+{
+    if (!m_freeSpace)
+        return true;
+    // Files queued in the running batch take their room before this one.
+    const qint64 free = std::max<qint64>(0, *m_freeSpace - (m_busy > 0 ? m_batchUploadBytes : 0));
+    if (bytes <= free)
+        return true;
+    QString need = TransferDialog::sizeText(bytes);
+    QString left = TransferDialog::sizeText(free);
+    // Rounded alike, the two would read as if the file fitted.
+    if (need == left) {
+        need = tr("%1 bytes").arg(bytes);
+        left = tr("%1 bytes").arg(free);
+    }
+    Q_EMIT message(tr("Not enough space on the device: need %1, free %2").arg(need, left));
+    return false;
+}
+
 bool FilesPage::ask(const QString& title, const QString& text, bool warning)
 {
     QMessageBox box(warning ? QMessageBox::Warning : QMessageBox::Question, title, text,
@@ -394,6 +420,7 @@ void FilesPage::beginBatch()
     m_batchFiles = 0;
     m_batchBytes = 0;
     m_batchError = 0;
+    m_batchUploadBytes = 0;
 }
 
 void FilesPage::addToBatch(qint64 bytes)

@@ -38,6 +38,8 @@ public:
     void reloadList();
     void uploadOne(const QString& localPath, const QString& name, bool system);
     bool busy() const { return m_busy > 0; }
+    // The free space the device reported last; nullopt while unknown, when uploads are not checked.
+    void setFreeSpace(std::optional<qint64> bytes) { m_freeSpace = bytes; }
     TransferDialog* dialog() const { return m_dialog; }
 
     // The name itself when the device can store it, else the user's corrected one; nullopt when cancelled.
@@ -79,6 +81,9 @@ private:
     Row row(int index) const;
     QList<int> selectedRows() const;
     bool ask(const QString& title, const QString& text, bool warning);
+    void startUpload(const QString& localPath, const QString& name, bool system, qint64 size);
+    // Refuses, with a message, an upload the device has no room for.
+    bool fits(qint64 bytes);
     void beginBatch();
     void addToBatch(qint64 bytes);
     void raiseBusy();
@@ -97,6 +102,8 @@ private:
     quint32 m_batchFiles = 0;
     qint64 m_batchBytes = 0;
     int m_batchError = 0;
+    std::optional<qint64> m_freeSpace;
+    qint64 m_batchUploadBytes = 0; // uploaded in this batch, not yet in a report of the free space
 
     QAction* m_replaceAction;
     QAction* m_renameAction;

@@ -20,6 +20,7 @@
 #include "ModalBox.h"
 #include "NavPanel.h"
 #include "PageBuilder.h"
+#include "PlainText.h"
 #include "ServiceCommands.h"
 #include "SnapshotActions.h"
 #include "TransferDialog.h"
@@ -62,6 +63,13 @@ constexpr int OverlayBarWidth = 320;
 constexpr int OverlayBarHeight = 8;
 constexpr int OverlayBarBelowCentre = 40;
 constexpr int StatusTabIndex = 1;
+
+// The device's files can be used: a working (0, 1) or read-only (253) file system. Any other status,
+// or none yet (255), means they are not ready.
+bool filesUsable(uint8_t efsStatus)
+{
+    return efsStatus < EfsStarting || efsStatus == EfsReadOnly;
+}
 
 const QString DeviceSection = QStringLiteral("Пристрій");
 
@@ -119,6 +127,8 @@ MainWindow::MainWindow(DeviceStack& stack, const Timing& timing, QWidget* parent
     ui->label_can->setEnabled(false);
     ui->gPin1->setEnabled(false);
     setSaveEnabled(false);
+    PlainText::set({m_statusLabel, m_blockedBadge, ui->lProductModel, ui->lSerial, ui->lBootloaderV, ui->lFirmwareV,
+                    ui->lAlgoV, ui->lCAN, ui->l_stat_status1, ui->l_stat_status, ui->label_general_alert});
     slotLog(tr("Disconnected"), true);
 
     m_lockTimer.setInterval(timing.lockTickMs);
@@ -126,6 +136,9 @@ MainWindow::MainWindow(DeviceStack& stack, const Timing& timing, QWidget* parent
     m_fsRetryTimer.setSingleShot(true);
     m_fsRetryTimer.setInterval(timing.fsRetryMs);
     connect(&m_fsRetryTimer, &QTimer::timeout, this, &MainWindow::postFsCheck);
+    m_fsGiveUpTimer.setSingleShot(true);
+    m_fsGiveUpTimer.setInterval(timing.fsGiveUpMs);
+    connect(&m_fsGiveUpTimer, &QTimer::timeout, this, &MainWindow::stopWaitingForFiles);
     m_saveTimer.setInterval(timing.saveStatusMs);
     connect(&m_saveTimer, &QTimer::timeout, this, &MainWindow::slotVarsStatusUpdate);
     m_statusTimer.setInterval(timing.statusTabMs);
@@ -135,14 +148,15 @@ MainWindow::MainWindow(DeviceStack& stack, const Timing& timing, QWidget* parent
     ui->tabWidget->installEventFilter(this);
 
     m_snapshots->setRegistry(m_registry);
-    m_commands = new ServiceCommands(*m_registry,
-                                     {{ui->btStat0, QStringLiteral("STAT0")},
-                                      {ui->btStat1, QStringLiteral("STAT1")},
-                                      {ui->btStat3, QStringLiteral("STAT3")},
-                                      {ui->btHorn, QStringLiteral("HORN")},
-                                      {ui->bMotorStart, QStringLiteral("ZAPUSK")},
-                                      {ui->bMotorStop, QStringLiteral("STOPZAPUSK")}},
-                                     ui->btnLogExport, ui->l_stat_status, this);
+    m_commands =
+        new ServiceCommands(*m_registry,
+                            {{ui->btStat0, QStringLiteral("STAT0")},
+                             {ui->btStat1, QStringLiteral("STAT1")},
+                             {ui->btStat3, QStringLiteral("STAT3")},
+                             {ui->btHorn, QStringLiteral("HORN")},
+                             {ui->bMotorStart, QStringLiteral("ZAPUSK"), tr("Start the engine of the car now?")},
+                             {ui->bMotorStop, QStringLiteral("STOPZAPUSK")}},
+                            ui->btnLogExport, ui->l_stat_status, this);
 
     m_updates = new UpdateChecker(this);
     m_updates->setBaseUrl(UpdateChecker::baseUrlFromSettings(m_settings));
@@ -157,6 +171,11 @@ MainWindow::MainWindow(DeviceStack& stack, const Timing& timing, QWidget* parent
     connect(m_filesPage, &FilesPage::pinEntered, this,
             [this](int, const QString& pin) { postPin1(pin.toStdString()); });
     connect(m_filesPage->dialog(), &TransferDialog::activeChanged, this, &MainWindow::slotTransferActive);
+    // Uploads are checked against the free space: keep it current after the files changed.
+    connect(m_filesPage, &FilesPage::busyChanged, this, [this](bool busy) {
+        if (!busy)
+            postFlashStats();
+    });
     setAcceptDrops(true);
 }
 
@@ -309,6 +328,7 @@ void MainWindow::slot_device_hotplug()
     });
     m_restartPending = false;
     m_loadRequested = false;
+    m_fsGaveUp = false;
     ui->gPin1->setEnabled(true);
     m_connectedView = true;
     updateMenuActions();
@@ -324,6 +344,8 @@ void MainWindow::handleLoss(bool readOnlyView)
     m_updates->checkDevice(QString(), QString());
     m_saveTimer.stop();
     m_fsRetryTimer.stop();
+    m_fsGiveUpTimer.stop();
+    m_filesPage->setFreeSpace(std::nullopt);
     m_savePending = false;
     setUnsaved(false);
     setSaveEnabled(false);
@@ -484,13 +506,20 @@ void MainWindow::postFsCheck()
 
 void MainWindow::onAuth1Checked(uint8_t efsStatus)
 {
-    if (efsStatus >= 2 && efsStatus != EfsReadOnly) {
+    if (!filesUsable(efsStatus)) {
+        // Asked again until the files are ready, also after the window stopped waiting for them.
+        m_fsRetryTimer.start();
+        if (m_fsGaveUp)
+            return;
         ui->lProductModel->setText(tr("loading ..."));
         m_fsWaiting = true;
         showOverlay();
-        m_fsRetryTimer.start();
+        if (!m_fsGiveUpTimer.isActive())
+            m_fsGiveUpTimer.start();
         return;
     }
+    m_fsGiveUpTimer.stop();
+    setFilesAvailable(true);
     if (efsStatus == EfsReadOnly) {
         const QString alert = tr("ERROR: file system is readonly");
         ui->label_general_alert->setText(alert);
@@ -502,6 +531,11 @@ void MainWindow::onAuth1Checked(uint8_t efsStatus)
     } else {
         ui->label_general_alert->clear();
     }
+    startLoad();
+}
+
+void MainWindow::startLoad()
+{
     ui->lAuthStatus->setText(tr("Ok"));
     ui->label_4->setEnabled(true);
     ui->label_6->setEnabled(true);
@@ -511,6 +545,41 @@ void MainWindow::onAuth1Checked(uint8_t efsStatus)
         m_worker.requestFullLoad();
         showOverlay();
     }
+}
+
+void MainWindow::stopWaitingForFiles()
+{
+    // The settings do not need the file system: a device whose files never get ready must not keep
+    // the user out of them.
+    m_fsGaveUp = true;
+    setFilesAvailable(false);
+    ui->label_general_alert->setText(tr("File system not ready: device files unavailable"));
+    startLoad();
+}
+
+bool MainWindow::filesAvailable() const
+{
+    return ui->tabWidget->isTabEnabled(ui->tabWidget->indexOf(ui->tabFiles));
+}
+
+void MainWindow::setFilesAvailable(bool available)
+{
+    if (available == filesAvailable())
+        return;
+    ui->tabWidget->setTabEnabled(ui->tabWidget->indexOf(ui->tabFiles), available);
+    m_nav->refresh();
+    // What the alert said about the files no longer holds; the status that made them ready sets its own.
+    if (available)
+        ui->label_general_alert->clear();
+}
+
+void MainWindow::postFlashStats()
+{
+    DeviceLink* active = link();
+    if (!active || !active->isOpen() || !active->isLiveDevice())
+        return;
+    DeviceProtocol* protocol = &m_protocol;
+    m_worker.post([protocol] { protocol->efsStats(); });
 }
 
 void MainWindow::showOverlay()
@@ -661,8 +730,10 @@ void MainWindow::on_tabWidget_currentChanged(int index)
     } else {
         m_statusTimer.stop();
     }
-    if (ui->tabWidget->widget(index) == ui->tabFiles)
+    if (ui->tabWidget->widget(index) == ui->tabFiles) {
         m_filesPage->reloadList();
+        postFlashStats();
+    }
     if (!view)
         return;
     // Rows of hidden pages are not kept up to date; the page catches up as it appears.
@@ -697,6 +768,9 @@ void MainWindow::slotStatusFlashUpdate()
 
 void MainWindow::restart()
 {
+    if (!ModalBox::confirm(this, ui->bRestartOrvo->text(),
+                           tr("Restart the device now? The connection drops until the device is back.")))
+        return;
     m_worker.requestReboot();
     m_restartPending = true;
     handleLoss(false);
@@ -741,6 +815,9 @@ void MainWindow::slotFlashStatus(uint32_t flashSize, uint32_t sectorSize, uint32
     ui->lStatusFlashErased->setText(tr("%1 MB").arg(quint64(sectorErased) * sector >> 20));
     ui->lStatusFlashUsed->setText(tr("%1 MB").arg(usedSectors * sector >> 20));
     ui->lStatusFlashEfsStatus->setText(QString::number(efsStatus));
+    m_filesPage->setFreeSpace(qint64(sectorFree * sector));
+    if (filesUsable(efsStatus))
+        setFilesAvailable(true);
     updateFsAlert(efsStatus);
 }
 
@@ -758,7 +835,9 @@ void MainWindow::updateFsAlert(uint8_t efsStatus)
         return;
     }
     const QString text = QStringLiteral("%1 (%2)").arg(tr("File system status:")).arg(efsStatus);
-    ui->label_general_alert->setText(text);
+    // Once the window stopped waiting for the files, the alert keeps saying what that means for the user.
+    if (filesAvailable())
+        ui->label_general_alert->setText(text);
     // A file system that is starting is no error: the loading overlay waits for it.
     if (efsStatus != EfsStarting && efsStatus != m_lastFsAlert) {
         m_lastFsAlert = efsStatus;

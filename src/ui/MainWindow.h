@@ -49,6 +49,8 @@ struct MainWindowTiming
     int saveStatusMs = 1000;
     int statusTabMs = 1000;
     int overlayMs = 250;
+    // How long the window waits for the device's file system before it loads the settings without it.
+    int fsGiveUpMs = 10000;
 };
 
 // The one window of the program. It never talks to the device: it posts work to the worker and
@@ -121,6 +123,12 @@ private:
     void handleLoss(bool readOnlyView);
     void showLockCountdown();
     void postFsCheck();
+    void postFlashStats();
+    // PIN 1 is accepted and the file system answered, or the window stopped waiting for it.
+    void startLoad();
+    void stopWaitingForFiles();
+    bool filesAvailable() const;
+    void setFilesAvailable(bool available);
     void restart();
     void startSave();
     void setUnsaved(bool unsaved);
@@ -179,6 +187,8 @@ private:
     bool m_restartPending = false;
     bool m_fsWaiting = false;
     QTimer m_fsRetryTimer;
+    QTimer m_fsGiveUpTimer;
+    bool m_fsGaveUp = false;
     bool m_loadRequested = false;
     int m_lastFsAlert = -1;
     bool m_unsaved = false;

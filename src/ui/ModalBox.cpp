@@ -2,6 +2,7 @@
 
 #include <QAbstractButton>
 #include <QMessageBox>
+#include <QPushButton>
 
 namespace {
 ModalBox::Chooser& chooser()
@@ -18,6 +19,8 @@ void ModalBox::setChooser(Chooser chooser)
 
 QAbstractButton* ModalBox::exec(QMessageBox& box)
 {
+    if (box.textFormat() == Qt::AutoText)
+        box.setTextFormat(Qt::PlainText);
     if (!chooser()) {
         box.exec();
         return box.clickedButton();
@@ -26,4 +29,12 @@ QAbstractButton* ModalBox::exec(QMessageBox& box)
     if (button)
         button->click();
     return box.clickedButton();
+}
+
+bool ModalBox::confirm(QWidget* parent, const QString& action, const QString& question)
+{
+    QMessageBox box(QMessageBox::Question, action, question, QMessageBox::NoButton, parent);
+    QPushButton* proceed = box.addButton(action, QMessageBox::AcceptRole);
+    box.setDefaultButton(box.addButton(QMessageBox::Cancel));
+    return exec(box) == proceed;
 }

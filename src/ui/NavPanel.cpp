@@ -124,7 +124,7 @@ void NavPanel::setAllowedPages(const QSet<int>& tabIndexes)
 
 bool NavPanel::allowed(int tabIndex) const
 {
-    return !m_restricted || (m_restrictionValid && m_allowed.contains(tabIndex));
+    return m_tabs.isTabEnabled(tabIndex) && (!m_restricted || (m_restrictionValid && m_allowed.contains(tabIndex)));
 }
 
 QString NavPanel::sectionOf(int tabIndex) const

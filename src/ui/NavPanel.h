@@ -36,7 +36,7 @@ public:
     void setRestrictionValid(bool valid);
     void setAllowedPages(const QSet<int>& tabIndexes);
 
-    // Rebuilds both bars from the main tab widget.
+    // Rebuilds both bars from the main tab widget; its disabled tabs are listed but cannot be chosen.
     void refresh();
 
     QLineEdit* searchField() const { return m_search; }

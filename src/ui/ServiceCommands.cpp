@@ -3,6 +3,8 @@
 #include <QAbstractButton>
 #include <QLabel>
 
+#include "ModalBox.h"
+
 namespace {
 const char* const ExportCommand = "4";
 } // namespace
@@ -14,10 +16,12 @@ ServiceCommands::ServiceCommands(VarsRegistry& registry, const QList<CommandButt
       m_resultLine(resultLine)
 {
     for (const CommandButton& command : commands) {
-        QAbstractButton* button = command.first;
-        const QString word = command.second;
-        m_commandButtons.append(button);
-        connect(button, &QAbstractButton::clicked, m_state, [this, word] { m_state->start(word); });
+        m_commandButtons.append(command.button);
+        connect(command.button, &QAbstractButton::clicked, m_state, [this, command] {
+            if (command.question.isEmpty() ||
+                ModalBox::confirm(command.button->window(), command.button->text(), command.question))
+                m_state->start(command.word);
+        });
     }
     setCommandsEnabled(true);
     connect(m_state, &Device40000::started, this, [this] { setCommandsEnabled(false); });

@@ -2,7 +2,6 @@
 
 #include <QList>
 #include <QObject>
-#include <QPair>
 #include <QString>
 
 #include "worker/Device40000.h"
@@ -17,7 +16,12 @@ class ServiceCommands : public QObject
 {
     Q_OBJECT
 public:
-    using CommandButton = QPair<QAbstractButton*, QString>; // button, command word
+    struct CommandButton
+    {
+        QAbstractButton* button;
+        QString word;
+        QString question = {}; // asked first, with the button's caption as the action, when not empty
+    };
 
     ServiceCommands(VarsRegistry& registry, const QList<CommandButton>& commands, QAbstractButton* logExport,
                     QLabel* resultLine, QObject* parent = nullptr);

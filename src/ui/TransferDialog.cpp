@@ -14,6 +14,9 @@
 #include <QTime>
 #include <QVBoxLayout>
 
+#include "PlainText.h"
+#include "vars/VARS.h"
+
 namespace {
 
 const char* const StatusStyle =
@@ -68,6 +71,7 @@ TransferDialog::TransferDialog(QWidget* parent)
     m_status->setObjectName(QStringLiteral("status"));
     m_status->setAlignment(Qt::AlignCenter);
     m_status->setWordWrap(true);
+    PlainText::set({m_title}); // a device file name or a local path
 
     m_pinRow = new QWidget(this);
     m_pinField = new QLineEdit(m_pinRow);
@@ -272,7 +276,12 @@ void TransferDialog::finish(int result)
         hide();
         return;
     }
-    if (result != 0 || m_aborted) {
+    if (result > 0) {
+        // A device status: the user gets its meaning, not only its number.
+        m_status->setText(
+            tr("Transfer failed: %1").arg(QStringLiteral("%1 (%2)").arg(VARS::errorTextTr(result)).arg(result)));
+        setStatusColour(Red);
+    } else if (result != 0 || m_aborted) {
         m_status->setText(tr("Transfer failed or stopped (%1)").arg(result));
         setStatusColour(Red);
     } else {

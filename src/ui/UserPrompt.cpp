@@ -2,6 +2,9 @@
 
 #include <QFileDialog>
 #include <QInputDialog>
+#include <QLabel>
+
+#include "PlainText.h"
 
 namespace {
 UserPrompt::Answerer& answerer()
@@ -35,12 +38,14 @@ std::optional<QStringList> UserPrompt::ask(QWidget* parent, const Request& reque
         chosen << QFileDialog::getExistingDirectory(parent, request.title, request.start, QFileDialog::ShowDirsOnly);
         break;
     case Text: {
-        bool ok = false;
-        const QString text =
-            QInputDialog::getText(parent, request.title, request.label, QLineEdit::Normal, request.start, &ok);
-        if (!ok)
+        QInputDialog dialog(parent);
+        dialog.setWindowTitle(request.title);
+        dialog.setLabelText(request.label); // may name a device file
+        PlainText::set(dialog.findChildren<QLabel*>());
+        dialog.setTextValue(request.start);
+        if (dialog.exec() != QDialog::Accepted)
             return std::nullopt;
-        return QStringList(text);
+        return QStringList(dialog.textValue());
     }
     }
     chosen.removeAll(QString());

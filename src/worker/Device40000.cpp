@@ -46,10 +46,12 @@ bool Device40000::start(const QString& command)
     m_state = Waiting;
     if (m_spec.timeoutMs > 0)
         m_timeout.start();
+    // Announced before the writes: without a device they fail at once, and the end of the command
+    // must reach the listeners after its start.
+    Q_EMIT started(command);
     if (m_spec.clearStateFirst && m_spec.stateVar != m_spec.commandVar)
         m_registry.setValue(m_spec.stateVar, QString());
     m_registry.setValue(m_spec.commandVar, command);
-    Q_EMIT started(command);
     return true;
 }
 
