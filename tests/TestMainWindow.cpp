@@ -16,6 +16,7 @@
 #include "sim/SimFileSystem.h"
 #include "sim/SimLink.h"
 #include "sim/SimServiceCommands.h"
+#include "ui/LineVarEditor.h"
 #include "ui/MainWindow.h"
 #include "ui/ModalBox.h"
 #include "vars/VARS.h"
@@ -258,6 +259,15 @@ void TestMainWindow::losingTheDevice()
     QCOMPARE(rig.tabsEnabled(), loaded);
     QVERIFY(!rig.shown("loadingOverlay"));
     QVERIFY(!rig.enabled("gPin1"));
+    if (loaded) {
+        // An edit there is not sent, and the user is told so.
+        QLineEdit* field = rig.window->findChild<LineVarEditor*>()->lineEdit();
+        field->selectAll();
+        QTest::keyClicks(field, QStringLiteral("5"));
+        QTest::keyClick(field, Qt::Key_Return);
+        QTRY_COMPARE_WITH_TIMEOUT(
+            m_boxes, QStringList("The connection is lost: the values are read only. The change was not sent."), Wait);
+    }
 
     rig.device->plug();
     QTRY_VERIFY_WITH_TIMEOUT(rig.connected() && rig.enabled("gPin1"), Wait);
