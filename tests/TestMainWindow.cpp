@@ -378,8 +378,13 @@ void TestMainWindow::lossCancelsCommand()
     const QString caption = button->text();
     rig.find<QPushButton>("bMotorStart")->click();
     button->click();
-    QTRY_COMPARE_WITH_TIMEOUT(rig.device->variable(SimServiceCommands::VarCommandState)->value, QByteArray("WAIT"),
-                              Wait);
+    // Both commands have reached the device and wait for their outcome when the cable goes. (An export command
+    // still on its way fails with the link instead, and says so.)
+    const QByteArray exportStarted = QByteArray::fromHex("04000000");
+    QTRY_VERIFY_WITH_TIMEOUT(
+        rig.device->variable(SimServiceCommands::VarCommandState)->value == "WAIT" &&
+            rig.device->variable(SimServiceCommands::VarLogExport)->value == exportStarted,
+        Wait);
     QVERIFY(rig.commandsEnabled(false));
     rig.device->unplug();
     QTRY_VERIFY_WITH_TIMEOUT(rig.commandsEnabled(true), Wait);
