@@ -118,6 +118,21 @@ private Q_SLOTS:
         QCOMPARE(fs.file("boot.alg")->data, boot);
         QVERIFY(!fs.file("boot.tmp"));
 
+        // The local file grows while it is sent (another program still writing it): the device got
+        // something other than the file that was chosen, so the old file stays.
+        fs.addFile("grow.cfg", pattern(300, 7));
+        m_link->setRequestObserver([this](uint8_t cmd, const QByteArray&) {
+            QFile local(m_dir->filePath(QStringLiteral("up-grow.cfg")));
+            if (cmd == Cmd::EFS_FILE_CREATE && local.open(QIODevice::Append))
+                local.write("late");
+        });
+        QCOMPARE(upload("grow.cfg", pattern(500, 8)), -3);
+        m_link->setRequestObserver({});
+        QCOMPARE(messages(), QStringList("Upload failed|'grow.tmp' on the device has 504 bytes, the local file has "
+                                         "500. The old file is kept."));
+        QCOMPARE(fs.file("grow.cfg")->data, pattern(300, 7));
+        QVERIFY(!fs.file("grow.tmp"));
+
         fs.setShortWrites(true);
         QTest::ignoreMessage(QtWarningMsg,
                              QRegularExpression("upload 's.tmp' not complete \\(ret=-3\\), delete partial "

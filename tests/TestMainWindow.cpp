@@ -16,6 +16,7 @@
 #include "sim/SimFileSystem.h"
 #include "sim/SimLink.h"
 #include "sim/SimServiceCommands.h"
+#include "ui/LineVarEditor.h"
 #include "ui/MainWindow.h"
 #include "ui/ModalBox.h"
 #include "vars/VARS.h"
@@ -286,6 +287,15 @@ void TestMainWindow::losingTheDevice()
     QCOMPARE(rig.tabsEnabled(), loaded);
     QVERIFY(!rig.shown("loadingOverlay"));
     QVERIFY(!rig.enabled("gPin1"));
+    if (loaded) {
+        // An edit there is not sent, and the user is told so.
+        QLineEdit* field = rig.window->findChild<LineVarEditor*>()->lineEdit();
+        field->selectAll();
+        QTest::keyClicks(field, QStringLiteral("5"));
+        QTest::keyClick(field, Qt::Key_Return);
+        QTRY_COMPARE_WITH_TIMEOUT(
+            m_boxes, QStringList("The connection is lost: the values are read only. The change was not sent."), Wait);
+    }
 
     rig.device->plug();
     QTRY_VERIFY_WITH_TIMEOUT(rig.connected() && rig.enabled("gPin1"), Wait);
@@ -397,8 +407,13 @@ void TestMainWindow::lossCancelsCommand()
     m_answer = rig.find<QPushButton>("bMotorStart")->text().remove(QLatin1Char('&'));
     rig.find<QPushButton>("bMotorStart")->click();
     button->click();
-    QTRY_COMPARE_WITH_TIMEOUT(rig.device->variable(SimServiceCommands::VarCommandState)->value, QByteArray("WAIT"),
-                              Wait);
+    // Both commands have reached the device and wait for their outcome when the cable goes. (An export command
+    // still on its way fails with the link instead, and says so.)
+    const QByteArray exportStarted = QByteArray::fromHex("04000000");
+    QTRY_VERIFY_WITH_TIMEOUT(
+        rig.device->variable(SimServiceCommands::VarCommandState)->value == "WAIT" &&
+            rig.device->variable(SimServiceCommands::VarLogExport)->value == exportStarted,
+        Wait);
     QVERIFY(rig.commandsEnabled(false));
     rig.device->unplug();
     QTRY_VERIFY_WITH_TIMEOUT(rig.commandsEnabled(true), Wait);

@@ -47,6 +47,28 @@ private Q_SLOTS:
         QCOMPARE(back->toText(), file->toText());
     }
 
+    void oversizedFileIsNotRead_data()
+    {
+        QTest::addColumn<QString>("path"); // empty: a sparse file one byte past the limit
+        QTest::newRow("regular file") << QString();
+        QTest::newRow("endless device") << QStringLiteral("/dev/zero");
+    }
+
+    void oversizedFileIsNotRead()
+    {
+        QFETCH(QString, path);
+        QTemporaryDir dir;
+        if (path.isEmpty()) {
+            path = dir.filePath(QStringLiteral("huge.kset"));
+            QFile huge(path);
+            QVERIFY(huge.open(QIODevice::WriteOnly) && huge.write("kestrova-settings 1\n") > 0);
+            QVERIFY(huge.resize(SettingsFile::MaxFileBytes + 1));
+        }
+        QString error;
+        QVERIFY(!SettingsFile::read(path, &error));
+        QCOMPARE(error, path + ": the file is larger than 64 MiB; this is not a Kestrova settings file");
+    }
+
     void refused_data()
     {
         QTest::addColumn<QByteArray>("text");

@@ -292,6 +292,19 @@ private Q_SLOTS:
         QCOMPARE(m_checker->results().first().name, QStringLiteral("FW41.bin"));
     }
 
+    void oversizedPageIsRefused()
+    {
+        // The entry at its top would be found, were the page read to its end.
+        m_site->setPage("firmware", page({"FW12.bin"}) + QByteArray(UpdateChecker::MaxPageBytes, ' '));
+        QSignalSpy refused(m_checker.get(), &UpdateChecker::pageRefused);
+        QVERIFY(answered(*m_checker, 1, [&] { m_checker->checkDevice("10", ""); }));
+        QCOMPARE(refused.count(), 1);
+        QCOMPARE(refused.first().first().toString(),
+                 "The page " + m_checker->sectionUrl(UpdateChecker::Firmware) +
+                     " of the download site is larger than 8 MiB and was not read.");
+        QVERIFY(m_checker->results().isEmpty());
+    }
+
     void updateList()
     {
         m_checker->setBaseUrl("https://downloads.example.org");

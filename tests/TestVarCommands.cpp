@@ -168,6 +168,8 @@ private Q_SLOTS:
         QCOMPARE(link.protocol.readVarBatch({1, 2, 3}), 0);
         for (const uint16_t id : {1, 3})
             QCOMPARE(vars.find(id) != nullptr, stored.contains(id));
+        for (const uint16_t id : stored) // marked as read from a list, whether or not the entry said so
+            QVERIFY(vars.find(id)->flags & VarFlag::FromList);
         if (!stored.isEmpty())
             QCOMPARE(vars.valueText(*vars.find(stored.first())), text);
         QCOMPARE(vars.find(2)->redir, uint16_t(stored.contains(2) ? 0 : 9));
@@ -213,7 +215,8 @@ private Q_SLOTS:
 
         // What the worker does: reload on request, reconnecting when the device went away.
         s.protocol.loadVars(ids, batched);
-        for (int pass = 0; s.protocol.takeReloadRequest() && pass < 3; ++pass) {
+        for (int pass = 2; s.protocol.takeReloadRequest(); ++pass) {
+            QVERIFY2(pass <= 3, "a fourth load pass");
             clock->advance(10000);
             if (s.device->isPresent() && !s.device->pinAccepted()) {
                 s.link.close();

@@ -20,10 +20,49 @@ namespace {
 
 constexpr int Wait = 5000;
 
-// A signed setting of the small profile.
+// Settings of the small profile: a signed one, and 13 (redirected to 1) with a selector over three others.
 const char* const PageXml = R"(<page title="Лінії" section="Налаштування">
   <var id="3" name="Поправка" uitype="integer"/>
+  <var id="1" name="Лічильник" uitype="unsigned" group="lines"/>
+  <var id="2" name="Біт" uitype="unsigned" group="lines"/>
+  <var id="12" name="Прапорці" uitype="unsigned" group="lines"/>
+  <var id="13" name="Вихід" uitype="unsigned" redir="lines"/>
 </page>)";
+
+// The rows of PageXml on the small stand-in device, every variable loaded through the worker.
+struct LoadedPage
+{
+    bool load()
+    {
+        QFile page(dir.filePath(QStringLiteral("page.xml")));
+        if (!page.open(QIODevice::WriteOnly) || page.write(PageXml) <= 0)
+            return false;
+        page.close();
+        if (!model.loadPageXml(page.fileName()))
+            return false;
+        registry.build(model.infos(), model.attrs());
+        registry.setCurrentPageView(&shownPage);
+        return session.connectAndLoad();
+    }
+
+    // A row of the shown page, refreshed from the store.
+    std::unique_ptr<VarWidget> row(int id)
+    {
+        const auto info = std::find_if(model.infos().cbegin(), model.infos().cend(),
+                                       [id](const VarUiInfoPtr& candidate) { return candidate->id == id; });
+        auto widget = std::make_unique<VarWidget>(*info, registry);
+        registry.registerRow(&shownPage, widget.get());
+        widget->refresh();
+        widget->show();
+        return widget;
+    }
+
+    QTemporaryDir dir;
+    VarsUI model;
+    SimFixture::RunningStack session{SimFixture::deviceWithProfile(SimFixture::SmallProfile)};
+    VarsRegistry registry{session.stack.protocol(), session.stack.worker()};
+    QObject shownPage;
+};
 
 VarUiInfoPtr infoOf(VarKind kind, int min = 0, int max = 1024, const QString& format = {})
 {
@@ -80,6 +119,7 @@ private Q_SLOTS:
     void wheelOverUnfocusedEditor_data();
     void wheelOverUnfocusedEditor();
     void deviceReadOnlyFlagTurnsRowReadOnly();
+    void redirectSelectorFollowsTheDevice();
     void readOnlyTexts_data();
     void readOnlyTexts();
 };
@@ -250,31 +290,41 @@ void TestVarEditors::wheelOverUnfocusedEditor()
 
 void TestVarEditors::deviceReadOnlyFlagTurnsRowReadOnly()
 {
-    QTemporaryDir dir;
-    QFile page(dir.filePath(QStringLiteral("page.xml")));
-    QVERIFY(page.open(QIODevice::WriteOnly) && page.write(PageXml) > 0);
-    page.close();
-    VarsUI model;
-    QVERIFY(model.loadPageXml(page.fileName()));
-    SimFixture::RunningStack session(SimFixture::deviceWithProfile(SimFixture::SmallProfile));
-    VarsRegistry registry(session.stack.protocol(), session.stack.worker());
-    registry.build(model.infos(), model.attrs());
-    QObject shownPage;
-    registry.setCurrentPageView(&shownPage);
-    QVERIFY(session.connectAndLoad());
-
-    VarWidget correction(model.infos().value(0), registry);
-    registry.registerRow(&shownPage, &correction);
-    correction.refresh();
-    correction.show();
-    QVERIFY(qobject_cast<LineVarEditor*>(correction.editor()));
-    SimVariables::Variable locked = *session.device->variable(3);
+    LoadedPage page;
+    QVERIFY(page.load());
+    const std::unique_ptr<VarWidget> correction = page.row(3);
+    QVERIFY(qobject_cast<LineVarEditor*>(correction->editor()));
+    SimVariables::Variable locked = *page.session.device->variable(3);
     locked.flags |= VarFlag::ReadOnly;
-    session.device->setVariable(locked);
-    QVERIFY(registry.refresh(3));
-    QTRY_VERIFY_WITH_TIMEOUT(qobject_cast<RoVarEditor*>(correction.editor()), Wait);
-    QCOMPARE(static_cast<RoVarEditor*>(correction.editor())->text(), QStringLiteral("-1234"));
-    QVERIFY(correction.editor()->isVisible());
+    page.session.device->setVariable(locked);
+    QVERIFY(page.registry.refresh(3));
+    QTRY_VERIFY_WITH_TIMEOUT(qobject_cast<RoVarEditor*>(correction->editor()), Wait);
+    QCOMPARE(static_cast<RoVarEditor*>(correction->editor())->text(), QStringLiteral("-1234"));
+    QVERIFY(correction->editor()->isVisible());
+}
+
+void TestVarEditors::redirectSelectorFollowsTheDevice()
+{
+    LoadedPage page;
+    QVERIFY(page.load());
+    const std::unique_ptr<VarWidget> output = page.row(13);
+    QComboBox* selector = output->redirSelector();
+    QCOMPARE(selector->currentText(), QStringLiteral("Лічильник"));
+
+    // The entry below is the user's choice, and the device is told that very variable.
+    selector->setFocus();
+    QTest::keyClick(selector, Qt::Key_Down);
+    QTRY_COMPARE_WITH_TIMEOUT(page.session.device->variable(13)->redir, uint16_t(2), Wait);
+    QCOMPARE(selector->currentText(), QStringLiteral("Біт"));
+
+    // Redirected elsewhere by the device: the selector follows; to a variable it does not offer, "Not connected".
+    for (const auto& [target, shown] : {std::pair{12, "Прапорці"}, std::pair{4, "Not connected"}}) {
+        SimVariables::Variable moved = *page.session.device->variable(13);
+        moved.redir = uint16_t(target);
+        page.session.device->setVariable(moved);
+        QVERIFY(page.registry.refresh(13));
+        QTRY_COMPARE_WITH_TIMEOUT(selector->currentText(), QString::fromUtf8(shown), Wait);
+    }
 }
 
 QTEST_MAIN(TestVarEditors)

@@ -16,9 +16,10 @@ bool InstanceGuard::claim()
 {
     if (!m_segment.isAttached() && !m_segment.create(sizeof(qint64), QSharedMemory::ReadWrite)) {
         const qint64 holder = holderPid();
-        // A segment left behind by a crashed copy would block the device until a reboot: take it over.
-        // Reading it may already have removed it, so creating is tried again before attaching.
-        const bool stale = holder != 0 && !Platform::processExists(holder);
+        // A segment left behind by a crashed copy would block the device until a reboot, also when it
+        // names no process or a process id since given to another program: take it over. Reading it
+        // may already have removed it, so creating is tried again before attaching.
+        const bool stale = !Platform::runsThisProgram(holder);
         if (!stale || !(m_segment.create(sizeof(qint64), QSharedMemory::ReadWrite) ||
                         m_segment.attach(QSharedMemory::ReadWrite))) {
             m_note =

@@ -3,11 +3,14 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSettings>
 
 #ifdef Q_OS_WIN
+#include <iterator>
+
 #include <windows.h>
-#else
+#elif !defined(Q_OS_LINUX)
 #include <cerrno>
 #include <csignal>
 #endif
@@ -17,17 +20,31 @@ qint64 Platform::currentProcessId()
     return QCoreApplication::applicationPid();
 }
 
-bool Platform::processExists(qint64 pid)
+bool Platform::runsThisProgram(qint64 pid)
 {
     if (pid <= 0)
         return false;
 #ifdef Q_OS_WIN
-    HANDLE process = OpenProcess(SYNCHRONIZE, FALSE, DWORD(pid));
+    HANDLE process = OpenProcess(SYNCHRONIZE | PROCESS_QUERY_LIMITED_INFORMATION, FALSE, DWORD(pid));
     if (!process)
         return GetLastError() == ERROR_ACCESS_DENIED;
+    wchar_t image[MAX_PATH * 4];
+    DWORD length = DWORD(std::size(image));
     const bool running = WaitForSingleObject(process, 0) == WAIT_TIMEOUT;
+    const bool named = running && QueryFullProcessImageNameW(process, 0, image, &length);
     CloseHandle(process);
-    return running;
+    if (!named)
+        return running;
+    return QFileInfo(QString::fromWCharArray(image, int(length)))
+               .fileName()
+               .compare(QFileInfo(QCoreApplication::applicationFilePath()).fileName(), Qt::CaseInsensitive) == 0;
+#elif defined(Q_OS_LINUX)
+    // The command name of every process is readable, also of another user's.
+    QFile other(QStringLiteral("/proc/%1/comm").arg(pid));
+    QFile own(QStringLiteral("/proc/self/comm"));
+    if (!other.open(QIODevice::ReadOnly) || !own.open(QIODevice::ReadOnly))
+        return false;
+    return other.readAll() == own.readAll();
 #else
     return ::kill(pid_t(pid), 0) == 0 || errno == EPERM;
 #endif

@@ -9,8 +9,9 @@ class QSettings;
 namespace Platform {
 
 qint64 currentProcessId();
-// True while a process with that id runs (also when it belongs to another user).
-bool processExists(qint64 pid);
+// True while a process with that id runs this program, judged by the name of its executable. A
+// running process that may not be looked at (another user's) counts as a copy.
+bool runsThisProgram(qint64 pid);
 
 // Options of the platform plug-in, set before the application object exists. Only Windows has
 // any: Linux platform plug-ins would refuse a "windows:" option and the program would not start.

@@ -161,6 +161,7 @@ MainWindow::MainWindow(DeviceStack& stack, const Timing& timing, QWidget* parent
     m_updates = new UpdateChecker(this);
     m_updates->setBaseUrl(UpdateChecker::baseUrlFromSettings(m_settings));
     connect(m_updates, &UpdateChecker::updatesChanged, this, &MainWindow::refreshUpdateButton);
+    connect(m_updates, &UpdateChecker::pageRefused, this, &MainWindow::slotLog1);
     connect(m_updateButton, &QPushButton::clicked, this, &MainWindow::showUpdateList);
     m_updates->checkProgram(versionText().section(QLatin1Char(' '), 0, 0));
 

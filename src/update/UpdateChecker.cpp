@@ -207,6 +207,14 @@ void UpdateChecker::fetchSection(int kind, ItemsHandler onItems)
     request.setTransferTimeout(m_transferTimeoutMs);
     QNetworkReply* reply = m_network->get(request);
     const quint64 check = m_checkGeneration.value(kind);
+    connect(reply, &QNetworkReply::downloadProgress, this, [this, reply](qint64 received, qint64 announced) {
+        if (qMax(received, announced) <= MaxPageBytes || !reply->isRunning())
+            return;
+        Q_EMIT pageRefused(tr("The page %1 of the download site is larger than %2 MiB and was not read.")
+                               .arg(reply->url().toDisplayString())
+                               .arg(MaxPageBytes >> 20));
+        reply->abort();
+    });
     connect(reply, &QNetworkReply::finished, this, [this, reply, kind, check, onItems = std::move(onItems)] {
         reply->deleteLater();
         // An answer that a later check of its kind has overtaken must not bring back a record, for

@@ -38,6 +38,9 @@ public:
     };
 
     static constexpr int DefaultTransferTimeoutMs = 15000;
+    // A section page lists a few dozen downloads; anything past this is not the site's page and is
+    // not read into memory.
+    static constexpr qint64 MaxPageBytes = 8 << 20;
     static constexpr int DefaultCacheLifetimeSecs = 3600;
 
     explicit UpdateChecker(QObject* parent = nullptr);
@@ -73,6 +76,8 @@ public:
 
 Q_SIGNALS:
     void updatesChanged();
+    // A page was refused; the text says why, for the log.
+    void pageRefused(QString message);
 
 private:
     using ItemsHandler = std::function<void(const QList<Item>&)>;

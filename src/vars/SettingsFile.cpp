@@ -246,7 +246,21 @@ std::optional<SettingsFile> SettingsFile::read(const QString& path, QString* err
             *error = tr("%1: cannot open the file: %2").arg(QDir::toNativeSeparators(path), file.errorString());
         return {};
     }
-    return parse(file.readAll(), QDir::toNativeSeparators(path), error);
+    // A file is measured before it is read; one of no known size (a pipe, a device) is read up to one
+    // byte past the limit.
+    QByteArray text;
+    if (file.isSequential())
+        text = file.read(MaxFileBytes + 1);
+    else if (file.size() <= MaxFileBytes)
+        text = file.readAll();
+    if (text.size() > MaxFileBytes || file.size() > MaxFileBytes) {
+        if (error)
+            *error = tr("%1: the file is larger than %2 MiB; this is not a Kestrova settings file")
+                         .arg(QDir::toNativeSeparators(path))
+                         .arg(MaxFileBytes >> 20);
+        return {};
+    }
+    return parse(text, QDir::toNativeSeparators(path), error);
 }
 
 std::optional<SettingsFile> SettingsFile::parse(const QByteArray& text, const QString& fileName, QString* error)

@@ -17,6 +17,9 @@ class SettingsFile
     Q_DECLARE_TR_FUNCTIONS(SettingsFile)
 public:
     static constexpr int FormatVersion = 1;
+    // Far above every real file (a few thousand variables take well under a megabyte); a larger file is
+    // not read into memory.
+    static constexpr qint64 MaxFileBytes = 64 << 20;
 
     // One variable. The value is in the device's wire form: 4 little-endian bytes for U, B, I, F and C,
     // the UTF-8 bytes for T (up to the first zero), the raw bytes for R.

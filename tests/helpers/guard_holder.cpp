@@ -1,38 +1,60 @@
 // Holds the USB single-instance guard for another test process: claims it, says so on standard
 // output, and keeps it until "quit" arrives on standard input (or the process is killed).
 // With --usb it holds the guard the way the program does, by opening the USB link to the device.
+// With --record <pid> the guard then names that process instead, as a stale guard may.
+// A copy that cannot claim the guard prints "blocked" and the reason.
 #include <cstdio>
+#include <cstring>
 #include <iostream>
 #include <memory>
 #include <string>
 
 #include <QCoreApplication>
+#include <QSharedMemory>
 
 #include "link/InstanceGuard.h"
 #include "link/UsbLink.h"
 
+namespace {
+
+void record(const QString& key, qint64 pid)
+{
+    QSharedMemory segment(key);
+    if (!segment.attach() || !segment.lock())
+        return;
+    std::memcpy(segment.data(), &pid, sizeof pid);
+    segment.unlock();
+}
+
+} // namespace
+
 int main(int argc, char* argv[])
 {
     QCoreApplication app(argc, argv);
-    if (argc < 2)
+    const QStringList args = app.arguments();
+    if (args.size() < 2)
         return 2;
-    const QString key = QString::fromLocal8Bit(argv[1]);
-    const bool viaLink = argc > 2 && std::string(argv[2]) == "--usb";
+    const QString key = args.at(1);
     std::unique_ptr<InstanceGuard> guard;
     std::unique_ptr<UsbLink> link;
-    if (viaLink) {
+    if (args.contains(QStringLiteral("--usb"))) {
         link = std::make_unique<UsbLink>(key);
         if (!link->open()) {
-            std::printf(link->blockNote().isEmpty() ? "no device\n" : "blocked\n");
+            if (link->blockNote().isEmpty())
+                std::printf("no device\n");
+            else
+                std::printf("blocked %s\n", qPrintable(link->blockNote()));
             return 1;
         }
     } else {
         guard = std::make_unique<InstanceGuard>(key);
         if (!guard->claim()) {
-            std::printf("blocked\n");
+            std::printf("blocked %s\n", qPrintable(guard->note()));
             return 1;
         }
     }
+    if (const qsizetype at = args.indexOf(QStringLiteral("--record")); at > 0)
+        record(key, args.value(at + 1).toLongLong());
     std::printf("claimed %lld\n", static_cast<long long>(QCoreApplication::applicationPid()));
     std::fflush(stdout);
     std::string line;
