@@ -16,7 +16,8 @@ class SettingsFile
 {
     Q_DECLARE_TR_FUNCTIONS(SettingsFile)
 public:
-    static constexpr int FormatVersion = 1;
+    // Format 2 adds the byte escape \xHH in texts and float bits in hex; a file needing neither is written as 1.
+    static constexpr int FormatVersion = 2;
 
     // One variable. The value is in the device's wire form: 4 little-endian bytes for U, B, I, F and C,
     // the UTF-8 bytes for T (up to the first zero), the raw bytes for R.
