@@ -448,6 +448,10 @@ void TestMainWindow::settingsFileAsTheDevice()
         std::find_if(file->entries.cbegin(), file->entries.cend(), [](auto& e) { return e.id == 100; });
     QCOMPARE(setting->value, QByteArray("\x07\0\0\0", 4));
     QCOMPARE(rig.device->variable(100)->value, QByteArray(4, '\0')); // the car was never touched
+
+    rig.stack->transports().select(QStringLiteral("sim"));
+    QTRY_VERIFY_WITH_TIMEOUT(!rig.shown("offlineBadge") && rig.enabled("tabFiles") && rig.enabled("bRestartOrvo"),
+                             Wait);
 }
 
 void TestMainWindow::compareShowsWhatThePagesShow()

@@ -38,14 +38,22 @@ SnapshotActions::SnapshotActions(DeviceStack& stack, QWidget* window)
     connect(m_open, &QAction::triggered, this, &SnapshotActions::openFile);
     connect(m_compare, &QAction::triggered, this, &SnapshotActions::compare);
     // Every connection, and every loss, starts a new load; only its end gives whole settings.
-    const auto loaded = [this](bool on) {
-        m_loaded = on;
-        updateActions();
-    };
     connect(
-        &stack.worker(), &DeviceThread::uiDeviceHotplug, this, [loaded] { loaded(false); }, Qt::QueuedConnection);
+        &stack.worker(), &DeviceThread::uiDeviceHotplug, this,
+        [this] {
+            m_loaded = false;
+            updateActions();
+            // The bar announces a choice before the worker has it; the worker's switch is what counts.
+            updateBadge();
+        },
+        Qt::QueuedConnection);
     connect(
-        &stack.protocol(), &DeviceProtocol::uiVarsLoadEnd, this, [loaded] { loaded(true); }, Qt::QueuedConnection);
+        &stack.protocol(), &DeviceProtocol::uiVarsLoadEnd, this,
+        [this] {
+            m_loaded = true;
+            updateActions();
+        },
+        Qt::QueuedConnection);
     updateActions();
 }
 
