@@ -35,6 +35,7 @@ void TestSnapshotCompareDialog::showFilterAndWrite()
     auto* table = dialog.findChild<QTableWidget*>(QStringLiteral("differences"));
     auto* count = dialog.findChild<QLabel*>(QStringLiteral("count"));
     QCOMPARE(table->rowCount(), 3);
+    QVERIFY(!dialog.findChild<QPushButton*>(QStringLiteral("saveToDevice"))->isVisible()); // nothing written yet
 
     dialog.setFilter(QStringLiteral("північ"));
     QCOMPARE(count->text(), QStringLiteral("1 of 3 difference(s) shown")); // the device's text matches too

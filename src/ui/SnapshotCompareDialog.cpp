@@ -48,11 +48,11 @@ SnapshotCompareDialog::SnapshotCompareDialog(const SettingsFile& file, const QSt
     m_report->hide();
     m_write->setObjectName(QStringLiteral("write"));
     m_saveToDevice->setObjectName(QStringLiteral("saveToDevice"));
-    m_saveToDevice->hide();
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
     buttons->addButton(m_write, QDialogButtonBox::ActionRole);
     buttons->addButton(m_saveToDevice, QDialogButtonBox::ActionRole);
+    m_saveToDevice->hide(); // after the box, which shows what it is given; offered once something is written
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_filter);
     layout->addWidget(m_count);
