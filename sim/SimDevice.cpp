@@ -167,7 +167,7 @@ SimDevice::Reply SimDevice::authenticate(const QByteArray& pin)
         m_lockUntilMs = -1;
         m_wrongPins = 0;
     }
-    if (pin == m_pin || m_acceptsAnyPin) {
+    if (pin == m_pin) {
         m_wrongPins = 0;
         const bool already = m_pinAccepted;
         m_pinAccepted = true;
@@ -196,8 +196,6 @@ void SimDevice::settleSave()
     if (m_saveEndsMs >= 0 && m_clock->nowMs() >= m_saveEndsMs) {
         m_saveEndsMs = -1;
         m_lastSaveError = m_saveError;
-        if (m_saveHandler && m_lastSaveError == 0)
-            m_lastSaveError = m_saveHandler(profileLocked());
         ++m_savesCompleted;
     }
 }
@@ -336,31 +334,13 @@ void SimDevice::loadProfile(const SettingsFile& profile)
     m_variables.load(profile.entries);
 }
 
-void SimDevice::setAcceptsAnyPin(bool on)
-{
-    QMutexLocker lock(&m_mutex);
-    m_acceptsAnyPin = on;
-}
-
-void SimDevice::setSaveHandler(SaveHandler handler)
-{
-    QMutexLocker lock(&m_mutex);
-    m_saveHandler = std::move(handler);
-}
-
 SettingsFile SimDevice::profile() const
 {
     QMutexLocker lock(&m_mutex);
-    return profileLocked();
-}
-
-SettingsFile SimDevice::profileLocked() const
-{
     SettingsFile profile;
     profile.model = m_model;
     profile.serial = m_serial;
-    for (const uint16_t id : m_variables.ids())
-        profile.entries.append(*m_variables.find(id));
+    profile.entries = m_variables.variables();
     return profile;
 }
 

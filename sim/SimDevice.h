@@ -1,7 +1,6 @@
 #pragma once
 
 #include <cstdint>
-#include <functional>
 #include <memory>
 #include <optional>
 
@@ -49,8 +48,6 @@ public:
     QString product() const { return QStringLiteral("Orvo security controller"); }
 
     void setPin(const QByteArray& pin);
-    // Any PIN opens the device (a saved settings file standing in for a car has none).
-    void setAcceptsAnyPin(bool on);
     bool pinAccepted() const;
     // The device refuses every PIN outright (status 255).
     void setRefusesAuth(bool on);
@@ -62,9 +59,6 @@ public:
     // The error byte the next flash save ends with (0: success).
     void setSaveError(uint8_t error);
     int savesCompleted() const;
-    // Runs when a flash save completes, with the device's settings; its result is the save's error byte.
-    using SaveHandler = std::function<uint8_t(const SettingsFile& settings)>;
-    void setSaveHandler(SaveHandler handler);
 
     void setRestartDurationMs(qint64 ms);
     int restarts() const;
@@ -102,7 +96,6 @@ private:
     Reply authenticate(const QByteArray& pin);
     Reply save(const QByteArray& payload);
     void settleSave();
-    SettingsFile profileLocked() const;
     uint32_t deviceSeconds() const;
 
     mutable QMutex m_mutex;
@@ -116,7 +109,6 @@ private:
     QByteArray m_pin = QByteArrayLiteral("1234");
     bool m_pinAccepted = false;
     bool m_refusesAuth = false;
-    bool m_acceptsAnyPin = false;
     int m_wrongPins = 0;
     qint64 m_lockUntilMs = -1;
 
@@ -128,7 +120,6 @@ private:
     qint64 m_saveEndsMs = -1; // -1 while no save runs
     uint8_t m_lastSaveError = 0;
     int m_savesCompleted = 0;
-    SaveHandler m_saveHandler;
 
     qint64 m_restartDurationMs = 1500;
     int m_restarts = 0;

@@ -6,8 +6,9 @@
 #include <QByteArrayList>
 #include <QList>
 
+#include "SimVariables.h"
+
 class SimFileSystem;
-class SimVariables;
 
 // The stand-in device's service commands: a text written to the command variable runs for a while on
 // the device's clock, its progress shows in the state variable, and the guard state it leads to in the

@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QTabBar>
 #include <QTabWidget>
+#include <QTableWidget>
 
 #include "SimFixture.h"
 #include "link/CommandTable.h"
@@ -17,9 +18,14 @@
 #include "sim/SimLink.h"
 #include "sim/SimServiceCommands.h"
 #include "ui/LineVarEditor.h"
+#include "ui/FileChooser.h"
 #include "ui/MainWindow.h"
 #include "ui/ModalBox.h"
+#include "ui/SnapshotActions.h"
+#include "ui/SnapshotCompareDialog.h"
+#include "vars/SettingsSnapshot.h"
 #include "vars/VARS.h"
+#include "vars/VarsUI.h"
 #include "worker/DeviceStack.h"
 #include "worker/DeviceThread.h"
 
@@ -163,11 +169,16 @@ private Q_SLOTS:
     void commandsWithoutDevice();
     void askedFirst_data();
     void askedFirst();
+    void saveAfterIncompleteLoadAsks();
+    void settingsFileAsTheDevice();
+    void compareShowsWhatThePagesShow();
 
 private:
     QStringList m_boxes;    // their texts
     QStringList m_defaults; // their default buttons
     QString m_answer;       // the button the next boxes are answered with; empty: the default button
+    QTemporaryDir m_dir;
+    QString m_chosen; // every file dialog's answer
 };
 
 void TestMainWindow::initTestCase()
@@ -183,6 +194,7 @@ void TestMainWindow::initTestCase()
         }
         return box.defaultButton() ? box.defaultButton() : box.buttons().value(0);
     });
+    FileChooser::setChooser([this](FileChooser::Mode, const QString&, const QString&) { return m_chosen; });
 }
 
 void TestMainWindow::init()
@@ -190,6 +202,8 @@ void TestMainWindow::init()
     m_boxes.clear();
     m_defaults.clear();
     m_answer.clear();
+    m_chosen = m_dir.filePath(QStringLiteral("car.kset"));
+    QFile::remove(m_chosen);
 }
 
 void TestMainWindow::pinEntryLockAndLoad()
@@ -465,6 +479,123 @@ void TestMainWindow::askedFirst()
     m_answer = action->text().remove(QLatin1Char('&'));
     action->click();
     QVERIFY(sent());
+void TestMainWindow::saveAfterIncompleteLoadAsks()
+{
+    Rig rig;
+    auto* save = rig.window->findChild<QAction*>(QStringLiteral("actionSaveSettingsFile"));
+    // The serial number never answers, whatever the load tries; it is the last id it asks for.
+    auto* link = static_cast<SimLink*>(rig.stack->transports().find(QStringLiteral("sim")));
+    link->setRequestObserver([link](uint8_t cmd, const QByteArray& payload) {
+        if (cmd == Cmd::VAR_GET && payload.startsWith(QByteArray::fromHex("e3ff")))
+            link->dropRepliesNext(1);
+    });
+    QVERIFY(!save->isEnabled());
+    QVERIFY(rig.loaded());
+    QTRY_VERIFY_WITH_TIMEOUT(save->isEnabled(), Wait);
+
+    m_answer = QStringLiteral("No");
+    save->trigger();
+    QCOMPARE(m_boxes.size(), 1);
+    QVERIFY2(m_boxes.constFirst().contains(QLatin1String("did not answer for 1 variable(s) while loading: 65507.")),
+             qPrintable(m_boxes.constFirst()));
+    QVERIFY(!QFile::exists(m_chosen));
+    m_answer = QStringLiteral("Yes");
+    save->trigger();
+    QVERIFY(QFile::exists(m_chosen));
+}
+
+void TestMainWindow::settingsFileAsTheDevice()
+{
+    Rig rig;
+    QVERIFY(rig.loaded());
+    auto* snapshots = rig.window->findChild<SnapshotActions*>();
+    snapshots->saveToFile();
+    QVERIFY(m_boxes.isEmpty()); // a whole load asks nothing
+    QSignalSpy loaded(&rig.stack->protocol(), &DeviceProtocol::uiVarsLoadEnd);
+    snapshots->openFile();
+    QTRY_VERIFY_WITH_TIMEOUT(rig.logged(QStringLiteral("Opened settings file car.kset")), Wait);
+    QTRY_VERIFY_WITH_TIMEOUT(!loaded.isEmpty(), Wait); // no PIN asked
+    QTRY_COMPARE_WITH_TIMEOUT(rig.text("lFirmwareV"), QStringLiteral("154"), Wait);
+    QCOMPARE(rig.find<QPlainTextEdit>("teLog")->toPlainText().count(QStringLiteral("Connected:")), 1); // the car only
+    QVERIFY(rig.shown("offlineBadge"));
+
+    for (const char* page : {"tabFiles", "tabStatus"}) {
+        QVERIFY(!rig.enabled(page));
+        const auto* notice = rig.find(page)->findChild<QLabel*>(QStringLiteral("fileNotice"));
+        QVERIFY(notice->isVisibleTo(rig.find(page)));
+        QCOMPARE(notice->text(), QStringLiteral("Not available for a settings file"));
+    }
+    QVERIFY(!rig.find("bRestartOrvo")->isEnabled() && !rig.find("bDateSync")->isEnabled());
+    QVERIFY(rig.commandsEnabled(false));
+
+    rig.changeFlashSetting();
+    QTRY_VERIFY_WITH_TIMEOUT(rig.enabled("btnSave"), Wait);
+    rig.find<QPushButton>("btnSave")->click();
+    QTRY_COMPARE_WITH_TIMEOUT(m_boxes, QStringList{QStringLiteral("Settings written to car.kset")}, Wait);
+    const std::optional<SettingsFile> file = SettingsFile::read(m_chosen);
+    const auto setting =
+        std::find_if(file->entries.cbegin(), file->entries.cend(), [](auto& e) { return e.id == 100; });
+    QCOMPARE(setting->value, QByteArray("\x07\0\0\0", 4));
+    QCOMPARE(rig.device->variable(100)->value, QByteArray(4, '\0')); // the car was never touched
+
+    rig.stack->transports().select(QStringLiteral("sim"));
+    QTRY_VERIFY_WITH_TIMEOUT(!rig.shown("offlineBadge") && rig.enabled("tabFiles") && rig.enabled("bRestartOrvo"),
+                             Wait);
+}
+
+void TestMainWindow::compareShowsWhatThePagesShow()
+{
+    Rig rig(SimFixture::DemoProfile);
+    QVERIFY(rig.loaded());
+    // A drop-down and a check box that each show on one row only, set otherwise in the file.
+    const VarsUI* pages = rig.window->findChild<VarsUI*>();
+    QHash<int, int> rows;
+    for (const VarUiInfoPtr& info : pages->infos())
+        ++rows[info->deviceId()];
+    SettingsFile file = SettingsSnapshot::capture(rig.stack->protocol().vars());
+    VarUiInfoPtr select;
+    VarUiInfoPtr check;
+    VarUiInfo::Option chosen;
+    for (const VarUiInfoPtr& info : pages->infos()) {
+        const auto entry = std::find_if(file.entries.begin(), file.entries.end(),
+                                        [&info](const auto& e) { return e.id == info->deviceId(); });
+        if (rows.value(info->deviceId()) != 1 || info->readonly || entry == file.entries.end() ||
+            !QByteArrayView("UBI").contains(entry->type))
+            continue;
+        const char now = entry->value.at(0);
+        if (!select && info->kind == VarKind::Select) {
+            for (const VarUiInfo::Option& option : info->options) {
+                if (option.first != now && !select) {
+                    select = info;
+                    chosen = option;
+                    entry->value = QByteArray(1, char(option.first)).leftJustified(4, '\0');
+                }
+            }
+        } else if (!check && info->kind == VarKind::OnOff) {
+            check = info;
+            entry->value = QByteArray(1, now ? '\0' : '\1').leftJustified(4, '\0');
+        }
+    }
+    QVERIFY(select && check);
+    QVERIFY(file.write(m_chosen));
+    SnapshotCompareDialog* dialog = rig.window->findChild<SnapshotActions*>()->compare();
+    auto* table = dialog->findChild<QTableWidget*>(QStringLiteral("differences"));
+    QCOMPARE(table->rowCount(), 2);
+    for (int row = 0; row < 2; ++row) {
+        const VarUiInfoPtr& info =
+            table->item(row, SnapshotCompareDialog::IdColumn)->text().toInt() == select->deviceId() ? select : check;
+        QCOMPARE(table->item(row, SnapshotCompareDialog::PageColumn)->text(), info->pageTitle);
+        QCOMPARE(table->item(row, SnapshotCompareDialog::NameColumn)->text(), info->name);
+        const QTableWidgetItem* inFile = table->item(row, SnapshotCompareDialog::FileColumn);
+        if (info == select) {
+            QCOMPARE(inFile->text(), chosen.second);
+            QCOMPARE(inFile->toolTip(), QString::number(chosen.first)); // the stored value
+        } else {
+            QVERIFY(QStringList({QStringLiteral("on"), QStringLiteral("off")}).contains(inFile->text()));
+            QVERIFY(inFile->text() != table->item(row, SnapshotCompareDialog::DeviceColumn)->text());
+        }
+    }
+    dialog->close();
 }
 
 QTEST_MAIN(TestMainWindow)

@@ -30,6 +30,7 @@ private Q_SLOTS:
         QVERIFY2(file, qPrintable(error));
         QCOMPARE(file->saved, QDateTime(QDate(2026, 12, 6), QTime(10, 0), Qt::UTC));
         QCOMPARE(file->entries.at(13).value, QByteArray("Рядок 1\nРядок \\2"));
+        QVERIFY(file->toText().startsWith("kestrova-settings 1\n")); // nothing needs a later form
 
         // Floats that need all nine digits, the extremes, and a text with every escape.
         uint16_t id = 100;
@@ -38,13 +39,26 @@ private Q_SLOTS:
         file->entries.append({id++, 'T', 0, 0, 40, QByteArray("say \"hi\"\\\n\tend")});
         file->entries.append({id++, 'R', 0, 0, 0, QByteArray()});
         file->entries.append({id++, 'I', 0, 0, 4, QByteArray::fromHex("00000080")});
+        // What a device may hold that no text form keeps: bytes that are not UTF-8 (stray, cut, overlong,
+        // surrogate) around real characters, and floats that are not numbers.
+        file->entries.append(
+            {id++, 'T', 0, 0, 40, QByteArray("\xFF ok \xC3\x28 \xC0\x80 \xED\xA0\x80 ґ\\x41 \xE2\x82")});
+        file->entries.append({id++, 'F', 0, 0, 4, QByteArray::fromHex("FFFFFFFF")});
+        file->entries.append({id++, 'F', 0, 0, 4, QByteArray::fromHex("0100C07F")});
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("device.settings"));
         QVERIFY2(file->write(path, &error), qPrintable(error));
         const std::optional<SettingsFile> back = SettingsFile::read(path, &error);
         QVERIFY2(back, qPrintable(error));
         QCOMPARE(back->entries, file->entries);
-        QCOMPARE(back->toText(), file->toText());
+        const QString again = dir.filePath(QStringLiteral("again.settings"));
+        QVERIFY2(back->write(again, &error), qPrintable(error));
+        QFile first(path);
+        QFile second(again);
+        QVERIFY(first.open(QIODevice::ReadOnly) && second.open(QIODevice::ReadOnly));
+        const QByteArray text = first.readAll();
+        QCOMPARE(second.readAll(), text);
+        QVERIFY(text.startsWith("kestrova-settings 2\n")); // an older program says it is too new to read
     }
 
     void oversizedFileIsNotRead_data()
@@ -77,11 +91,12 @@ private Q_SLOTS:
         const QByteArray head = "# saved by Kestrova\nkestrova-settings 1\nmodel \"Orvo X7\"\n";
         QTest::newRow("truncated") << head + "var 1 U 0x2000 0 4 12" << 4 << "cut short";
         QTest::newRow("foreign") << QByteArray("[General]\nlast_download_path=C:\\\n") << 1 << "not a Kestrova";
-        QTest::newRow("newer") << QByteArray("kestrova-settings 2\nvar 1 U 0x2000 0 4 1\n") << 1 << "newer version";
+        QTest::newRow("newer") << QByteArray("kestrova-settings 3\nvar 1 U 0x2000 0 4 1\n") << 1 << "newer version";
         QTest::newRow("bad id") << head + "var 0 U 0x2000 0 4 1\n" << 4 << "bad variable id";
         QTest::newRow("bad capacity") << head + "var 1 T 0x2000 0 256 \"\"\n" << 4 << "bad capacity";
         QTest::newRow("number too big") << head + "var 1 U 0x2000 0 4 4294967296\n" << 4 << "bad value";
         QTest::newRow("unknown escape") << head + "var 1 T 0x0000 0 8 \"a\\tb\"\n" << 4 << "bad value";
+        QTest::newRow("short byte escape") << head + "var 1 T 0x0000 0 8 \"a\\xF\"\n" << 4 << "bad value";
         QTest::newRow("text over capacity") << head + "var 1 T 0x0000 0 3 \"Орво\"\n" << 4 << "capacity 3";
         QTest::newRow("extra field") << head + "var 1 U 0x0000 0 4 1 2\n" << 4 << "after the value: \"2\"";
         QTest::newRow("listed twice") << head + "var 1 U 0x0000 0 4 1\nvar 1 U 0x0000 0 4 2\n"

@@ -3,8 +3,11 @@
 #include <csignal>
 #include <sys/resource.h>
 
+#include <libusb.h>
+
 #include "SimFixture.h"
-#include "sim/OfflineDevice.h"
+#include "link/CommandTable.h"
+#include "vars/SettingsFileLink.h"
 #include "vars/SettingsSnapshot.h"
 #include "vars/VarsRegistry.h"
 
@@ -106,7 +109,66 @@ private Q_SLOTS:
         QCOMPARE(plan.writes.size(), 2);
     }
 
-    void offlineFileIsEditedAndSavedBack()
+    void numbersThatDoNotFit_data()
+    {
+        QTest::addColumn<QString>("type");
+        QTest::addColumn<int>("capacity"); // as the device reports it
+        QTest::addColumn<int>("bytes");    // value bytes the device sends
+        QTest::addColumn<QByteArray>("value");
+        QTest::addColumn<bool>("fits");
+        QTest::newRow("255 in one byte") << "U" << 1 << 1 << number(255) << true;
+        QTest::newRow("256 in one byte") << "U" << 1 << 1 << number(256) << false;
+        QTest::newRow("-1 in two bytes") << "I" << 2 << 2 << number(uint32_t(-1)) << false;
+        QTest::newRow("-1 in four bytes") << "I" << 4 << 4 << number(uint32_t(-1)) << true;
+        QTest::newRow("over the capacity named") << "B" << 2 << 4 << number(70000) << false;
+        QTest::newRow("a fifth byte") << "U" << 4 << 4 << QByteArray("\x01\0\0\0\x01", 5) << false;
+    }
+
+    void numbersThatDoNotFit()
+    {
+        QFETCH(QString, type);
+        QFETCH(int, capacity);
+        QFETCH(int, bytes);
+        QFETCH(QByteArray, value);
+        QFETCH(bool, fits);
+        VARS vars;
+        const QByteArray model("Orvo X7");
+        vars.update(SettingsSnapshot::ModelId, 0, 'T', VarFlag::ReadOnly, 32,
+                    reinterpret_cast<const uint8_t*>(model.data()), int(model.size()));
+        const uint8_t zero[4] = {};
+        const char letter = type.front().toLatin1();
+        vars.update(50, 0, uint8_t(letter), VarFlag::Flash, uint16_t(capacity), zero, bytes);
+        SettingsFile file;
+        file.model = QString::fromLatin1(model);
+        file.entries.append({50, letter, VarFlag::Flash, 0, 4, value});
+        const SettingsSnapshot::WritePlan plan = SettingsSnapshot::plan(file, vars, {50});
+        QCOMPARE(plan.writes.size(), fits ? 1 : 0);
+        QCOMPARE(plan.skipped.size(), fits ? 0 : 1);
+        if (!fits)
+            QVERIFY2(plan.skipped.first().reason.contains(QLatin1String("does not fit")),
+                     qPrintable(plan.skipped.first().reason));
+    }
+
+    void failedEditIsNotCaptured()
+    {
+        SimFixture::RunningStack car(SimFixture::deviceWithProfile(SimFixture::SmallProfile));
+        QVERIFY(car.connectAndLoad());
+        VarsRegistry registry(car.stack.protocol(), car.stack.worker());
+        // The cable goes as the write leaves: the device never takes it.
+        car.link->setRequestObserver([link = car.link](uint8_t cmd, const QByteArray&) {
+            if (cmd == Cmd::VAR_SET)
+                link->unplugAtExchange(1);
+        });
+        QSignalSpy done(&registry, &VarsRegistry::writeDone);
+        registry.setValue(1, QStringLiteral("77"));
+        QTRY_COMPARE_WITH_TIMEOUT(done.size(), 1, 5000);
+        QVERIFY(done.first().at(1).toInt() < 0);
+        const SettingsFile captured = SettingsSnapshot::capture(car.stack.protocol().vars());
+        QCOMPARE(captured.entries.first().id, uint16_t(1));
+        QCOMPARE(captured.entries.first().value, car.device->variable(1)->value);
+    }
+
+    void settingsFileIsTheDevice()
     {
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("car.kset"));
@@ -114,34 +176,50 @@ private Q_SLOTS:
         QVERIFY(saved.write(path));
 
         DeviceStack stack(SimFixture::RunningStack::options());
-        OfflineDevice offline(stack);
+        auto& file = static_cast<SettingsFileLink&>(stack.addTransport(
+            SettingsFileLink::TransportId, QStringLiteral("File"), std::make_unique<SettingsFileLink>()));
         QString error;
-        QVERIFY2(offline.open(path, &error), qPrintable(error));
+        QVERIFY2(file.load(path, &error), qPrintable(error));
+        stack.transports().select(SettingsFileLink::TransportId);
         VarsRegistry registry(stack.protocol(), stack.worker());
-        stack.worker().setLoadList(offline.device()->variableIds());
+        QList<uint16_t> ids;
+        for (const SettingsFile::Entry& e : saved.entries)
+            ids << e.id;
+        stack.worker().setLoadList(ids);
         QSignalSpy loaded(&stack.protocol(), &DeviceProtocol::uiVarsLoadEnd);
         stack.start();
         QVERIFY(QTest::qWaitFor([&] { return stack.worker().isConnected(); }, 5000));
-        DeviceProtocol& protocol = stack.protocol();
-        DeviceThread& worker = stack.worker();
-        worker.post([&protocol, &worker] {
-            if (protocol.auth("0000") == 0) // the file has no PIN: any opens it
-                worker.requestFullLoad();
-        });
+        stack.worker().requestFullLoad(); // a file asks for no PIN
         QVERIFY(loaded.wait(5000));
+        QCOMPARE(stack.protocol().vars().count(), saved.entries.size());
+
+        // Nothing but information, PIN and variables: the rest is not supported, and never looks done.
+        DeviceProtocol& protocol = stack.protocol();
+        std::atomic<int> results[4] = {1, 1, 1, 1};
+        stack.worker().post([&] {
+            results[0] = protocol.efsStats();
+            results[1] = protocol.fileUpdateList(false);
+            results[2] = protocol.setDateTime(QDateTime::currentDateTime());
+            results[3] = protocol.reboot();
+        });
+        QTRY_VERIFY_WITH_TIMEOUT(results[3] != 1, 5000);
+        for (const auto& r : results)
+            QCOMPARE(r.load(), int(LIBUSB_ERROR_NOT_SUPPORTED));
 
         QSignalSpy written(&registry, &VarsRegistry::writeDone);
         registry.setValue(1, QStringLiteral("77"));
         QTRY_COMPARE_WITH_TIMEOUT(written.count(), 1, 5000);
         QCOMPARE(SettingsFile::read(path)->entries.first().value, saved.entries.first().value); // not before the save
 
-        worker.post([&protocol] { protocol.varsSave(1); });
-        QVERIFY(QTest::qWaitFor(
-            [&] {
-                worker.post([&protocol] { protocol.varsSave(0); });
-                return offline.device()->savesCompleted() > 0;
-            },
-            5000));
+        std::atomic<int> saveError = -1;
+        stack.worker().post([&] {
+            uint8_t state = 0;
+            uint8_t failed = 0;
+            protocol.varsSave(1);
+            protocol.varsSave(0, &state, &failed);
+            saveError = state == 0 ? failed : -2;
+        });
+        QTRY_COMPARE_WITH_TIMEOUT(saveError.load(), 0, 5000);
         const std::optional<SettingsFile> back = SettingsFile::read(path, &error);
         QVERIFY2(back, qPrintable(error));
         QCOMPARE(back->firmware, saved.firmware);

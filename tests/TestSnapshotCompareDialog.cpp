@@ -1,11 +1,13 @@
 #include <QtTest>
 
 #include <QLabel>
+#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTableWidget>
 
 #include "SimFixture.h"
+#include "ui/ModalBox.h"
 #include "ui/SnapshotCompareDialog.h"
 #include "vars/VarsRegistry.h"
 
@@ -33,12 +35,24 @@ void TestSnapshotCompareDialog::showFilterAndWrite()
     auto* table = dialog.findChild<QTableWidget*>(QStringLiteral("differences"));
     auto* count = dialog.findChild<QLabel*>(QStringLiteral("count"));
     QCOMPARE(table->rowCount(), 3);
+    QVERIFY(!dialog.findChild<QPushButton*>(QStringLiteral("saveToDevice"))->isVisible()); // nothing written yet
 
     dialog.setFilter(QStringLiteral("північ"));
     QCOMPARE(count->text(), QStringLiteral("1 of 3 difference(s) shown")); // the device's text matches too
     dialog.setFilter({});
 
+    // Asked first; "No" sends nothing.
+    QStringList asked;
+    QMessageBox::StandardButton answer = QMessageBox::No;
+    ModalBox::setChooser([&](QMessageBox& box) {
+        asked << box.text();
+        return box.button(answer);
+    });
     dialog.selectIds({1, 6, 9});
+    dialog.writeSelected();
+    QCOMPARE(asked, QStringList{QStringLiteral("Write 2 value(s) to the device?")});
+    QVERIFY(dialog.findChild<QPushButton*>(QStringLiteral("write"))->isEnabled()); // no write started
+    answer = QMessageBox::Yes;
     dialog.writeSelected();
     auto* report = dialog.findChild<QPlainTextEdit*>(QStringLiteral("report"));
     QTRY_VERIFY_WITH_TIMEOUT(report->isVisible(), 5000);
@@ -47,6 +61,7 @@ void TestSnapshotCompareDialog::showFilterAndWrite()
     QVERIFY(dialog.findChild<QPushButton*>(QStringLiteral("saveToDevice"))->isVisible()); // written: offer to save
     QCOMPARE(table->rowCount(), 1);
     QCOMPARE(car.device->variable(6)->value, QByteArray("Північ"));
+    ModalBox::setChooser({});
 }
 
 QTEST_MAIN(TestSnapshotCompareDialog)

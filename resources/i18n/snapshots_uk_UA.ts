@@ -126,10 +126,6 @@
         <translation>Запис відмінностей</translation>
     </message>
     <message>
-        <source>Write the settings anyway?</source>
-        <translation>Все одно записати налаштування?</translation>
-    </message>
-    <message>
         <source>%1 (%2)</source>
         <translation>%1 (%2)</translation>
     </message>

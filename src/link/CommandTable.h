@@ -56,6 +56,7 @@ constexpr uint8_t Pin2 = 0x08;
 namespace LinkKind {
 constexpr uint32_t Usb = 0x01;
 constexpr uint32_t Batched = 0x02;
+constexpr uint32_t SettingsFile = 0x08; // a saved settings file as the device: information, PIN and variables
 } // namespace LinkKind
 
 namespace CommandTable {

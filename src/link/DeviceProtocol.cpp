@@ -158,6 +158,7 @@ void DeviceProtocol::resetForConnect()
     m_files.clear();
     m_authenticated = false;
     m_loadRetries = 0;
+    setUnreadIds({});
     m_vars->clear();
 }
 

@@ -11,6 +11,7 @@
 #include <QList>
 #include <QMutex>
 #include <QObject>
+#include <QSet>
 #include <QSharedPointer>
 #include <QString>
 
@@ -74,6 +75,9 @@ public:
     // (the device packs only what fits its reply frame); they have to be asked for again.
     int readVarBatch(const QList<uint16_t>& ids, QList<uint16_t>* unanswered = nullptr);
     int loadVars(const QList<uint16_t>& ids, bool batched);
+    // The ids of the last load that the device never answered, its passes having given up; empty after a
+    // complete load. Read from any thread.
+    QList<uint16_t> unreadIds() const;
     int varsSet(uint16_t id, bool withValue);
     int varsSetRedir(uint16_t id, uint16_t target);
     bool takeReloadRequest() { return m_reloadRequest.exchange(false); }
@@ -123,6 +127,7 @@ Q_SIGNALS:
     void uiRedirChangedPC(uint16_t var_id);
 
 private:
+    void setUnreadIds(const QList<uint16_t>& ids);
     // Device files and transfers (files/).
     int listByFind(bool emitEntries);
     int listBatched(bool emitEntries);
@@ -160,6 +165,9 @@ private:
     // Variable loading.
     int m_loadRetries = 0;
     std::atomic<bool> m_reloadRequest{false};
+    QSet<uint16_t> m_loadAnswered; // worker thread only
+    mutable QMutex m_unreadMutex;
+    QList<uint16_t> m_unreadIds;
 
     // Files and transfers.
     QList<QSharedPointer<EfsFile>> m_files;

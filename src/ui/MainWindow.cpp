@@ -148,6 +148,8 @@ MainWindow::MainWindow(DeviceStack& stack, const Timing& timing, QWidget* parent
     ui->tabWidget->installEventFilter(this);
 
     m_snapshots->setRegistry(m_registry);
+    m_snapshots->setModel(m_pages);
+    m_snapshots->setUnavailableForFile({ui->tabStatus, ui->tabFiles}, {ui->bRestartOrvo});
     m_commands =
         new ServiceCommands(*m_registry,
                             {{ui->btStat0, QStringLiteral("STAT0")},
@@ -310,10 +312,12 @@ void MainWindow::slot_device_hotplug()
         handleLoss(!m_restartPending);
         return;
     }
-    slotLog(tr("Connected:") + QStringLiteral(" ") + tr(" product:") +
-                QStringLiteral(" %1, ").arg(QString::fromStdString(active->product())) + tr(" manufacturer:") +
-                QStringLiteral(" %1, ").arg(QString::fromStdString(active->manufacturer())) + QStringLiteral("#") +
-                QString::fromStdString(active->serialNumber()),
+    slotLog(m_snapshots->showsFile()
+                ? m_snapshots->openedNote()
+                : tr("Connected:") + QStringLiteral(" ") + tr(" product:") +
+                      QStringLiteral(" %1, ").arg(QString::fromStdString(active->product())) + tr(" manufacturer:") +
+                      QStringLiteral(" %1, ").arg(QString::fromStdString(active->manufacturer())) +
+                      QStringLiteral("#") + QString::fromStdString(active->serialNumber()),
             true);
     ui->lProductModel->setText(QString::fromStdString(active->infoText()));
     ui->lSerial->setText(QString::fromStdString(active->serialNumber()));
@@ -908,11 +912,14 @@ void MainWindow::slotVarsStatus(int retCount, uint32_t count, int retSave, uint8
     if (error != 0) {
         setUnsaved(true);
         setSaveEnabled(true);
+    }
+    if (m_snapshots->showsFile())
+        information(m_snapshots->savedNote());
+    else if (error != 0)
         information(tr("Settings save -> fail") + QLatin1Char('\n') +
                     QString::asprintf("count=%u, save=%u, error=%u", count, unsigned(save), unsigned(error)));
-    } else {
+    else
         information(tr("Settings saved in flash"));
-    }
 }
 
 void MainWindow::setUnsaved(bool unsaved)
@@ -1049,7 +1056,8 @@ bool MainWindow::askQuestion(const QString& title, const QString& text)
 QStringList MainWindow::droppedFiles(const QMimeData* data) const
 {
     QStringList paths;
-    if (ui->tabWidget->currentWidget() != ui->tabFiles || m_filesPage->busy() || !data->hasUrls())
+    if (ui->tabWidget->currentWidget() != ui->tabFiles || !ui->tabFiles->isEnabled() || m_filesPage->busy() ||
+        !data->hasUrls())
         return paths;
     for (const QUrl& url : data->urls()) {
         if (url.isLocalFile() && QFileInfo(url.toLocalFile()).isFile())

@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QDir>
+#include <QEvent>
 #include <QFileInfo>
 #include <QLabel>
 #include <QMenu>
@@ -10,13 +11,19 @@
 #include "FileChooser.h"
 #include "ModalBox.h"
 #include "SnapshotCompareDialog.h"
+#include "vars/SettingsFileLink.h"
 #include "vars/SettingsSnapshot.h"
 #include "vars/VARS.h"
 #include "vars/VarsRegistry.h"
 #include "worker/DeviceStack.h"
 
+namespace {
+constexpr qsizetype NamedUnreadIds = 20; // a longer list goes to the box's details
+const char* const NoticeStyle = "QLabel { background-color: rgba(245, 245, 245, 240); color: #444; font-size: 18px; }";
+} // namespace
+
 SnapshotActions::SnapshotActions(DeviceStack& stack, QWidget* window)
-    : QObject(window), m_stack(stack), m_window(window), m_offline(stack), m_folder(QDir::homePath()),
+    : QObject(window), m_stack(stack), m_window(window), m_folder(QDir::homePath()),
       m_save(new QAction(tr("Save settings to file…"), this)), m_open(new QAction(tr("Open settings file…"), this)),
       m_compare(new QAction(tr("Compare with device…"), this)), m_badge(new QLabel(window))
 {
@@ -30,6 +37,23 @@ SnapshotActions::SnapshotActions(DeviceStack& stack, QWidget* window)
     connect(m_save, &QAction::triggered, this, &SnapshotActions::saveToFile);
     connect(m_open, &QAction::triggered, this, &SnapshotActions::openFile);
     connect(m_compare, &QAction::triggered, this, &SnapshotActions::compare);
+    // Every connection, and every loss, starts a new load; only its end gives whole settings.
+    connect(
+        &stack.worker(), &DeviceThread::uiDeviceHotplug, this,
+        [this] {
+            m_loaded = false;
+            updateActions();
+            // The bar announces a choice before the worker has it; the worker's switch is what counts.
+            updateBadge();
+        },
+        Qt::QueuedConnection);
+    connect(
+        &stack.protocol(), &DeviceProtocol::uiVarsLoadEnd, this,
+        [this] {
+            m_loaded = true;
+            updateActions();
+        },
+        Qt::QueuedConnection);
     updateActions();
 }
 
@@ -42,10 +66,36 @@ void SnapshotActions::addTo(QMenu* menu, QAction* before)
     connect(menu, &QMenu::aboutToShow, this, &SnapshotActions::updateActions);
 }
 
+void SnapshotActions::setUnavailableForFile(const QList<QWidget*>& pages, const QList<QWidget*>& controls)
+{
+    m_unavailablePages = pages;
+    m_unavailableControls = controls;
+    for (QWidget* page : pages) {
+        auto* notice = new QLabel(tr("Not available for a settings file"), page);
+        notice->setObjectName(QStringLiteral("fileNotice"));
+        notice->setAlignment(Qt::AlignCenter);
+        notice->setAutoFillBackground(true);
+        // A style sheet colour holds while the page beneath is disabled.
+        notice->setStyleSheet(QString::fromLatin1(NoticeStyle));
+        notice->hide();
+        page->installEventFilter(this);
+        m_notices.append(notice);
+    }
+    updateBadge();
+}
+
+bool SnapshotActions::eventFilter(QObject* watched, QEvent* event)
+{
+    const qsizetype i = m_unavailablePages.indexOf(static_cast<QWidget*>(watched));
+    if (i >= 0 && event->type() == QEvent::Resize)
+        m_notices.at(i)->setGeometry(m_unavailablePages.at(i)->rect());
+    return QObject::eventFilter(watched, event);
+}
+
 void SnapshotActions::updateActions()
 {
     // Only a fully loaded device gives a whole snapshot or a fair comparison.
-    const bool loaded = m_stack.worker().isConnected() && m_stack.protocol().vars().count() > 0;
+    const bool loaded = m_stack.worker().isConnected() && m_loaded;
     m_save->setEnabled(loaded);
     m_compare->setEnabled(loaded);
 }
@@ -61,8 +111,31 @@ void SnapshotActions::warn(const QString& title, const QString& text)
     ModalBox::exec(box);
 }
 
+bool SnapshotActions::confirmIncomplete(const QList<uint16_t>& unread)
+{
+    QStringList all;
+    for (const uint16_t id : unread)
+        all << QString::number(id);
+    QString named = all.mid(0, NamedUnreadIds).join(QStringLiteral(", "));
+    if (all.size() > NamedUnreadIds)
+        named += QStringLiteral(", …");
+    QMessageBox box(QMessageBox::Warning, tr("Save settings to file"),
+                    tr("The device did not answer for %n variable(s) while loading: %1. The file would lack them. "
+                       "Save the settings anyway?",
+                       nullptr, int(unread.size()))
+                        .arg(named),
+                    QMessageBox::Yes | QMessageBox::No, m_window);
+    if (all.size() > NamedUnreadIds)
+        box.setDetailedText(all.join(QStringLiteral(", ")));
+    box.setDefaultButton(QMessageBox::No);
+    return ModalBox::exec(box) == box.button(QMessageBox::Yes);
+}
+
 void SnapshotActions::saveToFile()
 {
+    const QList<uint16_t> unread = m_stack.protocol().unreadIds();
+    if (!unread.isEmpty() && !confirmIncomplete(unread))
+        return;
     const VARS& vars = m_stack.protocol().vars();
     const QString path =
         FileChooser::saveFile(m_window, tr("Save settings to file"),
@@ -81,11 +154,17 @@ void SnapshotActions::openFile()
     if (path.isEmpty())
         return;
     m_folder = QFileInfo(path).absolutePath();
+    if (!m_file) {
+        m_file = &static_cast<SettingsFileLink&>(m_stack.addTransport(
+            SettingsFileLink::TransportId, QStringLiteral(QT_TRANSLATE_NOOP("TransportManager", "Offline file")),
+            std::make_unique<SettingsFileLink>()));
+    }
     QString error;
-    if (!m_offline.open(path, &error)) {
+    if (!m_file->load(path, &error)) {
         warn(tr("Open settings file"), error);
         return;
     }
+    m_stack.transports().select(SettingsFileLink::TransportId);
     updateBadge();
 }
 
@@ -108,13 +187,43 @@ SnapshotCompareDialog* SnapshotActions::compare()
     return dialog;
 }
 
-void SnapshotActions::updateBadge()
+bool SnapshotActions::showsFile() const
 {
     const TransportManager& transports = m_stack.transports();
-    const DeviceLink* offline = transports.find(OfflineDevice::TransportId);
     const DeviceLink* selected = transports.pendingLink() ? transports.pendingLink() : transports.activeLink();
-    m_badge->setVisible(offline && selected == offline);
-    m_badge->setText(tr("Offline file: %1").arg(QFileInfo(m_offline.path()).fileName()));
+    return m_file && selected == m_file;
+}
+
+QString SnapshotActions::fileName() const
+{
+    return m_file ? QFileInfo(m_file->path()).fileName() : QString();
+}
+
+QString SnapshotActions::openedNote() const
+{
+    return tr("Opened settings file %1").arg(fileName());
+}
+
+QString SnapshotActions::savedNote() const
+{
+    const QString error = m_file ? m_file->saveError() : QString();
+    return error.isEmpty() ? tr("Settings written to %1").arg(fileName()) : error;
+}
+
+void SnapshotActions::updateBadge()
+{
+    const bool file = showsFile();
+    m_badge->setVisible(file);
+    m_badge->setText(tr("Offline file: %1").arg(fileName()));
+    for (qsizetype i = 0; i < m_unavailablePages.size(); ++i) {
+        // Disabled as a whole, so that what its own code enables stays out of reach too.
+        m_unavailablePages.at(i)->setEnabled(!file);
+        m_notices.at(i)->setGeometry(m_unavailablePages.at(i)->rect());
+        m_notices.at(i)->setVisible(file);
+        m_notices.at(i)->raise();
+    }
+    for (QWidget* control : m_unavailableControls)
+        control->setEnabled(!file);
 }
 
 VarsRegistry& SnapshotActions::registry()

@@ -1,23 +1,21 @@
 #pragma once
 
-#include <memory>
-
+#include <QList>
 #include <QObject>
 #include <QString>
-
-#include "sim/OfflineDevice.h"
 
 class DeviceStack;
 class QAction;
 class QLabel;
 class QMenu;
 class QWidget;
+class SettingsFileLink;
 class SnapshotCompareDialog;
 class VarsRegistry;
 class VarsUI;
 
 // The File menu's settings snapshots: saving the device's settings to a file, opening a file as the
-// offline device, and comparing a file with the device.
+// device, and comparing a file with the device; and what the window shows while a file is the device.
 class SnapshotActions : public QObject
 {
     Q_OBJECT
@@ -32,29 +30,47 @@ public:
     // The page model names the variables; the registry runs the writes (an own one while none is given).
     void setModel(const VarsUI* model) { m_model = model; }
     void setRegistry(VarsRegistry* registry) { m_registry = registry; }
+    // Pages a settings file cannot serve, covered by a notice, and controls disabled, while a file is the device.
+    void setUnavailableForFile(const QList<QWidget*>& pages, const QList<QWidget*>& controls);
 
     void saveToFile();
     void openFile();
     SnapshotCompareDialog* compare();
+    // Follows the transport chosen: the badge, and the pages and controls a file cannot serve.
     void updateBadge();
+
+    // A settings file is the device chosen.
+    bool showsFile() const;
+    QString openedNote() const;
+    // The outcome of the last save to the device while a file is the device.
+    QString savedNote() const;
 
 Q_SIGNALS:
     void saveToDeviceRequested();
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void updateActions();
+    bool confirmIncomplete(const QList<uint16_t>& unread);
     VarsRegistry& registry();
+    QString fileName() const;
     void warn(const QString& title, const QString& text);
     static QString filter();
 
     DeviceStack& m_stack;
     QWidget* m_window;
-    OfflineDevice m_offline;
+    SettingsFileLink* m_file = nullptr; // registered with the first file opened
     const VarsUI* m_model = nullptr;
     VarsRegistry* m_registry = nullptr;
+    bool m_loaded = false; // the load of the device connected last has ended
     QString m_folder;
     QAction* m_save;
     QAction* m_open;
     QAction* m_compare;
     QLabel* m_badge;
+    QList<QWidget*> m_unavailablePages;
+    QList<QLabel*> m_notices; // one per unavailable page
+    QList<QWidget*> m_unavailableControls;
 };

@@ -48,11 +48,11 @@ SnapshotCompareDialog::SnapshotCompareDialog(const SettingsFile& file, const QSt
     m_report->hide();
     m_write->setObjectName(QStringLiteral("write"));
     m_saveToDevice->setObjectName(QStringLiteral("saveToDevice"));
-    m_saveToDevice->hide();
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
     buttons->addButton(m_write, QDialogButtonBox::ActionRole);
     buttons->addButton(m_saveToDevice, QDialogButtonBox::ActionRole);
+    m_saveToDevice->hide(); // after the box, which shows what it is given; offered once something is written
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_filter);
     layout->addWidget(m_count);
@@ -92,6 +92,8 @@ void SnapshotCompareDialog::refresh()
                                 d.onDevice ? d.deviceText : missing};
         for (int column = 0; column < ColumnCount; ++column)
             m_table->setItem(row, column, new QTableWidgetItem(texts.at(column)));
+        m_table->item(row, FileColumn)->setToolTip(d.fileRaw);
+        m_table->item(row, DeviceColumn)->setToolTip(d.deviceRaw);
     }
     m_table->resizeColumnsToContents();
     applyFilter();
@@ -149,11 +151,13 @@ void SnapshotCompareDialog::writeSelected()
         ModalBox::exec(box);
         return;
     }
-    if (m_plan.otherFirmware) {
-        QMessageBox box(QMessageBox::Question, tr("Write differences"),
-                        m_plan.warning + QLatin1Char('\n') + tr("Write the settings anyway?"),
-                        QMessageBox::Yes | QMessageBox::No, this);
-        box.setDefaultButton(QMessageBox::No);
+    if (!m_plan.writes.isEmpty()) {
+        QString question = tr("Write %n value(s) to the device?", nullptr, int(m_plan.writes.size()));
+        if (m_plan.otherFirmware)
+            question.prepend(m_plan.warning + QLatin1Char('\n'));
+        QMessageBox box(QMessageBox::Question, tr("Write differences"), question, QMessageBox::Yes | QMessageBox::No,
+                        this);
+        box.setDefaultButton(m_plan.otherFirmware ? QMessageBox::No : QMessageBox::Yes);
         if (ModalBox::exec(box) != box.button(QMessageBox::Yes))
             return;
     }

@@ -106,6 +106,9 @@ int DeviceProtocol::readVarBatch(const QList<uint16_t>& ids, QList<uint16_t>* un
 
 int DeviceProtocol::loadVars(const QList<uint16_t>& ids, bool batched)
 {
+    // The passes of one load together decide which ids the device never answered.
+    if (m_loadRetries == 0)
+        m_loadAnswered.clear();
     int ret = 0;
     qsizetype next = 0;
     QList<uint16_t> carried; // left out of a list reply that was cut short: asked for again in the next request
@@ -114,17 +117,27 @@ int DeviceProtocol::loadVars(const QList<uint16_t>& ids, bool batched)
         if (stopRequested())
             return ret;
         if (!single.isEmpty()) {
-            ret = readVar(single.takeFirst());
+            const uint16_t id = single.takeFirst();
+            if ((ret = readVar(id)) == 0)
+                m_loadAnswered.insert(id);
         } else if (next >= ids.size() && carried.isEmpty()) {
             break;
         } else if (!batched) {
-            ret = readVar(ids.at(next++));
+            const uint16_t id = ids.at(next++);
+            if ((ret = readVar(id)) == 0)
+                m_loadAnswered.insert(id);
         } else {
             QList<uint16_t> batch = std::exchange(carried, {});
             while (batch.size() < ListStep && next < ids.size())
                 batch.append(ids.at(next++));
             QList<uint16_t> unanswered;
             ret = readVarBatch(batch, &unanswered);
+            if (ret == 0) {
+                for (const uint16_t id : batch) {
+                    if (!unanswered.contains(id))
+                        m_loadAnswered.insert(id);
+                }
+            }
             // Carrying ids on only while each reply makes progress keeps a device that never lists
             // some id from holding the load forever.
             (unanswered.size() < batch.size() ? carried : single) = unanswered;
@@ -135,6 +148,7 @@ int DeviceProtocol::loadVars(const QList<uint16_t>& ids, bool batched)
     if (ret == 0) {
         if (!stopRequested()) {
             m_loadRetries = 0;
+            setUnreadIds({});
             Q_EMIT uiVarsLoadEnd();
         }
         return ret;
@@ -148,8 +162,26 @@ int DeviceProtocol::loadVars(const QList<uint16_t>& ids, bool batched)
     }
     qWarning("var list load failed, %d vars loaded", m_vars->count());
     m_loadRetries = 0;
+    QList<uint16_t> unread;
+    for (const uint16_t id : ids) {
+        if (!m_loadAnswered.contains(id))
+            unread.append(id);
+    }
+    setUnreadIds(unread);
     Q_EMIT uiVarsLoadEnd();
     return ret;
+}
+
+QList<uint16_t> DeviceProtocol::unreadIds() const
+{
+    QMutexLocker lock(&m_unreadMutex);
+    return m_unreadIds;
+}
+
+void DeviceProtocol::setUnreadIds(const QList<uint16_t>& ids)
+{
+    QMutexLocker lock(&m_unreadMutex);
+    m_unreadIds = ids;
 }
 
 int DeviceProtocol::varsSet(uint16_t id, bool withValue)
@@ -192,9 +224,13 @@ int DeviceProtocol::varsSet(uint16_t id, bool withValue)
 
 int DeviceProtocol::varsSetRedir(uint16_t id, uint16_t target)
 {
+    const VarRecord before = m_vars->snapshot(id);
     if (!m_vars->setRedir(id, target))
         return -1;
     const int ret = varsSet(id, false);
+    // Lost on the link: the store keeps the redirect the device last confirmed.
+    if (ret < 0)
+        m_vars->restore(before);
     if (ret == 0)
         Q_EMIT uiRedirChangedPC(id);
     return ret;

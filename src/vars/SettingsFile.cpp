@@ -8,6 +8,7 @@
 #include <QHash>
 #include <QSaveFile>
 #include <QStringDecoder>
+#include <QtEndian>
 
 namespace {
 
@@ -75,18 +76,41 @@ uint32_t numberOf(const QByteArray& bytes)
     return v;
 }
 
-QString quoted(const QString& text)
+// Length of the UTF-8 character at the start of bytes, 0 when the bytes there are not UTF-8.
+qsizetype utf8CharLength(QByteArrayView bytes)
 {
-    QString out = QStringLiteral("\"");
-    for (const QChar c : text) {
-        if (c == QLatin1Char('"') || c == QLatin1Char('\\'))
-            out += QLatin1Char('\\') + c;
-        else if (c == QLatin1Char('\n'))
-            out += QLatin1String("\\n");
-        else
-            out += c;
+    for (qsizetype n = 1; n <= std::min<qsizetype>(4, bytes.size()); ++n) {
+        if (bytes.first(n).isValidUtf8())
+            return n;
     }
-    return out + QLatin1Char('"');
+    return 0;
+}
+
+// A double-quoted text. Bytes that are not UTF-8 become \xHH, so that any text is read back byte for byte;
+// usedByteEscape tells whether one was needed.
+QByteArray quoted(QByteArrayView text, bool* usedByteEscape = nullptr)
+{
+    QByteArray out = "\"";
+    while (!text.isEmpty()) {
+        const char c = text.front();
+        const qsizetype n = utf8CharLength(text);
+        if (c == '"' || c == '\\') {
+            out += '\\';
+            out += c;
+        } else if (c == '\n') {
+            out += "\\n";
+        } else if (n > 0) {
+            out += text.first(n);
+            text = text.sliced(n);
+            continue;
+        } else {
+            out += "\\x" + QByteArray::number(uint8_t(c), 16).rightJustified(2, '0').toUpper();
+            if (usedByteEscape)
+                *usedByteEscape = true;
+        }
+        text = text.sliced(1);
+    }
+    return out + '"';
 }
 
 // Walks one line field by field.
@@ -106,34 +130,44 @@ public:
         return w;
     }
 
-    // A double-quoted text with \" \\ \n escapes; empty optional when malformed.
-    std::optional<QString> text()
+    // A double-quoted text with \" \\ \n and \xHH (one byte) escapes, as UTF-8 bytes; empty optional when
+    // malformed.
+    std::optional<QByteArray> text()
     {
         skipSpaces();
         if (!m_rest.startsWith(QLatin1Char('"')))
             return {};
-        QString out;
+        QByteArray out;
+        QString run; // plain characters, encoded whole so that surrogate pairs stay together
         for (qsizetype i = 1; i < m_rest.size(); ++i) {
             const QChar c = m_rest.at(i);
             if (c == QLatin1Char('"')) {
                 m_rest = m_rest.mid(i + 1);
                 if (!m_rest.isEmpty() && !isSpace(m_rest.front()))
                     return {};
-                return out;
+                return out + run.toUtf8();
             }
             if (c != QLatin1Char('\\')) {
-                out += c;
+                run += c;
                 continue;
             }
             if (++i >= m_rest.size())
                 return {};
             const QChar e = m_rest.at(i);
-            if (e == QLatin1Char('n'))
-                out += QLatin1Char('\n');
-            else if (e == QLatin1Char('"') || e == QLatin1Char('\\'))
-                out += e;
-            else
+            if (e == QLatin1Char('n')) {
+                run += QLatin1Char('\n');
+            } else if (e == QLatin1Char('"') || e == QLatin1Char('\\')) {
+                run += e;
+            } else if (e == QLatin1Char('x')) {
+                const std::optional<QByteArray> byte = parseHex(QStringLiteral("0x") + m_rest.mid(i + 1, 2).toString());
+                if (!byte || byte->size() != 1)
+                    return {};
+                out += run.toUtf8() + *byte;
+                run.clear();
+                i += 2;
+            } else {
                 return {};
+            }
         }
         return {};
     }
@@ -191,10 +225,8 @@ QString readEntry(LineCursor& cursor, SettingsFile::Entry& entry)
     std::optional<QByteArray> value;
     QString valueWord;
     if (entry.type == 'T') {
-        const std::optional<QString> t = cursor.text();
+        value = cursor.text();
         valueWord = cursor.rest().toString();
-        if (t)
-            value = t->toUtf8();
     } else {
         const QStringView w = cursor.word();
         valueWord = w.toString();
@@ -204,6 +236,11 @@ QString readEntry(LineCursor& cursor, SettingsFile::Entry& entry)
                 value = numberBytes(uint32_t(*v));
             break;
         case 'F': {
+            // A value that is not a number is kept as its bits, which its text would lose.
+            if (const std::optional<QByteArray> bits = parseHex(w); bits && bits->size() == NumberSize) {
+                value = numberBytes(qFromBigEndian<uint32_t>(bits->constData()));
+                break;
+            }
             // Through double: a nine-digit form of FLT_MAX lies just above it and still means it.
             bool ok = false;
             const double d = w.toDouble(&ok);
@@ -328,14 +365,14 @@ std::optional<SettingsFile> SettingsFile::parse(const QByteArray& text, const QS
                     return fail(tr("bad time \"%1\" (expected a form like 2026-12-06T10:00:00Z)").arg(when));
                 continue;
             }
-            const std::optional<QString> value = cursor.text();
+            const std::optional<QByteArray> value = cursor.text();
             if (!value || !cursor.done())
                 return fail(tr("\"%1\" needs one double-quoted text").arg(name));
             QString& field = name == QLatin1String("model")      ? out.model
                              : name == QLatin1String("serial")   ? out.serial
                              : name == QLatin1String("firmware") ? out.firmware
                                                                  : out.algorithm;
-            field = *value;
+            field = QString::fromUtf8(*value);
             continue;
         }
         if (key != QLatin1String("var"))
@@ -360,49 +397,51 @@ std::optional<SettingsFile> SettingsFile::parse(const QByteArray& text, const QS
 
 QByteArray SettingsFile::toText() const
 {
-    QString text = QStringLiteral("%1 %2\n").arg(Magic).arg(FormatVersion);
-    text += QStringLiteral("model %1\n").arg(quoted(model));
-    text += QStringLiteral("serial %1\n").arg(quoted(serial));
-    text += QStringLiteral("firmware %1\n").arg(quoted(firmware));
-    text += QStringLiteral("algorithm %1\n").arg(quoted(algorithm));
+    // Files that need none of the later forms stay readable by the programs that know only format 1.
+    bool laterForm = false;
+    QByteArray body;
+    body += "model " + quoted(model.toUtf8()) + '\n';
+    body += "serial " + quoted(serial.toUtf8()) + '\n';
+    body += "firmware " + quoted(firmware.toUtf8()) + '\n';
+    body += "algorithm " + quoted(algorithm.toUtf8()) + '\n';
     if (saved.isValid())
-        text += QStringLiteral("saved %1\n").arg(saved.toUTC().toString(Qt::ISODate));
+        body += "saved " + saved.toUTC().toString(Qt::ISODate).toLatin1() + '\n';
     for (const Entry& e : entries) {
         const uint32_t num = numberOf(e.value);
-        QString value;
+        QByteArray value;
         switch (e.type) {
         case 'I':
-            value = QString::number(int32_t(num));
+            value = QByteArray::number(int32_t(num));
             break;
         case 'F': {
             float f;
             std::memcpy(&f, &num, sizeof f);
-            value = QString::number(f, 'g', 9); // nine digits bring back the same float
+            if (std::isnan(f)) {
+                value = "0x" + QByteArray::number(num, 16).rightJustified(8, '0').toUpper();
+                laterForm = true;
+            } else {
+                value = QString::number(f, 'g', 9).toLatin1(); // nine digits bring back the same float
+            }
             break;
         }
         case 'T': {
-            // The text ends at its first zero; bytes that are not UTF-8 could not be read back, so they
-            // are written as replacement characters.
-            const QByteArray bytes = e.value.left(e.value.indexOf('\0') < 0 ? e.value.size() : e.value.indexOf('\0'));
-            value = quoted(QString::fromUtf8(bytes));
+            // The text ends at its first zero.
+            const qsizetype end = e.value.indexOf('\0');
+            value = quoted(end < 0 ? e.value : e.value.first(end), &laterForm);
             break;
         }
         case 'R':
-            value = QStringLiteral("0x") + QString::fromLatin1(e.value.toHex().toUpper());
+            value = "0x" + e.value.toHex().toUpper();
             break;
         default:
-            value = QString::number(num);
+            value = QByteArray::number(num);
             break;
         }
-        text += QStringLiteral("var %1 %2 0x%3 %4 %5 %6\n")
-                    .arg(e.id)
-                    .arg(QLatin1Char(e.type))
-                    .arg(e.flags, 4, 16, QLatin1Char('0'))
-                    .arg(e.redir)
-                    .arg(e.capacity)
-                    .arg(value);
+        body += "var " + QByteArray::number(e.id) + ' ' + e.type + " 0x" +
+                QByteArray::number(e.flags, 16).rightJustified(4, '0') + ' ' + QByteArray::number(e.redir) + ' ' +
+                QByteArray::number(e.capacity) + ' ' + value + '\n';
     }
-    return text.toUtf8();
+    return Magic.latin1() + QByteArray(" ") + QByteArray::number(laterForm ? FormatVersion : 1) + '\n' + body;
 }
 
 bool SettingsFile::write(const QString& path, QString* error) const

@@ -16,7 +16,8 @@ class SettingsFile
 {
     Q_DECLARE_TR_FUNCTIONS(SettingsFile)
 public:
-    static constexpr int FormatVersion = 1;
+    // Format 2 adds the byte escape \xHH in texts and float bits in hex; a file needing neither is written as 1.
+    static constexpr int FormatVersion = 2;
     // Far above every real file (a few thousand variables take well under a megabyte); a larger file is
     // not read into memory.
     static constexpr qint64 MaxFileBytes = 64 << 20;

@@ -24,11 +24,11 @@ bool isNumber(char type)
     return type != 'T' && type != 'R';
 }
 
-// Value bytes in one form for both sides: numbers as 4 bytes, text up to its first zero.
+// Value bytes in one form for both sides: numbers as at least 4 bytes, text up to its first zero.
 QByteArray normalised(char type, QByteArray bytes)
 {
     if (isNumber(type))
-        return bytes.leftJustified(NumberSize, '\0', true);
+        return bytes.leftJustified(NumberSize, '\0');
     if (type == 'T' && bytes.contains('\0'))
         bytes.truncate(bytes.indexOf('\0'));
     return bytes;
@@ -70,17 +70,43 @@ QString identityText(const VARS& vars, uint16_t id)
     return found ? vars.valueText(record) : QString();
 }
 
-// Shown as the row's editor shows it: the option's label for a select, the value text otherwise.
+QString withRedirect(const QString& text, const VarRecord& record)
+{
+    return record.redir != 0 ? SettingsSnapshot::tr("%1 (redirected to %2)").arg(text).arg(record.redir) : text;
+}
+
+QString rawText(const VARS& vars, const VarRecord& record)
+{
+    return withRedirect(vars.valueText(record), record);
+}
+
+// Shown as the row's editor shows it: the option's label for a drop-down, on or off for a check box, the
+// value text otherwise.
 QString displayText(const VARS& vars, const VarRecord& record, const VarUiInfo* info)
 {
+    const auto onOff = [](bool on) { return on ? SettingsSnapshot::tr("on") : SettingsSnapshot::tr("off"); };
+    if (info && info->kind == VarKind::OnOffRedir)
+        return onOff(record.redir == info->target);
+    const uint32_t value = numberOf(recordBytes(record));
     QString text;
-    if (info && info->kind == VarKind::Select && isNumber(char(record.type)))
-        text = info->optionText(int(numberOf(recordBytes(record))));
-    if (text.isEmpty())
-        text = vars.valueText(record);
-    if (record.redir != 0)
-        text = SettingsSnapshot::tr("%1 (redirected to %2)").arg(text).arg(record.redir);
-    return text;
+    if (info && info->kind == VarKind::OnOff && isNumber(char(record.type)))
+        text = onOff(value != 0);
+    else if (info && info->kind == VarKind::Select && isNumber(char(record.type)))
+        text = info->optionText(int(value));
+    return text.isEmpty() ? rawText(vars, record) : withRedirect(text, record);
+}
+
+// The bytes the device takes for a number: as many as it reported, fewer when it names a smaller capacity.
+int numberRoom(const VarRecord& record)
+{
+    return record.maxLen > 0 && record.maxLen < record.len ? record.maxLen : record.len;
+}
+
+// Only the first room bytes are sent; a value with more in the rest would reach the device cut.
+bool fitsIn(const QByteArray& value, int room)
+{
+    return std::all_of(value.cbegin() + std::min<qsizetype>(room, value.size()), value.cend(),
+                       [](char b) { return b == 0; });
 }
 
 QString typeName(char type)
@@ -182,10 +208,15 @@ QList<SettingsSnapshot::Difference> SettingsSnapshot::compare(const SettingsFile
             d.page = info->pageTitle;
             d.name = info->name;
         }
-        if (entry)
-            d.fileText = displayText(vars, recordOf(*entry), info);
-        if (onDevice)
+        if (entry) {
+            const VarRecord fileRecord = recordOf(*entry);
+            d.fileText = displayText(vars, fileRecord, info);
+            d.fileRaw = rawText(vars, fileRecord);
+        }
+        if (onDevice) {
             d.deviceText = displayText(vars, *record, info);
+            d.deviceRaw = rawText(vars, *record);
+        }
         out.append(d);
     }
     return out;
@@ -245,6 +276,15 @@ SettingsSnapshot::WritePlan SettingsSnapshot::plan(const SettingsFile& file, con
         const int room = std::min<int>(record.maxLen, record.textLimit);
         if (entry->type == 'T' && normalised('T', entry->value).size() > room) {
             skip(tr("the text is longer than the %1 bytes the device holds").arg(room));
+            continue;
+        }
+        if (entry->type == 'T' && !normalised('T', entry->value).isValidUtf8()) {
+            skip(tr("the text is not valid UTF-8 and cannot be written as it is"));
+            continue;
+        }
+        if (isNumber(entry->type) && !fitsIn(entry->value, numberRoom(record))) {
+            skip(tr("the value %1 does not fit in the %n byte(s) the device holds", nullptr, numberRoom(record))
+                     .arg(valueText(*entry)));
             continue;
         }
         if (entry->type == 'C' && numberOf(entry->value) > MaxWritableChar) {

@@ -30,6 +30,8 @@ public:
         QString name;
         QString fileText;   // as the variable's editor shows it; empty when the file lacks the variable
         QString deviceText; // the same for the device
+        QString fileRaw;    // the stored value as text, whatever the editor makes of it
+        QString deviceRaw;
         bool inFile = false;
         bool onDevice = false;
     };

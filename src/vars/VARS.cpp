@@ -295,6 +295,24 @@ bool VARS::setRedir(uint16_t id, uint16_t target)
     return true;
 }
 
+void VARS::restore(const VarRecord& before)
+{
+    if (!setRedir(before.id, before.redir))
+        return;
+    {
+        QMutexLocker lock(&m_mutex);
+        VarRecord* record = m_live.value(before.id);
+        if (!record)
+            return;
+        record->flags = before.flags;
+        record->len = before.len;
+        std::memcpy(record->data, before.data, sizeof record->data);
+        std::memcpy(record->num, before.num, sizeof record->num);
+        record->localEdit = before.localEdit;
+    }
+    markDirty(before.id);
+}
+
 QList<uint16_t> VARS::redirSources(uint16_t target) const
 {
     QMutexLocker lock(&m_mutex);

@@ -36,6 +36,9 @@ public:
     void setValueText(VarRecord& record, const QString& text);
     void setInv(VarRecord& record, bool on);
     bool setRedir(uint16_t id, uint16_t target);
+    // Puts a live record's value, flags and redirect back as they were before a local edit that never reached
+    // the device.
+    void restore(const VarRecord& before);
     // Ids redirected to target, ascending.
     QList<uint16_t> redirSources(uint16_t target) const;
 

@@ -59,15 +59,21 @@ void VarsRegistry::complete(int key, int code)
 int VarsRegistry::editAndSend(int id, bool withValue, const std::function<void(VARS&, VarRecord&)>& edit)
 {
     VARS& vars = m_protocol.vars();
+    VarRecord before;
     {
         QMutexLocker lock(&vars.mutex());
         VarRecord* record = vars.find(uint16_t(id));
         if (!record)
             return -1;
+        before = *record;
         edit(vars, *record);
     }
     vars.markDirty(uint16_t(id));
-    return m_protocol.varsSet(uint16_t(id), withValue);
+    const int ret = m_protocol.varsSet(uint16_t(id), withValue);
+    // Lost on the link: the store keeps what the device last confirmed, not the edit it never took.
+    if (ret < 0)
+        vars.restore(before);
+    return ret;
 }
 
 void VarsRegistry::setValue(int id, const QString& text)

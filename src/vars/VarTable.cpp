@@ -1,11 +1,11 @@
-#include "SimVariables.h"
+#include "VarTable.h"
 
 #include <algorithm>
-#include <cstring>
 
-#include "SimBytes.h"
+#include <QtEndian>
+
+#include "VarRecord.h"
 #include "link/CommandTable.h"
-#include "vars/VarRecord.h"
 
 namespace {
 
@@ -17,9 +17,22 @@ bool isNumber(char type)
     return type != 'T' && type != 'R';
 }
 
+// A field past the end reads as 0: a short request must not take the device down.
+uint16_t u16At(const QByteArray& bytes, qsizetype offset)
+{
+    return bytes.size() < offset + 2 ? 0 : qFromLittleEndian<uint16_t>(bytes.constData() + offset);
+}
+
+void appendU16(QByteArray& bytes, uint16_t value)
+{
+    char field[2];
+    qToLittleEndian(value, field);
+    bytes.append(field, 2);
+}
+
 // The value bytes of a VAR_GET reply; a list entry has no length field for anything but text, so
 // it carries exactly 4 bytes of every other type.
-QByteArray wireValue(const SimVariables::Variable& v, bool inList)
+QByteArray wireValue(const VarTable::Variable& v, bool inList)
 {
     const bool fixed = isNumber(v.type) || (inList && v.type == 'R');
     return fixed ? v.value.leftJustified(NumberSize, '\0', true) : v.value;
@@ -27,20 +40,20 @@ QByteArray wireValue(const SimVariables::Variable& v, bool inList)
 
 } // namespace
 
-void SimVariables::load(const QList<Variable>& variables)
+void VarTable::load(const QList<Variable>& variables)
 {
     m_vars.clear();
     for (const Variable& v : variables)
         set(v);
 }
 
-const SimVariables::Variable* SimVariables::find(uint16_t id) const
+const VarTable::Variable* VarTable::find(uint16_t id) const
 {
     const auto it = m_vars.constFind(id);
     return it == m_vars.cend() ? nullptr : &it.value();
 }
 
-void SimVariables::set(const Variable& variable)
+void VarTable::set(const Variable& variable)
 {
     Variable v = variable;
     // The list marker is the program's own bit; the device never holds it.
@@ -50,7 +63,7 @@ void SimVariables::set(const Variable& variable)
     m_vars.insert(v.id, v);
 }
 
-bool SimVariables::setValue(uint16_t id, const QByteArray& value)
+bool VarTable::setValue(uint16_t id, const QByteArray& value)
 {
     const auto it = m_vars.find(id);
     if (it == m_vars.end())
@@ -61,45 +74,53 @@ bool SimVariables::setValue(uint16_t id, const QByteArray& value)
     return true;
 }
 
-QList<uint16_t> SimVariables::ids() const
+QList<uint16_t> VarTable::ids() const
 {
     QList<uint16_t> ids = m_vars.keys();
     std::sort(ids.begin(), ids.end());
     return ids;
 }
 
-uint8_t SimVariables::get(const QByteArray& request, QByteArray& reply) const
+QList<VarTable::Variable> VarTable::variables() const
+{
+    QList<Variable> out;
+    for (const uint16_t id : ids())
+        out.append(m_vars.value(id));
+    return out;
+}
+
+uint8_t VarTable::get(const QByteArray& request, QByteArray& reply) const
 {
     if (request.size() < 2)
         return Status::BadArgument;
-    const Variable* v = find(SimBytes::at<uint16_t>(request, 0));
+    const Variable* v = find(u16At(request, 0));
     if (!v)
         return Status::NoSuchVar;
-    SimBytes::append<uint16_t>(reply, v->id);
-    SimBytes::append<uint16_t>(reply, v->redir);
+    appendU16(reply, v->id);
+    appendU16(reply, v->redir);
     reply.append(v->type);
-    SimBytes::append<uint16_t>(reply, v->flags);
+    appendU16(reply, v->flags);
     reply.append(char(v->capacity));
     reply.append(wireValue(*v, false));
     return Status::Ok;
 }
 
-uint8_t SimVariables::getList(const QByteArray& request, int room, QByteArray& reply) const
+uint8_t VarTable::getList(const QByteArray& request, int room, QByteArray& reply) const
 {
     QByteArray entry;
     for (int pos = 0; pos + 2 <= request.size(); pos += 2) {
-        const uint16_t id = SimBytes::at<uint16_t>(request, pos);
+        const uint16_t id = u16At(request, pos);
         if (id == 0)
             break;
         const Variable* v = find(id);
         if (!v)
             continue;
         entry.clear();
-        SimBytes::append<uint16_t>(entry, v->id);
+        appendU16(entry, v->id);
         const uint16_t flags = v->redir ? uint16_t(v->flags | VarFlag::FromList) : v->flags;
-        SimBytes::append<uint16_t>(entry, flags);
+        appendU16(entry, flags);
         if (v->redir)
-            SimBytes::append<uint16_t>(entry, v->redir);
+            appendU16(entry, v->redir);
         entry.append(v->type);
         const QByteArray value = wireValue(*v, true);
         if (v->type == 'T') {
@@ -112,19 +133,19 @@ uint8_t SimVariables::getList(const QByteArray& request, int room, QByteArray& r
         reply.append(entry);
     }
     if (reply.size() + 2 <= room)
-        SimBytes::append<uint16_t>(reply, 0);
+        appendU16(reply, 0);
     return Status::Ok;
 }
 
-uint8_t SimVariables::write(const QByteArray& request)
+uint8_t VarTable::write(const QByteArray& request)
 {
     if (request.size() < SetHeader)
         return Status::BadArgument;
-    const auto it = m_vars.find(SimBytes::at<uint16_t>(request, 0));
+    const auto it = m_vars.find(u16At(request, 0));
     if (it == m_vars.end())
         return Status::NotFound;
-    const uint16_t redir = SimBytes::at<uint16_t>(request, 2);
-    const uint16_t flags = SimBytes::at<uint16_t>(request, 4);
+    const uint16_t redir = u16At(request, 2);
+    const uint16_t flags = u16At(request, 4);
     if (redir == it->id || (redir != 0 && !m_vars.contains(redir)))
         return Status::BadArgument;
 
