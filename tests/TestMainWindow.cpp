@@ -479,6 +479,8 @@ void TestMainWindow::askedFirst()
     m_answer = action->text().remove(QLatin1Char('&'));
     action->click();
     QVERIFY(sent());
+}
+
 void TestMainWindow::saveAfterIncompleteLoadAsks()
 {
     Rig rig;
