@@ -35,8 +35,10 @@ QString SimAudit::transferFault(const SimDevice& device, const Transfer& t)
     if (!t.upload) {
         if (!target || target->data != t.data)
             return QStringLiteral("the device file changed; ") + context;
-        if (t.result == 0 && t.local != t.data)
+        if (t.result == 0 && !t.cancelled && t.local != t.data)
             return QStringLiteral("the download reported success but differs from the device file; ") + context;
+        if ((t.result != 0 || t.cancelled) && t.earlier && t.local != *t.earlier && t.local != t.data)
+            return QStringLiteral("the download did not complete and the earlier local file is lost; ") + context;
         return {};
     }
     const QString temporaryText = QString::fromLatin1(t.temporaryName);
@@ -50,9 +52,7 @@ QString SimAudit::transferFault(const SimDevice& device, const Transfer& t)
         return QStringLiteral("the device file is neither the old nor the new one; ") + context;
     if (!target && t.replacing && !(keptAsTemporary && temporary && temporary->data == t.data))
         return QStringLiteral("the old device file is gone without the new one in its place; ") + context;
-    // A create whose answer was lost leaves an empty file that the upload never learnt about.
-    const bool createLost = t.result < 0 && !t.started && temporary && temporary->data.isEmpty();
-    if (temporary && !keptAsTemporary && !partialLogged && !createLost)
+    if (temporary && !keptAsTemporary && !partialLogged)
         return QStringLiteral("a temporary file stays behind unreported; ") + context;
     return {};
 }

@@ -110,7 +110,7 @@ int DeviceProtocol::fileWrite(const QString& localPath, const QString& name, boo
     bool expectedSystem = system;
     if (const auto old = cachedFile(name))
         expectedSystem = old->system;
-    ret = fileCreate(temporary.toLatin1());
+    ret = createTemporary(temporary);
     if (ret != 0)
         return ret;
 
@@ -145,7 +145,7 @@ int DeviceProtocol::fileWrite(const QString& localPath, const QString& name, boo
         Q_EMIT eventLog(tr("Upload of '%1' starts again").arg(localPath), true);
         if (!deletePartial(temporary, uploadId))
             return FileResult::Shown;
-        ret = fileCreate(temporary.toLatin1());
+        ret = createTemporary(temporary);
         if (ret != 0)
             return ret;
     }
@@ -160,12 +160,36 @@ int DeviceProtocol::fileWrite(const QString& localPath, const QString& name, boo
 
 bool DeviceProtocol::deletePartial(const QString& temporary, uint16_t id)
 {
-    if (fileUnlink(id) == 0)
+    if (fileUnlink(id, true) == 0)
         return true;
     // Every temporary file that stays behind is named in the log.
     Q_EMIT eventLog(tr("The partial file '%1' (fn_id=%2) could not be deleted from the device").arg(temporary).arg(id),
                     true);
     return false;
+}
+
+int DeviceProtocol::createTemporary(const QString& temporary)
+{
+    const int ret = fileCreate(temporary.toLatin1(), true);
+    if (ret == 0 || (ret > 0 && ret != Status::FileExists))
+        return ret;
+    // The list just read had no file of that name, yet the device may have created it: firmware that runs
+    // a retried frame again answers the retry "File exist", and a create whose answers were all lost may
+    // still have run. A file of that name now is this upload's own.
+    const int listed = fileUpdateList(false);
+    if (listed != 0) {
+        Q_EMIT eventLog(tr("The partial file '%1' may be left on the device").arg(temporary), true);
+        return ret < 0 ? ret : listed;
+    }
+    if (const auto made = cachedFile(temporary)) {
+        m_openFileId = made->id;
+        return 0;
+    }
+    if (ret < 0)
+        return ret;
+    CommandRecord refused;
+    refused.status = uint16_t(ret);
+    return reportFileError(QStringLiteral("fileCreate(%1)").arg(temporary), refused);
 }
 
 int DeviceProtocol::replaceWithUpload(const QString& name, const QString& temporary, uint16_t uploadId, qint64 expected,
@@ -190,7 +214,8 @@ int DeviceProtocol::replaceWithUpload(const QString& name, const QString& tempor
     const QString notRenamed =
         tr("The file is uploaded but could not be renamed. It stays on the device as '%1'.").arg(temporary);
     if (const auto old = cachedFile(name)) {
-        ret = fileUnlink(old->id);
+        // "Not found" is what firmware that runs a retried deletion again answers once the first run took it.
+        ret = fileUnlink(old->id, true);
         if (ret < 0) {
             // A lost answer does not tell whether the old file is gone. Deleting the new one now could
             // leave neither, so look first.
@@ -277,6 +302,16 @@ int DeviceProtocol::writeLoop(uint16_t id, QFile& local, uint32_t& sent)
                         tr("The device wrote %1 of %2 bytes at byte %3.").arg(written).arg(chunk.size()).arg(sent));
             return FileResult::Shown;
         }
+        if (rec.sends > 1 && recoveries < MaxRecoveries) {
+            // Firmware that runs a retried frame again may have stored the chunk twice: look at the device file.
+            const int check = recoverUpload(id, local, sent, int(chunk.size()));
+            if (check != 0)
+                return check;
+            ++recoveries;
+            if (!m_transferActive)
+                return 0;
+            continue;
+        }
         sent += uint32_t(chunk.size());
         Q_EMIT uiFileWriteUpdate(id, int(sent));
         if (!m_transferActive)
@@ -301,36 +336,48 @@ int DeviceProtocol::recoverUpload(uint16_t id, QFile& local, uint32_t& sent, int
     if (ret != 0)
         return ret;
 
-    // The device may or may not have stored the chunk whose answer was lost.
+    // The device may or may not have stored the chunk whose answer was lost; firmware that runs a retried
+    // frame again may have stored it once per try, each copy behind the last. The upload goes on behind
+    // the first copy, and what follows overwrites the others.
+    const uint32_t chunk = uint32_t(inFlight);
+    const uint32_t beyond = deviceSize - std::min(deviceSize, sent);
+    const bool copies =
+        chunk > 0 && beyond > chunk && beyond % chunk == 0 && beyond / chunk <= m_link->timeouts().writeTries;
+    const uint32_t held = copies ? sent + chunk : deviceSize;
     QString mismatch;
     uint32_t tail = 0;
-    if (deviceSize == sent || deviceSize == sent + uint32_t(inFlight)) {
-        tail = std::min(deviceSize, TailBytes);
+    if (held == sent || held == sent + chunk) {
+        tail = std::min(held, TailBytes);
         if (tail >= 1) {
             QByteArray theirs;
-            ret = fileReadAt(deviceSize - tail, int(tail), theirs);
+            ret = fileReadAt(held - tail, int(tail), theirs);
             if (ret != 0)
                 return ret;
-            const QByteArray ours = local.seek(deviceSize - tail) ? local.read(tail) : QByteArray();
+            const QByteArray ours = local.seek(held - tail) ? local.read(tail) : QByteArray();
             if (ours != theirs)
                 mismatch = tr("The last %1 bytes of the device file (before byte %2) differ from the local file.")
                                .arg(tail)
-                               .arg(deviceSize);
+                               .arg(held);
         }
     } else {
         mismatch = tr("The device file has %1 bytes, %2 were sent.").arg(deviceSize).arg(sent);
     }
 
+    if (mismatch.isEmpty() && deviceSize > local.size()) {
+        // A copy that reaches past the end of the local file would never be overwritten.
+        Q_EMIT eventLog(tr("The device stored the last piece more than once: the upload starts again"), true);
+        return StartAgain;
+    }
     if (mismatch.isEmpty()) {
-        ret = fileSeek(deviceSize);
+        ret = fileSeek(held);
         if (ret != 0)
             return ret;
-        if (!local.seek(deviceSize))
+        if (!local.seek(held))
             return FileResult::LocalFailure;
-        sent = deviceSize;
-        Q_EMIT uiFileWriteUpdate(id, int(deviceSize));
-        Q_EMIT eventLog(
-            tr("The device holds %1 bytes, the last %2 match: the upload goes on").arg(deviceSize).arg(tail), true);
+        sent = held;
+        Q_EMIT uiFileWriteUpdate(id, int(held));
+        Q_EMIT eventLog(tr("The device holds %1 bytes, the last %2 match: the upload goes on").arg(held).arg(tail),
+                        true);
         return 0;
     }
     Q_EMIT eventLog(mismatch, true);
@@ -386,7 +433,7 @@ int DeviceProtocol::readLoop(const FileDownloadItem& item, QFile& local)
     int restarts = 0;
     while (m_transferActive) {
         CommandRecord rec;
-        const int ret = readNext(rec);
+        const int ret = readNext(rec, received);
         if (ret > 0)
             return ret;
         if (ret == 0) {
