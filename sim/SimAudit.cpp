@@ -46,7 +46,7 @@ QString SimAudit::transferFault(const SimDevice& device, const Transfer& t)
         QStringLiteral("Upload failed|The file is uploaded but could not be renamed. It stays on the device as '%1'.")
             .arg(temporaryText));
     const bool partialLogged = !t.log.filter(QStringLiteral("The partial file '%1'").arg(temporaryText)).isEmpty();
-    if (t.result == 0 && !(target && target->data == t.data))
+    if (t.result == 0 && !t.cancelled && !(target && target->data == t.data))
         return QStringLiteral("the upload reported success but the device file is not the new one; ") + context;
     if (target && target->data != t.data && !(t.replacing && target->data == t.old))
         return QStringLiteral("the device file is neither the old nor the new one; ") + context;

@@ -11,5 +11,9 @@
         <source>The device stored the last piece more than once: the upload starts again</source>
         <translation>Пристрій записав останню частину більше одного разу: вивантаження починається знову</translation>
     </message>
+    <message>
+        <source>The link to the device was lost, waiting for the device ...</source>
+        <translation>Зв&apos;язок із пристроєм втрачено, чекаємо на пристрій ...</translation>
+    </message>
 </context>
 </TS>

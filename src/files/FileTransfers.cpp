@@ -98,7 +98,7 @@ int DeviceProtocol::fileWrite(const QString& localPath, const QString& name, boo
     const QString temporary = temporaryName(name);
     const qint64 expected = QFileInfo(localPath).size();
 
-    int ret = fileUpdateList(false);
+    int ret = withRecovery([this] { return fileUpdateList(false); });
     if (ret != 0)
         return ret;
     if (cachedFile(temporary)) {
@@ -118,7 +118,7 @@ int DeviceProtocol::fileWrite(const QString& localPath, const QString& name, boo
     for (int attempts = 0;; ++attempts) {
         uploadId = m_openFileId;
         Q_EMIT uiFileTaskFile(tr("Upload '%1', %2 bytes").arg(localPath).arg(expected), expected);
-        ret = fileOpen(uploadId);
+        ret = withRecovery([this, uploadId] { return fileOpen(uploadId); });
         if (ret == 0) {
             uint32_t sent = 0;
             QFile local(localPath);
@@ -170,32 +170,53 @@ bool DeviceProtocol::deletePartial(const QString& temporary, uint16_t id)
 
 int DeviceProtocol::createTemporary(const QString& temporary)
 {
-    const int ret = fileCreate(temporary.toLatin1(), true);
-    if (ret == 0 || (ret > 0 && ret != Status::FileExists))
-        return ret;
-    // The list just read had no file of that name, yet the device may have created it: firmware that runs
-    // a retried frame again answers the retry "File exist", and a create whose answers were all lost may
-    // still have run. A file of that name now is this upload's own.
-    const int listed = fileUpdateList(false);
-    if (listed != 0) {
-        Q_EMIT eventLog(tr("The partial file '%1' may be left on the device").arg(temporary), true);
-        return ret < 0 ? ret : listed;
+    for (int creates = 1;; ++creates) {
+        const int ret = fileCreate(temporary.toLatin1(), true);
+        if (ret == 0 || (ret > 0 && ret != Status::FileExists))
+            return ret;
+        // The list just read had no file of that name, yet the device may have created it: firmware that
+        // runs a retried frame again answers the retry "File exist", and a create whose answers were all
+        // lost may still have run. A file of that name now is this upload's own.
+        const int listed = withRecovery([this] { return fileUpdateList(false); });
+        if (listed != 0) {
+            Q_EMIT eventLog(tr("The partial file '%1' may be left on the device").arg(temporary), true);
+            return ret < 0 ? ret : listed;
+        }
+        if (const auto made = cachedFile(temporary)) {
+            m_openFileId = made->id;
+            return 0;
+        }
+        if (ret > 0) {
+            CommandRecord refused;
+            refused.status = uint16_t(ret);
+            return reportFileError(QStringLiteral("fileCreate(%1)").arg(temporary), refused);
+        }
+        // The create never ran; the device is back, so it may run now.
+        if (creates > MaxRestarts)
+            return ret;
     }
-    if (const auto made = cachedFile(temporary)) {
-        m_openFileId = made->id;
-        return 0;
+}
+
+int DeviceProtocol::withRecovery(const std::function<int()>& step)
+{
+    int ret = step();
+    for (int recoveries = 0; ret < 0 && m_link->batchedReads() && !m_cancel && recoveries < MaxRecoveries;
+         ++recoveries) {
+        const QString text = tr("The link to the device was lost, waiting for the device ...");
+        Q_EMIT uiFileTaskState(1);
+        Q_EMIT uiFileTaskNote(text);
+        Q_EMIT eventLog(text, true);
+        if (!waitForDevice())
+            return m_stoppedByPin ? FileResult::Shown : ret;
+        ret = step();
     }
-    if (ret < 0)
-        return ret;
-    CommandRecord refused;
-    refused.status = uint16_t(ret);
-    return reportFileError(QStringLiteral("fileCreate(%1)").arg(temporary), refused);
+    return ret;
 }
 
 int DeviceProtocol::replaceWithUpload(const QString& name, const QString& temporary, uint16_t uploadId, qint64 expected,
                                       bool expectedSystem)
 {
-    int ret = fileUpdateList(false);
+    int ret = withRecovery([this] { return fileUpdateList(false); });
     const auto uploaded = ret == 0 ? cachedFile(temporary) : nullptr;
     if (!uploaded || uploaded->size != expected) {
         tellFailure(
@@ -219,13 +240,12 @@ int DeviceProtocol::replaceWithUpload(const QString& name, const QString& tempor
         if (ret < 0) {
             // A lost answer does not tell whether the old file is gone. Deleting the new one now could
             // leave neither, so look first.
-            const int listed = fileUpdateList(false);
+            const int listed = withRecovery([this] { return fileUpdateList(false); });
             if (listed != 0) {
                 tellFailure(tr("Upload failed"), notRenamed);
                 return ret;
             }
-            if (!cachedFile(old->id))
-                ret = 0;
+            ret = cachedFile(old->id) ? fileUnlink(old->id, true) : 0;
         }
         if (ret != 0) {
             deletePartial(temporary, uploadId);
@@ -234,17 +254,19 @@ int DeviceProtocol::replaceWithUpload(const QString& name, const QString& tempor
     }
 
     ret = fileRename(uploadId, name.toLatin1());
-    if (ret < 0 && fileUpdateList(false) == 0) {
+    if (ret < 0 && withRecovery([this] { return fileUpdateList(false); }) == 0) {
         const auto renamed = cachedFile(name);
         if (renamed && renamed->id == uploadId)
             ret = 0; // only the answer was lost
+        else if (cachedFile(uploadId))
+            ret = fileRename(uploadId, name.toLatin1());
     }
     if (ret != 0) {
         tellFailure(tr("Upload failed"), notRenamed);
         return ret;
     }
 
-    ret = fileUpdateList(false);
+    ret = withRecovery([this] { return fileUpdateList(false); });
     const auto placed = ret == 0 ? cachedFile(name) : nullptr;
     if (placed && placed->size == expected && placed->system == expectedSystem)
         return 0;
@@ -404,7 +426,7 @@ int DeviceProtocol::fileRead(const QList<FileDownloadItem>& items)
             qCritical("fileRead qFile().open - fail");
             return FileResult::LocalFailure;
         }
-        int ret = fileOpen(item.id);
+        int ret = withRecovery([this, &item] { return fileOpen(item.id); });
         if (ret != 0)
             return ret;
         m_transferActive = !m_cancel;

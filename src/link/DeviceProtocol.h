@@ -143,6 +143,9 @@ private:
                           bool expectedSystem);
     bool deletePartial(const QString& temporary, uint16_t id);
     int createTemporary(const QString& temporary);
+    // Runs a step of a transfer outside its chunk loops (each can run twice: a list, an open); on a link
+    // that waits for a lost device, a step that lost the link runs again once the device is back.
+    int withRecovery(const std::function<int()>& step);
     bool waitForDevice();
     qint64 waitClockMs() const;
 
