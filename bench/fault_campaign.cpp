@@ -12,6 +12,7 @@
 // the share of such runs that ended successfully, the lower of the two device kinds.
 //   faults_run, faults_run_reexec                       runs with a fault
 //   invariant_violations, invariant_violations_reexec   runs that broke a rule (each described on stderr)
+//   recoverable_runs, recoverable_runs_reexec           runs hit by a fault the program should ride out
 //   recovered_ratio                                     recoverable runs that succeeded
 // Usage: bench_fault_campaign [--faults N] [--seed S] [--min-recovered R]; exits 1 on any violation or a
 // recovered_ratio below R (0.95), 2 on a hang.
@@ -664,6 +665,7 @@ int main(int argc, char* argv[])
         ratio[reruns] = recoverable ? double(recovered) / recoverable : 1.0;
         std::printf("faults_run%s %d faults\n", reruns ? "_reexec" : "", faults);
         std::printf("invariant_violations%s %d violations\n", reruns ? "_reexec" : "", violations[reruns]);
+        std::printf("recoverable_runs%s %d runs\n", reruns ? "_reexec" : "", recoverable);
         std::fflush(stdout);
     }
     const double recoveredRatio = std::min(ratio[0], ratio[1]);
