@@ -208,6 +208,7 @@ int DeviceProtocol::withRecovery(const std::function<int()>& step)
         Q_EMIT eventLog(text, true);
         if (!waitForDevice())
             return m_stoppedByPin ? FileResult::Shown : ret;
+        Q_EMIT uiFileTaskState(3);
         ret = step();
     }
     return ret;
