@@ -35,8 +35,10 @@ QString SimAudit::transferFault(const SimDevice& device, const Transfer& t)
     if (!t.upload) {
         if (!target || target->data != t.data)
             return QStringLiteral("the device file changed; ") + context;
-        if (t.result == 0 && t.local != t.data)
+        if (t.result == 0 && !t.cancelled && t.local != t.data)
             return QStringLiteral("the download reported success but differs from the device file; ") + context;
+        if ((t.result != 0 || t.cancelled) && t.earlier && t.local != *t.earlier && t.local != t.data)
+            return QStringLiteral("the download did not complete and the earlier local file is lost; ") + context;
         return {};
     }
     const QString temporaryText = QString::fromLatin1(t.temporaryName);
@@ -44,15 +46,13 @@ QString SimAudit::transferFault(const SimDevice& device, const Transfer& t)
         QStringLiteral("Upload failed|The file is uploaded but could not be renamed. It stays on the device as '%1'.")
             .arg(temporaryText));
     const bool partialLogged = !t.log.filter(QStringLiteral("The partial file '%1'").arg(temporaryText)).isEmpty();
-    if (t.result == 0 && !(target && target->data == t.data))
+    if (t.result == 0 && !t.cancelled && !(target && target->data == t.data))
         return QStringLiteral("the upload reported success but the device file is not the new one; ") + context;
     if (target && target->data != t.data && !(t.replacing && target->data == t.old))
         return QStringLiteral("the device file is neither the old nor the new one; ") + context;
     if (!target && t.replacing && !(keptAsTemporary && temporary && temporary->data == t.data))
         return QStringLiteral("the old device file is gone without the new one in its place; ") + context;
-    // A create whose answer was lost leaves an empty file that the upload never learnt about.
-    const bool createLost = t.result < 0 && !t.started && temporary && temporary->data.isEmpty();
-    if (temporary && !keptAsTemporary && !partialLogged && !createLost)
+    if (temporary && !keptAsTemporary && !partialLogged)
         return QStringLiteral("a temporary file stays behind unreported; ") + context;
     return {};
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <optional>
+
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
@@ -23,14 +25,17 @@ public:
         QByteArray data;          // an upload's local file, or the device file a download reads
         QByteArray local;         // what a download left in its local file
         int result = 0;
-        bool started = false; // the program announced the file (uiFileTaskFile)
         QStringList log;      // eventLog lines
         QStringList messages; // "title|text" of the messages shown
+        bool cancelled = false;
+        // The local file before a download, when known: one that does not complete leaves it as it was.
+        std::optional<QByteArray> earlier = std::nullopt;
     };
 
     // The store against the device's variables; with list, a raw value may be the 4 bytes a list reply carries.
     static QString storeMismatch(const VARS& vars, const SimDevice& device, bool list = false);
     // After a transfer: the device file is the old one or the complete new one, a temporary file left
-    // behind was reported, and a transfer reported successful delivered every byte.
+    // behind was reported, a transfer reported successful delivered every byte, and a download that did
+    // not complete left the earlier local file (or, done before a cancel, the complete one).
     static QString transferFault(const SimDevice& device, const Transfer& t);
 };

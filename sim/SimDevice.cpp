@@ -59,7 +59,7 @@ QByteArray SimDevice::handleRequest(const QByteArray& frame, int maxReplyFrame)
         return {};
 
     const QByteArray request = frame.left(len);
-    if (request == m_lastRequest)
+    if (request == m_lastRequest && !m_rerunsRetries)
         return m_lastReply;
 
     const uint8_t seq = bytes[Frame::OffSeq];
@@ -391,4 +391,10 @@ void SimDevice::setCommandsHang(bool on)
 {
     QMutexLocker lock(&m_mutex);
     m_commands->setHangs(on);
+}
+
+void SimDevice::setRerunsRetries(bool on)
+{
+    QMutexLocker lock(&m_mutex);
+    m_rerunsRetries = on;
 }

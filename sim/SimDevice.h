@@ -83,6 +83,10 @@ public:
     void setCommandAnswer(const QByteArray& word);
     void setCommandsHang(bool on);
 
+    // Firmware that carries out a retried frame (the same bytes, sequence number included) again
+    // instead of answering it from its last reply: a lost answer then means a command ran twice.
+    void setRerunsRetries(bool on);
+
 private:
     struct Reply
     {
@@ -131,4 +135,5 @@ private:
     // The last request and its reply, so that a retried frame is answered without running twice.
     QByteArray m_lastRequest;
     QByteArray m_lastReply;
+    bool m_rerunsRetries = false;
 };

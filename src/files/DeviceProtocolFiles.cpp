@@ -17,6 +17,8 @@ constexpr int FindReplySize = 38;
 constexpr uint16_t ListEnd = 0xFFFF;
 // The device counts seconds from 2000-01-01 00:00:00 UTC.
 constexpr qint64 DeviceEpoch = 946684800;
+// Reads in a row whose answer came only after a retry before the link counts as failed.
+constexpr int MaxRereads = 8;
 
 // The name's bytes padded with zeros to 25; a 25-byte name has no terminator.
 void addNameField(CommandRecord& rec, const QByteArray& name)
@@ -35,13 +37,14 @@ QSharedPointer<EfsFile> makeFile(const QByteArray& name, uint32_t created, uint8
     return file;
 }
 
-// One file command whose refusal the user is shown: the link result, the shown device status, or 0.
-int sendFileCommand(DeviceProtocol& protocol, uint8_t cmd, CommandRecord& rec, const QString& label)
+// One file command whose refusal the user is shown: the link result, the device status, or 0. A quiet
+// status (0: none) is returned without telling the user.
+int sendFileCommand(DeviceProtocol& protocol, uint8_t cmd, CommandRecord& rec, const QString& label, uint16_t quiet = 0)
 {
     const int ret = protocol.send(cmd, rec);
     if (ret != 0)
         return ret;
-    return rec.status != 0 ? protocol.reportFileError(label, rec) : 0;
+    return rec.status != 0 && rec.status != quiet ? protocol.reportFileError(label, rec) : rec.status;
 }
 
 } // namespace
@@ -144,7 +147,7 @@ int DeviceProtocol::listBatched(bool emitEntries)
     return 0;
 }
 
-int DeviceProtocol::fileCreate(const QByteArray& name)
+int DeviceProtocol::fileCreate(const QByteArray& name, bool quietIfExists)
 {
     if (name.size() > NameField) {
         qCritical("file create - name too large '%s' len=%zd > max=%u", name.constData(), ssize_t(name.size()),
@@ -154,7 +157,8 @@ int DeviceProtocol::fileCreate(const QByteArray& name)
     CommandRecord rec;
     addNameField(rec, name);
     if (const int ret = sendFileCommand(*this, Cmd::EFS_FILE_CREATE, rec,
-                                        QStringLiteral("fileCreate(%1)").arg(QString::fromLatin1(name)));
+                                        QStringLiteral("fileCreate(%1)").arg(QString::fromLatin1(name)),
+                                        quietIfExists ? Status::FileExists : 0);
         ret != 0)
         return ret;
     m_openFileId = rec.takeU16();
@@ -209,15 +213,26 @@ int DeviceProtocol::fileSeek(uint32_t offset)
     return FileResult::Shown;
 }
 
-int DeviceProtocol::readNext(CommandRecord& rec)
+int DeviceProtocol::readNext(CommandRecord& rec, uint32_t position)
 {
     const uint16_t word = m_link->readRequestWord();
-    rec.addU8(uint8_t(word));
-    rec.addU8(uint8_t(word >> 8));
-    const int ret = send(Cmd::EFS_FILE_READ, rec);
-    if (ret == 0 && rec.status != 0 && rec.status != Status::EndOfFile)
-        return reportFileError(QStringLiteral("file read"), rec);
-    return ret;
+    for (int reads = 0;; ++reads) {
+        rec = CommandRecord();
+        rec.addU8(uint8_t(word));
+        rec.addU8(uint8_t(word >> 8));
+        const int ret = send(Cmd::EFS_FILE_READ, rec);
+        if (ret != 0)
+            return ret;
+        if (rec.status != 0 && rec.status != Status::EndOfFile)
+            return reportFileError(QStringLiteral("file read"), rec);
+        if (rec.sends <= 1)
+            return 0;
+        // Firmware that runs a retried read again has moved past the data of the lost answer: read that again.
+        if (reads >= MaxRereads)
+            return LIBUSB_ERROR_IO;
+        if (const int seek = fileSeek(position); seek != 0)
+            return seek;
+    }
 }
 
 int DeviceProtocol::fileReadAt(uint32_t offset, int length, QByteArray& out)
@@ -228,7 +243,7 @@ int DeviceProtocol::fileReadAt(uint32_t offset, int length, QByteArray& out)
     out.clear();
     while (out.size() < length) {
         CommandRecord rec;
-        const int ret = readNext(rec);
+        const int ret = readNext(rec, offset + uint32_t(out.size()));
         if (ret != 0)
             return ret;
         if (rec.rxLen == 0)
@@ -254,11 +269,13 @@ int DeviceProtocol::fileRename(uint16_t id, const QByteArray& name)
     return 0;
 }
 
-int DeviceProtocol::fileUnlink(uint16_t id)
+int DeviceProtocol::fileUnlink(uint16_t id, bool notFoundIsGone)
 {
     CommandRecord rec;
     rec.addU16(id);
-    if (const int ret = sendFileCommand(*this, Cmd::EFS_FILE_UNLINK, rec, QStringLiteral("fileUnlink")); ret != 0)
+    const int ret = sendFileCommand(*this, Cmd::EFS_FILE_UNLINK, rec, QStringLiteral("fileUnlink"),
+                                    notFoundIsGone ? Status::NotFound : 0);
+    if (ret != 0 && !(ret == Status::NotFound && notFoundIsGone))
         return ret;
     const auto it = std::find_if(m_files.begin(), m_files.end(), [id](const auto& f) { return f->id == id; });
     if (it != m_files.end())

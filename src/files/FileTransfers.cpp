@@ -98,7 +98,7 @@ int DeviceProtocol::fileWrite(const QString& localPath, const QString& name, boo
     const QString temporary = temporaryName(name);
     const qint64 expected = QFileInfo(localPath).size();
 
-    int ret = fileUpdateList(false);
+    int ret = withRecovery([this] { return fileUpdateList(false); });
     if (ret != 0)
         return ret;
     if (cachedFile(temporary)) {
@@ -110,7 +110,7 @@ int DeviceProtocol::fileWrite(const QString& localPath, const QString& name, boo
     bool expectedSystem = system;
     if (const auto old = cachedFile(name))
         expectedSystem = old->system;
-    ret = fileCreate(temporary.toLatin1());
+    ret = createTemporary(temporary);
     if (ret != 0)
         return ret;
 
@@ -118,7 +118,7 @@ int DeviceProtocol::fileWrite(const QString& localPath, const QString& name, boo
     for (int attempts = 0;; ++attempts) {
         uploadId = m_openFileId;
         Q_EMIT uiFileTaskFile(tr("Upload '%1', %2 bytes").arg(localPath).arg(expected), expected);
-        ret = fileOpen(uploadId);
+        ret = withRecovery([this, uploadId] { return fileOpen(uploadId); });
         if (ret == 0) {
             uint32_t sent = 0;
             QFile local(localPath);
@@ -145,7 +145,7 @@ int DeviceProtocol::fileWrite(const QString& localPath, const QString& name, boo
         Q_EMIT eventLog(tr("Upload of '%1' starts again").arg(localPath), true);
         if (!deletePartial(temporary, uploadId))
             return FileResult::Shown;
-        ret = fileCreate(temporary.toLatin1());
+        ret = createTemporary(temporary);
         if (ret != 0)
             return ret;
     }
@@ -160,7 +160,7 @@ int DeviceProtocol::fileWrite(const QString& localPath, const QString& name, boo
 
 bool DeviceProtocol::deletePartial(const QString& temporary, uint16_t id)
 {
-    if (fileUnlink(id) == 0)
+    if (fileUnlink(id, true) == 0)
         return true;
     // Every temporary file that stays behind is named in the log.
     Q_EMIT eventLog(tr("The partial file '%1' (fn_id=%2) could not be deleted from the device").arg(temporary).arg(id),
@@ -168,10 +168,56 @@ bool DeviceProtocol::deletePartial(const QString& temporary, uint16_t id)
     return false;
 }
 
+int DeviceProtocol::createTemporary(const QString& temporary)
+{
+    for (int creates = 1;; ++creates) {
+        const int ret = fileCreate(temporary.toLatin1(), true);
+        if (ret == 0 || (ret > 0 && ret != Status::FileExists))
+            return ret;
+        // The list just read had no file of that name, yet the device may have created it: firmware that
+        // runs a retried frame again answers the retry "File exist", and a create whose answers were all
+        // lost may still have run. A file of that name now is this upload's own.
+        const int listed = withRecovery([this] { return fileUpdateList(false); });
+        if (listed != 0) {
+            Q_EMIT eventLog(tr("The partial file '%1' may be left on the device").arg(temporary), true);
+            return ret < 0 ? ret : listed;
+        }
+        if (const auto made = cachedFile(temporary)) {
+            m_openFileId = made->id;
+            return 0;
+        }
+        if (ret > 0) {
+            CommandRecord refused;
+            refused.status = uint16_t(ret);
+            return reportFileError(QStringLiteral("fileCreate(%1)").arg(temporary), refused);
+        }
+        // The create never ran; the device is back, so it may run now.
+        if (creates > MaxRestarts)
+            return ret;
+    }
+}
+
+int DeviceProtocol::withRecovery(const std::function<int()>& step)
+{
+    int ret = step();
+    for (int recoveries = 0; ret < 0 && m_link->batchedReads() && !m_cancel && recoveries < MaxRecoveries;
+         ++recoveries) {
+        const QString text = tr("The link to the device was lost, waiting for the device ...");
+        Q_EMIT uiFileTaskState(1);
+        Q_EMIT uiFileTaskNote(text);
+        Q_EMIT eventLog(text, true);
+        if (!waitForDevice())
+            return m_stoppedByPin ? FileResult::Shown : ret;
+        Q_EMIT uiFileTaskState(3);
+        ret = step();
+    }
+    return ret;
+}
+
 int DeviceProtocol::replaceWithUpload(const QString& name, const QString& temporary, uint16_t uploadId, qint64 expected,
                                       bool expectedSystem)
 {
-    int ret = fileUpdateList(false);
+    int ret = withRecovery([this] { return fileUpdateList(false); });
     const auto uploaded = ret == 0 ? cachedFile(temporary) : nullptr;
     if (!uploaded || uploaded->size != expected) {
         tellFailure(
@@ -190,17 +236,17 @@ int DeviceProtocol::replaceWithUpload(const QString& name, const QString& tempor
     const QString notRenamed =
         tr("The file is uploaded but could not be renamed. It stays on the device as '%1'.").arg(temporary);
     if (const auto old = cachedFile(name)) {
-        ret = fileUnlink(old->id);
+        // "Not found" is what firmware that runs a retried deletion again answers once the first run took it.
+        ret = fileUnlink(old->id, true);
         if (ret < 0) {
             // A lost answer does not tell whether the old file is gone. Deleting the new one now could
             // leave neither, so look first.
-            const int listed = fileUpdateList(false);
+            const int listed = withRecovery([this] { return fileUpdateList(false); });
             if (listed != 0) {
                 tellFailure(tr("Upload failed"), notRenamed);
                 return ret;
             }
-            if (!cachedFile(old->id))
-                ret = 0;
+            ret = cachedFile(old->id) ? fileUnlink(old->id, true) : 0;
         }
         if (ret != 0) {
             deletePartial(temporary, uploadId);
@@ -209,17 +255,19 @@ int DeviceProtocol::replaceWithUpload(const QString& name, const QString& tempor
     }
 
     ret = fileRename(uploadId, name.toLatin1());
-    if (ret < 0 && fileUpdateList(false) == 0) {
+    if (ret < 0 && withRecovery([this] { return fileUpdateList(false); }) == 0) {
         const auto renamed = cachedFile(name);
         if (renamed && renamed->id == uploadId)
             ret = 0; // only the answer was lost
+        else if (cachedFile(uploadId))
+            ret = fileRename(uploadId, name.toLatin1());
     }
     if (ret != 0) {
         tellFailure(tr("Upload failed"), notRenamed);
         return ret;
     }
 
-    ret = fileUpdateList(false);
+    ret = withRecovery([this] { return fileUpdateList(false); });
     const auto placed = ret == 0 ? cachedFile(name) : nullptr;
     if (placed && placed->size == expected && placed->system == expectedSystem)
         return 0;
@@ -277,6 +325,16 @@ int DeviceProtocol::writeLoop(uint16_t id, QFile& local, uint32_t& sent)
                         tr("The device wrote %1 of %2 bytes at byte %3.").arg(written).arg(chunk.size()).arg(sent));
             return FileResult::Shown;
         }
+        if (rec.sends > 1 && recoveries < MaxRecoveries) {
+            // Firmware that runs a retried frame again may have stored the chunk twice: look at the device file.
+            const int check = recoverUpload(id, local, sent, int(chunk.size()));
+            if (check != 0)
+                return check;
+            ++recoveries;
+            if (!m_transferActive)
+                return 0;
+            continue;
+        }
         sent += uint32_t(chunk.size());
         Q_EMIT uiFileWriteUpdate(id, int(sent));
         if (!m_transferActive)
@@ -301,36 +359,48 @@ int DeviceProtocol::recoverUpload(uint16_t id, QFile& local, uint32_t& sent, int
     if (ret != 0)
         return ret;
 
-    // The device may or may not have stored the chunk whose answer was lost.
+    // The device may or may not have stored the chunk whose answer was lost; firmware that runs a retried
+    // frame again may have stored it once per try, each copy behind the last. The upload goes on behind
+    // the first copy, and what follows overwrites the others.
+    const uint32_t chunk = uint32_t(inFlight);
+    const uint32_t beyond = deviceSize - std::min(deviceSize, sent);
+    const bool copies =
+        chunk > 0 && beyond > chunk && beyond % chunk == 0 && beyond / chunk <= m_link->timeouts().writeTries;
+    const uint32_t held = copies ? sent + chunk : deviceSize;
     QString mismatch;
     uint32_t tail = 0;
-    if (deviceSize == sent || deviceSize == sent + uint32_t(inFlight)) {
-        tail = std::min(deviceSize, TailBytes);
+    if (held == sent || held == sent + chunk) {
+        tail = std::min(held, TailBytes);
         if (tail >= 1) {
             QByteArray theirs;
-            ret = fileReadAt(deviceSize - tail, int(tail), theirs);
+            ret = fileReadAt(held - tail, int(tail), theirs);
             if (ret != 0)
                 return ret;
-            const QByteArray ours = local.seek(deviceSize - tail) ? local.read(tail) : QByteArray();
+            const QByteArray ours = local.seek(held - tail) ? local.read(tail) : QByteArray();
             if (ours != theirs)
                 mismatch = tr("The last %1 bytes of the device file (before byte %2) differ from the local file.")
                                .arg(tail)
-                               .arg(deviceSize);
+                               .arg(held);
         }
     } else {
         mismatch = tr("The device file has %1 bytes, %2 were sent.").arg(deviceSize).arg(sent);
     }
 
+    if (mismatch.isEmpty() && deviceSize > local.size()) {
+        // A copy that reaches past the end of the local file would never be overwritten.
+        Q_EMIT eventLog(tr("The device stored the last piece more than once: the upload starts again"), true);
+        return StartAgain;
+    }
     if (mismatch.isEmpty()) {
-        ret = fileSeek(deviceSize);
+        ret = fileSeek(held);
         if (ret != 0)
             return ret;
-        if (!local.seek(deviceSize))
+        if (!local.seek(held))
             return FileResult::LocalFailure;
-        sent = deviceSize;
-        Q_EMIT uiFileWriteUpdate(id, int(deviceSize));
-        Q_EMIT eventLog(
-            tr("The device holds %1 bytes, the last %2 match: the upload goes on").arg(deviceSize).arg(tail), true);
+        sent = held;
+        Q_EMIT uiFileWriteUpdate(id, int(held));
+        Q_EMIT eventLog(tr("The device holds %1 bytes, the last %2 match: the upload goes on").arg(held).arg(tail),
+                        true);
         return 0;
     }
     Q_EMIT eventLog(mismatch, true);
@@ -357,7 +427,7 @@ int DeviceProtocol::fileRead(const QList<FileDownloadItem>& items)
             qCritical("fileRead qFile().open - fail");
             return FileResult::LocalFailure;
         }
-        int ret = fileOpen(item.id);
+        int ret = withRecovery([this, &item] { return fileOpen(item.id); });
         if (ret != 0)
             return ret;
         m_transferActive = !m_cancel;
@@ -386,7 +456,7 @@ int DeviceProtocol::readLoop(const FileDownloadItem& item, QFile& local)
     int restarts = 0;
     while (m_transferActive) {
         CommandRecord rec;
-        const int ret = readNext(rec);
+        const int ret = readNext(rec, received);
         if (ret > 0)
             return ret;
         if (ret == 0) {

@@ -17,6 +17,9 @@ struct CommandRecord
     uint16_t status = 0;
     uint8_t rxData[MaxRx] = {};
     int32_t cursor = 0;
+    // How often the request reached the device. Above 1, firmware that runs a retried frame again
+    // instead of repeating its answer may have carried the command out more than once.
+    uint8_t sends = 0;
 
     // Appending never writes past txData: a record that did not fit is marked and never sent.
     void add(const void* data, std::size_t n);

@@ -126,6 +126,7 @@ int DeviceLink::sendCommand(uint8_t cmd, CommandRecord& record)
     std::memcpy(m_request + Frame::RequestHeader, record.txData, record.txLen);
 
     const LinkTimeouts t = timeouts();
+    m_sends = 0;
     const int ret = transact(CommandTable::changesDevice(cmd) ? t.writeTries : t.readTries, t.timeoutMs);
     if (ret == 0) {
         const int len = Frame::length(m_reply);
@@ -135,6 +136,7 @@ int DeviceLink::sendCommand(uint8_t cmd, CommandRecord& record)
         }
         record.status = m_reply[Frame::OffStatus];
     }
+    record.sends = m_sends;
     m_commandMutex.unlock();
     return ret;
 }
@@ -142,6 +144,7 @@ int DeviceLink::sendCommand(uint8_t cmd, CommandRecord& record)
 int DeviceLink::runExchange(unsigned tries, unsigned timeoutMs)
 {
     Frame::finalise(m_request, m_nextSeq++);
+    m_sends = 0;
     if (tries < 1)
         return LIBUSB_ERROR_NO_DEVICE;
 
@@ -154,6 +157,7 @@ int DeviceLink::runExchange(unsigned tries, unsigned timeoutMs)
         ret = writeFrame(m_request, frameSize, timeoutMs);
         if (ret != 0)
             continue;
+        ++m_sends;
         int stale = 0;
         for (;;) {
             std::memset(m_reply, 0, std::size_t(maxReplyFrame()) + 1);
@@ -182,6 +186,7 @@ int DeviceLink::exchangeInfo()
     Frame::setLength(m_request, 0);
     m_request[Frame::OffCmd] = 0;
     const LinkTimeouts t = timeouts();
+    m_sends = 0;
     const int ret = transact(t.readTries, t.timeoutMs);
     if (ret != 0)
         return ret;

@@ -83,6 +83,7 @@ protected:
     uint8_t m_reply[Frame::BufferSize] = {};
     uint8_t m_request[Frame::BufferSize] = {};
     uint8_t m_nextSeq = 0;
+    uint8_t m_sends = 0; // request frames of the last exchange that reached the device
     int32_t m_ready = 0;
     std::string m_manufacturer;
     std::string m_product;

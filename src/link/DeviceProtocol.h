@@ -84,13 +84,15 @@ public:
 
     // Device files.
     int fileUpdateList(bool emitEntries);
-    int fileCreate(const QByteArray& name);
+    // quietIfExists: "File exist" is returned without telling the user; the caller sorts it out.
+    int fileCreate(const QByteArray& name, bool quietIfExists = false);
     int fileOpen(uint16_t id);
     int fileClose();
     int fileSeek(uint32_t offset);
     int fileReadAt(uint32_t offset, int length, QByteArray& out);
     int fileRename(uint16_t id, const QByteArray& name);
-    int fileUnlink(uint16_t id);
+    // notFoundIsGone: "Not found" counts as deleted, quietly. A deletion that firmware ran twice ends so.
+    int fileUnlink(uint16_t id, bool notFoundIsGone = false);
     int fileDeleteMany(const QList<ushort>& ids);
     int efsStats();
     int reportFileError(const QString& label, const CommandRecord& request);
@@ -131,8 +133,9 @@ private:
     // Device files and transfers (files/).
     int listByFind(bool emitEntries);
     int listBatched(bool emitEntries);
-    // One EFS_FILE_READ into rec: 0, a link result (negative) or a refusal already shown (positive).
-    int readNext(CommandRecord& rec);
+    // One EFS_FILE_READ at position, the open file's position as the caller counts it, into rec: 0, a link
+    // result (negative) or a refusal already shown (positive).
+    int readNext(CommandRecord& rec, uint32_t position);
     QSharedPointer<EfsFile> cachedFile(const QString& name) const;
     QSharedPointer<EfsFile> cachedFile(uint16_t id) const;
     bool ask(const QString& title, const QString& text) const;
@@ -144,6 +147,10 @@ private:
     int replaceWithUpload(const QString& name, const QString& temporary, uint16_t uploadId, qint64 expected,
                           bool expectedSystem);
     bool deletePartial(const QString& temporary, uint16_t id);
+    int createTemporary(const QString& temporary);
+    // Runs a step of a transfer outside its chunk loops (each can run twice: a list, an open); on a link
+    // that waits for a lost device, a step that lost the link runs again once the device is back.
+    int withRecovery(const std::function<int()>& step);
     bool waitForDevice();
     qint64 waitClockMs() const;
 
