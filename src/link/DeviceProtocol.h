@@ -74,6 +74,8 @@ public:
     // (the device packs only what fits its reply frame); they have to be asked for again.
     int readVarBatch(const QList<uint16_t>& ids, QList<uint16_t>* unanswered = nullptr);
     int loadVars(const QList<uint16_t>& ids, bool batched);
+    // Ids of the running (or last) load the device has answered, with a value or a refusal.
+    int loadAnswered() const { return m_loadAnswered; }
     int varsSet(uint16_t id, bool withValue);
     int varsSetRedir(uint16_t id, uint16_t target);
     bool takeReloadRequest() { return m_reloadRequest.exchange(false); }
@@ -160,6 +162,7 @@ private:
     // Variable loading.
     int m_loadRetries = 0;
     std::atomic<bool> m_reloadRequest{false};
+    std::atomic<int> m_loadAnswered{0};
 
     // Files and transfers.
     QList<QSharedPointer<EfsFile>> m_files;

@@ -31,6 +31,7 @@
 #include "link/DeviceProtocol.h"
 #include "link/TransportManager.h"
 #include "update/UpdateChecker.h"
+#include "vars/UnsavedChanges.h"
 #include "vars/VARS.h"
 #include "vars/VarsRegistry.h"
 #include "vars/VarsUI.h"
@@ -104,6 +105,10 @@ MainWindow::MainWindow(DeviceStack& stack, const Timing& timing, QWidget* parent
     // Queued also when a dropped write completes at once: the notice must not open inside the edit.
     connect(m_registry, &VarsRegistry::writeFailed, this, &MainWindow::slotWriteFailed, Qt::QueuedConnection);
     connect(m_registry, &VarsRegistry::varsUpdated, this, &MainWindow::slotVarsUpdated);
+    UnsavedChanges& unsaved = m_registry->unsaved();
+    connect(ui->actionRevertUnsaved, &QAction::triggered, &unsaved, &UnsavedChanges::revert);
+    connect(&unsaved, &UnsavedChanges::reverted, this, &MainWindow::information);
+    connect(&unsaved, &UnsavedChanges::changed, this, &MainWindow::updateMenuActions);
     buildPages();
     const QList<uint16_t> ids = loadList();
     m_worker.setLoadList(ids);
@@ -555,7 +560,7 @@ void MainWindow::updateOverlay()
     m_overlay->setText(text);
     if (!m_fsWaiting && m_expectedVars > 0) {
         m_overlayBar->setRange(0, m_expectedVars);
-        m_overlayBar->setValue(qMin(m_protocol.vars().count(), m_expectedVars));
+        m_overlayBar->setValue(qMin(m_protocol.loadAnswered(), m_expectedVars));
     } else {
         m_overlayBar->setRange(0, 0);
     }
@@ -613,6 +618,8 @@ void MainWindow::buildPages()
 
 void MainWindow::slotVarsLoadEnd()
 {
+    if (m_overlay)
+        updateOverlay(); // the bar ends where the load did
     hideOverlay();
     if (!linkOpen())
         return;
@@ -831,6 +838,7 @@ void MainWindow::slotVarsStatus(int retCount, uint32_t count, int retSave, uint8
         information(tr("Settings save -> fail") + QLatin1Char('\n') +
                     QString::asprintf("count=%u, save=%u, error=%u", count, unsigned(save), unsigned(error)));
     } else {
+        m_registry->unsaved().reset();
         information(tr("Settings saved in flash"));
     }
 }
@@ -843,6 +851,7 @@ void MainWindow::setUnsaved(bool unsaved)
 void MainWindow::updateMenuActions()
 {
     ui->actionSaveVars->setEnabled(m_connectedView && m_protocol.vars().count() > 0);
+    ui->actionRevertUnsaved->setEnabled(m_connectedView && !m_registry->unsaved().unsavedIds().isEmpty());
 }
 
 void MainWindow::setSaveEnabled(bool enabled)

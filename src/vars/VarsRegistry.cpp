@@ -1,6 +1,7 @@
 #include "VarsRegistry.h"
 
 #include "link/DeviceProtocol.h"
+#include "vars/UnsavedChanges.h"
 #include "vars/VARS.h"
 #include "vars/VarRow.h"
 #include "vars/VarsUIAttr.h"
@@ -12,7 +13,7 @@ constexpr int Dropped = -4;
 } // namespace
 
 VarsRegistry::VarsRegistry(DeviceProtocol& protocol, DeviceThread& worker, QObject* parent)
-    : QObject(parent), m_protocol(protocol), m_worker(worker)
+    : QObject(parent), m_protocol(protocol), m_worker(worker), m_unsaved(new UnsavedChanges(protocol, *this))
 {
     m_coalesce.setSingleShot(true);
     m_coalesce.setInterval(CoalesceMs);
@@ -118,6 +119,14 @@ void VarsRegistry::setOnOffRedir(int id, int target, const QMap<int, int>& pairs
                 result = r;
         }
         return result;
+    });
+}
+
+void VarsRegistry::restore(int id, const VarRecord& saved)
+{
+    submit(id, [this, id, saved] {
+        m_protocol.vars().setRedir(uint16_t(id), saved.redir);
+        return editAndSend(id, true, [&saved](VARS& vars, VarRecord& record) { vars.restoreValue(record, saved); });
     });
 }
 
@@ -239,6 +248,7 @@ void VarsRegistry::flush()
             }
         }
     }
+    m_unsaved->noteRead(updated);
     for (VarRow* row : rows)
         row->refresh();
     if (!updated.isEmpty()) {
