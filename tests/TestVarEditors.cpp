@@ -8,6 +8,7 @@
 #include <QVBoxLayout>
 
 #include "SimFixture.h"
+#include "link/CommandTable.h"
 #include "ui/LineVarEditor.h"
 #include "ui/RoVarEditor.h"
 #include "ui/SelectVarEditor.h"
@@ -20,9 +21,10 @@ namespace {
 
 constexpr int Wait = 5000;
 
-// A signed setting of the small profile.
+// A signed setting and a redirected unsigned one of the small profile.
 const char* const PageXml = R"(<page title="Лінії" section="Налаштування">
   <var id="3" name="Поправка" uitype="integer"/>
+  <var id="13" name="Гучність" uitype="slider" min="0" max="100"/>
 </page>)";
 
 VarUiInfoPtr infoOf(VarKind kind, int min = 0, int max = 1024, const QString& format = {})
@@ -80,6 +82,7 @@ private Q_SLOTS:
     void wheelOverUnfocusedEditor_data();
     void wheelOverUnfocusedEditor();
     void deviceReadOnlyFlagTurnsRowReadOnly();
+    void typedNumberSentOnceSteppedAfterThePause();
     void readOnlyTexts_data();
     void readOnlyTexts();
 };
@@ -135,6 +138,8 @@ void TestVarEditors::lineEditors_data()
     row("float without digits", VarKind::Float, 'F', 4, number(0), "-", "0.000000", {});
     row("letter in an unsigned", VarKind::Unsigned, 'U', 4, number(7), "1a2", "12", {"12"});
     row("unsigned past 32 bits", VarKind::Unsigned, 'U', 4, number(5), "99999999999", "5", {});
+    row("unsigned past its one byte", VarKind::Unsigned, 'U', 4, QByteArray(1, 9), "256", "9", {});
+    row("signed within its two bytes", VarKind::Integer, 'I', 4, QByteArray(2, 0), "-32768", "-32768", {"-32768"});
     row("three-byte character past maxLen", VarKind::String, 'T', 8, {}, QStringLiteral("abcde€€"),
         QStringLiteral("abcde€"), {QStringLiteral("abcde€")});
     row("link limit below maxLen", VarKind::String, 'T', 64, {}, usbLimit + QLatin1Char('b'), usbLimit, {usbLimit});
@@ -248,33 +253,84 @@ void TestVarEditors::wheelOverUnfocusedEditor()
     QVERIFY(target->property(property) != before);
 }
 
+// The rows of PageXml on the small profile's device, loaded through the whole stack.
+struct PageRig
+{
+    PageRig()
+    {
+        QFile page(dir.filePath(QStringLiteral("page.xml")));
+        if (!page.open(QIODevice::WriteOnly) || page.write(PageXml) <= 0)
+            qFatal("page not written");
+        page.close();
+        if (!model.loadPageXml(page.fileName()))
+            qFatal("page not read");
+        registry.build(model.infos(), model.attrs());
+        registry.setCurrentPageView(&shownPage);
+    }
+    std::unique_ptr<VarWidget> row(int index)
+    {
+        auto widget = std::make_unique<VarWidget>(model.infos().value(index), registry);
+        registry.registerRow(&shownPage, widget.get());
+        widget->refresh();
+        widget->show();
+        return widget;
+    }
+
+    QTemporaryDir dir;
+    VarsUI model;
+    SimFixture::RunningStack session{SimFixture::deviceWithProfile(SimFixture::SmallProfile)};
+    VarsRegistry registry{session.stack.protocol(), session.stack.worker()};
+    QObject shownPage;
+};
+
 void TestVarEditors::deviceReadOnlyFlagTurnsRowReadOnly()
 {
-    QTemporaryDir dir;
-    QFile page(dir.filePath(QStringLiteral("page.xml")));
-    QVERIFY(page.open(QIODevice::WriteOnly) && page.write(PageXml) > 0);
-    page.close();
-    VarsUI model;
-    QVERIFY(model.loadPageXml(page.fileName()));
-    SimFixture::RunningStack session(SimFixture::deviceWithProfile(SimFixture::SmallProfile));
-    VarsRegistry registry(session.stack.protocol(), session.stack.worker());
-    registry.build(model.infos(), model.attrs());
-    QObject shownPage;
-    registry.setCurrentPageView(&shownPage);
-    QVERIFY(session.connectAndLoad());
-
-    VarWidget correction(model.infos().value(0), registry);
-    registry.registerRow(&shownPage, &correction);
-    correction.refresh();
-    correction.show();
-    QVERIFY(qobject_cast<LineVarEditor*>(correction.editor()));
-    SimVariables::Variable locked = *session.device->variable(3);
+    PageRig rig;
+    QVERIFY(rig.session.connectAndLoad());
+    const auto correction = rig.row(0);
+    QVERIFY(qobject_cast<LineVarEditor*>(correction->editor()));
+    SimVariables::Variable locked = *rig.session.device->variable(3);
     locked.flags |= VarFlag::ReadOnly;
-    session.device->setVariable(locked);
-    QVERIFY(registry.refresh(3));
-    QTRY_VERIFY_WITH_TIMEOUT(qobject_cast<RoVarEditor*>(correction.editor()), Wait);
-    QCOMPARE(static_cast<RoVarEditor*>(correction.editor())->text(), QStringLiteral("-1234"));
-    QVERIFY(correction.editor()->isVisible());
+    rig.session.device->setVariable(locked);
+    QVERIFY(rig.registry.refresh(3));
+    QTRY_VERIFY_WITH_TIMEOUT(qobject_cast<RoVarEditor*>(correction->editor()), Wait);
+    QCOMPARE(static_cast<RoVarEditor*>(correction->editor())->text(), QStringLiteral("-1234"));
+    QVERIFY(correction->editor()->isVisible());
+}
+
+void TestVarEditors::typedNumberSentOnceSteppedAfterThePause()
+{
+    PageRig rig;
+    QVERIFY(rig.session.connectAndLoad());
+    QList<uint32_t> written; // values of VAR_SET requests for 13, as they left for the device
+    QMutex writtenMutex;
+    rig.session.link->setRequestObserver([&](uint8_t cmd, const QByteArray& payload) {
+        if (cmd == Cmd::VAR_SET && payload.size() == 10 && qFromLittleEndian<uint16_t>(payload.constData()) == 13) {
+            QMutexLocker lock(&writtenMutex);
+            written << qFromLittleEndian<uint32_t>(payload.constData() + 6);
+        }
+    });
+    const auto writes = [&] {
+        QMutexLocker lock(&writtenMutex);
+        return written;
+    };
+    const auto volume = rig.row(1);
+    QSpinBox* spin = static_cast<SpinVarEditor*>(volume->editor())->spinBox();
+    QCOMPARE(spin->value(), 5);
+    spin->setFocus();
+    spin->selectAll();
+    // A user who types slower than the send delay: the first digit alone must not reach the device.
+    QTest::keyClick(spin, Qt::Key_4);
+    QTest::qWait(SpinVarEditor::SendDelayMs * 2);
+    QTest::keyClick(spin, Qt::Key_5);
+    QTest::keyClick(spin, Qt::Key_Return);
+    QTRY_COMPARE_WITH_TIMEOUT(writes(), QList<uint32_t>{45}, Wait);
+
+    QTest::keyClick(spin, Qt::Key_Up);
+    QTest::qWait(SpinVarEditor::SendDelayMs / 2);
+    QCOMPARE(writes(), QList<uint32_t>{45});
+    QTRY_COMPARE_WITH_TIMEOUT(writes(), (QList<uint32_t>{45, 46}), Wait);
+    QTRY_COMPARE_WITH_TIMEOUT(rig.session.device->variable(13)->value, QByteArray("\x2E\0\0\0", 4), Wait);
 }
 
 QTEST_MAIN(TestVarEditors)

@@ -65,6 +65,10 @@
         <translation>значення до зміни ніколи не було прочитано з пристрою</translation>
     </message>
     <message>
+        <source>the device has made it read-only</source>
+        <translation>пристрій зробив її лише для читання</translation>
+    </message>
+    <message>
         <source>not sent, no device is connected</source>
         <translation>не надіслано, пристрій не підключено</translation>
     </message>

@@ -10,8 +10,6 @@
 
 namespace {
 
-// Result of a write the registry dropped because no device is open.
-constexpr int Dropped = -4;
 // A change made before the device's value was ever read: there is nothing to go back to.
 constexpr int NeverRead = INT_MIN;
 
@@ -171,7 +169,9 @@ void UnsavedChanges::report()
             QString why;
             if (code == NeverRead)
                 why = tr("its value before the change was never read from the device");
-            else if (code == Dropped)
+            else if (code == VarsRegistry::ReadOnly)
+                why = tr("the device has made it read-only");
+            else if (code == VarsRegistry::Dropped)
                 why = tr("not sent, no device is connected");
             else if (code > 0)
                 why = tr("the device refused it (%1)").arg(VARS::errorTextTr(code));

@@ -7,11 +7,6 @@
 #include "vars/VarsUIAttr.h"
 #include "worker/DeviceThread.h"
 
-namespace {
-// Result of a job the worker dropped because no device is open.
-constexpr int Dropped = -4;
-} // namespace
-
 VarsRegistry::VarsRegistry(DeviceProtocol& protocol, DeviceThread& worker, QObject* parent)
     : QObject(parent), m_protocol(protocol), m_worker(worker), m_unsaved(new UnsavedChanges(protocol, *this))
 {
@@ -125,6 +120,9 @@ void VarsRegistry::setOnOffRedir(int id, int target, const QMap<int, int>& pairs
 void VarsRegistry::restore(int id, const VarRecord& saved)
 {
     submit(id, [this, id, saved] {
+        // Only the header would go: the device would take it and keep the value.
+        if (m_protocol.vars().snapshot(uint16_t(id)).flags & VarFlag::ReadOnly)
+            return ReadOnly;
         m_protocol.vars().setRedir(uint16_t(id), saved.redir);
         return editAndSend(id, true, [&saved](VARS& vars, VarRecord& record) { vars.restoreValue(record, saved); });
     });

@@ -34,6 +34,10 @@ public:
     using Candidate = QPair<int, QString>; // id, label
 
     static constexpr int CoalesceMs = 40;
+    // Result of a job the worker dropped because no device is open.
+    static constexpr int Dropped = -4;
+    // Result of a restore of a variable the device has made read-only.
+    static constexpr int ReadOnly = -5;
 
     VarsRegistry(DeviceProtocol& protocol, DeviceThread& worker, QObject* parent = nullptr);
     ~VarsRegistry() override;
