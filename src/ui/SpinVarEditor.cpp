@@ -44,6 +44,7 @@ SpinVarEditor::SpinVarEditor(VarUiInfoPtr info, const VARS& vars, QWidget* paren
         guardWheel(m_slider);
         box->addWidget(m_spin);
         box->addWidget(m_slider, 1);
+        box->addStretch(); // keeps the spin box at the left while the slider is hidden
         connect(m_spin, &QSpinBox::valueChanged, m_slider, &QSlider::setValue);
         connect(m_slider, &QSlider::valueChanged, m_spin, &QSpinBox::setValue);
         connect(m_spin, &QSpinBox::valueChanged, this, &SpinVarEditor::onValueChanged);
