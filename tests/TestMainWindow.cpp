@@ -445,8 +445,13 @@ void TestMainWindow::settingsTheDeviceLacks()
     for (const SettingsFile::Entry& entry : removed)
         rig.device->setVariable(entry);
     QTRY_VERIFY_WITH_TIMEOUT(rows[0]->isAvailable() && rows[1]->isAvailable(), Wait);
-    QVERIFY(rows[0]->nameLabel()->isEnabled() && rows[0]->editor()->isEnabled());
-    QVERIFY(!rows[0]->toolTip().startsWith(QStringLiteral("Not available")));
+    for (VarWidget* row : rows) {
+        QVERIFY(row->nameLabel()->isEnabled() && (!row->editor() || row->editor()->isEnabled()));
+        QVERIFY(!row->toolTip().startsWith(QStringLiteral("Not available")));
+        if (auto* spin = qobject_cast<SpinVarEditor*>(row->editor())) // the tooltip gives the range
+            QVERIFY(row->toolTip().endsWith(
+                QStringLiteral("Allowed: %1 to %2").arg(spin->spinBox()->minimum()).arg(spin->spinBox()->maximum())));
+    }
 }
 
 void TestMainWindow::revertUnsavedChanges()
