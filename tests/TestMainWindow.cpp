@@ -1,11 +1,14 @@
 #include <QtTest>
 
 #include <QAbstractButton>
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPlainTextEdit>
+#include <QProgressBar>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTableWidget>
@@ -23,6 +26,9 @@
 #include "ui/ModalBox.h"
 #include "ui/SnapshotActions.h"
 #include "ui/SnapshotCompareDialog.h"
+#include "ui/SpinVarEditor.h"
+#include "ui/VarWidget.h"
+#include "ui/VarsTab.h"
 #include "vars/SettingsSnapshot.h"
 #include "vars/VARS.h"
 #include "vars/VarsUI.h"
@@ -40,8 +46,10 @@ const char* const CommandButtons[] = {"btStat0", "btStat1", "btStat3", "btHorn",
 // The real window on the stand-in device through the real worker.
 struct Rig
 {
-    // profile: the device's variables, all of them loaded; empty: the General tab's texts and setting 100.
-    explicit Rig(const QString& profile = {}, int fsGiveUpMs = MainWindowTiming().fsGiveUpMs)
+    // profile: the device's variables, all of them loaded (pageList: those the pages show);
+    // empty: the General tab's texts and setting 100.
+    explicit Rig(const QString& profile = {}, bool pageList = false,
+                 int fsGiveUpMs = MainWindowTiming().fsGiveUpMs)
     {
         if (!profile.isEmpty()) {
             device = SimFixture::deviceWithProfile(profile, clock);
@@ -69,9 +77,10 @@ struct Rig
         timing.fsGiveUpMs = fsGiveUpMs;
         window = std::make_unique<MainWindow>(*stack, timing);
         // The page views put the settings they show on the load list; 100 stands for them.
-        stack->worker().setLoadList(profile.isEmpty()
-                                        ? QList<uint16_t>{1, 100, 20000, 40002, 64999, 65503, 65504, 65505, 65507}
-                                        : device->variableIds());
+        if (!pageList)
+            stack->worker().setLoadList(profile.isEmpty()
+                                            ? QList<uint16_t>{1, 100, 20000, 40002, 64999, 65503, 65504, 65505, 65507}
+                                            : device->variableIds());
         window->show();
         window->connectDevice();
         authUpdates = std::make_unique<QSignalSpy>(&stack->protocol(), &DeviceProtocol::uiAuthUpdate1);
@@ -141,6 +150,25 @@ struct Rig
         });
     }
 
+    // The first page that has at least count rows the predicate accepts, with those rows; the page shown.
+    QList<VarWidget*> rowsOnOnePage(const std::function<bool(VarWidget*)>& accepts, int count) const
+    {
+        auto* tabs = find<QTabWidget>("tabWidget");
+        for (VarsTab* page : window->findChildren<VarsTab*>()) {
+            QList<VarWidget*> rows;
+            for (VarWidget* row : page->findChildren<VarWidget*>()) {
+                if (rows.size() < count && accepts(row))
+                    rows << row;
+            }
+            if (rows.size() == count) {
+                tabs->setCurrentWidget(page);
+                return rows;
+            }
+        }
+        return {};
+    }
+    bool onDevice(const VarWidget* row) const { return device->variable(uint16_t(row->deviceId())).has_value(); }
+
     std::shared_ptr<ManualClock> clock = std::make_shared<ManualClock>();
     std::shared_ptr<SimDevice> device = std::make_shared<SimDevice>(clock);
     std::unique_ptr<DeviceStack> stack;
@@ -172,6 +200,8 @@ private Q_SLOTS:
     void saveAfterIncompleteLoadAsks();
     void settingsFileAsTheDevice();
     void compareShowsWhatThePagesShow();
+    void settingsTheDeviceLacks();
+    void revertUnsavedChanges();
 
 private:
     QStringList m_boxes;    // their texts
@@ -266,7 +296,7 @@ void TestMainWindow::fileSystemCheckWaitsAndWarns()
 
 void TestMainWindow::filesNeverReady()
 {
-    Rig rig({}, 300);
+    Rig rig({}, false, 300);
     rig.device->files().setRefusesStats(true);
     QVERIFY(rig.loaded()); // once the window stopped waiting for the files
     QVERIFY(!rig.shown("loadingOverlay"));
@@ -598,6 +628,109 @@ void TestMainWindow::compareShowsWhatThePagesShow()
         }
     }
     dialog->close();
+}
+
+void TestMainWindow::settingsTheDeviceLacks()
+{
+    Rig rig(SimFixture::DemoProfile, true);
+    // A slider and a redirected setting on one page, both gone from this device.
+    const QList<VarWidget*> rows = rig.rowsOnOnePage(
+        [&rig](VarWidget* row) {
+            return rig.onDevice(row) && (qobject_cast<SpinVarEditor*>(row->editor()) || row->redirSelector());
+        },
+        2);
+    QVERIFY(rows.size() == 2 && rows[0]->deviceId() != rows[1]->deviceId());
+    SettingsFile profile = rig.device->profile();
+    QList<SettingsFile::Entry> removed;
+    profile.entries.removeIf([&](const SettingsFile::Entry& entry) {
+        const bool gone = entry.id == rows[0]->deviceId() || entry.id == rows[1]->deviceId();
+        if (gone)
+            removed << entry;
+        return gone;
+    });
+    rig.device->loadProfile(profile);
+    QVERIFY(rig.loaded());
+
+    const auto* bar = rig.find<QLabel>("loadingOverlay")->findChild<QProgressBar*>();
+    QVERIFY(bar->maximum() > 100);
+    QCOMPARE(bar->value(), bar->maximum()); // refused ids count as answered
+    QTRY_VERIFY_WITH_TIMEOUT(!rows[0]->isAvailable() && !rows[1]->isAvailable(), Wait);
+    for (VarWidget* row : rows) {
+        QVERIFY(!row->nameLabel()->isEnabled());
+        QVERIFY(row->toolTip().startsWith(QStringLiteral("Not available on this device (id %1)").arg(row->deviceId())));
+        QVERIFY(!row->editor() || !row->editor()->isEnabled());
+        if (auto* spin = qobject_cast<SpinVarEditor*>(row->editor()))
+            QVERIFY(spin->spinBox()->text().isEmpty());
+        if (row->redirSelector())
+            QVERIFY(!row->redirSelector()->isEnabled() && row->redirSelector()->currentIndex() == -1);
+    }
+
+    // The device gains them: the shown page's poll reads them and the rows become normal.
+    for (const SettingsFile::Entry& entry : removed)
+        rig.device->setVariable(entry);
+    QTRY_VERIFY_WITH_TIMEOUT(rows[0]->isAvailable() && rows[1]->isAvailable(), Wait);
+    for (VarWidget* row : rows) {
+        QVERIFY(row->nameLabel()->isEnabled() && (!row->editor() || row->editor()->isEnabled()));
+        QVERIFY(!row->toolTip().startsWith(QStringLiteral("Not available")));
+        if (auto* spin = qobject_cast<SpinVarEditor*>(row->editor())) // the tooltip gives the range
+            QVERIFY(row->toolTip().endsWith(
+                QStringLiteral("Allowed: %1 to %2").arg(spin->spinBox()->minimum()).arg(spin->spinBox()->maximum())));
+    }
+}
+
+void TestMainWindow::revertUnsavedChanges()
+{
+    Rig rig(SimFixture::DemoProfile, true);
+    QVERIFY(rig.loaded());
+    const QList<VarWidget*> rows = rig.rowsOnOnePage(
+        [&rig](VarWidget* row) {
+            const auto v = rig.device->variable(uint16_t(row->deviceId()));
+            return row->info().kind == VarKind::Unsigned && qobject_cast<LineVarEditor*>(row->editor()) && v &&
+                   v->type == 'U' && (v->flags & VarFlag::Flash) && !(v->flags & VarFlag::ReadOnly);
+        },
+        2);
+    QCOMPARE(rows.size(), 2);
+    QList<QByteArray> loaded;
+    for (VarWidget* row : rows) {
+        const uint16_t id = uint16_t(row->deviceId());
+        loaded << rig.device->variable(id)->value;
+        QLineEdit* edit = static_cast<LineVarEditor*>(row->editor())->lineEdit();
+        edit->selectAll();
+        QTest::keyClicks(edit, QString::number(qFromLittleEndian<uint32_t>(loaded.last().constData()) + 1));
+        QTest::keyClick(edit, Qt::Key_Return);
+        QTRY_VERIFY_WITH_TIMEOUT(rig.device->variable(id)->value != loaded.last(), Wait);
+        QTRY_VERIFY_WITH_TIMEOUT(row->nameLabel()->font().bold(), Wait);
+    }
+    // The device will not take the second one back (and no poll of the page tells the window before).
+    auto* tabs = rig.find<QTabWidget>("tabWidget");
+    QWidget* page = tabs->currentWidget();
+    tabs->setCurrentIndex(0);
+    SimVariables::Variable locked = *rig.device->variable(uint16_t(rows[1]->deviceId()));
+    locked.flags |= VarFlag::ReadOnly;
+    rig.device->setVariable(locked);
+
+    auto* revert = rig.find<QAction>("actionRevertUnsaved");
+    QVERIFY(revert->isEnabled());
+    revert->trigger();
+    QTRY_COMPARE_WITH_TIMEOUT(m_boxes.size(), 1, Wait);
+    const auto named = [](VarWidget* row) {
+        return QStringLiteral("%1 (id %2)").arg(row->info().name.simplified()).arg(row->deviceId());
+    };
+    QCOMPARE(m_boxes[0], QStringLiteral("Reverted to the saved value:\n  %1\n\nNot reverted:\n  %2: the device "
+                                        "refused it (Access denied)")
+                             .arg(named(rows[0]), named(rows[1])));
+    QCOMPARE(rig.device->variable(uint16_t(rows[0]->deviceId()))->value, loaded[0]);
+    tabs->setCurrentWidget(page);
+    QTRY_VERIFY_WITH_TIMEOUT(!rows[0]->nameLabel()->font().bold(), Wait);
+    QVERIFY(rows[1]->nameLabel()->font().bold());
+
+    // A save to flash makes what the device holds the saved state.
+    rig.find<QPushButton>("btnSave")->click();
+    QTRY_VERIFY_WITH_TIMEOUT(!rig.enabled("btnSave"), Wait);
+    rig.clock->advance(1000);
+    QTRY_VERIFY_WITH_TIMEOUT(m_boxes.contains(QStringLiteral("Settings saved in flash")), Wait);
+    QTRY_VERIFY_WITH_TIMEOUT(!rows[1]->nameLabel()->font().bold(), Wait);
+    QVERIFY(!revert->isEnabled());
 }
 
 QTEST_MAIN(TestMainWindow)

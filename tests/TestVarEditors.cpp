@@ -8,6 +8,7 @@
 #include <QVBoxLayout>
 
 #include "SimFixture.h"
+#include "link/CommandTable.h"
 #include "ui/LineVarEditor.h"
 #include "ui/RoVarEditor.h"
 #include "ui/SelectVarEditor.h"
@@ -29,13 +30,19 @@ const char* const PageXml = R"(<page title="Лінії" section="Налашту�
   <var id="13" name="Вихід" uitype="unsigned" redir="lines"/>
 </page>)";
 
+// A signed setting and a slider over redirected 13.
+const char* const SliderPageXml = R"(<page title="Лінії" section="Налаштування">
+  <var id="3" name="Поправка" uitype="integer"/>
+  <var id="13" name="Гучність" uitype="slider" min="0" max="100"/>
+</page>)";
+
 // The rows of PageXml on the small stand-in device, every variable loaded through the worker.
 struct LoadedPage
 {
-    bool load()
+    bool load(const char* xml = PageXml)
     {
         QFile page(dir.filePath(QStringLiteral("page.xml")));
-        if (!page.open(QIODevice::WriteOnly) || page.write(PageXml) <= 0)
+        if (!page.open(QIODevice::WriteOnly) || page.write(xml) <= 0)
             return false;
         page.close();
         if (!model.loadPageXml(page.fileName()))
@@ -120,6 +127,7 @@ private Q_SLOTS:
     void wheelOverUnfocusedEditor();
     void deviceReadOnlyFlagTurnsRowReadOnly();
     void redirectSelectorFollowsTheDevice();
+    void typedNumberSentOnceSteppedAfterThePause();
     void readOnlyTexts_data();
     void readOnlyTexts();
 };
@@ -175,6 +183,8 @@ void TestVarEditors::lineEditors_data()
     row("float without digits", VarKind::Float, 'F', 4, number(0), "-", "0.000000", {});
     row("letter in an unsigned", VarKind::Unsigned, 'U', 4, number(7), "1a2", "12", {"12"});
     row("unsigned past 32 bits", VarKind::Unsigned, 'U', 4, number(5), "99999999999", "5", {});
+    row("unsigned past its one byte", VarKind::Unsigned, 'U', 4, QByteArray(1, 9), "256", "9", {});
+    row("signed within its two bytes", VarKind::Integer, 'I', 4, QByteArray(2, 0), "-32768", "-32768", {"-32768"});
     row("three-byte character past maxLen", VarKind::String, 'T', 8, {}, QStringLiteral("abcde€€"),
         QStringLiteral("abcde€"), {QStringLiteral("abcde€")});
     row("link limit below maxLen", VarKind::String, 'T', 64, {}, usbLimit + QLatin1Char('b'), usbLimit, {usbLimit});
@@ -288,6 +298,10 @@ void TestVarEditors::wheelOverUnfocusedEditor()
     QVERIFY(target->property(property) != before);
 }
 
+    VarsRegistry registry{session.stack.protocol(), session.stack.worker()};
+    QObject shownPage;
+};
+
 void TestVarEditors::deviceReadOnlyFlagTurnsRowReadOnly()
 {
     LoadedPage page;
@@ -325,6 +339,41 @@ void TestVarEditors::redirectSelectorFollowsTheDevice()
         QVERIFY(page.registry.refresh(13));
         QTRY_COMPARE_WITH_TIMEOUT(selector->currentText(), QString::fromUtf8(shown), Wait);
     }
+}
+
+void TestVarEditors::typedNumberSentOnceSteppedAfterThePause()
+{
+    LoadedPage page;
+    QVERIFY(page.load(SliderPageXml));
+    QList<uint32_t> written; // values of VAR_SET requests for 13, as they left for the device
+    QMutex writtenMutex;
+    page.session.link->setRequestObserver([&](uint8_t cmd, const QByteArray& payload) {
+        if (cmd == Cmd::VAR_SET && payload.size() == 10 && qFromLittleEndian<uint16_t>(payload.constData()) == 13) {
+            QMutexLocker lock(&writtenMutex);
+            written << qFromLittleEndian<uint32_t>(payload.constData() + 6);
+        }
+    });
+    const auto writes = [&] {
+        QMutexLocker lock(&writtenMutex);
+        return written;
+    };
+    const auto volume = page.row(13);
+    QSpinBox* spin = static_cast<SpinVarEditor*>(volume->editor())->spinBox();
+    QCOMPARE(spin->value(), 5);
+    spin->setFocus();
+    spin->selectAll();
+    // A user who types slower than the send delay: the first digit alone must not reach the device.
+    QTest::keyClick(spin, Qt::Key_4);
+    QTest::qWait(SpinVarEditor::SendDelayMs * 2);
+    QTest::keyClick(spin, Qt::Key_5);
+    QTest::keyClick(spin, Qt::Key_Return);
+    QTRY_COMPARE_WITH_TIMEOUT(writes(), QList<uint32_t>{45}, Wait);
+
+    QTest::keyClick(spin, Qt::Key_Up);
+    QTest::qWait(SpinVarEditor::SendDelayMs / 2);
+    QCOMPARE(writes(), QList<uint32_t>{45});
+    QTRY_COMPARE_WITH_TIMEOUT(writes(), (QList<uint32_t>{45, 46}), Wait);
+    QTRY_COMPARE_WITH_TIMEOUT(page.session.device->variable(13)->value, QByteArray("\x2E\0\0\0", 4), Wait);
 }
 
 QTEST_MAIN(TestVarEditors)

@@ -78,6 +78,8 @@ public:
     // The ids of the last load that the device never answered, its passes having given up; empty after a
     // complete load. Read from any thread.
     QList<uint16_t> unreadIds() const;
+    // Ids of the running (or last) load the device has answered, with a value or a refusal.
+    int loadAnswered() const { return m_loadAnsweredCount; }
     int varsSet(uint16_t id, bool withValue);
     int varsSetRedir(uint16_t id, uint16_t target);
     bool takeReloadRequest() { return m_reloadRequest.exchange(false); }
@@ -175,6 +177,7 @@ private:
     QSet<uint16_t> m_loadAnswered; // worker thread only
     mutable QMutex m_unreadMutex;
     QList<uint16_t> m_unreadIds;
+    std::atomic<int> m_loadAnsweredCount{0};
 
     // Files and transfers.
     QList<QSharedPointer<EfsFile>> m_files;

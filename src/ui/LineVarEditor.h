@@ -4,6 +4,7 @@
 
 #include "VarEditor.h"
 
+class QLabel;
 class QLineEdit;
 
 // A one-line editor for numbers, texts and single characters. What the user types stays until the
@@ -30,16 +31,27 @@ public:
     LineVarEditor(VarUiInfoPtr info, const VARS& vars, QWidget* parent = nullptr);
 
     void setValue(const VarRecord& record) override;
+    void clearValue() override;
+    QString rangeText() const override;
 
     QLineEdit* lineEdit() const { return m_edit; }
     bool isModified() const { return m_modified; }
+    // The bytes typed against the limit, shown while a text is edited.
+    QLabel* byteCount() const { return m_bytes; }
 
 private:
     void onTextEdited();
     void onEditingFinished();
+    void endEditing();
+    // The integers an integer row takes: those the variable holds as the device gave it.
+    bool integerLimits(qint64* min, qint64* max) const;
 
     QLineEdit* m_edit;
     Utf8MaxValidator* m_utf8 = nullptr;
+    QLabel* m_bytes = nullptr;
     QString m_shown;
     bool m_modified = false;
+    bool m_typeRange = false; // the last record shown holds an integer
+    qint64 m_min = 0;
+    qint64 m_max = 0;
 };

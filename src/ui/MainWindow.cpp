@@ -32,6 +32,7 @@
 #include "link/DeviceProtocol.h"
 #include "link/TransportManager.h"
 #include "update/UpdateChecker.h"
+#include "vars/UnsavedChanges.h"
 #include "vars/VARS.h"
 #include "vars/VarsRegistry.h"
 #include "vars/VarsUI.h"
@@ -112,6 +113,10 @@ MainWindow::MainWindow(DeviceStack& stack, const Timing& timing, QWidget* parent
     // Queued also when a dropped write completes at once: the notice must not open inside the edit.
     connect(m_registry, &VarsRegistry::writeFailed, this, &MainWindow::slotWriteFailed, Qt::QueuedConnection);
     connect(m_registry, &VarsRegistry::varsUpdated, this, &MainWindow::slotVarsUpdated);
+    UnsavedChanges& unsaved = m_registry->unsaved();
+    connect(ui->actionRevertUnsaved, &QAction::triggered, &unsaved, &UnsavedChanges::revert);
+    connect(&unsaved, &UnsavedChanges::reverted, this, &MainWindow::information);
+    connect(&unsaved, &UnsavedChanges::changed, this, &MainWindow::updateMenuActions);
     buildPages();
     const QList<uint16_t> ids = loadList();
     m_worker.setLoadList(ids);
@@ -629,7 +634,7 @@ void MainWindow::updateOverlay()
     m_overlay->setText(text);
     if (!m_fsWaiting && m_expectedVars > 0) {
         m_overlayBar->setRange(0, m_expectedVars);
-        m_overlayBar->setValue(qMin(m_protocol.vars().count(), m_expectedVars));
+        m_overlayBar->setValue(qMin(m_protocol.loadAnswered(), m_expectedVars));
     } else {
         m_overlayBar->setRange(0, 0);
     }
@@ -687,6 +692,8 @@ void MainWindow::buildPages()
 
 void MainWindow::slotVarsLoadEnd()
 {
+    if (m_overlay)
+        updateOverlay(); // the bar ends where the load did
     hideOverlay();
     if (!linkOpen())
         return;
@@ -912,6 +919,8 @@ void MainWindow::slotVarsStatus(int retCount, uint32_t count, int retSave, uint8
     if (error != 0) {
         setUnsaved(true);
         setSaveEnabled(true);
+    } else {
+        m_registry->unsaved().reset();
     }
     if (m_snapshots->showsFile())
         information(m_snapshots->savedNote());
@@ -930,6 +939,7 @@ void MainWindow::setUnsaved(bool unsaved)
 void MainWindow::updateMenuActions()
 {
     ui->actionSaveVars->setEnabled(m_connectedView && m_protocol.vars().count() > 0);
+    ui->actionRevertUnsaved->setEnabled(m_connectedView && !m_registry->unsaved().unsavedIds().isEmpty());
 }
 
 void MainWindow::setSaveEnabled(bool enabled)

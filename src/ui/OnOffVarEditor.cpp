@@ -23,8 +23,15 @@ bool OnOffVarEditor::alignLeft() const
 void OnOffVarEditor::setValue(const VarRecord& record)
 {
     const QSignalBlocker blocker(m_check);
+    m_check->show();
     if (info().kind == VarKind::OnOffRedir)
         m_check->setChecked(record.redir == info().target);
     else
         m_check->setChecked(intOf(record) != 0);
+}
+
+void OnOffVarEditor::clearValue()
+{
+    // An unticked box would read as "off".
+    m_check->hide();
 }

@@ -12,6 +12,7 @@ public:
     OnOffVarEditor(VarUiInfoPtr info, const VARS& vars, QWidget* parent = nullptr);
 
     void setValue(const VarRecord& record) override;
+    void clearValue() override;
     bool alignLeft() const override;
 
     QCheckBox* checkBox() const { return m_check; }

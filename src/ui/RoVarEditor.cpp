@@ -77,3 +77,9 @@ void RoVarEditor::setValue(const VarRecord& record)
     }
     m_label->setText(text);
 }
+
+void RoVarEditor::clearValue()
+{
+    m_on = false;
+    m_label->clear();
+}

@@ -12,6 +12,7 @@ public:
     RoVarEditor(VarUiInfoPtr info, const VARS& vars, QWidget* parent = nullptr);
 
     void setValue(const VarRecord& record) override;
+    void clearValue() override;
     bool alignLeft() const override;
 
     // What the display shows, for rows that show text.

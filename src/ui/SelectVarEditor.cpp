@@ -24,3 +24,9 @@ void SelectVarEditor::setValue(const VarRecord& record)
     if (index < 0)
         m_combo->setPlaceholderText(vars().valueText(record));
 }
+
+void SelectVarEditor::clearValue()
+{
+    m_combo->setCurrentIndex(-1);
+    m_combo->setPlaceholderText(QString());
+}

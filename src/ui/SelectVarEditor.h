@@ -12,6 +12,7 @@ public:
     SelectVarEditor(VarUiInfoPtr info, const VARS& vars, QWidget* parent = nullptr);
 
     void setValue(const VarRecord& record) override;
+    void clearValue() override;
 
     QComboBox* comboBox() const { return m_combo; }
 

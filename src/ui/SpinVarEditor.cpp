@@ -2,6 +2,7 @@
 
 #include <QBoxLayout>
 #include <QDoubleSpinBox>
+#include <QLineEdit>
 #include <QScopedValueRollback>
 #include <QSlider>
 #include <QSpinBox>
@@ -43,10 +44,17 @@ SpinVarEditor::SpinVarEditor(VarUiInfoPtr info, const VARS& vars, QWidget* paren
         guardWheel(m_slider);
         box->addWidget(m_spin);
         box->addWidget(m_slider, 1);
+        box->addStretch(); // keeps the spin box at the left while the slider is hidden
         connect(m_spin, &QSpinBox::valueChanged, m_slider, &QSlider::setValue);
         connect(m_slider, &QSlider::valueChanged, m_spin, &QSpinBox::setValue);
         connect(m_spin, &QSpinBox::valueChanged, this, &SpinVarEditor::onValueChanged);
     }
+    QAbstractSpinBox* spin = m_floatSpin ? static_cast<QAbstractSpinBox*>(m_floatSpin) : m_spin;
+    // Typed digits become a value on Enter or when the focus leaves, never half typed.
+    spin->setKeyboardTracking(false);
+    connect(spin, &QAbstractSpinBox::editingFinished, this, &SpinVarEditor::onEditingFinished);
+    if (auto* edit = spin->findChild<QLineEdit*>())
+        connect(edit, &QLineEdit::textEdited, this, [this] { m_typing = true; });
     m_sendTimer.setSingleShot(true);
     m_sendTimer.setInterval(SendDelayMs);
     connect(&m_sendTimer, &QTimer::timeout, this, &SpinVarEditor::send);
@@ -56,6 +64,16 @@ void SpinVarEditor::onValueChanged()
 {
     if (!m_updating)
         m_sendTimer.start();
+}
+
+void SpinVarEditor::onEditingFinished()
+{
+    m_typing = false;
+    // An entered number goes at once; so does a step still waiting when the focus leaves.
+    if (m_sendTimer.isActive()) {
+        m_sendTimer.stop();
+        send();
+    }
 }
 
 void SpinVarEditor::send()
@@ -69,11 +87,33 @@ void SpinVarEditor::send()
 void SpinVarEditor::setValue(const VarRecord& record)
 {
     // A value the user is still choosing wins over what the device reports meanwhile.
-    if (m_sendTimer.isActive() || (m_slider && m_slider->isSliderDown()))
+    if (m_typing || m_sendTimer.isActive() || (m_slider && m_slider->isSliderDown()))
         return;
     const QScopedValueRollback updating(m_updating, true);
+    if (m_slider)
+        m_slider->show();
     if (m_floatSpin)
         m_floatSpin->setValue(floatOf(record));
     else
         m_spin->setValue(intOf(record));
+}
+
+void SpinVarEditor::clearValue()
+{
+    m_sendTimer.stop();
+    m_typing = false;
+    if (m_floatSpin) {
+        m_floatSpin->clear();
+        return;
+    }
+    m_spin->clear();
+    // A slider always points somewhere; hidden, it claims no value.
+    m_slider->hide();
+}
+
+QString SpinVarEditor::rangeText() const
+{
+    if (m_floatSpin)
+        return allowedText(QString::number(m_floatSpin->minimum()), QString::number(m_floatSpin->maximum()));
+    return allowedText(QString::number(m_spin->minimum()), QString::number(m_spin->maximum()));
 }

@@ -8,8 +8,9 @@ class QDoubleSpinBox;
 class QSlider;
 class QSpinBox;
 
-// A number in a range: an integer spin box with a slider, or a floating-point spin box. A change is
-// sent once the user has stopped changing it for a moment, not at every step of a drag.
+// A number in a range: an integer spin box with a slider, or a floating-point spin box. A stepped
+// change is sent once the user has stopped changing it for a moment, not at every step of a drag; a
+// typed number once it is entered, not at every keystroke.
 class SpinVarEditor : public VarEditor
 {
     Q_OBJECT
@@ -19,6 +20,8 @@ public:
     SpinVarEditor(VarUiInfoPtr info, const VARS& vars, QWidget* parent = nullptr);
 
     void setValue(const VarRecord& record) override;
+    void clearValue() override;
+    QString rangeText() const override;
 
     QSpinBox* spinBox() const { return m_spin; }
     QSlider* slider() const { return m_slider; }
@@ -26,6 +29,7 @@ public:
 
 private:
     void onValueChanged();
+    void onEditingFinished();
     void send();
 
     QSpinBox* m_spin = nullptr;
@@ -33,4 +37,5 @@ private:
     QDoubleSpinBox* m_floatSpin = nullptr;
     QTimer m_sendTimer;
     bool m_updating = false;
+    bool m_typing = false; // text typed into the spin box and not yet entered
 };

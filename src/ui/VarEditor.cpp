@@ -50,6 +50,16 @@ bool VarEditor::alignLeft() const
     return false;
 }
 
+QString VarEditor::rangeText() const
+{
+    return {};
+}
+
+QString VarEditor::allowedText(const QString& min, const QString& max)
+{
+    return tr("Allowed: %1 to %2").arg(min, max);
+}
+
 int32_t VarEditor::intOf(const VarRecord& record)
 {
     return qFromLittleEndian<int32_t>(record.num);

@@ -19,6 +19,10 @@ public:
     VarEditor(VarUiInfoPtr info, const VARS& vars, QWidget* parent = nullptr);
 
     virtual void setValue(const VarRecord& record) = 0;
+    // The device has no value for the row: nothing is shown (setValue shows it again).
+    virtual void clearValue() = 0;
+    // The values the editor takes, for the row's tooltip; empty when there is nothing to say.
+    virtual QString rangeText() const;
     // Compact editors hug the left edge of their cell.
     virtual bool alignLeft() const;
 
@@ -39,6 +43,7 @@ protected:
     // Strong focus, and the mouse wheel only acts once the widget has it, so scrolling a page never
     // changes a value on the way.
     static void guardWheel(QWidget* widget);
+    static QString allowedText(const QString& min, const QString& max);
 
 private:
     VarUiInfoPtr m_info;

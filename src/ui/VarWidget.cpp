@@ -13,6 +13,7 @@
 #include "SelectVarEditor.h"
 #include "SpinVarEditor.h"
 #include "WideComboBox.h"
+#include "vars/UnsavedChanges.h"
 #include "vars/VARS.h"
 #include "vars/VarsRegistry.h"
 
@@ -30,6 +31,13 @@ enum Column
 constexpr int SelectorMinChars = 8;
 constexpr int LabelExtra = 8;
 constexpr int WrapInset = 6;
+
+// The name of a row with unsaved changes is bold; names are measured in it so that it always fits.
+QFont markedFont(QFont font)
+{
+    font.setBold(true);
+    return font;
+}
 
 VarEditor* makeEditor(const VarUiInfoPtr& info, const VARS& vars, bool readOnly, QWidget* parent)
 {
@@ -83,7 +91,7 @@ void VarWidget::buildNormal()
     m_name->setWordWrap(true);
     m_name->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     m_grid->addWidget(m_name, 0, NameColumn);
-    const QFontMetrics metrics(m_name->font());
+    const QFontMetrics metrics(markedFont(m_name->font()));
     for (const QString& line : m_info->name.split(QLatin1Char('\n')))
         m_nameWidth = qMax(m_nameWidth, metrics.horizontalAdvance(line));
     placeEditor(m_info->readonly);
@@ -134,6 +142,8 @@ void VarWidget::placeEditor(bool readOnly)
     const int span = !m_info->redir.isEmpty() ? 1 : m_info->inv ? 3 : 4;
     m_grid->addWidget(m_editor, 0, EditorColumn, 1, span, m_editor->alignLeft() ? Qt::AlignLeft : Qt::Alignment());
     connect(m_editor, &VarEditor::edited, this, [this](const QString& text) {
+        if (!m_available)
+            return;
         if (m_info->kind == VarKind::OnOffRedir)
             m_registry.setOnOffRedir(deviceId(), m_info->target, m_info->targetRedirList, text == QLatin1String("1"));
         else
@@ -183,8 +193,12 @@ void VarWidget::refresh()
     const VARS& vars = m_registry.vars();
     bool found = false;
     const VarRecord record = vars.snapshot(uint16_t(deviceId()), &found);
-    if (!found)
+    setAvailable(found);
+    if (!found) {
+        setUnsaved(false);
+        updateToolTip();
         return;
+    }
     if (m_editor && m_editable && (record.flags & VarFlag::ReadOnly)) {
         // The device says it cannot be written: show it as it is rather than take edits it refuses.
         m_grid->removeWidget(m_editor);
@@ -203,6 +217,57 @@ void VarWidget::refresh()
         showRedirect(m_source, m_sourceIds, true, record.redir);
     if (m_redir)
         showRedirect(m_redir, m_redirIds, !m_source && m_info->revRedir, record.redir);
+    setUnsaved(m_registry.unsaved().isUnsaved(deviceId()));
+    updateToolTip();
+}
+
+void VarWidget::setAvailable(bool available)
+{
+    if (available == m_available)
+        return;
+    m_available = available;
+    // A blank, greyed row rather than an editor's default that looks like a value the device holds.
+    if (m_name)
+        m_name->setEnabled(available);
+    if (m_editor) {
+        m_editor->setEnabled(available);
+        if (!available)
+            m_editor->clearValue();
+    }
+    if (m_inv)
+        m_inv->setEnabled(available);
+    for (QComboBox* selector : {m_redir, m_source}) {
+        if (!selector)
+            continue;
+        selector->setEnabled(available);
+        if (!available) {
+            const QSignalBlocker blocker(selector);
+            selector->setCurrentIndex(-1);
+        }
+    }
+}
+
+void VarWidget::setUnsaved(bool unsaved)
+{
+    if (unsaved == m_unsaved || !m_name)
+        return;
+    m_unsaved = unsaved;
+    m_name->setFont(unsaved ? markedFont(font()) : font());
+}
+
+void VarWidget::updateToolTip()
+{
+    QStringList lines;
+    if (!m_available)
+        lines << tr("Not available on this device (id %1)").arg(deviceId());
+    if (!m_info->help.isEmpty())
+        lines << m_info->help;
+    const QString range = m_available && m_editor ? m_editor->rangeText() : QString();
+    if (!range.isEmpty())
+        lines << range;
+    if (m_unsaved)
+        lines << tr("Changed since the settings were last saved to the device");
+    setToolTip(lines.join(QLatin1Char('\n')));
 }
 
 void VarWidget::showRedirect(QComboBox* selector, const QList<int>& candidateIds, bool reverse, uint16_t redir)
@@ -236,7 +301,7 @@ void VarWidget::setLabelWidth(int width)
     m_grid->setColumnMinimumWidth(NameColumn, width);
     if (!m_name || m_source)
         return;
-    const QFontMetrics metrics(m_name->font());
+    const QFontMetrics metrics(markedFont(m_name->font()));
     int height = metrics.height();
     // Laying the name out is only needed when it does not fit on one line.
     if (m_info->name.contains(QLatin1Char('\n')) || m_nameWidth > width - WrapInset) {

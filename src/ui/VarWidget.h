@@ -36,6 +36,10 @@ public:
     QComboBox* redirSelector() const { return m_redir; }
     QComboBox* sourceSelector() const { return m_source; }
     QCheckBox* inversionBox() const { return m_inv; }
+    // The device holds no value for the row (it refused the variable or never answered for it).
+    bool isAvailable() const { return m_available; }
+    // Changed on the device since the settings were last loaded or saved to flash.
+    bool isUnsaved() const { return m_unsaved; }
 
 private:
     void buildNormal();
@@ -44,6 +48,9 @@ private:
     QComboBox* makeSelector(const QStringList& groups, QList<int>& candidateIds);
     QLabel* arrow(bool left);
     void showRedirect(QComboBox* selector, const QList<int>& candidateIds, bool reverse, uint16_t redir);
+    void setAvailable(bool available);
+    void setUnsaved(bool unsaved);
+    void updateToolTip();
 
     VarUiInfoPtr m_info;
     VarsRegistry& m_registry;
@@ -57,4 +64,6 @@ private:
     QList<int> m_redirIds;
     QComboBox* m_source = nullptr; // three-way rows only
     QList<int> m_sourceIds;
+    bool m_available = true;
+    bool m_unsaved = false;
 };

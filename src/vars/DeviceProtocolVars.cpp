@@ -113,9 +113,12 @@ int DeviceProtocol::loadVars(const QList<uint16_t>& ids, bool batched)
     qsizetype next = 0;
     QList<uint16_t> carried; // left out of a list reply that was cut short: asked for again in the next request
     QList<uint16_t> single;  // left out of a reply that held none of its ids: read one by one
+    m_loadAnsweredCount = 0;
     while (ret == 0) {
         if (stopRequested())
             return ret;
+        // A refusal answers an id as much as a value does; so does a list that ends without it.
+        qsizetype answered = 1;
         if (!single.isEmpty()) {
             const uint16_t id = single.takeFirst();
             if ((ret = readVar(id)) == 0)
@@ -141,7 +144,10 @@ int DeviceProtocol::loadVars(const QList<uint16_t>& ids, bool batched)
             // Carrying ids on only while each reply makes progress keeps a device that never lists
             // some id from holding the load forever.
             (unanswered.size() < batch.size() ? carried : single) = unanswered;
+            answered = batch.size() - unanswered.size();
         }
+        if (ret == 0)
+            m_loadAnsweredCount += int(answered);
         pace();
     }
 

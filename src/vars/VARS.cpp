@@ -277,6 +277,33 @@ void VARS::setInv(VarRecord& record, bool on)
     record.localEdit = true;
 }
 
+void VARS::restoreValue(VarRecord& record, const VarRecord& saved)
+{
+    QMutexLocker lock(&m_mutex);
+    storeValue(record, saved.data, saved.len);
+    record.flags = uint16_t((record.flags & ~VarFlag::Inverted) | (saved.flags & VarFlag::Inverted));
+}
+
+bool VARS::integerRange(const VarRecord& record, qint64* min, qint64* max)
+{
+    // A number keeps the length the device gave it, so a wider value would lose its high bytes.
+    const int bytes = record.len >= 1 && record.len < 4 ? record.len : 4;
+    const int bits = 8 * bytes;
+    switch (record.type) {
+    case 'U':
+    case 'B':
+        *min = 0;
+        *max = (qint64(1) << bits) - 1;
+        return true;
+    case 'I':
+        *min = -(qint64(1) << (bits - 1));
+        *max = (qint64(1) << (bits - 1)) - 1;
+        return true;
+    default:
+        return false;
+    }
+}
+
 bool VARS::setRedir(uint16_t id, uint16_t target)
 {
     {

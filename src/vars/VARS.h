@@ -35,6 +35,8 @@ public:
     QString valueText(const VarRecord& record) const;
     void setValueText(VarRecord& record, const QString& text);
     void setInv(VarRecord& record, bool on);
+    // Puts back the value and inversion of an earlier device answer; the redirect goes through setRedir.
+    void restoreValue(VarRecord& record, const VarRecord& saved);
     bool setRedir(uint16_t id, uint16_t target);
     // Puts a live record's value, flags and redirect back as they were before a local edit that never reached
     // the device.
@@ -42,6 +44,9 @@ public:
     // Ids redirected to target, ascending.
     QList<uint16_t> redirSources(uint16_t target) const;
 
+    // The integers a number variable can hold as the device gave it (type and length); false for
+    // types that hold no integer.
+    static bool integerRange(const VarRecord& record, qint64* min, qint64* max);
     static QString typeName(const VarRecord& record);
     static QString flagsText(const VarRecord& record);
     static QString errorText(int code);

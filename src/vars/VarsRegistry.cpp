@@ -1,18 +1,14 @@
 #include "VarsRegistry.h"
 
 #include "link/DeviceProtocol.h"
+#include "vars/UnsavedChanges.h"
 #include "vars/VARS.h"
 #include "vars/VarRow.h"
 #include "vars/VarsUIAttr.h"
 #include "worker/DeviceThread.h"
 
-namespace {
-// Result of a job the worker dropped because no device is open.
-constexpr int Dropped = -4;
-} // namespace
-
 VarsRegistry::VarsRegistry(DeviceProtocol& protocol, DeviceThread& worker, QObject* parent)
-    : QObject(parent), m_protocol(protocol), m_worker(worker)
+    : QObject(parent), m_protocol(protocol), m_worker(worker), m_unsaved(new UnsavedChanges(protocol, *this))
 {
     m_coalesce.setSingleShot(true);
     m_coalesce.setInterval(CoalesceMs);
@@ -124,6 +120,17 @@ void VarsRegistry::setOnOffRedir(int id, int target, const QMap<int, int>& pairs
                 result = r;
         }
         return result;
+    });
+}
+
+void VarsRegistry::restore(int id, const VarRecord& saved)
+{
+    submit(id, [this, id, saved] {
+        // Only the header would go: the device would take it and keep the value.
+        if (m_protocol.vars().snapshot(uint16_t(id)).flags & VarFlag::ReadOnly)
+            return ReadOnly;
+        m_protocol.vars().setRedir(uint16_t(id), saved.redir);
+        return editAndSend(id, true, [&saved](VARS& vars, VarRecord& record) { vars.restoreValue(record, saved); });
     });
 }
 
@@ -245,6 +252,7 @@ void VarsRegistry::flush()
             }
         }
     }
+    m_unsaved->noteRead(updated);
     for (VarRow* row : rows)
         row->refresh();
     if (!updated.isEmpty()) {

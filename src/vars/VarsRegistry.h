@@ -17,6 +17,7 @@
 
 class DeviceProtocol;
 class DeviceThread;
+class UnsavedChanges;
 class VarRow;
 class VarsUIAttr;
 class VARS;
@@ -33,6 +34,10 @@ public:
     using Candidate = QPair<int, QString>; // id, label
 
     static constexpr int CoalesceMs = 40;
+    // Result of a job the worker dropped because no device is open.
+    static constexpr int Dropped = -4;
+    // Result of a restore of a variable the device has made read-only.
+    static constexpr int ReadOnly = -5;
 
     VarsRegistry(DeviceProtocol& protocol, DeviceThread& worker, QObject* parent = nullptr);
     ~VarsRegistry() override;
@@ -42,6 +47,8 @@ public:
     void setRedir(int id, int target);
     void setRedirReverse(int id, int target, const QList<int>& candidates);
     void setOnOffRedir(int id, int target, const QMap<int, int>& pairs, bool on);
+    // Writes back the value, inversion and redirect of an earlier device answer.
+    void restore(int id, const VarRecord& saved);
     // Reads the variable again on the worker; false when the worker did not take the job.
     bool refresh(int id);
 
@@ -55,6 +62,7 @@ public:
     PageView currentPageView() const { return m_current; }
     int pendingWrites(int id) const;
     VARS& vars() const;
+    UnsavedChanges& unsaved() const { return *m_unsaved; }
 
 Q_SIGNALS:
     void varsUpdated(QList<int> ids);
@@ -82,6 +90,7 @@ private:
     QHash<PageView, QSet<int>> m_viewIds;
     QHash<PageView, QSet<int>> m_viewFurtherIds;
     PageView m_current = nullptr;
+    UnsavedChanges* m_unsaved;
     QTimer m_coalesce;
 
     mutable QMutex m_pendingMutex;
