@@ -1,6 +1,7 @@
 #include <QtTest>
 
 #include <QAbstractButton>
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -18,6 +19,8 @@
 #include "sim/SimServiceCommands.h"
 #include "ui/MainWindow.h"
 #include "ui/ModalBox.h"
+#include "ui/VarEditor.h"
+#include "ui/VarWidget.h"
 #include "vars/VARS.h"
 #include "worker/DeviceStack.h"
 #include "worker/DeviceThread.h"
@@ -34,7 +37,8 @@ const char* const CommandButtons[] = {"btStat0", "btStat1", "btStat3", "btHorn",
 struct Rig
 {
     // profile: the device's variables, all of them loaded; empty: the General tab's texts and setting 100.
-    explicit Rig(const QString& profile = {})
+    // asDemo: the device is only offered as the demo transport; the window starts without a device.
+    explicit Rig(const QString& profile = {}, bool asDemo = false)
     {
         if (!profile.isEmpty()) {
             device = SimFixture::deviceWithProfile(profile, clock);
@@ -53,8 +57,10 @@ struct Rig
         options.timing.statusPeriodMs = 50;
         options.usbGuardKey = QStringLiteral("KestrovaTestWindow_%1").arg(QCoreApplication::applicationPid());
         stack = std::make_unique<DeviceStack>(options);
-        stack->addTransport(QStringLiteral("sim"), QStringLiteral("Sim"), std::make_unique<SimLink>(device));
-        stack->transports().select(QStringLiteral("sim"));
+        const QString id = asDemo ? TransportManager::DemoId : QStringLiteral("sim");
+        stack->addTransport(id, QStringLiteral("Sim"), std::make_unique<SimLink>(device));
+        if (!asDemo)
+            stack->transports().select(id);
         MainWindowTiming timing;
         timing.lockTickMs = 3600 * 1000; // the test ticks the countdown itself
         timing.fsRetryMs = timing.saveStatusMs = 20;
@@ -156,6 +162,10 @@ private Q_SLOTS:
     void saveToFlash();
     void fileSystemFigures();
     void transferAndUnsavedHoldTheClose();
+    void closeWithSave_data();
+    void closeWithSave();
+    void firstRunOffersTheDemo();
+    void changeLoggedAsShown();
     void lossCancelsCommand();
 
 private:
@@ -167,6 +177,7 @@ void TestMainWindow::initTestCase()
 {
     QCoreApplication::setOrganizationName(QStringLiteral("Orvo SOFT test"));
     QCoreApplication::setApplicationName(QStringLiteral("TestMainWindow"));
+    QApplication::setQuitOnLastWindowClosed(false); // a test closes the window
     ModalBox::setChooser([this](QMessageBox& box) -> QAbstractButton* {
         m_boxes << box.text();
         for (QAbstractButton* button : box.buttons()) {
@@ -344,18 +355,68 @@ void TestMainWindow::transferAndUnsavedHoldTheClose()
     rig.window->slotTransferActive(false);
     QVERIFY(rig.enabled("btnSave"));
 
-    // Unsaved settings: asked, kept open on Cancel, saved first by default.
+    // Unsaved settings: asked, and kept open on Cancel.
     m_boxes.clear();
     m_answer = QStringLiteral("Cancel");
     QVERIFY(!rig.window->close());
     QCOMPARE(m_boxes.size(), 1);
-    m_answer.clear();
-    QVERIFY(!rig.window->close());
-    QTRY_VERIFY_WITH_TIMEOUT(!rig.enabled("btnSave"), Wait); // the device is writing
+    QVERIFY(rig.window->isVisible());
+}
+
+void TestMainWindow::closeWithSave_data()
+{
+    QTest::addColumn<int>("deviceError");
+    QTest::newRow("saved: closes") << 0;
+    QTest::newRow("failed: stays open") << 7;
+}
+
+void TestMainWindow::closeWithSave()
+{
+    QFETCH(int, deviceError);
+    Rig rig;
+    rig.device->setSaveError(uint8_t(deviceError));
+    QVERIFY(rig.loaded());
+    rig.changeFlashSetting();
+    QTRY_VERIFY_WITH_TIMEOUT(rig.enabled("btnSave"), Wait);
+    QSignalSpy polls(&rig.stack->worker(), &DeviceThread::uiVarsStatus);
+    QVERIFY(!rig.window->close());                     // "Save to the device" is the default answer
+    QTRY_VERIFY_WITH_TIMEOUT(polls.size() >= 3, Wait); // the device is still writing
+    QVERIFY(rig.window->isVisible());
+
     rig.clock->advance(1000);
-    QTRY_COMPARE_WITH_TIMEOUT(m_boxes.size(), 3, Wait);
-    QCOMPARE(rig.device->savesCompleted(), 1);
-    QVERIFY(rig.window->close());
+    if (deviceError == 0) {
+        QTRY_VERIFY_WITH_TIMEOUT(!rig.window->isVisible(), Wait);
+        QCOMPARE(rig.device->savesCompleted(), 1);
+    } else {
+        QTRY_COMPARE_WITH_TIMEOUT(m_boxes.size(), 2, Wait);
+        QVERIFY(m_boxes.constLast().startsWith(QStringLiteral("Settings save -> fail")));
+        QVERIFY(rig.window->isVisible());
+    }
+}
+
+void TestMainWindow::firstRunOffersTheDemo()
+{
+    Rig rig({}, true);
+    QVERIFY(rig.shown("firstRunPanel"));
+    rig.find<QPushButton>("demoButton")->click();
+    QTRY_VERIFY_WITH_TIMEOUT(rig.connected(), Wait);
+    QVERIFY(!rig.shown("firstRunPanel"));
+    QCOMPARE(rig.find<QComboBox>("transportCombo")->currentData().toString(), TransportManager::DemoId);
+}
+
+void TestMainWindow::changeLoggedAsShown()
+{
+    Rig rig(SimFixture::DemoProfile);
+    QVERIFY(rig.loaded());
+    const QList<VarWidget*> rows = rig.window->findChildren<VarWidget*>();
+    const auto visibility = std::find_if(rows.cbegin(), rows.cend(), [](const VarWidget* row) {
+        return row->deviceId() == 17005; // a select of the Bluetooth page
+    });
+    QVERIFY(visibility != rows.cend());
+    auto* combo = (*visibility)->editor()->findChild<QComboBox*>();
+    combo->setCurrentIndex(2);
+    Q_EMIT combo->activated(2);
+    QTRY_VERIFY_WITH_TIMEOUT(rig.logged(QStringLiteral("var 17005 changed: Видимість = Завжди")), Wait);
 }
 
 void TestMainWindow::lossCancelsCommand()

@@ -7,6 +7,7 @@
 #include <QSettings>
 #include <QSharedPointer>
 #include <QString>
+#include <QStringList>
 
 #include "files/EfsFile.h"
 
@@ -83,6 +84,8 @@ private:
     void addToBatch(qint64 bytes);
     void raiseBusy();
     void lowerBusy();
+    static QString uploadedLine(const QString& localPath, const QString& name, qint64 size);
+    static QString downloadedLine(const FileDownloadItem& item);
 
     FileService& m_files;
     QWidget* m_tabPage;
@@ -97,6 +100,8 @@ private:
     quint32 m_batchFiles = 0;
     qint64 m_batchBytes = 0;
     int m_batchError = 0;
+    // For each task posted and not yet ended, the log lines that say what it did once it succeeds.
+    QList<QStringList> m_doneLines;
 
     QAction* m_replaceAction;
     QAction* m_renameAction;

@@ -40,6 +40,8 @@ public:
 
 Q_SIGNALS:
     void saveToDeviceRequested();
+    // What was done, for the session's log.
+    void logLine(const QString& text);
 
 private:
     void updateActions();

@@ -70,19 +70,6 @@ QString identityText(const VARS& vars, uint16_t id)
     return found ? vars.valueText(record) : QString();
 }
 
-// Shown as the row's editor shows it: the option's label for a select, the value text otherwise.
-QString displayText(const VARS& vars, const VarRecord& record, const VarUiInfo* info)
-{
-    QString text;
-    if (info && info->kind == VarKind::Select && isNumber(char(record.type)))
-        text = info->optionText(int(numberOf(recordBytes(record))));
-    if (text.isEmpty())
-        text = vars.valueText(record);
-    if (record.redir != 0)
-        text = SettingsSnapshot::tr("%1 (redirected to %2)").arg(text).arg(record.redir);
-    return text;
-}
-
 QString typeName(char type)
 {
     VarRecord record;
@@ -91,6 +78,18 @@ QString typeName(char type)
 }
 
 } // namespace
+
+QString SettingsSnapshot::displayText(const VARS& vars, const VarRecord& record, const VarUiInfo* info)
+{
+    QString text;
+    if (info && info->kind == VarKind::Select && isNumber(char(record.type)))
+        text = info->optionText(int(numberOf(recordBytes(record))));
+    if (text.isEmpty())
+        text = vars.valueText(record);
+    if (record.redir != 0)
+        text = tr("%1 (redirected to %2)").arg(text).arg(record.redir);
+    return text;
+}
 
 SettingsFile SettingsSnapshot::capture(const VARS& vars)
 {
