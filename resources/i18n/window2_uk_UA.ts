@@ -78,6 +78,17 @@
     </message>
 </context>
 <context>
+    <name>SettingsSnapshot</name>
+    <message>
+        <source>on</source>
+        <translation>увімкнено</translation>
+    </message>
+    <message>
+        <source>off</source>
+        <translation>вимкнено</translation>
+    </message>
+</context>
+<context>
     <name>SnapshotActions</name>
     <message>
         <source>Settings saved to the file %1</source>

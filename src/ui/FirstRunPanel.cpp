@@ -67,9 +67,15 @@ FirstRunPanel::FirstRunPanel(bool demoAvailable, QWidget* covered) : QFrame(cove
         connect(m_demo, &QPushButton::clicked, this, &FirstRunPanel::demoRequested);
     }
 
+    // Centred by stretches, not by alignment: an aligned card gets its plain size hint, which is too low
+    // for its wrapped texts.
+    auto* row = new QHBoxLayout;
+    row->addStretch();
+    row->addWidget(card);
+    row->addStretch();
     auto* outer = new QVBoxLayout(this);
     outer->addStretch(1);
-    outer->addWidget(card, 0, Qt::AlignHCenter);
+    outer->addLayout(row);
     outer->addStretch(2);
 
     setGeometry(covered->rect());

@@ -15,7 +15,7 @@
 
 namespace {
 
-const QString SplitKey = QStringLiteral("window/log_split");
+const QString HeightKey = QStringLiteral("window/log_height");
 const QString FolderKey = QStringLiteral("last_log_path");
 constexpr int ShownLines = 5000;
 constexpr int LogHeight = 140;
@@ -24,7 +24,7 @@ constexpr int LogHeight = 140;
 
 LogView::LogView(QMainWindow& window, QSettings& settings)
     : m_window(window), m_settings(settings), m_split(new QSplitter(Qt::Vertical, &window)),
-      m_saveAction(new QAction(tr("Save log…"), this))
+      m_saveAction(new QAction(tr("Save log…"), this)), m_logHeight(settings.value(HeightKey, LogHeight).toInt())
 {
     setObjectName(QStringLiteral("teLog"));
     setReadOnly(true);
@@ -34,16 +34,23 @@ LogView::LogView(QMainWindow& window, QSettings& settings)
     m_split->setChildrenCollapsible(false);
     m_split->addWidget(window.takeCentralWidget());
     m_split->addWidget(this);
-    // Extra height goes to the pages; the log keeps the height it was given.
-    m_split->setStretchFactor(0, 1);
-    m_split->setStretchFactor(1, 0);
-    if (!m_split->restoreState(m_settings.value(SplitKey).toByteArray()))
-        m_split->setSizes({window.height() - LogHeight, LogHeight});
     window.setCentralWidget(m_split);
-    connect(m_split, &QSplitter::splitterMoved, this, [this] { m_settings.setValue(SplitKey, m_split->saveState()); });
+    m_split->installEventFilter(this);
+    connect(m_split, &QSplitter::splitterMoved, this, [this] {
+        m_logHeight = m_split->sizes().value(1);
+        m_settings.setValue(HeightKey, m_logHeight);
+    });
 
     m_saveAction->setObjectName(QStringLiteral("actionSaveLog"));
     connect(m_saveAction, &QAction::triggered, this, &LogView::save);
+}
+
+bool LogView::eventFilter(QObject* watched, QEvent* event)
+{
+    // The splitter would share a new height out by the sizes it had; the log keeps its own instead.
+    if (watched == m_split && event->type() == QEvent::Resize)
+        m_split->setSizes({m_split->height() - m_split->handleWidth() - m_logHeight, m_logHeight});
+    return QPlainTextEdit::eventFilter(watched, event);
 }
 
 void LogView::appendLine(const QString& text)

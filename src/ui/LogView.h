@@ -26,10 +26,14 @@ public:
     void save();
     bool saveTo(const QString& path, QString* error) const;
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     QMainWindow& m_window;
     QSettings& m_settings;
     QSplitter* m_split;
     QAction* m_saveAction;
+    int m_logHeight;     // the user's, kept when the window changes its height
     QStringList m_lines; // the whole session; the view keeps only the latest lines
 };

@@ -229,7 +229,9 @@ void NavPanel::refresh()
     }
     blockSections.unblock();
     blockPages.unblock();
-    m_nothing->setVisible(!filter.isEmpty() && pages.isEmpty());
+    const bool nothing = !filter.isEmpty() && pages.isEmpty();
+    m_pages->setVisible(!nothing);
+    m_nothing->setVisible(nothing);
 
     // The search left the page shown out: show the page the bars now select instead.
     if (!filter.isEmpty() && !currentListed) {

@@ -82,8 +82,13 @@ QString typeName(char type)
 QString SettingsSnapshot::displayText(const VARS& vars, const VarRecord& record, const VarUiInfo* info)
 {
     QString text;
-    if (info && info->kind == VarKind::Select && isNumber(char(record.type)))
-        text = info->optionText(int(numberOf(recordBytes(record))));
+    if (info && isNumber(char(record.type))) {
+        const int number = int(numberOf(recordBytes(record)));
+        if (info->kind == VarKind::Select)
+            text = info->optionText(number);
+        else if (info->kind == VarKind::OnOff)
+            text = number != 0 ? tr("on") : tr("off"); // the row's check box
+    }
     if (text.isEmpty())
         text = vars.valueText(record);
     if (record.redir != 0)

@@ -61,7 +61,8 @@ public:
     // Which of the file's variables named in ids may be written to the device as it is now.
     static WritePlan plan(const SettingsFile& file, const VARS& vars, const QList<uint16_t>& ids);
 
-    // The value as the variable's row shows it: the option's label for a select, the value text otherwise.
+    // The value as the variable's row shows it: the option's label for a select, on or off for a check box,
+    // the value text otherwise.
     // info may be null.
     static QString displayText(const VARS& vars, const VarRecord& record, const VarUiInfo* info);
 
