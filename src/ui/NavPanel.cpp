@@ -88,8 +88,8 @@ NavPanel::NavPanel(QTabWidget& tabs, QWidget* parent)
         m_search->selectAll();
     });
 
-    // Clicks as well: while a search hides the page shown, the tab selected in its place is not the
-    // page shown, and clicking it must still open it.
+    // Clicks as well: while the page shown is not listed (a hidden page), the tab selected in its place
+    // is not the page shown, and clicking it must still open it.
     connect(m_sections, &QTabBar::currentChanged, this, &NavPanel::onSectionChosen);
     connect(m_sections, &QTabBar::tabBarClicked, this, &NavPanel::onSectionChosen);
     connect(m_pages, &QTabBar::currentChanged, this, &NavPanel::onPageChosen);
