@@ -61,10 +61,10 @@ FirstRunPanel::FirstRunPanel(bool demoAvailable, QWidget* covered) : QFrame(cove
         column->addSpacing(6);
         column->addWidget(
             paragraph(tr("No controller at hand? The demo device behaves like one; its PIN is 1234."), card));
-        m_demo = new QPushButton(tr("Try the demo device"), card);
-        m_demo->setObjectName(QStringLiteral("demoButton"));
-        column->addWidget(m_demo, 0, Qt::AlignLeft);
-        connect(m_demo, &QPushButton::clicked, this, &FirstRunPanel::demoRequested);
+        auto* demo = new QPushButton(tr("Try the demo device"), card);
+        demo->setObjectName(QStringLiteral("demoButton"));
+        column->addWidget(demo, 0, Qt::AlignLeft);
+        connect(demo, &QPushButton::clicked, this, &FirstRunPanel::demoRequested);
     }
 
     // Centred by stretches, not by alignment: an aligned card gets its plain size hint, which is too low

@@ -2,8 +2,6 @@
 
 #include <QFrame>
 
-class QPushButton;
-
 // What the pages area shows while no device is connected: how to connect one and, where the demo
 // device is registered, a way to try the program on it. It covers the widget it is made on.
 class FirstRunPanel : public QFrame
@@ -12,15 +10,9 @@ class FirstRunPanel : public QFrame
 public:
     FirstRunPanel(bool demoAvailable, QWidget* covered);
 
-    // Null without the demo device.
-    QPushButton* demoButton() const { return m_demo; }
-
 Q_SIGNALS:
     void demoRequested();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
-
-private:
-    QPushButton* m_demo = nullptr;
 };

@@ -21,15 +21,14 @@ public:
     // One line, stamped with the time.
     void appendLine(const QString& text);
     QAction* saveAction() const { return m_saveAction; }
-    QSplitter* splitter() const { return m_split; }
-
-    void save();
-    bool saveTo(const QString& path, QString* error) const;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void save();
+    bool saveTo(const QString& path, QString* error) const;
+
     QMainWindow& m_window;
     QSettings& m_settings;
     QSplitter* m_split;
