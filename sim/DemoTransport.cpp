@@ -8,13 +8,11 @@
 
 void installDemoTransport(DeviceStack& stack)
 {
-    const QString id = QStringLiteral("demo");
     auto device = std::make_shared<SimDevice>();
     QString error;
     // Without its profile the device still answers, only with no variables; say why.
     if (!device->loadProfile(QStringLiteral(":/sim/profiles/default.profile"), &error))
         qWarning("demo profile: %s", qPrintable(error));
-    stack.addTransport(id, QStringLiteral(QT_TRANSLATE_NOOP("TransportManager", "Demo device")),
+    stack.addTransport(TransportManager::DemoId, QStringLiteral(QT_TRANSLATE_NOOP("TransportManager", "Demo device")),
                        std::make_unique<SimLink>(std::move(device)));
-    stack.transports().select(id);
 }

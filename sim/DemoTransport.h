@@ -2,6 +2,6 @@
 
 class DeviceStack;
 
-// Registers the stand-in device, loaded with the default profile, as the transport "demo" and selects it, so the
-// program can be tried without hardware. Call it before the worker starts.
+// Registers the stand-in device, loaded with the default profile, as the transport "demo", so the program can be
+// tried without hardware. Call it before the window and the worker are made.
 void installDemoTransport(DeviceStack& stack);

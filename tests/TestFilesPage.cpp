@@ -5,6 +5,7 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QMimeData>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTableWidget>
@@ -57,6 +58,7 @@ private Q_SLOTS:
 private:
     void reload();
     int nextResult();
+    QString log() const { return m_window->findChild<QPlainTextEdit*>(QStringLiteral("teLog"))->toPlainText(); }
     QString localFile(const QString& name, const QByteArray& data) const;
     // Triggers the context menu's action at pos.
     void menu(const QPoint& pos, const QString& action);
@@ -221,6 +223,7 @@ void TestFilesPage::nameSuggestion()
     QCOMPARE(m_prompts[0].start, suggestion);
     QCOMPARE(nextResult(), 0);
     QCOMPARE(m_device->files().file(suggestion.toLatin1())->data, QByteArray("payload"));
+    QVERIFY(log().contains(QStringLiteral("to the device as '%1' (7 bytes)").arg(suggestion)));
 }
 
 void TestFilesPage::abortedDownloadIsNotReportedClean()
@@ -239,6 +242,7 @@ void TestFilesPage::abortedDownloadIsNotReportedClean()
     QVERIFY(result != INT_MIN);
     // Stopped halfway: whatever the result, the dialog must not report a clean end.
     QVERIFY(QFileInfo(m_dir->filePath(QStringLiteral("big.bin"))).size() < 120000);
+    QVERIFY(!log().contains(QStringLiteral("Downloaded")));
     QVERIFY(dialog->isVisible());
     QCOMPARE(dialog->findChild<QLabel*>(QStringLiteral("status"))->text(),
              QStringLiteral("Transfer failed or stopped (%1)").arg(result));

@@ -27,6 +27,7 @@
 #include "ui/SnapshotActions.h"
 #include "ui/SnapshotCompareDialog.h"
 #include "ui/SpinVarEditor.h"
+#include "ui/VarEditor.h"
 #include "ui/VarWidget.h"
 #include "ui/VarsTab.h"
 #include "vars/SettingsSnapshot.h"
@@ -46,10 +47,15 @@ const char* const CommandButtons[] = {"btStat0", "btStat1", "btStat3", "btHorn",
 // The real window on the stand-in device through the real worker.
 struct Rig
 {
-    // profile: the device's variables, all of them loaded (pageList: those the pages show);
-    // empty: the General tab's texts and setting 100.
-    explicit Rig(const QString& profile = {}, bool pageList = false,
-                 int fsGiveUpMs = MainWindowTiming().fsGiveUpMs)
+    struct Options
+    {
+        bool pageList = false; // the load list is the one the pages make
+        bool asDemo = false;   // the device is only offered as the demo transport; the window starts without one
+        int fsGiveUpMs = MainWindowTiming().fsGiveUpMs;
+    };
+
+    // profile: the device's variables, all of them loaded; empty: the General tab's texts and setting 100.
+    explicit Rig(const QString& profile = {}, const Options& opts = {})
     {
         if (!profile.isEmpty()) {
             device = SimFixture::deviceWithProfile(profile, clock);
@@ -68,16 +74,18 @@ struct Rig
         options.timing.statusPeriodMs = 50;
         options.usbGuardKey = QStringLiteral("KestrovaTestWindow_%1").arg(QCoreApplication::applicationPid());
         stack = std::make_unique<DeviceStack>(options);
-        stack->addTransport(QStringLiteral("sim"), QStringLiteral("Sim"), std::make_unique<SimLink>(device));
-        stack->transports().select(QStringLiteral("sim"));
+        const QString id = opts.asDemo ? TransportManager::DemoId : QStringLiteral("sim");
+        stack->addTransport(id, QStringLiteral("Sim"), std::make_unique<SimLink>(device));
+        if (!opts.asDemo)
+            stack->transports().select(id);
         MainWindowTiming timing;
         timing.lockTickMs = 3600 * 1000; // the test ticks the countdown itself
         timing.fsRetryMs = timing.saveStatusMs = 20;
         timing.statusTabMs = 50;
-        timing.fsGiveUpMs = fsGiveUpMs;
+        timing.fsGiveUpMs = opts.fsGiveUpMs;
         window = std::make_unique<MainWindow>(*stack, timing);
         // The page views put the settings they show on the load list; 100 stands for them.
-        if (!pageList)
+        if (!opts.pageList)
             stack->worker().setLoadList(profile.isEmpty()
                                             ? QList<uint16_t>{1, 100, 20000, 40002, 64999, 65503, 65504, 65505, 65507}
                                             : device->variableIds());
@@ -193,6 +201,10 @@ private Q_SLOTS:
     void saveToFlash();
     void fileSystemFigures();
     void transferAndUnsavedHoldTheClose();
+    void closeWithSave_data();
+    void closeWithSave();
+    void firstRunOffersTheDemo();
+    void changeLoggedAsShown();
     void lossCancelsCommand();
     void commandsWithoutDevice();
     void askedFirst_data();
@@ -215,6 +227,7 @@ void TestMainWindow::initTestCase()
 {
     QCoreApplication::setOrganizationName(QStringLiteral("Orvo SOFT test"));
     QCoreApplication::setApplicationName(QStringLiteral("TestMainWindow"));
+    QApplication::setQuitOnLastWindowClosed(false); // a test closes the window
     ModalBox::setChooser([this](QMessageBox& box) -> QAbstractButton* {
         m_boxes << box.text();
         m_defaults << (box.defaultButton() ? box.defaultButton()->text() : QString());
@@ -296,7 +309,7 @@ void TestMainWindow::fileSystemCheckWaitsAndWarns()
 
 void TestMainWindow::filesNeverReady()
 {
-    Rig rig({}, false, 300);
+    Rig rig({}, {.fsGiveUpMs = 300});
     rig.device->files().setRefusesStats(true);
     QVERIFY(rig.loaded()); // once the window stopped waiting for the files
     QVERIFY(!rig.shown("loadingOverlay"));
@@ -426,18 +439,68 @@ void TestMainWindow::transferAndUnsavedHoldTheClose()
     rig.window->slotTransferActive(false);
     QVERIFY(rig.enabled("btnSave"));
 
-    // Unsaved settings: asked, kept open on Cancel, saved first by default.
+    // Unsaved settings: asked, and kept open on Cancel.
     m_boxes.clear();
     m_answer = QStringLiteral("Cancel");
     QVERIFY(!rig.window->close());
     QCOMPARE(m_boxes.size(), 1);
-    m_answer.clear();
-    QVERIFY(!rig.window->close());
-    QTRY_VERIFY_WITH_TIMEOUT(!rig.enabled("btnSave"), Wait); // the device is writing
+    QVERIFY(rig.window->isVisible());
+}
+
+void TestMainWindow::closeWithSave_data()
+{
+    QTest::addColumn<int>("deviceError");
+    QTest::newRow("saved: closes") << 0;
+    QTest::newRow("failed: stays open") << 7;
+}
+
+void TestMainWindow::closeWithSave()
+{
+    QFETCH(int, deviceError);
+    Rig rig;
+    rig.device->setSaveError(uint8_t(deviceError));
+    QVERIFY(rig.loaded());
+    rig.changeFlashSetting();
+    QTRY_VERIFY_WITH_TIMEOUT(rig.enabled("btnSave"), Wait);
+    QSignalSpy polls(&rig.stack->worker(), &DeviceThread::uiVarsStatus);
+    QVERIFY(!rig.window->close());                     // "Save to the device" is the default answer
+    QTRY_VERIFY_WITH_TIMEOUT(polls.size() >= 3, Wait); // the device is still writing
+    QVERIFY(rig.window->isVisible());
+
     rig.clock->advance(1000);
-    QTRY_COMPARE_WITH_TIMEOUT(m_boxes.size(), 3, Wait);
-    QCOMPARE(rig.device->savesCompleted(), 1);
-    QVERIFY(rig.window->close());
+    if (deviceError == 0) {
+        QTRY_VERIFY_WITH_TIMEOUT(!rig.window->isVisible(), Wait);
+        QCOMPARE(rig.device->savesCompleted(), 1);
+    } else {
+        QTRY_COMPARE_WITH_TIMEOUT(m_boxes.size(), 2, Wait);
+        QVERIFY(m_boxes.constLast().startsWith(QStringLiteral("Settings save -> fail")));
+        QVERIFY(rig.window->isVisible());
+    }
+}
+
+void TestMainWindow::firstRunOffersTheDemo()
+{
+    Rig rig({}, {.asDemo = true});
+    QVERIFY(rig.shown("firstRunPanel"));
+    rig.find<QPushButton>("demoButton")->click();
+    QTRY_VERIFY_WITH_TIMEOUT(rig.connected(), Wait);
+    QVERIFY(!rig.shown("firstRunPanel"));
+    QCOMPARE(rig.find<QComboBox>("transportCombo")->currentData().toString(), TransportManager::DemoId);
+}
+
+void TestMainWindow::changeLoggedAsShown()
+{
+    Rig rig(SimFixture::DemoProfile);
+    QVERIFY(rig.loaded());
+    const QList<VarWidget*> rows = rig.window->findChildren<VarWidget*>();
+    const auto visibility = std::find_if(rows.cbegin(), rows.cend(), [](const VarWidget* row) {
+        return row->deviceId() == 17005; // a select of the Bluetooth page
+    });
+    QVERIFY(visibility != rows.cend());
+    auto* combo = (*visibility)->editor()->findChild<QComboBox*>();
+    combo->setCurrentIndex(2);
+    Q_EMIT combo->activated(2);
+    QTRY_VERIFY_WITH_TIMEOUT(rig.logged(QStringLiteral("var 17005 changed: Видимість = Завжди")), Wait);
 }
 
 void TestMainWindow::lossCancelsCommand()
@@ -632,7 +695,7 @@ void TestMainWindow::compareShowsWhatThePagesShow()
 
 void TestMainWindow::settingsTheDeviceLacks()
 {
-    Rig rig(SimFixture::DemoProfile, true);
+    Rig rig(SimFixture::DemoProfile, {.pageList = true});
     // A slider and a redirected setting on one page, both gone from this device.
     const QList<VarWidget*> rows = rig.rowsOnOnePage(
         [&rig](VarWidget* row) {
@@ -680,7 +743,7 @@ void TestMainWindow::settingsTheDeviceLacks()
 
 void TestMainWindow::revertUnsavedChanges()
 {
-    Rig rig(SimFixture::DemoProfile, true);
+    Rig rig(SimFixture::DemoProfile, {.pageList = true});
     QVERIFY(rig.loaded());
     const QList<VarWidget*> rows = rig.rowsOnOnePage(
         [&rig](VarWidget* row) {

@@ -1,9 +1,11 @@
 #include <QtTest>
 
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTabBar>
 #include <QTabWidget>
+#include <QVBoxLayout>
 
 #include "SimFixture.h"
 #include "ui/FoldGroup.h"
@@ -31,6 +33,7 @@ private Q_SLOTS:
     void initTestCase();
     void foldStateKeptPerTitle();
     void navigation();
+    void searchMarksTheRows();
 
 private:
     QTemporaryDir m_settings;
@@ -111,10 +114,9 @@ void TestPageViews::navigation()
     QTRY_COMPARE_WITH_TIMEOUT(texts(nav.sectionsBar()), (QStringList{link, NavPanel::OtherSection}),
                               NavPanel::SearchDelayMs * 3);
     QCOMPARE(texts(nav.pagesBar()), QStringList{QStringLiteral("GSM")});
-    // The page shown is filtered out; clicking the tab that stands selected in its place opens it.
-    nav.show();
-    QTest::mouseClick(nav.pagesBar(), Qt::LeftButton, {}, nav.pagesBar()->tabRect(0).center());
-    QTRY_COMPARE(tabs.currentIndex(), 2);
+    // The page shown was filtered out: the page the bars now select is shown instead.
+    QCOMPARE(tabs.currentIndex(), 2);
+    QCOMPARE(nav.pagesBar()->currentIndex(), 0);
 
     // Pages the restriction holds back are not found, and stay listed but cannot be chosen.
     nav.setRestricted(true);
@@ -130,6 +132,50 @@ void TestPageViews::navigation()
     // A locked tab bar locks the way round it as well.
     tabs.tabBar()->setEnabled(false);
     QVERIFY(!nav.isEnabled());
+}
+
+void TestPageViews::searchMarksTheRows()
+{
+    QWidget window;
+    auto* layout = new QVBoxLayout(&window);
+    auto* tabs = new QTabWidget;
+    NavPanel* nav = new NavPanel(*tabs);
+    layout->addWidget(nav);
+    layout->addWidget(tabs);
+    auto* gsm = new VarsTab(QStringLiteral("GSM"), QStringLiteral("gsm"));
+    const auto addRow = [this, gsm](const char* name) {
+        auto info = std::make_shared<VarUiInfo>();
+        info->name = QString::fromUtf8(name);
+        info->kind = VarKind::Bitmap;
+        info->noUitype = false;
+        auto* row = new VarWidget(info, m_registry, gsm->rowParent());
+        gsm->addRow(row);
+        return row;
+    };
+    VarWidget* operatorRow = addRow("Оператор");
+    gsm->beginGroup(QStringLiteral("Модем"), true, 1);
+    VarWidget* imeiRow = addRow("IMEI модему");
+    gsm->finish();
+    tabs->addTab(new QWidget, QStringLiteral("Загальне"));
+    tabs->addTab(gsm, QStringLiteral("GSM"));
+    nav->setSearchMatch([gsm](int page, const QString& text) { return page == 1 && gsm->matches(text); });
+    nav->refresh();
+    window.show();
+    QVERIFY(!imeiRow->isVisible());
+
+    nav->searchField()->setText(QStringLiteral("imei"));
+    QTRY_COMPARE_WITH_TIMEOUT(tabs->currentIndex(), 1, NavPanel::SearchDelayMs * 3);
+    QVERIFY(imeiRow->isHighlighted() && !operatorRow->isHighlighted());
+    QVERIFY(imeiRow->isVisible()); // opened in its folded group
+
+    nav->searchField()->setText(QStringLiteral("zzz"));
+    QTRY_VERIFY_WITH_TIMEOUT(nav->nothingFound()->isVisible(), NavPanel::SearchDelayMs * 3);
+    QCOMPARE(nav->pagesBar()->count(), 0);
+
+    nav->searchField()->clear();
+    QTRY_VERIFY_WITH_TIMEOUT(!nav->nothingFound()->isVisible(), NavPanel::SearchDelayMs * 3);
+    QVERIFY(!imeiRow->isHighlighted());
+    QVERIFY(!imeiRow->isVisible()); // folded as the user left it
 }
 
 QTEST_MAIN(TestPageViews)

@@ -33,6 +33,9 @@ public:
     };
 
     // The guard key is only for tests, which must not meet a running program over the real device.
+    // The stand-in device the program registers for trying it without hardware.
+    static inline const QString DemoId = QStringLiteral("demo");
+
     explicit TransportManager(const QString& usbGuardKey = QString::fromLatin1(InstanceGuard::DefaultKey));
 
     void addTransport(const QString& id, const QString& title, DeviceLink* link, PanelFactory panel = {});

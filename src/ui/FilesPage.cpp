@@ -93,6 +93,8 @@ FilesPage::FilesPage(FileService& files, QWidget* tabPage, QTableWidget* table, 
     connect(&m_files, &FileService::taskState, m_dialog, &TransferDialog::setState);
     connect(&m_files, &FileService::taskLog, m_dialog, &TransferDialog::appendLog);
     connect(m_dialog, &TransferDialog::abortRequested, &m_files, &FileService::abortTransfer);
+    // A stopped task reports success as well, and the tasks queued behind it do not run.
+    connect(m_dialog, &TransferDialog::abortRequested, this, [this] { m_doneLines.fill({}); });
     connect(m_dialog, &TransferDialog::pinEntered, this, &FilesPage::pinEntered);
 }
 
@@ -301,7 +303,9 @@ void FilesPage::downloadOne()
     beginBatch();
     addToBatch(source.size);
     raiseBusy();
-    m_files.fileDownload({{source.id, source.name, uint32_t(source.size), path}});
+    const FileDownloadItem item{source.id, source.name, uint32_t(source.size), path};
+    m_doneLines.append({downloadedLine(item)});
+    m_files.fileDownload({item});
 }
 
 void FilesPage::downloadMany(bool selectedOnly)
@@ -330,6 +334,10 @@ void FilesPage::downloadMany(bool selectedOnly)
         addToBatch(source.size);
     }
     raiseBusy();
+    QStringList done;
+    for (const FileDownloadItem& item : std::as_const(items))
+        done << downloadedLine(item);
+    m_doneLines.append(done);
     m_files.fileDownload(items);
 }
 
@@ -340,6 +348,7 @@ void FilesPage::deleteOne()
         return;
     Q_EMIT logLine(QStringLiteral("Delete file %1 (fn=%2)").arg(target.name, QString::number(target.id)));
     raiseBusy();
+    m_doneLines.append({tr("Deleted '%1' from the device").arg(target.name)});
     m_files.fileDeleteMany({target.id});
 }
 
@@ -352,11 +361,15 @@ void FilesPage::deleteSelected()
     if (!ask(tr("Delete files"), tr("The files will be deleted, continue?\n%1").arg(names), true))
         return;
     QList<ushort> ids;
-    for (int r : rows)
+    QStringList done;
+    for (int r : rows) {
         ids << row(r).id;
+        done << tr("Deleted '%1' from the device").arg(row(r).name);
+    }
     if (ids.isEmpty())
         return;
     raiseBusy();
+    m_doneLines.append(done);
     m_files.fileDeleteMany(ids);
 }
 
@@ -375,6 +388,7 @@ void FilesPage::rename()
         return;
     }
     raiseBusy();
+    m_doneLines.append({tr("Renamed '%1' to '%2' on the device").arg(target.name, *name)});
     m_files.fileRenameAsync(target.id, *name);
 }
 
@@ -384,6 +398,7 @@ void FilesPage::startUpload(const QString& localPath, const QString& name, bool 
     addToBatch(size);
     m_batchUploadBytes += size;
     raiseBusy();
+    m_doneLines.append({uploadedLine(localPath, name, size)});
     m_files.fileUpload(localPath, name, system);
 }
 
@@ -450,8 +465,26 @@ void FilesPage::lowerBusy()
     Q_EMIT busyChanged(false);
 }
 
+QString FilesPage::uploadedLine(const QString& localPath, const QString& name, qint64 size)
+{
+    return tr("Uploaded %1 to the device as '%2' (%3 bytes)")
+        .arg(QDir::toNativeSeparators(localPath), name, QString::number(size));
+}
+
+QString FilesPage::downloadedLine(const FileDownloadItem& item)
+{
+    return tr("Downloaded '%1' (%2 bytes) to %3")
+        .arg(item.name, QString::number(item.size), QDir::toNativeSeparators(item.localPath));
+}
+
 void FilesPage::onTaskDone(int result)
 {
+    // Tasks end in the order they were posted, each once.
+    const QStringList done = m_doneLines.isEmpty() ? QStringList() : m_doneLines.takeFirst();
+    if (result == 0) {
+        for (const QString& line : done)
+            Q_EMIT logLine(line);
+    }
     if (result != 0 && m_batchError == 0)
         m_batchError = result;
     lowerBusy();

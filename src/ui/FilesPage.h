@@ -7,6 +7,7 @@
 #include <QSettings>
 #include <QSharedPointer>
 #include <QString>
+#include <QStringList>
 
 #include "files/EfsFile.h"
 
@@ -88,6 +89,8 @@ private:
     void addToBatch(qint64 bytes);
     void raiseBusy();
     void lowerBusy();
+    static QString uploadedLine(const QString& localPath, const QString& name, qint64 size);
+    static QString downloadedLine(const FileDownloadItem& item);
 
     FileService& m_files;
     QWidget* m_tabPage;
@@ -104,6 +107,8 @@ private:
     int m_batchError = 0;
     std::optional<qint64> m_freeSpace;
     qint64 m_batchUploadBytes = 0; // uploaded in this batch, not yet in a report of the free space
+    // For each task posted and not yet ended, the log lines that say what it did once it succeeds.
+    QList<QStringList> m_doneLines;
 
     QAction* m_replaceAction;
     QAction* m_renameAction;

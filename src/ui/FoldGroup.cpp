@@ -45,7 +45,7 @@ void FoldGroup::refresh()
 {
     int hidden = 0;
     for (const auto& [row, alwaysVisible] : m_rows) {
-        const bool visible = m_expanded || alwaysVisible;
+        const bool visible = m_expanded || alwaysVisible || m_revealed.contains(row);
         // Showing a row lays it out at once; rows that are not hidden are left alone.
         if (row->isHidden() == visible)
             row->setVisible(visible);
@@ -62,5 +62,13 @@ void FoldGroup::toggle()
 {
     m_expanded = !m_expanded;
     QSettings().setValue(m_foldKey, m_expanded);
+    refresh();
+}
+
+void FoldGroup::reveal(const QList<QWidget*>& rows)
+{
+    if (rows == m_revealed)
+        return;
+    m_revealed = rows;
     refresh();
 }

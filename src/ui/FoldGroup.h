@@ -21,6 +21,8 @@ public:
     // Shows and hides the rows for the fold state and updates the header.
     void refresh();
     void toggle();
+    // Rows shown while folded without touching the remembered state (the search's matches); empty: none.
+    void reveal(const QList<QWidget*>& rows);
 
     QString title() const { return m_title; }
     QString foldKey() const { return m_foldKey; }
@@ -37,4 +39,5 @@ private:
     QPushButton* m_header;
     QVBoxLayout* m_rowsLayout;
     QList<QPair<QWidget*, bool>> m_rows;
+    QList<QWidget*> m_revealed;
 };

@@ -17,6 +17,8 @@
 #include <QToolBar>
 
 #include "FilesPage.h"
+#include "FirstRunPanel.h"
+#include "LogView.h"
 #include "ModalBox.h"
 #include "NavPanel.h"
 #include "PageBuilder.h"
@@ -32,6 +34,7 @@
 #include "link/DeviceProtocol.h"
 #include "link/TransportManager.h"
 #include "update/UpdateChecker.h"
+#include "vars/SettingsSnapshot.h"
 #include "vars/UnsavedChanges.h"
 #include "vars/VARS.h"
 #include "vars/VarsRegistry.h"
@@ -92,11 +95,14 @@ MainWindow::MainWindow(DeviceStack& stack, const Timing& timing, QWidget* parent
       m_awake(tr("A file transfer to the device is running"))
 {
     ui->setupUi(this);
+    m_log = new LogView(*this, m_settings);
     m_statusLabel = new QLabel(this);
     m_statusLabel->setObjectName(QStringLiteral("statusLabel"));
     statusBar()->addPermanentWidget(m_statusLabel, 90);
     m_snapshots = new SnapshotActions(stack, this);
     m_snapshots->addTo(ui->menuFile, ui->actionExit);
+    ui->menuFile->insertAction(ui->actionExit, m_log->saveAction());
+    connect(m_snapshots, &SnapshotActions::logLine, this, &MainWindow::slotLog1);
     statusBar()->addWidget(m_snapshots->badge());
     connect(m_snapshots, &SnapshotActions::saveToDeviceRequested, this, &MainWindow::on_actionSaveVars_triggered);
     ui->tabWidget->setCurrentIndex(0);
@@ -118,6 +124,9 @@ MainWindow::MainWindow(DeviceStack& stack, const Timing& timing, QWidget* parent
     connect(&unsaved, &UnsavedChanges::reverted, this, &MainWindow::information);
     connect(&unsaved, &UnsavedChanges::changed, this, &MainWindow::updateMenuActions);
     buildPages();
+    m_firstRun = new FirstRunPanel(m_transports.find(TransportManager::DemoId), ui->centralwidget);
+    connect(m_firstRun, &FirstRunPanel::demoRequested, transportBar,
+            [transportBar] { transportBar->select(TransportManager::DemoId); });
     const QList<uint16_t> ids = loadList();
     m_worker.setLoadList(ids);
     m_expectedVars = int(ids.size());
@@ -339,6 +348,7 @@ void MainWindow::slot_device_hotplug()
     m_restartPending = false;
     m_loadRequested = false;
     m_fsGaveUp = false;
+    m_firstRun->hide();
     ui->gPin1->setEnabled(true);
     m_connectedView = true;
     updateMenuActions();
@@ -357,6 +367,7 @@ void MainWindow::handleLoss(bool readOnlyView)
     m_fsGiveUpTimer.stop();
     m_filesPage->setFreeSpace(std::nullopt);
     m_savePending = false;
+    m_closeAfterSave = false;
     setUnsaved(false);
     setSaveEnabled(false);
     updateMenuActions();
@@ -369,6 +380,9 @@ void MainWindow::handleLoss(bool readOnlyView)
     ui->tabWidget->setCurrentIndex(0);
     setTabBarEnabled(readOnly);
     m_lostAction->setVisible(readOnly);
+    // A restart the user asked for brings the device back by itself.
+    m_firstRun->setVisible(!readOnly && !m_restartPending);
+    m_firstRun->raise();
     slotLog(tr("Disconnected"), true);
     if (!readOnly)
         Q_EMIT m_protocol.uiAuthUpdate1(1, 0);
@@ -720,9 +734,16 @@ void MainWindow::slotVarsUpdated(const QList<int>& ids)
 
 void MainWindow::slotOnVarsChangedPC(uint16_t var_id)
 {
-    slotLog1(tr("var %1 changed").arg(var_id));
     bool found = false;
     const VarRecord record = m_protocol.vars().snapshot(var_id, &found);
+    QString line = tr("var %1 changed").arg(var_id);
+    if (found) {
+        // The row as the user knows it, and the value as that row shows it.
+        const VarUiInfoPtr row = m_pages->rowInfo(var_id);
+        const QString value = SettingsSnapshot::displayText(m_protocol.vars(), record, row.get());
+        line += row ? QStringLiteral(": %1 = %2").arg(row->name.simplified(), value) : QStringLiteral(": ") + value;
+    }
+    slotLog1(line);
     if (found && (record.flags & VarFlag::Flash)) {
         setUnsaved(true);
         setSaveEnabled(true);
@@ -804,7 +825,12 @@ void MainWindow::on_bDateSync_clicked()
 {
     const QDateTime now = QDateTime::currentDateTime();
     DeviceProtocol* protocol = &m_protocol;
-    m_worker.post([protocol, now] { protocol->setDateTime(now); });
+    m_worker.post([protocol, now] {
+        const int ret = protocol->setDateTime(now);
+        Q_EMIT protocol->eventLog1(
+            ret == 0 ? tr("Device clock set to %1").arg(now.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")))
+                     : tr("The device clock was not set (error %1)").arg(ret));
+    });
     m_worker.requestStatusNow();
     updateStatusVars();
 }
@@ -879,6 +905,7 @@ void MainWindow::slotVarsSaveStarted(int ret)
 {
     if (ret != 0) {
         m_savePending = false;
+        m_closeAfterSave = false;
         information(tr("Cannot start the save, error %1").arg(ret));
         return;
     }
@@ -905,6 +932,7 @@ void MainWindow::slotVarsStatus(int retCount, uint32_t count, int retSave, uint8
                 setSaveEnabled(true);
             }
             m_savePending = false;
+            m_closeAfterSave = false;
         }
         information(tr("Cannot read the state of the save, error %1").arg(retSave));
         return;
@@ -917,18 +945,23 @@ void MainWindow::slotVarsStatus(int retCount, uint32_t count, int retSave, uint8
     if (!wasPending)
         return;
     if (error != 0) {
+        m_closeAfterSave = false;
         setUnsaved(true);
         setSaveEnabled(true);
     } else {
         m_registry->unsaved().reset();
     }
-    if (m_snapshots->showsFile())
-        information(m_snapshots->savedNote());
-    else if (error != 0)
+    const QString done = m_snapshots->showsFile() ? m_snapshots->savedNote() : tr("Settings saved in flash");
+    if (error != 0 && !m_snapshots->showsFile()) {
         information(tr("Settings save -> fail") + QLatin1Char('\n') +
                     QString::asprintf("count=%u, save=%u, error=%u", count, unsigned(save), unsigned(error)));
-    else
-        information(tr("Settings saved in flash"));
+    } else if (m_closeAfterSave) {
+        m_closeAfterSave = false;
+        slotLog1(done);
+        close();
+    } else {
+        information(done);
+    }
 }
 
 void MainWindow::setUnsaved(bool unsaved)
@@ -1022,7 +1055,7 @@ void MainWindow::showUpdateList()
 
 void MainWindow::slotLog1(const QString& log)
 {
-    ui->teLog->appendPlainText(QTime::currentTime().toString(QStringLiteral("HH:mm:ss ")) + log);
+    m_log->appendLine(log);
 }
 
 void MainWindow::slotLog(const QString& log, bool statusbar)
@@ -1110,8 +1143,11 @@ void MainWindow::closeEvent(QCloseEvent* event)
         box.setDefaultButton(save);
         QAbstractButton* chosen = ModalBox::exec(box);
         if (chosen != discard) {
-            if (chosen == save)
+            if (chosen == save) {
+                m_closeAfterSave = true;
                 startSave();
+                slotLog(tr("Saving the settings to the device; the program closes once the device confirms it"), true);
+            }
             event->ignore();
             return;
         }

@@ -20,6 +20,8 @@ class DeviceProtocol;
 class DeviceStack;
 class DeviceThread;
 class FilesPage;
+class FirstRunPanel;
+class LogView;
 class QDragEnterEvent;
 class QDropEvent;
 class QMimeData;
@@ -171,6 +173,8 @@ private:
     ServiceCommands* m_commands = nullptr;
     FilesPage* m_filesPage = nullptr;
     SnapshotActions* m_snapshots = nullptr;
+    LogView* m_log = nullptr;
+    FirstRunPanel* m_firstRun = nullptr;
 
     NavPanel* m_nav = nullptr;
     VarsUI* m_pages = nullptr;
@@ -193,6 +197,7 @@ private:
     int m_lastFsAlert = -1;
     bool m_unsaved = false;
     bool m_savePending = false;
+    bool m_closeAfterSave = false; // the close dialog's save: the window closes once the device confirms it
     QTimer m_saveTimer;
     QTimer m_statusTimer;
     int m_expectedVars = 0;

@@ -2,11 +2,14 @@
 
 #include <QBoxLayout>
 #include <QEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QShortcut>
 #include <QSignalBlocker>
 #include <QTabBar>
 #include <QTabWidget>
+
+#include "VarsTab.h"
 
 namespace {
 
@@ -16,6 +19,7 @@ const char* const SectionsStyle =
     "QTabBar::tab { font-weight: bold; padding: 6px 16px; border: none; background: transparent; border-bottom: 3px "
     "solid transparent; color: #555; }QTabBar::tab:hover { color: black; }QTabBar::tab:disabled { color: #b0b0b0; "
     "}QTabBar::tab:selected { color: black; border-bottom: 3px solid #3b78c4; }";
+const char* const NothingStyle = "QLabel { color: #a33; padding: 4px 12px; }";
 const char* const PagesStyle =
     "QTabBar::tab { padding: 4px 12px; border: none; background: transparent; border-bottom: 2px solid transparent; "
     "color: #666; }QTabBar::tab:hover { color: black; }QTabBar::tab:disabled { color: #b0b0b0; }QTabBar::tab:selected "
@@ -32,6 +36,15 @@ QTabBar* makeBar(const char* styleSheet, QWidget* parent)
     return bar;
 }
 
+// A tab's title as the bars show it: admin pages without their "h_".
+QString titleOf(const QTabWidget& tabs, int index)
+{
+    QString title = tabs.tabText(index);
+    if (title.startsWith(QLatin1String("h_")))
+        title.remove(0, 2);
+    return title;
+}
+
 void clearBar(QTabBar* bar)
 {
     while (bar->count() > 0)
@@ -42,11 +55,14 @@ void clearBar(QTabBar* bar)
 
 NavPanel::NavPanel(QTabWidget& tabs, QWidget* parent)
     : QWidget(parent), m_tabs(tabs), m_tabBar(tabs.tabBar()), m_search(new QLineEdit(this)),
-      m_sections(makeBar(SectionsStyle, this)), m_pages(makeBar(PagesStyle, this))
+      m_sections(makeBar(SectionsStyle, this)), m_pages(makeBar(PagesStyle, this)),
+      m_nothing(new QLabel(tr("Nothing found"), this))
 {
     m_search->setPlaceholderText(tr("Search (Ctrl+F)"));
     m_search->setClearButtonEnabled(true);
     m_search->setFixedWidth(SearchWidth);
+    m_nothing->setStyleSheet(QString::fromLatin1(NothingStyle));
+    m_nothing->hide();
 
     auto* top = new QHBoxLayout;
     top->setContentsMargins(0, 0, 0, 0);
@@ -55,7 +71,11 @@ NavPanel::NavPanel(QTabWidget& tabs, QWidget* parent)
     auto* outer = new QVBoxLayout(this);
     outer->setContentsMargins(0, 0, 0, 4);
     outer->addLayout(top);
-    outer->addWidget(m_pages);
+    auto* pagesRow = new QHBoxLayout;
+    pagesRow->setContentsMargins(0, 0, 0, 0);
+    pagesRow->addWidget(m_pages);
+    pagesRow->addWidget(m_nothing, 1);
+    outer->addLayout(pagesRow);
 
     m_searchTimer.setSingleShot(true);
     m_searchTimer.setInterval(SearchDelayMs);
@@ -68,13 +88,13 @@ NavPanel::NavPanel(QTabWidget& tabs, QWidget* parent)
         m_search->selectAll();
     });
 
-    // Clicks as well: while a search hides the page shown, the tab selected in its place is not the
-    // page shown, and clicking it must still open it.
+    // Clicks as well: while the page shown is not listed (a hidden page), the tab selected in its place
+    // is not the page shown, and clicking it must still open it.
     connect(m_sections, &QTabBar::currentChanged, this, &NavPanel::onSectionChosen);
     connect(m_sections, &QTabBar::tabBarClicked, this, &NavPanel::onSectionChosen);
     connect(m_pages, &QTabBar::currentChanged, this, &NavPanel::onPageChosen);
     connect(m_pages, &QTabBar::tabBarClicked, this, &NavPanel::onPageChosen);
-    connect(&m_tabs, &QTabWidget::currentChanged, this, &NavPanel::refresh);
+    connect(&m_tabs, &QTabWidget::currentChanged, this, &NavPanel::onTabChanged);
     // The window locks its tab bar while no device is ready; the panel is the way to the same pages.
     m_tabBar->installEventFilter(this);
     setEnabled(m_tabBar->isEnabled());
@@ -127,6 +147,19 @@ bool NavPanel::allowed(int tabIndex) const
     return m_tabs.isTabEnabled(tabIndex) && (!m_restricted || (m_restrictionValid && m_allowed.contains(tabIndex)));
 }
 
+bool NavPanel::listed(int tabIndex, const QString& filter) const
+{
+    if (!m_tabs.isTabVisible(tabIndex))
+        return false;
+    return filter.isEmpty() || (allowed(tabIndex) && (titleOf(m_tabs, tabIndex).contains(filter, Qt::CaseInsensitive) ||
+                                                      (m_match && m_match(tabIndex, filter))));
+}
+
+QString NavPanel::filter() const
+{
+    return m_search->text().trimmed();
+}
+
 QString NavPanel::sectionOf(int tabIndex) const
 {
     const QString section = m_sectionOfTab.value(tabIndex);
@@ -141,21 +174,17 @@ void NavPanel::refresh()
         QString title;
         QString section;
     };
-    const QString filter = m_search->text().trimmed();
-    QList<Listed> listed;
+    const QString filter = this->filter();
+    QList<Listed> pages;
     QStringList found;
+    bool currentListed = false;
     for (int i = 0; i < m_tabs.count(); ++i) {
-        if (!m_tabs.isTabVisible(i))
+        if (!listed(i, filter))
             continue;
-        QString title = m_tabs.tabText(i);
-        if (title.startsWith(QLatin1String("h_")))
-            title.remove(0, 2);
-        if (!filter.isEmpty() &&
-            (!allowed(i) || (!title.contains(filter, Qt::CaseInsensitive) && !(m_match && m_match(i, filter)))))
-            continue;
-        listed.append({i, title, sectionOf(i)});
-        if (!found.contains(listed.last().section))
-            found.append(listed.last().section);
+        pages.append({i, titleOf(m_tabs, i), sectionOf(i)});
+        currentListed = currentListed || i == m_tabs.currentIndex();
+        if (!found.contains(pages.last().section))
+            found.append(pages.last().section);
     }
     QStringList sections;
     for (const QString& name : std::as_const(m_sectionOrder)) {
@@ -168,7 +197,7 @@ void NavPanel::refresh()
     }
 
     QString current;
-    for (const Listed& page : std::as_const(listed)) {
+    for (const Listed& page : std::as_const(pages)) {
         if (page.index == m_tabs.currentIndex())
             current = page.section;
     }
@@ -176,8 +205,8 @@ void NavPanel::refresh()
         current = sections.contains(m_currentSection) ? m_currentSection : sections.value(0);
     m_currentSection = current;
 
-    const QSignalBlocker blockSections(m_sections);
-    const QSignalBlocker blockPages(m_pages);
+    QSignalBlocker blockSections(m_sections);
+    QSignalBlocker blockPages(m_pages);
     clearBar(m_sections);
     clearBar(m_pages);
     m_firstPage.clear();
@@ -187,7 +216,7 @@ void NavPanel::refresh()
         if (name == current)
             m_sections->setCurrentIndex(at);
     }
-    for (const Listed& page : std::as_const(listed)) {
+    for (const Listed& page : std::as_const(pages)) {
         if (allowed(page.index) && !m_firstPage.contains(page.section))
             m_firstPage.insert(page.section, page.index);
         if (page.section != current)
@@ -198,6 +227,44 @@ void NavPanel::refresh()
         if (page.index == m_tabs.currentIndex())
             m_pages->setCurrentIndex(at);
     }
+    blockSections.unblock();
+    blockPages.unblock();
+    const bool nothing = !filter.isEmpty() && pages.isEmpty();
+    m_pages->setVisible(!nothing);
+    m_nothing->setVisible(nothing);
+
+    // The search left the page shown out: show the page the bars now select instead.
+    if (!filter.isEmpty() && !currentListed) {
+        for (int at = 0; at < m_pages->count(); ++at) {
+            if (m_pages->isTabEnabled(at)) {
+                m_tabs.setCurrentIndex(m_pages->tabData(at).toInt());
+                return;
+            }
+        }
+    }
+    markMatches(filter);
+}
+
+void NavPanel::onTabChanged()
+{
+    // Something other than the bars (a lost device, a restart) showed a page the search leaves out:
+    // the search gives way rather than leave the bars selecting another page.
+    if (!listed(m_tabs.currentIndex(), filter())) {
+        const QSignalBlocker block(m_search);
+        m_search->clear();
+    }
+    refresh();
+}
+
+void NavPanel::markMatches(const QString& filter)
+{
+    VarsTab* view = qobject_cast<VarsTab*>(m_tabs.currentWidget());
+    if (m_marked && m_marked != view)
+        m_marked->showMatches(QString());
+    if (view && (view != m_marked || filter != m_markedText))
+        view->showMatches(filter);
+    m_marked = view;
+    m_markedText = filter;
 }
 
 void NavPanel::onSectionChosen(int barIndex)

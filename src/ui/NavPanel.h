@@ -3,17 +3,21 @@
 #include <functional>
 
 #include <QHash>
+#include <QPointer>
 #include <QSet>
 #include <QStringList>
 #include <QTimer>
 #include <QWidget>
 
+class QLabel;
 class QLineEdit;
 class QTabBar;
 class QTabWidget;
+class VarsTab;
 
 // Navigation above the main tab widget: a bar of sections and a bar of the pages of the current
-// section, both narrowed by a search field.
+// section, both narrowed by a search field. The page shown is always the one the bars select: a search
+// that leaves it out shows the first page it lists, and the rows that match are marked on the page.
 class NavPanel : public QWidget
 {
     Q_OBJECT
@@ -42,12 +46,18 @@ public:
     QLineEdit* searchField() const { return m_search; }
     QTabBar* sectionsBar() const { return m_sections; }
     QTabBar* pagesBar() const { return m_pages; }
+    QLabel* nothingFound() const { return m_nothing; }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     bool allowed(int tabIndex) const;
+    // Whether the tab is listed with that search text.
+    bool listed(int tabIndex, const QString& filter) const;
+    QString filter() const;
+    void onTabChanged();
+    void markMatches(const QString& filter);
     QString sectionOf(int tabIndex) const;
     void onSectionChosen(int barIndex);
     void onPageChosen(int barIndex);
@@ -58,6 +68,7 @@ private:
     QLineEdit* m_search;
     QTabBar* m_sections;
     QTabBar* m_pages;
+    QLabel* m_nothing;
     QTimer m_searchTimer;
     QHash<int, QString> m_sectionOfTab;
     QStringList m_sectionOrder;
@@ -69,4 +80,6 @@ private:
     QSet<int> m_allowed;
     int m_pendingActivation = -1;
     SearchMatch m_match;
+    QPointer<VarsTab> m_marked;
+    QString m_markedText;
 };

@@ -144,7 +144,9 @@ void SnapshotActions::saveToFile()
         return;
     m_folder = QFileInfo(path).absolutePath();
     QString error;
-    if (!SettingsSnapshot::save(vars, path, &error))
+    if (SettingsSnapshot::save(vars, path, &error))
+        Q_EMIT logLine(tr("Settings saved to the file %1").arg(QDir::toNativeSeparators(path)));
+    else
         warn(tr("Save settings to file"), error);
 }
 

@@ -47,6 +47,8 @@ public:
 
 Q_SIGNALS:
     void saveToDeviceRequested();
+    // What was done, for the session's log.
+    void logLine(const QString& text);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -67,8 +67,9 @@ int Startup::run()
 
     DeviceStack stack;
     stack.transports().setPanelFactory(QStringLiteral("usb"), &UsbPanel::create);
+    installDemoTransport(stack);
     if (parser.isSet(demo))
-        installDemoTransport(stack);
+        stack.transports().select(TransportManager::DemoId);
 
     MainWindow window(stack);
     window.show();

@@ -63,6 +63,15 @@ TransportPanel* TransportBar::panel(const QString& id) const
     return it == m_panels.end() ? nullptr : it->second;
 }
 
+bool TransportBar::select(const QString& id)
+{
+    const int index = m_combo->findData(id);
+    if (index < 0)
+        return false;
+    m_combo->setCurrentIndex(index);
+    return true;
+}
+
 void TransportBar::onCurrentChanged()
 {
     const QString id = currentId();

@@ -24,6 +24,8 @@ public:
     QString currentId() const;
     DeviceLink* currentLink() const;
     TransportPanel* panel(const QString& id) const;
+    // Makes that transport the current one, as choosing it in the selector does; false for an unknown id.
+    bool select(const QString& id);
     QToolBar* toolBar() const { return m_toolBar; }
 
 Q_SIGNALS:

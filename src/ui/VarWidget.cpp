@@ -31,6 +31,7 @@ enum Column
 constexpr int SelectorMinChars = 8;
 constexpr int LabelExtra = 8;
 constexpr int WrapInset = 6;
+constexpr QRgb HighlightColour = 0xfff1a8;
 
 // The name of a row with unsaved changes is bold; names are measured in it so that it always fits.
 QFont markedFont(QFont font)
@@ -314,8 +315,25 @@ void VarWidget::setLabelWidth(int width)
 
 void VarWidget::setRowBackground(const QColor& color)
 {
-    QPalette palette = this->palette();
-    palette.setColor(QPalette::Window, color);
-    setPalette(palette);
-    setAutoFillBackground(true);
+    m_background = color;
+    if (!m_highlighted)
+        fillBackground(color);
+}
+
+void VarWidget::setHighlighted(bool on)
+{
+    if (on == m_highlighted)
+        return;
+    m_highlighted = on;
+    fillBackground(on ? QColor(HighlightColour) : m_background);
+}
+
+void VarWidget::fillBackground(const QColor& color)
+{
+    if (color.isValid()) {
+        QPalette palette = this->palette();
+        palette.setColor(QPalette::Window, color);
+        setPalette(palette);
+    }
+    setAutoFillBackground(color.isValid());
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QColor>
 #include <QList>
 #include <QWidget>
 
@@ -28,6 +29,9 @@ public:
     int labelWidthHint() const;
     void setLabelWidth(int width);
     void setRowBackground(const QColor& color);
+    // Marks the row as a search match; the stripe comes back when it is cleared.
+    void setHighlighted(bool on);
+    bool isHighlighted() const { return m_highlighted; }
 
     const VarUiInfo& info() const { return *m_info; }
     int deviceId() const { return m_info->deviceId(); }
@@ -47,6 +51,7 @@ private:
     void placeEditor(bool readOnly);
     QComboBox* makeSelector(const QStringList& groups, QList<int>& candidateIds);
     QLabel* arrow(bool left);
+    void fillBackground(const QColor& color);
     void showRedirect(QComboBox* selector, const QList<int>& candidateIds, bool reverse, uint16_t redir);
     void setAvailable(bool available);
     void setUnsaved(bool unsaved);
@@ -66,4 +71,6 @@ private:
     QList<int> m_sourceIds;
     bool m_available = true;
     bool m_unsaved = false;
+    QColor m_background; // the stripe; invalid: the page's own background
+    bool m_highlighted = false;
 };

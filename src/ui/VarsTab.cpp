@@ -1,7 +1,10 @@
 #include "VarsTab.h"
 
+#include <algorithm>
+
 #include <QResizeEvent>
 #include <QScrollBar>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include "FoldGroup.h"
@@ -37,10 +40,12 @@ VarsTab::VarsTab(const QString& title, const QString& key, const QString& sectio
 
 void VarsTab::place(QWidget* row, bool alwaysVisible)
 {
-    if (m_open)
+    if (m_open) {
         m_open->addRow(row, alwaysVisible);
-    else
+        m_groupOf.insert(row, m_open);
+    } else {
         m_layout->addWidget(row);
+    }
 }
 
 QWidget* VarsTab::rowParent() const
@@ -98,14 +103,36 @@ void VarsTab::refreshRows()
         row->refresh();
 }
 
+bool VarsTab::rowMatches(const VarWidget* row, const QString& text)
+{
+    return row->info().name.contains(text, Qt::CaseInsensitive) || row->info().help.contains(text, Qt::CaseInsensitive);
+}
+
 bool VarsTab::matches(const QString& text) const
 {
-    for (const VarWidget* row : m_rows) {
-        if (row->info().name.contains(text, Qt::CaseInsensitive) ||
-            row->info().help.contains(text, Qt::CaseInsensitive))
-            return true;
+    return std::any_of(m_rows.cbegin(), m_rows.cend(), [&text](const VarWidget* row) { return rowMatches(row, text); });
+}
+
+void VarsTab::showMatches(const QString& text)
+{
+    VarWidget* first = nullptr;
+    QHash<FoldGroup*, QList<QWidget*>> revealed;
+    for (VarWidget* row : std::as_const(m_rows)) {
+        const bool match = !text.isEmpty() && rowMatches(row, text);
+        row->setHighlighted(match);
+        if (!match)
+            continue;
+        if (!first)
+            first = row;
+        if (FoldGroup* group = m_groupOf.value(row))
+            revealed[group].append(row);
     }
-    return false;
+    for (FoldGroup* group : std::as_const(m_groups))
+        group->reveal(revealed.value(group));
+    if (!first)
+        return;
+    // A row just revealed has its place only once the page has laid itself out again.
+    QTimer::singleShot(0, first, [this, first] { ensureWidgetVisible(first); });
 }
 
 void VarsTab::resizeEvent(QResizeEvent* event)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QHash>
 #include <QList>
 #include <QScrollArea>
 #include <QString>
@@ -32,6 +33,9 @@ public:
     void refreshRows();
     // Whether the name or the help of one of the rows contains the text, in any letter case.
     bool matches(const QString& text) const;
+    // Highlights the rows that match, opens them in folded groups and scrolls the first into view;
+    // an empty text takes it all back.
+    void showMatches(const QString& text);
 
     QString title() const { return m_title; }
     QString key() const { return m_key; }
@@ -49,6 +53,7 @@ protected:
 private:
     void place(QWidget* row, bool alwaysVisible);
     void applyLabelWidth();
+    static bool rowMatches(const VarWidget* row, const QString& text);
 
     QString m_title;
     QString m_key;
@@ -62,6 +67,7 @@ private:
     int m_rowCounter = 0;
     int m_savedCounter = 0;
     QList<VarWidget*> m_rows;
+    QHash<const QWidget*, FoldGroup*> m_groupOf;
     int m_labelWidth = -1;
     int m_widestLabel = 0;
 };

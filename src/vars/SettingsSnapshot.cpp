@@ -80,22 +80,6 @@ QString rawText(const VARS& vars, const VarRecord& record)
     return withRedirect(vars.valueText(record), record);
 }
 
-// Shown as the row's editor shows it: the option's label for a drop-down, on or off for a check box, the
-// value text otherwise.
-QString displayText(const VARS& vars, const VarRecord& record, const VarUiInfo* info)
-{
-    const auto onOff = [](bool on) { return on ? SettingsSnapshot::tr("on") : SettingsSnapshot::tr("off"); };
-    if (info && info->kind == VarKind::OnOffRedir)
-        return onOff(record.redir == info->target);
-    const uint32_t value = numberOf(recordBytes(record));
-    QString text;
-    if (info && info->kind == VarKind::OnOff && isNumber(char(record.type)))
-        text = onOff(value != 0);
-    else if (info && info->kind == VarKind::Select && isNumber(char(record.type)))
-        text = info->optionText(int(value));
-    return text.isEmpty() ? rawText(vars, record) : withRedirect(text, record);
-}
-
 // The bytes the device takes for a number: as many as it reported, fewer when it names a smaller capacity.
 int numberRoom(const VarRecord& record)
 {
@@ -117,6 +101,20 @@ QString typeName(char type)
 }
 
 } // namespace
+
+QString SettingsSnapshot::displayText(const VARS& vars, const VarRecord& record, const VarUiInfo* info)
+{
+    const auto onOff = [](bool on) { return on ? tr("on") : tr("off"); };
+    if (info && info->kind == VarKind::OnOffRedir)
+        return onOff(record.redir == info->target);
+    const uint32_t value = numberOf(recordBytes(record));
+    QString text;
+    if (info && info->kind == VarKind::OnOff && isNumber(char(record.type)))
+        text = onOff(value != 0);
+    else if (info && info->kind == VarKind::Select && isNumber(char(record.type)))
+        text = info->optionText(int(value));
+    return text.isEmpty() ? rawText(vars, record) : withRedirect(text, record);
+}
 
 SettingsFile SettingsSnapshot::capture(const VARS& vars)
 {

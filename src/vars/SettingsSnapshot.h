@@ -11,6 +11,7 @@
 class VARS;
 class VarsUI;
 struct VarRecord;
+struct VarUiInfo;
 
 // Saved settings against the loaded device: taking a snapshot of the store, the differences between a
 // file and the device, and which of them may be written back.
@@ -61,6 +62,11 @@ public:
     static QList<Difference> compare(const SettingsFile& file, const VARS& vars, const VarsUI* model = nullptr);
     // Which of the file's variables named in ids may be written to the device as it is now.
     static WritePlan plan(const SettingsFile& file, const VARS& vars, const QList<uint16_t>& ids);
+
+    // The value as the variable's row shows it: the option's label for a select, on or off for a check box,
+    // the value text otherwise.
+    // info may be null.
+    static QString displayText(const VARS& vars, const VarRecord& record, const VarUiInfo* info);
 
     // The device holds the entry's value and redirect.
     static bool holds(const VARS& vars, const SettingsFile::Entry& entry);

@@ -1,5 +1,6 @@
 #include "VarsUI.h"
 
+#include <algorithm>
 #include <memory>
 
 #include <QDebug>
@@ -252,6 +253,14 @@ void VarsUI::readVar(QXmlStreamReader& xml, const QString& path)
 VarUiInfoPtr VarsUI::info(int id) const
 {
     return m_firstInfo.value(id);
+}
+
+VarUiInfoPtr VarsUI::rowInfo(int deviceId) const
+{
+    const auto row = std::find_if(m_infos.cbegin(), m_infos.cend(), [deviceId](const VarUiInfoPtr& element) {
+        return !element->noUitype && element->deviceId() == deviceId;
+    });
+    return row != m_infos.cend() ? *row : info(deviceId);
 }
 
 QString VarsUI::varName(int id, bool withPage) const

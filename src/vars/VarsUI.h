@@ -78,6 +78,8 @@ public:
     QString optionText(int id, int value) const;
     // The first element with that id in document order, or none.
     VarUiInfoPtr info(int id) const;
+    // The first row that shows the device variable, also through a rid; else the element with that id.
+    VarUiInfoPtr rowInfo(int deviceId) const;
 
     const QList<Page>& pages() const { return m_pages; }
     const QList<VarUiInfoPtr>& infos() const { return m_infos; }
