@@ -44,18 +44,18 @@ const QByteArray Pin = QByteArrayLiteral("k7Qz");
 
 const char* const CommandButtons[] = {"btStat0", "btStat1", "btStat3", "btHorn", "bMotorStart", "bMotorStop"};
 
+struct RigOptions
+{
+    bool pageList = false; // the load list is the one the pages make
+    bool asDemo = false;   // the device is only offered as the demo transport; the window starts without one
+    int fsGiveUpMs = MainWindowTiming().fsGiveUpMs;
+};
+
 // The real window on the stand-in device through the real worker.
 struct Rig
 {
-    struct Options
-    {
-        bool pageList = false; // the load list is the one the pages make
-        bool asDemo = false;   // the device is only offered as the demo transport; the window starts without one
-        int fsGiveUpMs = MainWindowTiming().fsGiveUpMs;
-    };
-
     // profile: the device's variables, all of them loaded; empty: the General tab's texts and setting 100.
-    explicit Rig(const QString& profile = {}, const Options& opts = {})
+    explicit Rig(const QString& profile = {}, const RigOptions& opts = {})
     {
         if (!profile.isEmpty()) {
             device = SimFixture::deviceWithProfile(profile, clock);
