@@ -51,6 +51,9 @@ private Q_SLOTS:
     void safeLocalNames();
     void hostileDeviceNamesStayInTheFolder();
     void droppedFilesUploadOnTheFilesTab();
+    void folderDownloadAsksOnceAboutExistingFiles_data();
+    void folderDownloadAsksOnceAboutExistingFiles();
+    void closeRefusedWhileATransferTaskRuns();
 
 private:
     void reload();
@@ -72,6 +75,8 @@ private:
     std::unique_ptr<QTemporaryDir> m_dir;
     QList<UserPrompt::Request> m_prompts;
     QList<std::optional<QStringList>> m_answers; // taken in turn; none left cancels
+    QStringList m_boxes;                         // titles of the message boxes shown
+    QString m_choice;                            // the button pressed in a box that has it; else Yes or OK
 };
 
 void TestFilesPage::initTestCase()
@@ -79,7 +84,12 @@ void TestFilesPage::initTestCase()
     QCoreApplication::setOrganizationName(QStringLiteral("KestrovaTest"));
     QCoreApplication::setApplicationName(QStringLiteral("TestFilesPage"));
     QSettings().clear();
-    ModalBox::setChooser([](QMessageBox& box) -> QAbstractButton* {
+    ModalBox::setChooser([this](QMessageBox& box) -> QAbstractButton* {
+        m_boxes << box.windowTitle();
+        for (QAbstractButton* button : box.buttons()) {
+            if (button->text() == m_choice)
+                return button;
+        }
         return box.button(QMessageBox::Yes) ? box.button(QMessageBox::Yes) : box.button(QMessageBox::Ok);
     });
     UserPrompt::setAnswerer([this](const UserPrompt::Request& request) -> std::optional<QStringList> {
@@ -93,6 +103,8 @@ void TestFilesPage::init()
     m_dir = std::make_unique<QTemporaryDir>();
     m_prompts.clear();
     m_answers.clear();
+    m_boxes.clear();
+    m_choice.clear();
     m_device = std::make_shared<SimDevice>();
     SimFileSystem& fs = m_device->files();
     fs.clear();
@@ -307,6 +319,56 @@ void TestFilesPage::droppedFilesUploadOnTheFilesTab()
     QCOMPARE(m_device->files().file("alpha.txt")->data, content(40, 6)); // the same name is replaced unasked
     QVERIFY(m_prompts.isEmpty());
     QCOMPARE(m_device->files().files().size(), 5); // the hidden system file too; no temporary file left
+}
+
+void TestFilesPage::folderDownloadAsksOnceAboutExistingFiles_data()
+{
+    QTest::addColumn<QString>("choice");
+    QTest::addColumn<QStringList>("files");
+    QTest::addColumn<QByteArray>("alpha"); // alpha.txt afterwards
+    QTest::newRow("replace") << "Replace" << QStringList{"alpha.txt", "beta.bin", "gamma.cfg"} << content(3000, 1);
+    QTest::newRow("keep both") << "Keep both"
+                               << QStringList{"alpha.txt", "alpha_2.txt", "beta.bin", "beta_2.bin", "gamma.cfg"}
+                               << QByteArray("mine");
+    QTest::newRow("skip") << "Skip" << QStringList{"alpha.txt", "beta.bin", "gamma.cfg"} << QByteArray("mine");
+    QTest::newRow("cancel") << "Cancel" << QStringList{"alpha.txt", "beta.bin"} << QByteArray("mine");
+}
+
+void TestFilesPage::folderDownloadAsksOnceAboutExistingFiles()
+{
+    QFETCH(QString, choice);
+    QFETCH(QStringList, files);
+    QFETCH(QByteArray, alpha);
+    localFile(QStringLiteral("alpha.txt"), "mine");
+    localFile(QStringLiteral("beta.bin"), "mine too");
+    m_choice = choice;
+    m_answers << QStringList(m_dir->path());
+    menu(QPoint(5, m_table->viewport()->height() - 3), QStringLiteral("Download all files"));
+    QCOMPARE(m_boxes, QStringList("Files exist"));
+    if (choice != QLatin1String("Cancel"))
+        QCOMPARE(nextResult(), 0);
+    QVERIFY(!m_page->busy());
+    QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files | QDir::Hidden), files);
+    QFile f(m_dir->filePath(QStringLiteral("alpha.txt")));
+    QVERIFY(f.open(QIODevice::ReadOnly));
+    QCOMPARE(f.readAll(), alpha);
+    if (choice == QLatin1String("Keep both")) {
+        QFile copy(m_dir->filePath(QStringLiteral("alpha_2.txt")));
+        QVERIFY(copy.open(QIODevice::ReadOnly));
+        QCOMPARE(copy.readAll(), content(3000, 1));
+    }
+}
+
+void TestFilesPage::closeRefusedWhileATransferTaskRuns()
+{
+    m_page->uploadOne(localFile(QStringLiteral("late.cfg"), content(500, 7)), QStringLiteral("late.cfg"), false);
+    // The dialog has not shown the upload yet: the task walks the list and creates the temporary file first.
+    QVERIFY(!m_page->dialog()->isActive());
+    QVERIFY(!m_window->close());
+    QCOMPARE(m_boxes, QStringList("Orvo"));
+    QCOMPARE(nextResult(), 0);
+    QCOMPARE(m_device->files().file("late.cfg")->data, content(500, 7));
+    QVERIFY(!m_device->files().file("late.tmp"));
 }
 
 QTEST_MAIN(TestFilesPage)
