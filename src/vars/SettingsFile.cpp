@@ -193,8 +193,12 @@ QString readEntry(LineCursor& cursor, SettingsFile::Entry& entry)
     if (entry.type == 'T') {
         const std::optional<QString> t = cursor.text();
         valueWord = cursor.rest().toString();
-        if (t)
-            value = t->toUtf8();
+        // The device's text ends at its first zero, and so does the one written back.
+        if (t) {
+            const QByteArray bytes = t->toUtf8();
+            const qsizetype zero = bytes.indexOf('\0');
+            value = zero < 0 ? bytes : bytes.left(zero);
+        }
     } else {
         const QStringView w = cursor.word();
         valueWord = w.toString();
@@ -352,7 +356,8 @@ QByteArray SettingsFile::toText() const
     text += QStringLiteral("firmware %1\n").arg(quoted(firmware));
     text += QStringLiteral("algorithm %1\n").arg(quoted(algorithm));
     if (saved.isValid())
-        text += QStringLiteral("saved %1\n").arg(saved.toUTC().toString(Qt::ISODate));
+        text += QStringLiteral("saved %1\n")
+                    .arg(saved.toUTC().toString(saved.time().msec() != 0 ? Qt::ISODateWithMs : Qt::ISODate));
     for (const Entry& e : entries) {
         const uint32_t num = numberOf(e.value);
         QString value;
