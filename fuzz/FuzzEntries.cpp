@@ -1,9 +1,13 @@
 #include "FuzzEntries.h"
 
+#include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <vector>
 
 #include <QByteArray>
+#include <QDir>
+#include <QTemporaryDir>
 #include <QTemporaryFile>
 
 #include <libusb.h>
@@ -88,6 +92,8 @@ void runWithReply(bool batched, const uint8_t* data, std::size_t size, void (*us
 // A run of replies, each as a status byte, a 16-bit little-endian length and that many bytes.
 void runWithReplies(bool batched, const uint8_t* data, std::size_t size, void (*use)(DeviceProtocol&))
 {
+    // A transfer on the batched link waits for a lost device; here it gives up at once.
+    constexpr qint64 NoWait = 0;
     std::vector<QByteArray> payloads;
     std::vector<uint8_t> statuses;
     std::size_t pos = 0;
@@ -101,7 +107,24 @@ void runWithReplies(bool batched, const uint8_t* data, std::size_t size, void (*
     FuzzLink link(batched, std::move(payloads), std::move(statuses));
     DeviceProtocol protocol;
     protocol.setLink(&link);
+    protocol.setDeviceWait(NoWait);
     use(protocol);
+}
+
+// The same with the first byte choosing the link: odd for the batched one, which recovers a transfer.
+void runTransfer(const uint8_t* data, std::size_t size, void (*use)(DeviceProtocol&))
+{
+    if (size == 0)
+        return;
+    runWithReplies((data[0] & 1) != 0, data + 1, size - 1, use);
+}
+
+// A folder for the local side of the transfers, made once per process.
+const QDir& scratch()
+{
+    static QTemporaryDir dir;
+    static const QDir path(dir.path());
+    return path;
 }
 
 void replyFrame(const uint8_t* data, std::size_t size)
@@ -139,6 +162,48 @@ void fileList(const uint8_t* data, std::size_t size)
     runWithReplies(true, data, size, [](DeviceProtocol& p) { p.fileUpdateList(true); });
 }
 
+void fileCreate(const uint8_t* data, std::size_t size)
+{
+    runWithReplies(false, data, size, [](DeviceProtocol& p) { p.fileCreate("fuzz.bin"); });
+}
+
+void fileSeek(const uint8_t* data, std::size_t size)
+{
+    runWithReplies(false, data, size, [](DeviceProtocol& p) { p.fileSeek(1000); });
+}
+
+// An upload of three chunks and a bit: list, create, open, the writes, then the checks and the rename.
+void fileWrite(const uint8_t* data, std::size_t size)
+{
+    static const QString local = [] {
+        const QString path = scratch().filePath(QStringLiteral("upload.bin"));
+        QFile f(path);
+        if (f.open(QIODevice::WriteOnly))
+            f.write(QByteArray(3 * 57 + 10, 'u'));
+        return path;
+    }();
+    runTransfer(data, size, [](DeviceProtocol& p) { p.fileWrite(local, QStringLiteral("fuzz.cfg"), false); });
+}
+
+// A download listed at 200 bytes: open, the reads, and on the batched link the recovery's list and tail check.
+void fileRead(const uint8_t* data, std::size_t size)
+{
+    runTransfer(data, size, [](DeviceProtocol& p) {
+        p.fileRead({{1, QStringLiteral("fuzz.bin"), 200, scratch().filePath(QStringLiteral("download.bin"))}});
+    });
+}
+
+void efsStats(const uint8_t* data, std::size_t size)
+{
+    runWithReplies(false, data, size, [](DeviceProtocol& p) { p.efsStats(); });
+}
+
+// The answer to a PIN, a refusal with its lock time among them.
+void pinLock(const uint8_t* data, std::size_t size)
+{
+    runWithReplies(false, data, size, [](DeviceProtocol& p) { p.auth("1234"); });
+}
+
 void info(const uint8_t* data, std::size_t size)
 {
     runWithReply(false, data, size, [](DeviceProtocol& p) {
@@ -163,9 +228,24 @@ void pageXml(const uint8_t* data, std::size_t size)
     model.loadGroupsFile(file.fileName());
 }
 
+bool sameSettings(const SettingsFile& a, const SettingsFile& b)
+{
+    return a.model == b.model && a.serial == b.serial && a.firmware == b.firmware && a.algorithm == b.algorithm &&
+           a.saved == b.saved && a.entries == b.entries;
+}
+
+// Whatever is read is written back the same: a settings file survives a save unchanged.
 void settings(const uint8_t* data, std::size_t size)
 {
-    SettingsFile::parse(bytes(data, size), QStringLiteral("fuzz.settings"));
+    const QString name = QStringLiteral("fuzz.settings");
+    const std::optional<SettingsFile> read = SettingsFile::parse(bytes(data, size), name);
+    if (!read)
+        return;
+    const std::optional<SettingsFile> again = SettingsFile::parse(read->toText(), name);
+    if (!again || !sameSettings(*read, *again)) {
+        std::fprintf(stderr, "settings: the written file does not read back the same\n");
+        std::abort();
+    }
 }
 
 void updatePage(const uint8_t* data, std::size_t size)
@@ -177,6 +257,8 @@ constexpr FuzzEntries::Entry Entries[] = {
     {"reply_frame", replyFrame}, {"var_get", varGet},     {"var_get_list", varGetList},
     {"file_find", fileFind},     {"file_list", fileList}, {"info", info},
     {"page_xml", pageXml},       {"settings", settings},  {"update_page", updatePage},
+    {"file_create", fileCreate}, {"file_seek", fileSeek}, {"file_write", fileWrite},
+    {"file_read", fileRead},     {"efs_stats", efsStats}, {"pin_lock", pinLock},
 };
 
 } // namespace

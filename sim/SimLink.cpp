@@ -28,9 +28,7 @@ bool SimLink::open()
     const SimDevice& dev = device();
     if (!dev.isPresent() || !blockNote().isEmpty())
         return false;
-    m_manufacturer = dev.manufacturer().toStdString();
-    m_product = dev.product().toStdString();
-    m_serial = dev.serialNumber().toStdString();
+    setUsbStrings(dev.manufacturer().toStdString(), dev.product().toStdString(), dev.serialNumber().toStdString());
     m_open = true;
     if (exchangeInfo() != 0) {
         m_open = false;

@@ -229,16 +229,70 @@ private Q_SLOTS:
         QCOMPARE(fs.file("alarm.wav")->data, old);
         QVERIFY(!fs.file("alarm.tmp"));
         if (!isUpload)
-            QCOMPARE(local, old.left(last)); // the partial file stays
+            QVERIFY(local.isEmpty()); // no partial file
         QVERIFY(m_messages.isEmpty());
     }
 
-    void deviceFileShorterThanListed()
+    void failedDownloadKeepsTheLocalFile_data()
     {
-        const uint16_t id = m_device->files().addFile("short.bin", pattern(600, 8));
-        QCOMPARE(m_protocol->fileRead({{id, "short.bin", 1000, m_dir->filePath("short.bin")}}), -3);
-        QCOMPARE(m_messages, QStringList("Download failed|'short.bin' has 1000 bytes on the device, the downloaded "
-                                         "file has 600."));
+        QTest::addColumn<QString>("fault");
+        QTest::addColumn<int>("result");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("refused at open") << "open" << 4 << "File error|file Open: error 4 (Not found)";
+        QTest::newRow("lost link") << "lost" << -4
+                                   << "File transfer failed|The link to the device failed while reading the file";
+        QTest::newRow("shorter than listed")
+            << "short" << -3 << "Download failed|'d.bin' has 1000 bytes on the device, the downloaded file has 600.";
+        QTest::newRow("cancelled") << "cancel" << 0 << "";
+        // The read stops one chunk past the listed size: nothing of it reaches the disk.
+        QTest::newRow("longer than listed")
+            << "long" << -3
+            << "Download failed|The device sends more than the 300 bytes listed for 'd.bin'. The "
+               "download is stopped.";
+    }
+
+    void failedDownloadKeepsTheLocalFile()
+    {
+        QFETCH(QString, fault);
+        QFETCH(int, result);
+        QFETCH(QString, message);
+        SimFileSystem& fs = m_device->files();
+        const uint16_t id = fs.addFile("d.bin", pattern(600, 8));
+        const QString path = localFile("d.bin", "the earlier copy");
+        uint32_t listed = 600;
+        if (fault == "open")
+            fs.removeFile("d.bin");
+        else if (fault == "lost")
+            loseDeviceAt(5 * 56, -1);
+        else if (fault == "short")
+            listed = 1000;
+        else if (fault == "long")
+            listed = 300;
+        else
+            connect(m_protocol.get(), &DeviceProtocol::uiFileReadUpdate, this, [this] { m_protocol->abortTransfer(); });
+        fs.clearRequests();
+
+        QCOMPARE(m_protocol->fileRead({{id, "d.bin", listed, path}}), result);
+        QCOMPARE(m_messages, message.isEmpty() ? QStringList() : QStringList(message));
+        QFile local(path);
+        QVERIFY(local.open(QIODevice::ReadOnly));
+        QCOMPARE(local.readAll(), QByteArray("the earlier copy"));
+        QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files | QDir::Hidden), QStringList("d.bin"));
+        if (fault == "long") {
+            const auto sent = fs.requests();
+            QCOMPARE(
+                std::count_if(sent.cbegin(), sent.cend(), [](const auto& r) { return r.first == Cmd::EFS_FILE_READ; }),
+                300 / 56 + 1);
+        }
+    }
+
+    void downloadReplacesTheLocalFile()
+    {
+        localFile("down-alarm.wav", "the earlier copy");
+        QByteArray local;
+        QCOMPARE(download("alarm.wav", &local), 0);
+        QCOMPARE(local, m_device->files().file("alarm.wav")->data);
+        QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files | QDir::Hidden), QStringList("down-alarm.wav"));
     }
 
     void lostLinkWithoutRecovery()

@@ -54,6 +54,9 @@ private Q_SLOTS:
     void droppedFilesUploadOnTheFilesTab();
     void namesWithTagsShowAsTheyAre();
     void uploadBeyondFreeSpaceIsRefused();
+    void folderDownloadAsksOnceAboutExistingFiles_data();
+    void folderDownloadAsksOnceAboutExistingFiles();
+    void closeRefusedWhileATransferTaskRuns();
 
 private:
     void reload();
@@ -75,8 +78,22 @@ private:
     int m_seen = 0;
     std::unique_ptr<QTemporaryDir> m_dir;
     QList<UserPrompt::Request> m_prompts;
-    QList<std::optional<QStringList>> m_answers;       // taken in turn; none left cancels
-    QList<std::pair<QString, Qt::TextFormat>> m_boxes; // text and format of the boxes shown
+    QList<std::optional<QStringList>> m_answers; // taken in turn; none left cancels
+    struct Box
+    {
+        QString title;
+        QString text;
+        Qt::TextFormat format;
+    };
+    QList<Box> m_boxes; // the message boxes shown
+    QString m_choice;   // the button pressed in a box that has it; else Yes or OK
+    QStringList boxTitles() const
+    {
+        QStringList titles;
+        for (const Box& box : m_boxes)
+            titles << box.title;
+        return titles;
+    }
 };
 
 void TestFilesPage::initTestCase()
@@ -85,7 +102,11 @@ void TestFilesPage::initTestCase()
     QCoreApplication::setApplicationName(QStringLiteral("TestFilesPage"));
     QSettings().clear();
     ModalBox::setChooser([this](QMessageBox& box) -> QAbstractButton* {
-        m_boxes.append({box.text(), box.textFormat()});
+        m_boxes.append({box.windowTitle(), box.text(), box.textFormat()});
+        for (QAbstractButton* button : box.buttons()) {
+            if (button->text() == m_choice)
+                return button;
+        }
         return box.button(QMessageBox::Yes) ? box.button(QMessageBox::Yes) : box.button(QMessageBox::Ok);
     });
     UserPrompt::setAnswerer([this](const UserPrompt::Request& request) -> std::optional<QStringList> {
@@ -100,6 +121,7 @@ void TestFilesPage::init()
     m_prompts.clear();
     m_answers.clear();
     m_boxes.clear();
+    m_choice.clear();
     m_device = std::make_shared<SimDevice>();
     SimFileSystem& fs = m_device->files();
     fs.clear();
@@ -332,8 +354,8 @@ void TestFilesPage::namesWithTagsShowAsTheyAre()
 
     rowMenu(name, QStringLiteral("Delete"));
     QCOMPARE(m_boxes.size(), 1);
-    QVERIFY(m_boxes[0].first.startsWith(QStringLiteral("Delete file <b>x</b> (fn=")));
-    QCOMPARE(m_boxes[0].second, Qt::PlainText);
+    QVERIFY(m_boxes[0].text.startsWith(QStringLiteral("Delete file <b>x</b> (fn=")));
+    QCOMPARE(m_boxes[0].format, Qt::PlainText);
     QCOMPARE(nextResult(), 0);
 }
 
@@ -350,6 +372,56 @@ void TestFilesPage::uploadBeyondFreeSpaceIsRefused()
     QCOMPARE(messages.size(), 1);
     QCOMPARE(messages[0][0].toString(), QStringLiteral("Not enough space on the device: need 49 KB, free 40 KB"));
     QVERIFY(!m_page->busy()); // nothing was sent: an upload is busy from its start
+}
+
+void TestFilesPage::folderDownloadAsksOnceAboutExistingFiles_data()
+{
+    QTest::addColumn<QString>("choice");
+    QTest::addColumn<QStringList>("files");
+    QTest::addColumn<QByteArray>("alpha"); // alpha.txt afterwards
+    QTest::newRow("replace") << "Replace" << QStringList{"alpha.txt", "beta.bin", "gamma.cfg"} << content(3000, 1);
+    QTest::newRow("keep both") << "Keep both"
+                               << QStringList{"alpha.txt", "alpha_2.txt", "beta.bin", "beta_2.bin", "gamma.cfg"}
+                               << QByteArray("mine");
+    QTest::newRow("skip") << "Skip" << QStringList{"alpha.txt", "beta.bin", "gamma.cfg"} << QByteArray("mine");
+    QTest::newRow("cancel") << "Cancel" << QStringList{"alpha.txt", "beta.bin"} << QByteArray("mine");
+}
+
+void TestFilesPage::folderDownloadAsksOnceAboutExistingFiles()
+{
+    QFETCH(QString, choice);
+    QFETCH(QStringList, files);
+    QFETCH(QByteArray, alpha);
+    localFile(QStringLiteral("alpha.txt"), "mine");
+    localFile(QStringLiteral("beta.bin"), "mine too");
+    m_choice = choice;
+    m_answers << QStringList(m_dir->path());
+    menu(QPoint(5, m_table->viewport()->height() - 3), QStringLiteral("Download all files"));
+    QCOMPARE(boxTitles(), QStringList("Files exist"));
+    if (choice != QLatin1String("Cancel"))
+        QCOMPARE(nextResult(), 0);
+    QVERIFY(!m_page->busy());
+    QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files | QDir::Hidden), files);
+    QFile f(m_dir->filePath(QStringLiteral("alpha.txt")));
+    QVERIFY(f.open(QIODevice::ReadOnly));
+    QCOMPARE(f.readAll(), alpha);
+    if (choice == QLatin1String("Keep both")) {
+        QFile copy(m_dir->filePath(QStringLiteral("alpha_2.txt")));
+        QVERIFY(copy.open(QIODevice::ReadOnly));
+        QCOMPARE(copy.readAll(), content(3000, 1));
+    }
+}
+
+void TestFilesPage::closeRefusedWhileATransferTaskRuns()
+{
+    m_page->uploadOne(localFile(QStringLiteral("late.cfg"), content(500, 7)), QStringLiteral("late.cfg"), false);
+    // The dialog has not shown the upload yet: the task walks the list and creates the temporary file first.
+    QVERIFY(!m_page->dialog()->isActive());
+    QVERIFY(!m_window->close());
+    QCOMPARE(boxTitles(), QStringList("Orvo"));
+    QCOMPARE(nextResult(), 0);
+    QCOMPARE(m_device->files().file("late.cfg")->data, content(500, 7));
+    QVERIFY(!m_device->files().file("late.tmp"));
 }
 
 QTEST_MAIN(TestFilesPage)

@@ -8,6 +8,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QSaveFile>
 #include <QScopeGuard>
 
 #include "link/CommandRecord.h"
@@ -422,8 +423,10 @@ int DeviceProtocol::fileRead(const QList<FileDownloadItem>& items)
         if (m_cancel)
             return 0;
         Q_EMIT uiFileTaskFile(tr("Download '%1', %2 bytes").arg(item.name).arg(item.size), item.size);
-        QFile local(item.localPath);
-        if (!local.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
+        // The data goes to a temporary sibling that replaces the local file only once its size is checked:
+        // whatever stops the download, the earlier file stays as it was and no partial file is left.
+        QSaveFile local(item.localPath);
+        if (!local.open(QIODevice::WriteOnly)) {
             qCritical("fileRead qFile().open - fail");
             return FileResult::LocalFailure;
         }
@@ -432,26 +435,31 @@ int DeviceProtocol::fileRead(const QList<FileDownloadItem>& items)
             return ret;
         m_transferActive = !m_cancel;
         ret = readLoop(item, local);
-        local.close();
         fileClose();
         m_transferActive = false;
-        if (ret != 0)
+        if (ret != 0 || m_cancel)
             return ret;
-        const qint64 localSize = QFileInfo(item.localPath).size();
-        if (!m_cancel && localSize != qint64(item.size)) {
+        const qint64 localSize = local.size();
+        if (localSize != qint64(item.size)) {
             tellFailure(tr("Download failed"), tr("'%1' has %2 bytes on the device, the downloaded file has %3.")
                                                    .arg(item.name)
                                                    .arg(item.size)
                                                    .arg(localSize));
             return FileResult::Shown;
         }
+        if (!local.commit()) {
+            tellFailure(tr("Download failed"), tr("'%1' could not replace the local file %2 (%3).")
+                                                   .arg(item.name, item.localPath, local.errorString()));
+            return FileResult::Shown;
+        }
     }
     return 0;
 }
 
-int DeviceProtocol::readLoop(const FileDownloadItem& item, QFile& local)
+int DeviceProtocol::readLoop(const FileDownloadItem& item, QFileDevice& local)
 {
     uint32_t received = 0;
+    QByteArray tail; // the last bytes received, for the check after a recovery
     int recoveries = 0;
     int restarts = 0;
     while (m_transferActive) {
@@ -462,10 +470,22 @@ int DeviceProtocol::readLoop(const FileDownloadItem& item, QFile& local)
         if (ret == 0) {
             if (rec.rxLen == 0)
                 return 0;
-            if (local.write(reinterpret_cast<const char*>(rec.rxData), rec.rxLen) != rec.rxLen) {
+            // The list said how long the file is; a device that goes on is not trusted with the disk.
+            if (qint64(received) + rec.rxLen > qint64(item.size)) {
+                tellFailure(tr("Download failed"),
+                            tr("The device sends more than the %1 bytes listed for '%2'. The download is stopped.")
+                                .arg(item.size)
+                                .arg(item.name));
+                return FileResult::Shown;
+            }
+            const char* data = reinterpret_cast<const char*>(rec.rxData);
+            if (local.write(data, rec.rxLen) != rec.rxLen) {
                 Q_EMIT uiShowMessage(tr("File transfer failed"), tr("Cannot write the local file"));
                 return FileResult::LocalFailure;
             }
+            tail.append(data, rec.rxLen);
+            if (tail.size() > qsizetype(TailBytes))
+                tail.remove(0, tail.size() - qsizetype(TailBytes));
             received += rec.rxLen;
             Q_EMIT uiFileReadUpdate(item.id, int(received));
             continue;
@@ -479,7 +499,7 @@ int DeviceProtocol::readLoop(const FileDownloadItem& item, QFile& local)
         if (!m_link->batchedReads() || m_cancel || recoveries >= MaxRecoveries)
             return linkFailure();
         ++recoveries;
-        const int recovered = recoverDownload(item.id, local, received);
+        const int recovered = recoverDownload(item.id, tail, received);
         if (recovered == 0)
             continue;
         if (recovered == FileResult::Shown)
@@ -491,6 +511,7 @@ int DeviceProtocol::readLoop(const FileDownloadItem& item, QFile& local)
         if (!local.resize(0) || !local.seek(0) || fileSeek(0) != 0)
             return linkFailure();
         received = 0;
+        tail.clear();
         ++restarts;
         Q_EMIT uiFileReadUpdate(item.id, 0);
         Q_EMIT eventLog(tr("Download starts again"), true);
@@ -498,7 +519,7 @@ int DeviceProtocol::readLoop(const FileDownloadItem& item, QFile& local)
     return 0;
 }
 
-int DeviceProtocol::recoverDownload(uint16_t id, QFile& local, uint32_t received)
+int DeviceProtocol::recoverDownload(uint16_t id, const QByteArray& ours, uint32_t received)
 {
     const QString text = tr("Download interrupted at %1 bytes, waiting for the device ...").arg(received);
     Q_EMIT uiFileTaskState(1);
@@ -523,15 +544,11 @@ int DeviceProtocol::recoverDownload(uint16_t id, QFile& local, uint32_t received
 
     const uint32_t tail = std::min(received, TailBytes);
     if (mismatch.isEmpty() && tail >= 1) {
-        local.flush();
-        QFile again(local.fileName());
-        const QByteArray ours =
-            again.open(QIODevice::ReadOnly) && again.seek(received - tail) ? again.read(tail) : QByteArray();
         QByteArray theirs;
         ret = fileReadAt(received - tail, int(tail), theirs);
         if (ret != 0)
             return ret;
-        if (ours != theirs)
+        if (ours.right(tail) != theirs)
             mismatch =
                 tr("The last %1 bytes received (before byte %2) differ from the device file.").arg(tail).arg(received);
     }

@@ -193,12 +193,47 @@ int DeviceLink::exchangeInfo()
     const int len = Frame::length(m_reply);
     const int payload = len > Frame::ReplyHeader ? len - Frame::ReplyHeader : 0;
     m_reply[Frame::ReplyHeader + payload] = 0;
-    m_infoText = reinterpret_cast<const char*>(m_reply + Frame::ReplyHeader);
+    std::string text = reinterpret_cast<const char*>(m_reply + Frame::ReplyHeader);
+    QMutexLocker lock(&m_stringsMutex);
+    m_infoText = std::move(text);
     return 0;
+}
+
+std::string DeviceLink::manufacturer() const
+{
+    QMutexLocker lock(&m_stringsMutex);
+    return m_manufacturer;
+}
+
+std::string DeviceLink::product() const
+{
+    QMutexLocker lock(&m_stringsMutex);
+    return m_product;
+}
+
+std::string DeviceLink::serialNumber() const
+{
+    QMutexLocker lock(&m_stringsMutex);
+    return m_serial;
+}
+
+std::string DeviceLink::infoText() const
+{
+    QMutexLocker lock(&m_stringsMutex);
+    return m_infoText;
+}
+
+void DeviceLink::setUsbStrings(std::string manufacturer, std::string product, std::string serial)
+{
+    QMutexLocker lock(&m_stringsMutex);
+    m_manufacturer = std::move(manufacturer);
+    m_product = std::move(product);
+    m_serial = std::move(serial);
 }
 
 void DeviceLink::clearStrings()
 {
+    QMutexLocker lock(&m_stringsMutex);
     m_manufacturer.clear();
     m_product.clear();
     m_serial.clear();

@@ -62,11 +62,12 @@ public:
     // Set once at exit: running and starting exchanges give up with LIBUSB_ERROR_INTERRUPTED.
     void abort() { m_abort.store(1); }
 
-    const std::string& manufacturer() const { return m_manufacturer; }
-    const std::string& product() const { return m_product; }
-    const std::string& serialNumber() const { return m_serial; }
+    // Copies, because the worker rewrites them when it opens the link while the window reads them.
+    std::string manufacturer() const;
+    std::string product() const;
+    std::string serialNumber() const;
     // First text of the INFO reply received when the link was opened: the device's model.
-    const std::string& infoText() const { return m_infoText; }
+    std::string infoText() const;
 
 protected:
     // The transfer primitives of one link: a whole frame out, one reply frame in.
@@ -78,6 +79,7 @@ protected:
     int runExchange(unsigned tries, unsigned timeoutMs);
     // Sends INFO and keeps its first text as the information text; used by open().
     int exchangeInfo();
+    void setUsbStrings(std::string manufacturer, std::string product, std::string serial);
     void clearStrings();
 
     uint8_t m_reply[Frame::BufferSize] = {};
@@ -85,11 +87,14 @@ protected:
     uint8_t m_nextSeq = 0;
     uint8_t m_sends = 0; // request frames of the last exchange that reached the device
     int32_t m_ready = 0;
+    QMutex m_commandMutex;
+    std::atomic<int32_t> m_waitingSenders{0};
+    std::atomic<int8_t> m_abort{0};
+
+private:
+    mutable QMutex m_stringsMutex;
     std::string m_manufacturer;
     std::string m_product;
     std::string m_serial;
     std::string m_infoText;
-    QMutex m_commandMutex;
-    std::atomic<int32_t> m_waitingSenders{0};
-    std::atomic<int8_t> m_abort{0};
 };

@@ -19,6 +19,7 @@
 
 class DeviceLink;
 class QFile;
+class QFileDevice;
 class VARS;
 struct CommandRecord;
 
@@ -142,8 +143,9 @@ private:
     QSharedPointer<EfsFile> cachedFile(uint16_t id) const;
     bool ask(const QString& title, const QString& text) const;
     void tellFailure(const QString& title, const QString& text);
-    int readLoop(const FileDownloadItem& item, QFile& local);
-    int recoverDownload(uint16_t id, QFile& local, uint32_t received);
+    int readLoop(const FileDownloadItem& item, QFileDevice& local);
+    // ours: the last bytes received (up to 256), to compare with the device file.
+    int recoverDownload(uint16_t id, const QByteArray& ours, uint32_t received);
     int writeLoop(uint16_t id, QFile& local, uint32_t& sent);
     int recoverUpload(uint16_t id, QFile& local, uint32_t& sent, int inFlight);
     int replaceWithUpload(const QString& name, const QString& temporary, uint16_t uploadId, qint64 expected,

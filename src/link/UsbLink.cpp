@@ -24,7 +24,7 @@ UsbLink::~UsbLink()
 
 bool UsbLink::isOpen() const
 {
-    return m_handle != nullptr;
+    return m_handle.load() != nullptr;
 }
 
 bool UsbLink::open()
@@ -42,24 +42,26 @@ bool UsbLink::open()
     // Opening the listed device (rather than libusb's open by ids) keeps the error code, so that a
     // device the user may not open is explained instead of ignored.
     int openError = LIBUSB_ERROR_NOT_FOUND;
+    libusb_device_handle* handle = nullptr;
     for (int i = 0; m_devices && m_devices[i]; ++i) {
         libusb_device_descriptor desc;
         if (libusb_get_device_descriptor(m_devices[i], &desc) != 0 || desc.idVendor != VendorId ||
             desc.idProduct != ProductId)
             continue;
-        openError = libusb_open(m_devices[i], &m_handle);
+        openError = libusb_open(m_devices[i], &handle);
         break;
     }
-    std::fprintf(stderr, "USB h=%p\n", static_cast<void*>(m_handle));
-    if (!m_handle) {
+    std::fprintf(stderr, "USB h=%p\n", static_cast<void*>(handle));
+    if (!handle) {
         if (openError == LIBUSB_ERROR_ACCESS)
             setBlockNote(tr("The device was found but this user may not open it. Install the udev rule for "
                             "0483:5750 (see the README) and plug the device in again."));
         m_guard.release();
         return false;
     }
-    libusb_set_auto_detach_kernel_driver(m_handle, 1);
-    m_interfaceClaimed = libusb_claim_interface(m_handle, 0) == 0;
+    libusb_set_auto_detach_kernel_driver(handle, 1);
+    m_interfaceClaimed = libusb_claim_interface(handle, 0) == 0;
+    m_handle = handle;
 
     if (exchangeInfo() != 0) {
         closeHandle();
@@ -136,12 +138,13 @@ void UsbLink::enumerate()
                         return std::string();
                     return std::string(reinterpret_cast<const char*>(text));
                 };
-                m_manufacturer = readString(desc.iManufacturer);
-                m_product = readString(desc.iProduct);
-                m_serial = readString(desc.iSerialNumber);
-                std::fprintf(stderr, " Manufacturer='%s'", m_manufacturer.c_str());
-                std::fprintf(stderr, " Product='%s'", m_product.c_str());
-                std::fprintf(stderr, " SerialNumber='%s'\r\n", m_serial.c_str());
+                std::string manufacturer = readString(desc.iManufacturer);
+                std::string product = readString(desc.iProduct);
+                std::string serial = readString(desc.iSerialNumber);
+                std::fprintf(stderr, " Manufacturer='%s'", manufacturer.c_str());
+                std::fprintf(stderr, " Product='%s'", product.c_str());
+                std::fprintf(stderr, " SerialNumber='%s'\r\n", serial.c_str());
+                setUsbStrings(std::move(manufacturer), std::move(product), std::move(serial));
                 libusb_close(handle);
             } else {
                 std::fprintf(stderr, " open failed\r\n");
@@ -161,13 +164,14 @@ void UsbLink::freeDeviceList()
 
 void UsbLink::closeHandle()
 {
-    if (!m_handle)
+    // Closed only after the window can no longer see it open.
+    libusb_device_handle* handle = m_handle.exchange(nullptr);
+    if (!handle)
         return;
     if (m_interfaceClaimed)
-        libusb_release_interface(m_handle, 0);
+        libusb_release_interface(handle, 0);
     m_interfaceClaimed = false;
-    libusb_close(m_handle);
-    m_handle = nullptr;
+    libusb_close(handle);
 }
 
 void UsbLink::setBlockNote(const QString& note)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <atomic>
+
 #include <QCoreApplication>
 #include <QMutex>
 #include <QString>
@@ -41,7 +43,8 @@ private:
     void setBlockNote(const QString& note);
 
     libusb_device** m_devices = nullptr;
-    libusb_device_handle* m_handle = nullptr;
+    // Written by the worker, read by the window through isOpen().
+    std::atomic<libusb_device_handle*> m_handle{nullptr};
     bool m_interfaceClaimed = false;
     InstanceGuard m_guard;
     mutable QMutex m_noteMutex;

@@ -37,13 +37,17 @@ bool isReservedWindowsName(const QString& name)
     return reserved.match(name.section(QLatin1Char('.'), 0, 0).trimmed()).hasMatch();
 }
 
-// Another name in the same folder when two device names came out the same.
-QString uniqueIn(const QString& name, QSet<QString>& taken)
+// Another name in the same folder when two device names came out the same or, given the folder, when a
+// file there has that name already.
+QString uniqueIn(const QString& name, QSet<QString>& taken, const QDir* folder = nullptr)
 {
+    const auto isTaken = [&](const QString& candidate) {
+        return taken.contains(candidate.toLower()) || (folder && QFileInfo::exists(folder->filePath(candidate)));
+    };
     QString candidate = name;
     const QFileInfo info(name);
     const QString suffix = info.completeSuffix().isEmpty() ? QString() : QLatin1Char('.') + info.completeSuffix();
-    for (int n = 2; taken.contains(candidate.toLower()); ++n)
+    for (int n = 2; isTaken(candidate); ++n)
         candidate = info.baseName() + QStringLiteral("_%1").arg(n) + suffix;
     taken.insert(candidate.toLower());
     return candidate;
@@ -323,22 +327,66 @@ void FilesPage::downloadMany(bool selectedOnly)
         return;
     const QDir dir(folder);
     QSet<QString> taken;
-    QList<FileDownloadItem> items;
-    beginBatch();
+    QList<std::pair<Row, QString>> planned;
+    QStringList existing;
     for (int r : rows) {
         const Row source = row(r);
         const QString local = uniqueIn(safeLocalName(source.name), taken);
+        if (QFileInfo::exists(dir.filePath(local)))
+            existing << local;
+        planned.append({source, local});
+    }
+    const ExistingFiles choice = existing.isEmpty() ? ReplaceExisting : askExisting(folder, existing);
+    if (choice == CancelDownload)
+        return;
+
+    QList<FileDownloadItem> items;
+    for (auto& [source, local] : planned) {
+        if (existing.contains(local)) {
+            if (choice == SkipExisting) {
+                Q_EMIT logLine(tr("'%1' is in the folder already and is not downloaded").arg(local));
+                continue;
+            }
+            if (choice == KeepBoth)
+                local = uniqueIn(local, taken, &dir);
+        }
         if (local != source.name)
             Q_EMIT logLine(tr("The device file '%1' is saved as '%2'").arg(source.name, local));
         items.append({source.id, source.name, uint32_t(source.size), dir.filePath(local)});
-        addToBatch(source.size);
     }
+    if (items.isEmpty())
+        return;
+    beginBatch();
+    for (const FileDownloadItem& item : items)
+        addToBatch(item.size);
     raiseBusy();
     QStringList done;
     for (const FileDownloadItem& item : std::as_const(items))
         done << downloadedLine(item);
     m_doneLines.append(done);
     m_files.fileDownload(items);
+}
+
+FilesPage::ExistingFiles FilesPage::askExisting(const QString& folder, const QStringList& names)
+{
+    QMessageBox box(QMessageBox::Question, tr("Files exist"),
+                    tr("These files are in %1 already:\n%2\nReplace them, keep both (the download gets a numbered "
+                       "name) or skip them?")
+                        .arg(QDir::toNativeSeparators(folder), names.join(QLatin1Char('\n'))),
+                    QMessageBox::NoButton, m_window);
+    QPushButton* replace = box.addButton(tr("Replace"), QMessageBox::AcceptRole);
+    QPushButton* keepBoth = box.addButton(tr("Keep both"), QMessageBox::AcceptRole);
+    QPushButton* skip = box.addButton(tr("Skip"), QMessageBox::AcceptRole);
+    box.addButton(QMessageBox::Cancel);
+    box.setDefaultButton(keepBoth);
+    const QAbstractButton* chosen = ModalBox::exec(box);
+    if (chosen == replace)
+        return ReplaceExisting;
+    if (chosen == keepBoth)
+        return KeepBoth;
+    if (chosen == skip)
+        return SkipExisting;
+    return CancelDownload;
 }
 
 void FilesPage::deleteOne()

@@ -62,6 +62,15 @@ public Q_SLOTS:
     void onTaskDone(int result);
 
 private:
+    // What a folder download does with the files of the same names already there.
+    enum ExistingFiles
+    {
+        ReplaceExisting,
+        KeepBoth,
+        SkipExisting,
+        CancelDownload,
+    };
+
     struct Row
     {
         QString name;
@@ -75,6 +84,7 @@ private:
     void replaceContent();
     void downloadOne();
     void downloadMany(bool selectedOnly);
+    ExistingFiles askExisting(const QString& folder, const QStringList& names);
     void deleteOne();
     void deleteSelected();
     void rename();

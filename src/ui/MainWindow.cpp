@@ -1127,7 +1127,9 @@ void MainWindow::dropEvent(QDropEvent* event)
 
 void MainWindow::closeEvent(QCloseEvent* event)
 {
-    if (m_transferActive) {
+    // The dialog shows a transfer only once it moves data; the task runs from the moment it is queued,
+    // and a close before the data (list walk, create) would leave its temporary file on the device.
+    if (m_transferActive || m_filesPage->busy()) {
         information(tr("A file transfer is running: abort it first."));
         event->ignore();
         return;

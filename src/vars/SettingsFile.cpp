@@ -227,6 +227,12 @@ QString readEntry(LineCursor& cursor, SettingsFile::Entry& entry)
     if (entry.type == 'T') {
         value = cursor.text();
         valueWord = cursor.rest().toString();
+        // The device's text ends at its first zero, and so does the one written back.
+        if (value) {
+            const qsizetype zero = value->indexOf('\0');
+            if (zero >= 0)
+                value->truncate(zero);
+        }
     } else {
         const QStringView w = cursor.word();
         valueWord = w.toString();
@@ -405,7 +411,8 @@ QByteArray SettingsFile::toText() const
     body += "firmware " + quoted(firmware.toUtf8()) + '\n';
     body += "algorithm " + quoted(algorithm.toUtf8()) + '\n';
     if (saved.isValid())
-        body += "saved " + saved.toUTC().toString(Qt::ISODate).toLatin1() + '\n';
+        body += "saved " +
+                saved.toUTC().toString(saved.time().msec() != 0 ? Qt::ISODateWithMs : Qt::ISODate).toLatin1() + '\n';
     for (const Entry& e : entries) {
         const uint32_t num = numberOf(e.value);
         QByteArray value;
