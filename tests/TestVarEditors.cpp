@@ -298,10 +298,6 @@ void TestVarEditors::wheelOverUnfocusedEditor()
     QVERIFY(target->property(property) != before);
 }
 
-    VarsRegistry registry{session.stack.protocol(), session.stack.worker()};
-    QObject shownPage;
-};
-
 void TestVarEditors::deviceReadOnlyFlagTurnsRowReadOnly()
 {
     LoadedPage page;

@@ -59,7 +59,7 @@ bool SettingsFileLink::open()
         QMutexLocker lock(&m_mutex);
         if (m_path.isEmpty())
             return false;
-        m_serial = m_header.serial.toStdString();
+        setUsbStrings({}, {}, m_header.serial.toStdString());
     }
     m_open = true;
     if (exchangeInfo() != 0) {
