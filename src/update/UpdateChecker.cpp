@@ -207,20 +207,31 @@ void UpdateChecker::fetchSection(int kind, ItemsHandler onItems)
     request.setTransferTimeout(m_transferTimeoutMs);
     QNetworkReply* reply = m_network->get(request);
     const quint64 check = m_checkGeneration.value(kind);
-    connect(reply, &QNetworkReply::downloadProgress, this, [this, reply](qint64 received, qint64 announced) {
-        if (qMax(received, announced) <= MaxPageBytes || !reply->isRunning())
+    // Progress is reported in bursts, so a page may also be complete before it is seen to be too large.
+    const auto refuse = [this, reply] {
+        if (reply->property("refused").toBool())
             return;
+        reply->setProperty("refused", true);
         Q_EMIT pageRefused(tr("The page %1 of the download site is larger than %2 MiB and was not read.")
                                .arg(reply->url().toDisplayString())
                                .arg(MaxPageBytes >> 20));
+    };
+    connect(reply, &QNetworkReply::downloadProgress, this, [reply, refuse](qint64 received, qint64 announced) {
+        if (qMax(received, announced) <= MaxPageBytes)
+            return;
+        refuse();
         reply->abort();
     });
-    connect(reply, &QNetworkReply::finished, this, [this, reply, kind, check, onItems = std::move(onItems)] {
+    connect(reply, &QNetworkReply::finished, this, [this, reply, kind, check, refuse, onItems = std::move(onItems)] {
         reply->deleteLater();
         // An answer that a later check of its kind has overtaken must not bring back a record, for
         // example of a device that has gone away meanwhile.
         if (reply->error() != QNetworkReply::NoError || check != m_checkGeneration.value(kind))
             return;
+        if (reply->bytesAvailable() > MaxPageBytes) {
+            refuse();
+            return;
+        }
         const QList<Item> items = parseSection(QString::fromUtf8(reply->readAll()), m_baseUrl);
         m_cache.insert(kind, CacheEntry{m_now(), items});
         onItems(items);
