@@ -171,5 +171,28 @@
         <source>Device is back: send PIN 2 to continue the transfer (system files)</source>
         <translation>Пристрій повернувся: надішліть PIN 2, щоб продовжити передачу (системні файли)</translation>
     </message>
+    <message>
+        <source>The partial file &apos;%1&apos; may be left on the device</source>
+        <translation>Неповний файл &apos;%1&apos; міг залишитися на пристрої</translation>
+    </message>
+
+    <message>
+        <source>The device stored the last piece more than once: the upload starts again</source>
+        <translation>Пристрій записав останню частину більше одного разу: вивантаження починається знову</translation>
+    </message>
+
+    <message>
+        <source>The link to the device was lost, waiting for the device ...</source>
+        <translation>Зв&apos;язок із пристроєм втрачено, чекаємо на пристрій ...</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; could not replace the local file %2 (%3).</source>
+        <translation>&apos;%1&apos; не вдалося записати замість локального файлу %2 (%3).</translation>
+    </message>
+
+    <message>
+        <source>The device sends more than the %1 bytes listed for &apos;%2&apos;. The download is stopped.</source>
+        <translation>Пристрій надсилає більше, ніж %1 байт, зазначених у списку для &apos;%2&apos;. Завантаження зупинено.</translation>
+    </message>
 </context>
 </TS>

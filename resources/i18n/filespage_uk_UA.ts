@@ -111,6 +111,67 @@ New name for &apos;%2&apos;:</source>
         <source>Upload new file</source>
         <translation>Вивантажити новий файл</translation>
     </message>
+    <message>
+        <source>Uploaded %1 to the device as &apos;%2&apos; (%3 bytes)</source>
+        <translation>%1 вивантажено в пристрій як &apos;%2&apos; (%3 байт)</translation>
+    </message>
+
+    <message>
+        <source>Downloaded &apos;%1&apos; (%2 bytes) to %3</source>
+        <translation>&apos;%1&apos; (%2 байт) завантажено в %3</translation>
+    </message>
+
+    <message>
+        <source>Deleted &apos;%1&apos; from the device</source>
+        <translation>&apos;%1&apos; видалено з пристрою</translation>
+    </message>
+
+    <message>
+        <source>Renamed &apos;%1&apos; to &apos;%2&apos; on the device</source>
+        <translation>&apos;%1&apos; перейменовано на &apos;%2&apos; на пристрої</translation>
+    </message>
+    <message>
+        <source>Not enough space on the device: need %1, free %2</source>
+        <translation>Недостатньо місця на пристрої: потрібно %1, вільно %2</translation>
+    </message>
+
+    <message>
+        <source>%1 bytes</source>
+        <translation>%1 байт</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is in the folder already and is not downloaded</source>
+        <translation>&apos;%1&apos; вже є в теці й не завантажується</translation>
+    </message>
+
+    <message>
+        <source>Files exist</source>
+        <translation>Файли вже існують</translation>
+    </message>
+
+    <message>
+        <source>These files are in %1 already:
+%2
+Replace them, keep both (the download gets a numbered name) or skip them?</source>
+        <translation>Ці файли вже є в %1:
+%2
+Замінити їх, зберегти обидва (завантажений файл отримає назву з номером) чи пропустити їх?</translation>
+    </message>
+
+    <message>
+        <source>Replace</source>
+        <translation>Замінити</translation>
+    </message>
+
+    <message>
+        <source>Keep both</source>
+        <translation>Зберегти обидва</translation>
+    </message>
+
+    <message>
+        <source>Skip</source>
+        <translation>Пропустити</translation>
+    </message>
 </context>
 <context>
     <name>TransferDialog</name>
@@ -225,6 +286,10 @@ New name for &apos;%2&apos;:</source>
     <message>
         <source>resumes: %1</source>
         <translation>відновлень: %1</translation>
+    </message>
+    <message>
+        <source>Transfer failed: %1</source>
+        <translation>Передача не вдалася: %1</translation>
     </message>
 </context>
 </TS>

@@ -134,5 +134,52 @@
         <source>%1: cannot write the file: %2</source>
         <translation>%1: не вдається записати файл: %2</translation>
     </message>
+    <message>
+        <source>%1: the file is larger than %2 MiB; this is not a Kestrova settings file</source>
+        <translation>%1: файл більший за %2 МіБ; це не файл налаштувань Kestrova</translation>
+    </message>
+</context>
+<context>
+    <name>UnsavedChanges</name>
+    <message>
+        <source>There are no unsaved changes to revert.</source>
+        <translation>Незбережених змін, які можна скасувати, немає.</translation>
+    </message>
+    <message>
+        <source>Variable %1</source>
+        <translation>Змінна %1</translation>
+    </message>
+    <message>
+        <source>%1 (id %2)</source>
+        <translation>%1 (id %2)</translation>
+    </message>
+    <message>
+        <source>Reverted to the saved value:</source>
+        <translation>Повернуто збережене значення:</translation>
+    </message>
+    <message>
+        <source>Not reverted:</source>
+        <translation>Не повернуто:</translation>
+    </message>
+    <message>
+        <source>its value before the change was never read from the device</source>
+        <translation>значення до зміни ніколи не було прочитано з пристрою</translation>
+    </message>
+    <message>
+        <source>the device has made it read-only</source>
+        <translation>пристрій зробив її лише для читання</translation>
+    </message>
+    <message>
+        <source>not sent, no device is connected</source>
+        <translation>не надіслано, пристрій не підключено</translation>
+    </message>
+    <message>
+        <source>the device refused it (%1)</source>
+        <translation>пристрій відмовив (%1)</translation>
+    </message>
+    <message>
+        <source>not sent (error %1)</source>
+        <translation>не надіслано (помилка %1)</translation>
+    </message>
 </context>
 </TS>

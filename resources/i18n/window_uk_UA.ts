@@ -172,10 +172,6 @@
         <translation>Файл</translation>
     </message>
     <message>
-        <source>Log</source>
-        <translation>Журнал</translation>
-    </message>
-    <message>
         <source>Save settings to device</source>
         <translation>Зберегти налаштування в пристрій</translation>
     </message>
@@ -387,6 +383,38 @@
         <source>Close without saving</source>
         <translation>Закрити без збереження</translation>
     </message>
+    <message>
+        <source>Revert unsaved changes</source>
+        <translation>Скасувати незбережені зміни</translation>
+    </message>
+    <message>
+        <source>Device clock set to %1</source>
+        <translation>Годинник пристрою встановлено на %1</translation>
+    </message>
+
+    <message>
+        <source>The device clock was not set (error %1)</source>
+        <translation>Годинник пристрою не встановлено (помилка %1)</translation>
+    </message>
+
+    <message>
+        <source>Saving the settings to the device; the program closes once the device confirms it</source>
+        <translation>Налаштування зберігаються в пристрої; програма закриється, щойно пристрій це підтвердить</translation>
+    </message>
+    <message>
+        <source>Start the engine of the car now?</source>
+        <translation>Запустити двигун автомобіля зараз?</translation>
+    </message>
+
+    <message>
+        <source>Restart the device now? The connection drops until the device is back.</source>
+        <translation>Перезапустити пристрій зараз? Зв&apos;язок перерветься, доки пристрій не повернеться.</translation>
+    </message>
+
+    <message>
+        <source>File system not ready: device files unavailable</source>
+        <translation>Файлова система не готова: файли пристрою недоступні</translation>
+    </message>
 </context>
 <context>
     <name>Startup</name>
@@ -405,6 +433,60 @@
     <message>
         <source>Show the program in English.</source>
         <translation>Показати програму англійською.</translation>
+    </message>
+</context>
+<context>
+    <name>FirstRunPanel</name>
+    <message>
+        <source>No device connected</source>
+        <translation>Пристрій не під&apos;єднано</translation>
+    </message>
+    <message>
+        <source>Connect the controller to this computer with its USB cable. Kestrova finds it by itself and then asks for its PIN.</source>
+        <translation>Під&apos;єднайте контролер до цього комп&apos;ютера USB-кабелем. Kestrova знайде його сама й попросить його PIN.</translation>
+    </message>
+    <message>
+        <source>On Linux the device can be opened only with the udev rule installed (an installation to /usr has it). From the Kestrova folder:</source>
+        <translation>У Linux пристрій можна відкрити лише зі встановленим правилом udev (встановлення в /usr його вже має). З теки Kestrova:</translation>
+    </message>
+    <message>
+        <source>Then unplug the device and plug it in again.</source>
+        <translation>Потім від&apos;єднайте пристрій і під&apos;єднайте його знову.</translation>
+    </message>
+    <message>
+        <source>No controller at hand? The demo device behaves like one; its PIN is 1234.</source>
+        <translation>Контролера немає під рукою? Демонстраційний пристрій поводиться як справжній; його PIN — 1234.</translation>
+    </message>
+    <message>
+        <source>Try the demo device</source>
+        <translation>Спробувати демонстраційний пристрій</translation>
+    </message>
+</context>
+<context>
+    <name>LogView</name>
+    <message>
+        <source>Save log…</source>
+        <translation>Зберегти журнал…</translation>
+    </message>
+    <message>
+        <source>Save log</source>
+        <translation>Зберегти журнал</translation>
+    </message>
+    <message>
+        <source>Text files (*.txt);;All files (*)</source>
+        <translation>Текстові файли (*.txt);;Усі файли (*)</translation>
+    </message>
+    <message>
+        <source>Log saved to %1</source>
+        <translation>Журнал збережено у %1</translation>
+    </message>
+    <message>
+        <source>%1, log of %2</source>
+        <translation>%1, журнал від %2</translation>
+    </message>
+    <message>
+        <source>Cannot write the log to %1: %2</source>
+        <translation>Не вдалося записати журнал у %1: %2</translation>
     </message>
 </context>
 </TS>
