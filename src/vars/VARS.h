@@ -2,13 +2,13 @@
 
 #include <cstdint>
 #include <memory>
+#include <mutex>
 #include <vector>
 
 #include <QHash>
 #include <QList>
 #include <QMutex>
 #include <QObject>
-#include <QRecursiveMutex>
 #include <QSet>
 #include <QString>
 
@@ -60,8 +60,9 @@ public:
     int textLimit() const;
     void setTextLimit(int limit);
 
-    // The store's lock, for callers that edit a live record in place (the registry's jobs).
-    QRecursiveMutex& mutex() const { return m_mutex; }
+    // The store's lock, for callers that edit a live record in place (the registry's jobs). The standard
+    // recursive mutex, unlike Qt's out-of-line one, keeps the store's locking visible to the thread sanitizer.
+    std::recursive_mutex& mutex() const { return m_mutex; }
 
 Q_SIGNALS:
     void varsDirty();
@@ -72,7 +73,7 @@ private:
     void removeSource(uint16_t target, uint16_t id);
     static void storeValue(VarRecord& record, const uint8_t* bytes, int count);
 
-    mutable QRecursiveMutex m_mutex;
+    mutable std::recursive_mutex m_mutex;
     QHash<uint16_t, VarRecord*> m_live;
     QHash<uint16_t, VarRecord*> m_retired;
     std::vector<uint16_t> m_ids;
