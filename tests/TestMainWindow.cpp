@@ -51,6 +51,22 @@ struct RigOptions
     int fsGiveUpMs = MainWindowTiming().fsGiveUpMs;
 };
 
+// Counts a signal the worker thread emits, on this thread, where the test reads the count (a QSignalSpy
+// would record it on the worker).
+class Arrivals : public QObject
+{
+public:
+    template <typename Sender, typename Signal> Arrivals(const Sender* sender, Signal signal)
+    {
+        connect(sender, signal, this, [this] { ++m_count; }, Qt::QueuedConnection);
+    }
+    int size() const { return m_count; }
+    bool isEmpty() const { return m_count == 0; }
+
+private:
+    int m_count = 0;
+};
+
 // The real window on the stand-in device through the real worker.
 struct Rig
 {
@@ -91,7 +107,7 @@ struct Rig
                                             : device->variableIds());
         window->show();
         window->connectDevice();
-        authUpdates = std::make_unique<QSignalSpy>(&stack->protocol(), &DeviceProtocol::uiAuthUpdate1);
+        authUpdates = std::make_unique<Arrivals>(&stack->protocol(), &DeviceProtocol::uiAuthUpdate1);
         stack->start();
     }
 
@@ -181,7 +197,7 @@ struct Rig
     std::shared_ptr<SimDevice> device = std::make_shared<SimDevice>(clock);
     std::unique_ptr<DeviceStack> stack;
     std::unique_ptr<MainWindow> window;
-    std::unique_ptr<QSignalSpy> authUpdates;
+    std::unique_ptr<Arrivals> authUpdates;
 };
 
 } // namespace
@@ -381,7 +397,7 @@ void TestMainWindow::saveToFlash()
     rig.changeFlashSetting();
     QTRY_VERIFY_WITH_TIMEOUT(rig.enabled("btnSave"), Wait);
 
-    QSignalSpy polls(&rig.stack->worker(), &DeviceThread::uiVarsStatus);
+    Arrivals polls(&rig.stack->worker(), &DeviceThread::uiVarsStatus);
     rig.find<QPushButton>("btnSave")->click();
     QTRY_VERIFY_WITH_TIMEOUT(!rig.enabled("btnSave"), Wait);
     QTRY_VERIFY_WITH_TIMEOUT(polls.size() >= 3, Wait); // the device is still writing
@@ -427,7 +443,7 @@ void TestMainWindow::transferAndUnsavedHoldTheClose()
 {
     Rig rig;
     QVERIFY(rig.loaded());
-    QSignalSpy changes(&rig.stack->protocol(), &DeviceProtocol::uiOnVarsChangedPC);
+    Arrivals changes(&rig.stack->protocol(), &DeviceProtocol::uiOnVarsChangedPC);
     rig.window->slotTransferActive(true);
     rig.changeFlashSetting();
     QTRY_COMPARE_WITH_TIMEOUT(changes.size(), 1, Wait);
@@ -462,7 +478,7 @@ void TestMainWindow::closeWithSave()
     QVERIFY(rig.loaded());
     rig.changeFlashSetting();
     QTRY_VERIFY_WITH_TIMEOUT(rig.enabled("btnSave"), Wait);
-    QSignalSpy polls(&rig.stack->worker(), &DeviceThread::uiVarsStatus);
+    Arrivals polls(&rig.stack->worker(), &DeviceThread::uiVarsStatus);
     QVERIFY(!rig.window->close());                     // "Save to the device" is the default answer
     QTRY_VERIFY_WITH_TIMEOUT(polls.size() >= 3, Wait); // the device is still writing
     QVERIFY(rig.window->isVisible());
@@ -606,7 +622,7 @@ void TestMainWindow::settingsFileAsTheDevice()
     auto* snapshots = rig.window->findChild<SnapshotActions*>();
     snapshots->saveToFile();
     QVERIFY(m_boxes.isEmpty()); // a whole load asks nothing
-    QSignalSpy loaded(&rig.stack->protocol(), &DeviceProtocol::uiVarsLoadEnd);
+    Arrivals loaded(&rig.stack->protocol(), &DeviceProtocol::uiVarsLoadEnd);
     snapshots->openFile();
     QTRY_VERIFY_WITH_TIMEOUT(rig.logged(QStringLiteral("Opened settings file car.kset")), Wait);
     QTRY_VERIFY_WITH_TIMEOUT(!loaded.isEmpty(), Wait); // no PIN asked
