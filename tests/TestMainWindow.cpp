@@ -58,7 +58,8 @@ class Arrivals : public QObject
 public:
     template <typename Sender, typename Signal> Arrivals(const Sender* sender, Signal signal)
     {
-        connect(sender, signal, this, [this] { ++m_count; }, Qt::QueuedConnection);
+        connect(
+            sender, signal, this, [this] { ++m_count; }, Qt::QueuedConnection);
     }
     int size() const { return m_count; }
     bool isEmpty() const { return m_count == 0; }
