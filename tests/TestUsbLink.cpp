@@ -136,6 +136,18 @@ private Q_SLOTS:
     void deviceRemovedMidExchange()
     {
         QVERIFY(open());
+        // The window reads the link's state while the worker loses and reopens the device: never a torn text.
+        std::atomic<int> torn{0};
+        std::jthread window([this, &torn](std::stop_token stop) {
+            while (!stop.stop_requested()) {
+                const bool opened = m_link->isOpen();
+                const std::string product = m_link->product();
+                if (!product.empty() && product != "Orvo security controller")
+                    ++torn;
+                if (opened && m_link->infoText().size() > 64)
+                    ++torn;
+            }
+        });
         // The request reaches the device, which is pulled out before it answers. umockdev's node cannot hang up
         // as the kernel's does, so libusb learns of the loss only from the read ending with ENODEV.
         m_bus->wire().dropRepliesNext(1);
@@ -161,6 +173,9 @@ private Q_SLOTS:
         QTRY_VERIFY_WITH_TIMEOUT(open(), 5000);
         CommandRecord back;
         QCOMPARE(m_link->sendCommand(Cmd::INFO, back), 0);
+        window.request_stop();
+        window.join();
+        QCOMPARE(torn.load(), 0);
     }
 
     void deniedNodeIsExplained()
