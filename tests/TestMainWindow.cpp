@@ -175,6 +175,16 @@ struct Rig
         });
     }
 
+    // Loaded, with a changed flash setting waiting to be saved; the device's save ends with deviceError.
+    bool unsavedWithSaveError(int deviceError) const
+    {
+        device->setSaveError(uint8_t(deviceError));
+        if (!loaded())
+            return false;
+        changeFlashSetting();
+        return QTest::qWaitFor([this] { return enabled("btnSave"); }, Wait);
+    }
+
     // The first page that has at least count rows the predicate accepts, with those rows; the page shown.
     QList<VarWidget*> rowsOnOnePage(const std::function<bool(VarWidget*)>& accepts, int count) const
     {
@@ -393,10 +403,7 @@ void TestMainWindow::saveToFlash()
     QFETCH(bool, stateUnreadable);
     QFETCH(QString, shown);
     Rig rig;
-    rig.device->setSaveError(uint8_t(deviceError));
-    QVERIFY(rig.loaded());
-    rig.changeFlashSetting();
-    QTRY_VERIFY_WITH_TIMEOUT(rig.enabled("btnSave"), Wait);
+    QVERIFY(rig.unsavedWithSaveError(deviceError));
 
     Arrivals polls(&rig.stack->worker(), &DeviceThread::uiVarsStatus);
     rig.find<QPushButton>("btnSave")->click();
@@ -475,10 +482,7 @@ void TestMainWindow::closeWithSave()
 {
     QFETCH(int, deviceError);
     Rig rig;
-    rig.device->setSaveError(uint8_t(deviceError));
-    QVERIFY(rig.loaded());
-    rig.changeFlashSetting();
-    QTRY_VERIFY_WITH_TIMEOUT(rig.enabled("btnSave"), Wait);
+    QVERIFY(rig.unsavedWithSaveError(deviceError));
     Arrivals polls(&rig.stack->worker(), &DeviceThread::uiVarsStatus);
     QVERIFY(!rig.window->close());                     // "Save to the device" is the default answer
     QTRY_VERIFY_WITH_TIMEOUT(polls.size() >= 3, Wait); // the device is still writing
