@@ -5,7 +5,6 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QDir>
-#include <QLibraryInfo>
 #include <QTimer>
 
 #include "MainWindow.h"
@@ -25,24 +24,6 @@ void discardMessage(QtMsgType, const QMessageLogContext&, const QString&)
 Startup::Startup(QApplication& app) : m_app(app)
 {}
 
-void Startup::installTranslations()
-{
-    // By bare name first, so a translation next to the working folder wins; the built-in copy
-    // otherwise, whatever the working folder is.
-    const QString name = QStringLiteral("OrvoUI_uk_UA.qm");
-    if (m_translation.load(name) || m_translation.load(QStringLiteral(":/i18n/") + name))
-        m_app.installTranslator(&m_translation);
-
-    const QString appDir = QCoreApplication::applicationDirPath();
-    for (const QString& dir :
-         {appDir, appDir + QStringLiteral("/translations"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)}) {
-        if (m_qtTranslation.load(QStringLiteral("qtbase_uk"), dir)) {
-            m_app.installTranslator(&m_qtTranslation);
-            break;
-        }
-    }
-}
-
 int Startup::run()
 {
     QCommandLineParser parser;
@@ -57,8 +38,7 @@ int Startup::run()
     parser.addOptions({demo, verbose, english, exitWhenShown});
     parser.process(m_app);
 
-    if (!parser.isSet(english))
-        installTranslations();
+    m_catalogue.install(parser.isSet(english) ? Catalogue::Language::English : Catalogue::Language::Ukrainian);
     QCoreApplication::setOrganizationName(QStringLiteral("Orvo SOFT"));
     QCoreApplication::setOrganizationDomain(QStringLiteral("orvo.ua"));
     QCoreApplication::setApplicationName(QStringLiteral("Kestrova"));

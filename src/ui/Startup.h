@@ -1,7 +1,8 @@
 #pragma once
 
 #include <QCoreApplication>
-#include <QTranslator>
+
+#include "platform/Catalogue.h"
 
 class QApplication;
 
@@ -17,9 +18,6 @@ public:
     int run();
 
 private:
-    void installTranslations();
-
     QApplication& m_app;
-    QTranslator m_translation;
-    QTranslator m_qtTranslation;
+    Catalogue m_catalogue;
 };
