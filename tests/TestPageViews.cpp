@@ -99,7 +99,7 @@ void TestPageViews::navigation()
     nav.setSectionOrder({device, QStringLiteral("Налаштування"), link, admin});
     nav.setSearchMatch([](int page, const QString& text) { return text == QLatin1String("gsm") && page == 4; });
     nav.refresh();
-    QCOMPARE(texts(nav.sectionsBar()), (QStringList{device, link, admin, NavPanel::OtherSection}));
+    QCOMPARE(texts(nav.sectionsBar()), (QStringList{device, link, admin, NavPanel::otherSection()}));
     QCOMPARE(texts(nav.pagesBar()), (QStringList{QStringLiteral("Загальне"), QStringLiteral("Стан")}));
 
     tabs.setCurrentIndex(3);
@@ -111,7 +111,7 @@ void TestPageViews::navigation()
 
     // The search narrows the sections to the pages whose title or rows match.
     nav.searchField()->setText(QStringLiteral(" gsm "));
-    QTRY_COMPARE_WITH_TIMEOUT(texts(nav.sectionsBar()), (QStringList{link, NavPanel::OtherSection}),
+    QTRY_COMPARE_WITH_TIMEOUT(texts(nav.sectionsBar()), (QStringList{link, NavPanel::otherSection()}),
                               NavPanel::SearchDelayMs * 3);
     QCOMPARE(texts(nav.pagesBar()), QStringList{QStringLiteral("GSM")});
     // The page shown was filtered out: the page the bars now select is shown instead.

@@ -163,7 +163,7 @@ QString NavPanel::filter() const
 QString NavPanel::sectionOf(int tabIndex) const
 {
     const QString section = m_sectionOfTab.value(tabIndex);
-    return section.isEmpty() ? OtherSection : section;
+    return section.isEmpty() ? otherSection() : section;
 }
 
 void NavPanel::refresh()

@@ -26,7 +26,8 @@ public:
     using SearchMatch = std::function<bool(int pageIndex, const QString& text)>;
 
     static constexpr int SearchDelayMs = 600;
-    static inline const QString OtherSection = QStringLiteral("Інше");
+    // The section of pages that name none.
+    static QString otherSection() { return tr("Інше"); }
 
     explicit NavPanel(QTabWidget& tabs, QWidget* parent = nullptr);
 

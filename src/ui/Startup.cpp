@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QDir>
+#include <QSettings>
 #include <QTimer>
 
 #include "MainWindow.h"
@@ -26,6 +27,12 @@ Startup::Startup(QApplication& app) : m_app(app)
 
 int Startup::run()
 {
+    QCoreApplication::setOrganizationName(QStringLiteral("Orvo SOFT"));
+    QCoreApplication::setOrganizationDomain(QStringLiteral("orvo.ua"));
+    QCoreApplication::setApplicationName(QStringLiteral("Kestrova"));
+    // Before the parser's texts are made, so that --help speaks the chosen language too.
+    m_catalogue.install(Catalogue::chosen(m_app.arguments(), QSettings()));
+
     QCommandLineParser parser;
     parser.setApplicationDescription(tr("Service tool for Orvo vehicle security controllers."));
     parser.addHelpOption();
@@ -38,10 +45,6 @@ int Startup::run()
     parser.addOptions({demo, verbose, english, exitWhenShown});
     parser.process(m_app);
 
-    m_catalogue.install(parser.isSet(english) ? Catalogue::Language::English : Catalogue::Language::Ukrainian);
-    QCoreApplication::setOrganizationName(QStringLiteral("Orvo SOFT"));
-    QCoreApplication::setOrganizationDomain(QStringLiteral("orvo.ua"));
-    QCoreApplication::setApplicationName(QStringLiteral("Kestrova"));
     // Lets the desktop match the window with the installed kestrova.desktop and its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("kestrova"));
 

@@ -3,9 +3,11 @@
 #include <algorithm>
 #include <memory>
 
+#include <QCoreApplication>
 #include <QDebug>
 #include <QFile>
 #include <QFileInfo>
+#include <QSet>
 #include <QXmlStreamReader>
 
 #include "VarsUIAttr.h"
@@ -118,8 +120,8 @@ bool VarsUI::loadGroupsFile(const QString& path)
             if (!name.isEmpty()) {
                 if (!m_groupNames.contains(name))
                     m_groupNames << name;
-                m_groups.insert(
-                    name, {a.value(QLatin1String("title")).toString(), a.value(QLatin1String("help")).toString()});
+                m_groups.insert(name, {pageText(a.value(QLatin1String("title")).toString()),
+                                       pageText(a.value(QLatin1String("help")).toString())});
             }
         }
         xml.skipCurrentElement();
@@ -135,9 +137,9 @@ bool VarsUI::readPage(QXmlStreamReader& xml, const QString& path, const QString&
 {
     const QXmlStreamAttributes a = xml.attributes();
     Page page;
-    page.title = a.value(QLatin1String("title")).toString();
+    page.title = pageText(a.value(QLatin1String("title")).toString());
     page.titleLower = page.title.toLower();
-    page.section = a.value(QLatin1String("section")).toString();
+    page.section = pageText(a.value(QLatin1String("section")).toString());
     page.file = file;
     page.uid = ++m_uid;
     m_pages.append(page);
@@ -151,7 +153,7 @@ bool VarsUI::readPage(QXmlStreamReader& xml, const QString& path, const QString&
         } else if (xml.name() == u"group") {
             const QXmlStreamAttributes g = xml.attributes();
             const int uid = ++m_uid;
-            m_groupTitle = g.value(QLatin1String("title")).toString();
+            m_groupTitle = pageText(g.value(QLatin1String("title")).toString());
             m_pages.last().items.append(
                 {ItemKind::GroupStart, m_groupTitle, {}, g.value(QLatin1String("folded")) == u"true", uid});
             while (xml.readNextStartElement()) {
@@ -192,7 +194,7 @@ void VarsUI::readVar(QXmlStreamReader& xml, const QString& path)
     for (const QXmlStreamAttribute& a : xml.attributes()) {
         const QString key = a.name().toString().toLower();
         if (key == u"name")
-            info->name = withLineBreaks(a.value().toString());
+            info->name = pageText(withLineBreaks(a.value().toString()));
         else if (key == u"summary")
             info->summary = a.value().compare(u"true", Qt::CaseInsensitive) == 0;
         else {
@@ -204,11 +206,11 @@ void VarsUI::readVar(QXmlStreamReader& xml, const QString& path)
     const qint64 line = xml.lineNumber();
     while (xml.readNextStartElement()) {
         if (xml.name() == u"help") {
-            info->help = withLineBreaks(xml.readElementText(QXmlStreamReader::IncludeChildElements));
+            info->help = pageText(withLineBreaks(xml.readElementText(QXmlStreamReader::IncludeChildElements)));
         } else if (xml.name() == u"opt") {
             const int value =
                 xml.attributes().value(QLatin1String("value")).toInt(); // 0 when not a number or out of range
-            info->options.append({value, xml.readElementText(QXmlStreamReader::IncludeChildElements)});
+            info->options.append({value, pageText(xml.readElementText(QXmlStreamReader::IncludeChildElements))});
         } else {
             xml.skipCurrentElement();
         }
@@ -248,6 +250,41 @@ void VarsUI::readVar(QXmlStreamReader& xml, const QString& path)
 
     m_pages.last().items.append({ItemKind::Variable, {}, info, false, 0});
     m_infos.append(info);
+}
+
+QString VarsUI::pageText(const QString& source)
+{
+    return source.isEmpty() ? source : QCoreApplication::translate(TextContext, source.toUtf8().constData());
+}
+
+QStringList VarsUI::texts() const
+{
+    QStringList texts;
+    QSet<QString> seen;
+    const auto add = [&texts, &seen](const QString& text) {
+        if (!text.isEmpty() && !seen.contains(text)) {
+            seen.insert(text);
+            texts << text;
+        }
+    };
+    for (const Page& page : m_pages) {
+        add(page.title);
+        add(page.section);
+        for (const Item& item : page.items) {
+            add(item.text);
+            if (!item.info)
+                continue;
+            add(item.info->name);
+            add(item.info->help);
+            for (const VarUiInfo::Option& option : item.info->options)
+                add(option.second);
+        }
+    }
+    for (const QString& name : m_groupNames) {
+        add(m_groups.value(name).title);
+        add(m_groups.value(name).help);
+    }
+    return texts;
 }
 
 VarUiInfoPtr VarsUI::info(int id) const

@@ -61,6 +61,11 @@ public:
     using Assembler = std::function<void(VarsUI& model)>;
 
     static inline const QString ResourceFolder = QStringLiteral(":/vars");
+    // The translation context of the page texts; the pages are written in Ukrainian, their source language.
+    static constexpr const char* TextContext = "PageText";
+
+    // A page text in the language of the installed catalogue: the model holds every text as shown.
+    static QString pageText(const QString& source);
 
     explicit VarsUI(QObject* parent = nullptr);
     ~VarsUI() override;
@@ -88,6 +93,9 @@ public:
     const QStringList& groupNames() const { return m_groupNames; }
     const QHash<QString, VarGroup>& groups() const { return m_groups; }
     int uidCounter() const { return m_uid; }
+    // Every text the pages show (titles, sections, group titles, names, help texts, option labels), each
+    // once, in document order; the Ukrainian sources when no catalogue translates them.
+    QStringList texts() const;
 
 private:
     bool readPage(QXmlStreamReader& xml, const QString& path, const QString& file);
