@@ -19,9 +19,6 @@
 
 namespace {
 
-const QString DownloadKey = QStringLiteral("last_download_path");
-const QString UploadKey = QStringLiteral("last_upload_path");
-const QString ReplaceKey = QStringLiteral("last_upload_replace_path");
 constexpr int MaxExtension = 8;
 constexpr int ManyCells = 5;
 

@@ -33,6 +33,10 @@ public:
         IdColumn = 3,
         SystemColumn = 4,
     };
+    // The settings keys of the folders last used; the preferences set them as the folders to start in.
+    static inline const QString DownloadKey = QStringLiteral("last_download_path");
+    static inline const QString UploadKey = QStringLiteral("last_upload_path");
+    static inline const QString ReplaceKey = QStringLiteral("last_upload_replace_path");
 
     FilesPage(FileService& files, QWidget* tabPage, QTableWidget* table, QPushButton* reload, QWidget* window);
 

@@ -23,6 +23,7 @@
 #include "NavPanel.h"
 #include "PageBuilder.h"
 #include "PlainText.h"
+#include "PreferencesDialog.h"
 #include "ServiceCommands.h"
 #include "SnapshotActions.h"
 #include "TransferDialog.h"
@@ -75,8 +76,6 @@ bool filesUsable(uint8_t efsStatus)
     return efsStatus < EfsStarting || efsStatus == EfsReadOnly;
 }
 
-const QString DeviceSection = QStringLiteral("Пристрій");
-
 // Variables the window shows itself.
 constexpr uint16_t VarStatus = 1;
 constexpr uint16_t VarCan = 20000;
@@ -102,6 +101,11 @@ MainWindow::MainWindow(DeviceStack& stack, const Timing& timing, QWidget* parent
     m_snapshots = new SnapshotActions(stack, this);
     m_snapshots->addTo(ui->menuFile, ui->actionExit);
     ui->menuFile->insertAction(ui->actionExit, m_log->saveAction());
+    ui->menuFile->insertAction(ui->actionExit, ui->actionPreferences);
+    ui->menuFile->insertSeparator(ui->actionExit);
+    // Linux desktops other than KDE have no standard key for the preferences; Ctrl+, is the common one.
+    ui->actionPreferences->setShortcut(
+        QKeySequence::keyBindings(QKeySequence::Preferences).value(0, QKeySequence(Qt::CTRL | Qt::Key_Comma)));
     connect(m_snapshots, &SnapshotActions::logLine, this, &MainWindow::slotLog1);
     statusBar()->addWidget(m_snapshots->badge());
     connect(m_snapshots, &SnapshotActions::saveToDeviceRequested, this, &MainWindow::on_actionSaveVars_triggered);
@@ -684,10 +688,15 @@ void MainWindow::buildPages()
 {
     m_nav = new NavPanel(*ui->tabWidget, ui->centralwidget);
     static_cast<QBoxLayout*>(ui->centralwidget->layout())->insertWidget(0, m_nav);
-    m_nav->setSectionOrder({DeviceSection, QStringLiteral("Моніторинг"), QStringLiteral("Налаштування"),
-                            QStringLiteral("Зв'язок"), QStringLiteral("Адмін")});
+    // Named as the pages name them, so that the order matches the sections in the language shown; the
+    // fixed tabs go under the first.
+    QStringList order;
+    for (const QString& section : {QStringLiteral("Пристрій"), QStringLiteral("Моніторинг"),
+                                   QStringLiteral("Налаштування"), QStringLiteral("Зв'язок"), QStringLiteral("Адмін")})
+        order << VarsUI::pageText(section);
+    m_nav->setSectionOrder(order);
     for (int i = 0; i < ui->tabWidget->count(); ++i)
-        m_nav->setSection(i, DeviceSection);
+        m_nav->setSection(i, order.first());
     m_nav->setSearchMatch([this](int index, const QString& text) {
         const auto* view = qobject_cast<const VarsTab*>(ui->tabWidget->widget(index));
         return view && view->matches(text);
@@ -964,6 +973,22 @@ void MainWindow::slotVarsStatus(int retCount, uint32_t count, int retSave, uint8
     }
 }
 
+void MainWindow::on_actionReloadVars_triggered()
+{
+    // Values the device changed by other means (a key fob, its own logic) show without reconnecting.
+    m_worker.requestFullLoad();
+    showOverlay();
+}
+
+void MainWindow::on_actionPreferences_triggered()
+{
+    PreferencesDialog dialog(m_settings, this);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    m_updates->setBaseUrl(UpdateChecker::baseUrlFromSettings(m_settings));
+    m_updates->checkProgram(versionText().section(QLatin1Char(' '), 0, 0));
+}
+
 void MainWindow::setUnsaved(bool unsaved)
 {
     m_unsaved = unsaved;
@@ -973,6 +998,7 @@ void MainWindow::updateMenuActions()
 {
     ui->actionSaveVars->setEnabled(m_connectedView && m_protocol.vars().count() > 0);
     ui->actionRevertUnsaved->setEnabled(m_connectedView && !m_registry->unsaved().unsavedIds().isEmpty());
+    ui->actionReloadVars->setEnabled(ui->actionSaveVars->isEnabled());
 }
 
 void MainWindow::setSaveEnabled(bool enabled)

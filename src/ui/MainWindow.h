@@ -103,6 +103,8 @@ public Q_SLOTS:
     void information(const QString& text);
 
 private Q_SLOTS:
+    void on_actionReloadVars_triggered();
+    void on_actionPreferences_triggered();
     void on_bPin1_clicked();
     void on_tabWidget_currentChanged(int index);
     void on_bRestartOrvo_clicked();

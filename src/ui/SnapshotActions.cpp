@@ -30,6 +30,8 @@ SnapshotActions::SnapshotActions(DeviceStack& stack, QWidget* window)
     m_save->setObjectName(QStringLiteral("actionSaveSettingsFile"));
     m_open->setObjectName(QStringLiteral("actionOpenSettingsFile"));
     m_compare->setObjectName(QStringLiteral("actionCompareSettings"));
+    m_save->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
+    m_open->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
     m_badge->setObjectName(QStringLiteral("offlineBadge"));
     m_badge->setStyleSheet(QStringLiteral("QLabel { background: #fff3b0; color: #5a4500; padding: 2px 6px; "
                                           "border-radius: 3px; font-weight: bold; }"));

@@ -46,10 +46,17 @@ QString UpdateChecker::baseUrlKey()
     return QStringLiteral("update/base_url");
 }
 
+QString UpdateChecker::checkAtStartKey()
+{
+    return QStringLiteral("update/check_at_start");
+}
+
 QString UpdateChecker::baseUrlFromSettings(const QSettings& settings)
 {
     // The maker's download address is not built in: until it is configured the checker stays off
     // rather than sending the installed versions to a guessed host.
+    if (!settings.value(checkAtStartKey(), true).toBool())
+        return QString();
     return settings.value(baseUrlKey(), QString()).toString();
 }
 

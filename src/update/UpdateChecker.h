@@ -48,6 +48,10 @@ public:
     // The settings key that holds the download site's base address; an empty value turns the
     // checker off.
     static QString baseUrlKey();
+    // The settings key of "check for updates at start-up" (on when missing, so an address set
+    // before the switch existed keeps checking).
+    static QString checkAtStartKey();
+    // The address to check at start-up: empty, so off, without an address or with the check switched off.
     static QString baseUrlFromSettings(const QSettings& settings);
 
     // An empty base address turns the checker off: checks then send no request and find nothing.
