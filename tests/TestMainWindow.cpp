@@ -1,9 +1,12 @@
 #include <QtTest>
 
 #include <QAbstractButton>
+#include <QCheckBox>
 #include <QComboBox>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QProgressBar>
@@ -16,20 +19,24 @@
 #include "SimFixture.h"
 #include "link/CommandTable.h"
 #include "link/DeviceProtocol.h"
+#include "platform/Catalogue.h"
 #include "sim/SimDevice.h"
 #include "sim/SimFileSystem.h"
 #include "sim/SimLink.h"
 #include "sim/SimServiceCommands.h"
-#include "ui/LineVarEditor.h"
 #include "ui/FileChooser.h"
+#include "ui/LineVarEditor.h"
 #include "ui/MainWindow.h"
 #include "ui/ModalBox.h"
+#include "ui/NavPanel.h"
+#include "ui/PreferencesDialog.h"
 #include "ui/SnapshotActions.h"
 #include "ui/SnapshotCompareDialog.h"
 #include "ui/SpinVarEditor.h"
 #include "ui/VarEditor.h"
 #include "ui/VarWidget.h"
 #include "ui/VarsTab.h"
+#include "update/UpdateChecker.h"
 #include "vars/SettingsSnapshot.h"
 #include "vars/VARS.h"
 #include "vars/VarsUI.h"
@@ -69,6 +76,57 @@ private:
 };
 
 // The real window on the stand-in device through the real worker.
+// Every text a widget shows: its captions, items, tab texts, tool tips and the texts of its actions.
+QStringList shownTexts(const QWidget* w)
+{
+    QStringList texts = {w->toolTip(), w->windowTitle()};
+    if (const auto* label = qobject_cast<const QLabel*>(w))
+        texts << label->text();
+    else if (const auto* button = qobject_cast<const QAbstractButton*>(w))
+        texts << button->text();
+    else if (const auto* edit = qobject_cast<const QLineEdit*>(w))
+        texts << edit->text() << edit->placeholderText();
+    else if (const auto* group = qobject_cast<const QGroupBox*>(w))
+        texts << group->title();
+    else if (const auto* log = qobject_cast<const QPlainTextEdit*>(w))
+        texts << log->toPlainText();
+    else if (const auto* spin = qobject_cast<const QSpinBox*>(w))
+        texts << spin->prefix() << spin->suffix();
+    if (const auto* combo = qobject_cast<const QComboBox*>(w)) {
+        for (int i = 0; i < combo->count(); ++i)
+            texts << combo->itemText(i) << combo->itemData(i, Qt::ToolTipRole).toString();
+    }
+    if (const auto* bar = qobject_cast<const QTabBar*>(w)) {
+        for (int i = 0; i < bar->count(); ++i)
+            texts << bar->tabText(i) << bar->tabToolTip(i);
+    }
+    if (const auto* table = qobject_cast<const QTableWidget*>(w)) {
+        for (int c = 0; c < table->columnCount(); ++c) {
+            if (const QTableWidgetItem* header = table->horizontalHeaderItem(c))
+                texts << header->text();
+            for (int r = 0; r < table->rowCount(); ++r) {
+                if (const QTableWidgetItem* item = table->item(r, c))
+                    texts << item->text() << item->toolTip();
+            }
+        }
+    }
+    for (const QAction* action : w->actions())
+        texts << action->text() << action->toolTip();
+    return texts;
+}
+
+// Shows every tab of the window in turn, so that whatever a page builds when first shown is there, and
+// hands each state to look.
+void showEveryPage(QWidget& window, const std::function<void()>& look)
+{
+    auto* tabs = window.findChild<QTabWidget*>(QStringLiteral("tabWidget"));
+    for (int i = 0; i < tabs->count(); ++i) {
+        tabs->setCurrentIndex(i);
+        QCoreApplication::processEvents();
+        look();
+    }
+}
+
 struct Rig
 {
     // profile: the device's variables, all of them loaded; empty: the General tab's texts and setting 100.
@@ -241,6 +299,9 @@ private Q_SLOTS:
     void compareShowsWhatThePagesShow();
     void settingsTheDeviceLacks();
     void revertUnsavedChanges();
+    void englishThroughout();
+    void preferencesSurviveARestart_data();
+    void preferencesSurviveARestart();
 
 private:
     QStringList m_boxes;    // their texts
@@ -252,6 +313,7 @@ private:
 
 void TestMainWindow::initTestCase()
 {
+    QStandardPaths::setTestModeEnabled(true); // the settings of these windows stay apart from the user's
     QCoreApplication::setOrganizationName(QStringLiteral("Orvo SOFT test"));
     QCoreApplication::setApplicationName(QStringLiteral("TestMainWindow"));
     QApplication::setQuitOnLastWindowClosed(false); // a test closes the window
@@ -538,10 +600,9 @@ void TestMainWindow::lossCancelsCommand()
     // Both commands have reached the device and wait for their outcome when the cable goes. (An export command
     // still on its way fails with the link instead, and says so.)
     const QByteArray exportStarted = QByteArray::fromHex("04000000");
-    QTRY_VERIFY_WITH_TIMEOUT(
-        rig.device->variable(SimServiceCommands::VarCommandState)->value == "WAIT" &&
-            rig.device->variable(SimServiceCommands::VarLogExport)->value == exportStarted,
-        Wait);
+    QTRY_VERIFY_WITH_TIMEOUT(rig.device->variable(SimServiceCommands::VarCommandState)->value == "WAIT" &&
+                                 rig.device->variable(SimServiceCommands::VarLogExport)->value == exportStarted,
+                             Wait);
     QVERIFY(rig.commandsEnabled(false));
     rig.device->unplug();
     QTRY_VERIFY_WITH_TIMEOUT(rig.commandsEnabled(true), Wait);
@@ -815,6 +876,123 @@ void TestMainWindow::revertUnsavedChanges()
     QTRY_VERIFY_WITH_TIMEOUT(m_boxes.contains(QStringLiteral("Settings saved in flash")), Wait);
     QTRY_VERIFY_WITH_TIMEOUT(!rows[1]->nameLabel()->font().bold(), Wait);
     QVERIFY(!revert->isEnabled());
+}
+
+void TestMainWindow::englishThroughout()
+{
+    Catalogue english;
+    english.install(Catalogue::Language::English);
+    const auto restore = qScopeGuard([] { QLocale::setDefault(QLocale::system()); });
+    Rig rig(SimFixture::DemoProfile, {.pageList = true});
+    QVERIFY(rig.loaded());
+
+    // The device's own texts and file names may be Ukrainian; nothing else may.
+    QStringList fromDevice;
+    for (uint16_t id : rig.device->variableIds()) {
+        const QByteArray value = rig.device->variable(id)->value;
+        if (rig.device->variable(id)->type == 'T')
+            fromDevice << QString::fromUtf8(value.constData()); // up to a 0 byte, as the device ends a text
+    }
+    for (const SimFileSystem::File& file : rig.device->files().files())
+        fromDevice << QString::fromLatin1(file.name);
+    fromDevice.removeAll(QString());
+    // A longer text first, so that one holding a shorter one is taken out whole.
+    std::sort(fromDevice.begin(), fromDevice.end(),
+              [](const QString& a, const QString& b) { return a.size() > b.size(); });
+    static const QRegularExpression cyrillic(QStringLiteral("[\\x{0400}-\\x{04FF}]"));
+    QSet<QString> ukrainian;
+    const auto look = [&](const QWidget* root) {
+        QList<const QWidget*> widgets = {root};
+        for (const QWidget* w : root->findChildren<QWidget*>())
+            widgets << w;
+        for (const QWidget* w : widgets) {
+            for (QString text : shownTexts(w)) {
+                for (const QString& value : std::as_const(fromDevice))
+                    text.remove(value);
+                if (text.contains(cyrillic))
+                    ukrainian << QString::fromLatin1(w->metaObject()->className()) + QLatin1Char(' ') +
+                                     w->objectName() + QStringLiteral(": ") + text;
+            }
+        }
+    };
+    showEveryPage(*rig.window, [&] { look(rig.window.get()); });
+
+    // A search in English finds a row by its English name, on a page the bars did not show.
+    VarWidget* row = nullptr;
+    for (VarWidget* candidate : rig.window->findChildren<VarWidget*>()) {
+        const QString name = candidate->info().name;
+        if (!row && !name.contains(cyrillic) && !name.contains(QLatin1Char('\n')) && name.size() > 8 &&
+            !candidate->isVisible())
+            row = candidate;
+    }
+    QVERIFY(row);
+    rig.window->findChild<NavPanel*>()->searchField()->setText(row->info().name);
+    QTRY_VERIFY_WITH_TIMEOUT(row->isHighlighted() && row->isVisible(), NavPanel::SearchDelayMs * 3);
+
+    QSettings settings;
+    PreferencesDialog preferences(settings);
+    look(&preferences);
+    SettingsFile file = SettingsSnapshot::capture(rig.stack->protocol().vars());
+    for (SettingsFile::Entry& entry : file.entries) {
+        if (QByteArrayView("UB").contains(entry.type) && !entry.value.isEmpty())
+            entry.value[0] = char(entry.value.at(0) ^ 1);
+    }
+    QVERIFY(file.write(m_chosen));
+    SnapshotCompareDialog* compare = rig.window->findChild<SnapshotActions*>()->compare();
+    QVERIFY(compare->findChild<QTableWidget*>(QStringLiteral("differences"))->rowCount() > 0);
+    look(compare);
+    compare->close();
+    for (const QString& box : std::as_const(m_boxes)) {
+        if (box.contains(cyrillic))
+            ukrainian << QStringLiteral("message box: ") + box;
+    }
+
+    QStringList found = ukrainian.values();
+    found.sort();
+    QVERIFY2(found.isEmpty(), qPrintable(QStringLiteral("%1 Ukrainian texts in English mode, the first: %2")
+                                             .arg(found.size())
+                                             .arg(found.mid(0, 20).join(QStringLiteral(" | ")))));
+}
+
+void TestMainWindow::preferencesSurviveARestart_data()
+{
+    QTest::addColumn<QString>("address");
+    QTest::addColumn<bool>("checkAtStart");
+    QTest::addColumn<bool>("checks");
+    QTest::newRow("no address") << QString() << true << false;
+    QTest::newRow("switched off") << QStringLiteral("http://127.0.0.1:9") << false << false;
+    QTest::newRow("address and switch") << QStringLiteral("http://127.0.0.1:9/") << true << true;
+}
+
+void TestMainWindow::preferencesSurviveARestart()
+{
+    QFETCH(QString, address);
+    QFETCH(bool, checkAtStart);
+    QFETCH(bool, checks);
+    QSettings().clear();
+    {
+        QSettings settings;
+        PreferencesDialog dialog(settings);
+        auto* checkSwitch = dialog.findChild<QCheckBox*>(QStringLiteral("checkAtStart"));
+        dialog.findChild<QLineEdit*>(QStringLiteral("updateBase"))->setText(address);
+        QCOMPARE(checkSwitch->isEnabled(), !address.isEmpty()); // nothing to check without an address
+        checkSwitch->setChecked(checkAtStart);
+        auto* language = dialog.findChild<QComboBox*>(QStringLiteral("language"));
+        language->setCurrentIndex(language->findData(int(Catalogue::Language::English)));
+        dialog.findChild<QLineEdit*>(QStringLiteral("last_download_path"))->setText(m_dir.path());
+        dialog.accept();
+    }
+
+    // A new start reads them back: the next catalogue, the dialog and the window's update check.
+    QSettings settings;
+    QCOMPARE(Catalogue::chosen({}, settings), Catalogue::Language::English);
+    PreferencesDialog dialog(settings);
+    QCOMPARE(dialog.findChild<QLineEdit*>(QStringLiteral("updateBase"))->text(), address);
+    QCOMPARE(dialog.findChild<QCheckBox*>(QStringLiteral("checkAtStart"))->isChecked(), checks);
+    QCOMPARE(dialog.findChild<QLineEdit*>(QStringLiteral("last_download_path"))->text(), m_dir.path());
+    Rig rig;
+    QCOMPARE(!rig.window->findChild<UpdateChecker*>()->baseUrl().isEmpty(), checks);
+    QSettings().clear();
 }
 
 QTEST_MAIN(TestMainWindow)

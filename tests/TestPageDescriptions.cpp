@@ -4,6 +4,7 @@
 #include <QSet>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTranslator>
 
 #include "vars/VarsUI.h"
 #include "vars/VarsUIAttr.h"
@@ -267,6 +268,24 @@ private Q_SLOTS:
             }
             QVERIFY2(info->kind != VarKind::OnOffRedir || info->rid == 10027, where);
         }
+    }
+
+    // A page text without a finished English translation would show in Ukrainian in English mode.
+    void everyPageTextInEnglish()
+    {
+        QTranslator english;
+        QVERIFY(english.load(QStringLiteral(":/i18n/OrvoUI_en.qm")));
+        VarsUI model; // no catalogue installed: it holds the sources
+        QVERIFY(model.loadPagesXml(VarsUI::ResourceFolder));
+        QStringList missing;
+        for (const QString& text : model.texts()) {
+            if (english.translate(VarsUI::TextContext, text.toUtf8().constData()).isEmpty())
+                missing << text;
+        }
+        QVERIFY2(missing.isEmpty(), qPrintable(QStringLiteral("%1 page texts have no English translation "
+                                                              "(scripts/update-translations), the first: %2")
+                                                   .arg(missing.size())
+                                                   .arg(missing.mid(0, 20).join(QStringLiteral(" | ")))));
     }
 };
 
