@@ -300,6 +300,7 @@ private Q_SLOTS:
     void settingsTheDeviceLacks();
     void revertUnsavedChanges();
     void englishThroughout();
+    void fileMenuKeys();
     void preferencesSurviveARestart_data();
     void preferencesSurviveARestart();
 
@@ -952,6 +953,27 @@ void TestMainWindow::englishThroughout()
     QVERIFY2(found.isEmpty(), qPrintable(QStringLiteral("%1 Ukrainian texts in English mode, the first: %2")
                                              .arg(found.size())
                                              .arg(found.mid(0, 20).join(QStringLiteral(" | ")))));
+}
+
+void TestMainWindow::fileMenuKeys()
+{
+    Rig rig;
+    const std::pair<const char*, QKeySequence> keys[] = {
+        {"actionSaveVars", QKeySequence(Qt::CTRL | Qt::Key_S)},
+        {"actionReloadVars", QKeySequence(Qt::Key_F5)},
+        {"actionOpenSettingsFile", QKeySequence(Qt::CTRL | Qt::Key_O)},
+        {"actionSaveSettingsFile", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)},
+        {"actionExit", QKeySequence(Qt::CTRL | Qt::Key_Q)}};
+    for (const auto& [name, key] : keys)
+        QVERIFY2(rig.find<QAction>(name)->shortcut() == key, name);
+    QVERIFY(!rig.find<QAction>("actionPreferences")->shortcut().isEmpty());
+
+    // Reloading shows what the device holds now, changed there since the load.
+    QVERIFY(rig.loaded());
+    QVERIFY(rig.device->setVariableValue(65505, QByteArray("155")));
+    QVERIFY(rig.find<QAction>("actionReloadVars")->isEnabled());
+    rig.find<QAction>("actionReloadVars")->trigger();
+    QTRY_COMPARE_WITH_TIMEOUT(rig.text("lFirmwareV"), QStringLiteral("155"), Wait);
 }
 
 void TestMainWindow::preferencesSurviveARestart_data()

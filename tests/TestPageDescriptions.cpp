@@ -182,7 +182,7 @@ private Q_SLOTS:
         VarsUI model;
         QVERIFY(model.loadPagesXml(dir.path()));
         QCOMPARE(model.pages().size(), 3);
-        QVERIFY(!model.pages()[0].hidden() && model.pages()[2].hidden());
+        QVERIFY(!model.pages()[0].hidden && model.pages()[2].hidden);
         QCOMPARE(model.attrs().value(5)->name, QStringLiteral("Нове"));
         QCOMPARE(model.attrs().value(5)->groups, QStringList{"g"}); // the first element keeps the membership
         QCOMPARE(model.varName(5, false), QStringLiteral("Старе"));

@@ -44,7 +44,7 @@ void PageBuilder::build(VarsUI& model)
         view->finish();
         const int index = m_tabs.insertTab(at++, view, page.title);
         view->setIndex(index);
-        if (page.hidden())
+        if (page.hidden)
             m_tabs.setTabVisible(index, false);
         m_views.append(view);
     }

@@ -137,7 +137,9 @@ bool VarsUI::readPage(QXmlStreamReader& xml, const QString& path, const QString&
 {
     const QXmlStreamAttributes a = xml.attributes();
     Page page;
-    page.title = pageText(a.value(QLatin1String("title")).toString());
+    const QString title = a.value(QLatin1String("title")).toString();
+    page.title = pageText(title);
+    page.hidden = title.startsWith(QLatin1String("h_"), Qt::CaseInsensitive);
     page.titleLower = page.title.toLower();
     page.section = pageText(a.value(QLatin1String("section")).toString());
     page.file = file;

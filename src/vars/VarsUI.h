@@ -47,8 +47,8 @@ public:
         int uid = 0;
         QList<Item> items;
 
-        // Admin pages ("h_...") are built but kept out of the tab bar.
-        bool hidden() const { return titleLower.startsWith(QLatin1String("h_")); }
+        // Admin pages ("h_..." as written, whatever the language shown) are built but kept out of the tab bar.
+        bool hidden = false;
     };
 
     struct VarGroup
