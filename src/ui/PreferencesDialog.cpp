@@ -49,10 +49,8 @@ PreferencesDialog::PreferencesDialog(QSettings& settings, QWidget* parent)
 
     auto* folders = new QGroupBox(tr("Folders"), this);
     auto* folderLayout = new QFormLayout(folders);
-    m_downloads = folderRow(FilesPage::DownloadKey, tr("Download files to"));
-    m_uploads = folderRow(FilesPage::UploadKey, tr("Upload files from"));
-    folderLayout->addRow(tr("Downloads:"), m_downloads->parentWidget());
-    folderLayout->addRow(tr("Uploads:"), m_uploads->parentWidget());
+    folderLayout->addRow(tr("Downloads:"), folderRow(m_downloads, FilesPage::DownloadKey, tr("Download files to")));
+    folderLayout->addRow(tr("Uploads:"), folderRow(m_uploads, FilesPage::UploadKey, tr("Upload files from")));
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
@@ -66,10 +64,10 @@ PreferencesDialog::PreferencesDialog(QSettings& settings, QWidget* parent)
     resize(520, sizeHint().height());
 }
 
-QLineEdit* PreferencesDialog::folderRow(const QString& key, const QString& title)
+QWidget* PreferencesDialog::folderRow(QLineEdit*& edit, const QString& key, const QString& title)
 {
     auto* row = new QWidget(this);
-    auto* edit = new QLineEdit(Platform::rememberedFolder(m_settings, key), row);
+    edit = new QLineEdit(Platform::rememberedFolder(m_settings, key), row);
     edit->setObjectName(key);
     auto* browse = new QPushButton(tr("Choose…"), row);
     connect(browse, &QPushButton::clicked, this, [this, edit, title] {
@@ -81,7 +79,7 @@ QLineEdit* PreferencesDialog::folderRow(const QString& key, const QString& title
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(edit);
     layout->addWidget(browse);
-    return edit;
+    return row;
 }
 
 void PreferencesDialog::updateCheckSwitch()

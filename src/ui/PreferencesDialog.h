@@ -19,7 +19,8 @@ public:
     void accept() override;
 
 private:
-    QLineEdit* folderRow(const QString& key, const QString& title);
+    // A folder's line: its path, and a button that chooses another; edit is set to the path's editor.
+    QWidget* folderRow(QLineEdit*& edit, const QString& key, const QString& title);
     void updateCheckSwitch();
 
     QSettings& m_settings;
