@@ -103,7 +103,7 @@ MainWindow::MainWindow(DeviceStack& stack, const Timing& timing, QWidget* parent
     ui->menuFile->insertAction(ui->actionExit, m_log->saveAction());
     ui->menuFile->insertAction(ui->actionExit, ui->actionPreferences);
     ui->menuFile->insertSeparator(ui->actionExit);
-    // Linux desktops other than KDE have no standard key for the preferences; Ctrl+, is the common one.
+    // Windows and most Linux desktops have no standard key for the preferences; Ctrl+, is the common one.
     ui->actionPreferences->setShortcut(
         QKeySequence::keyBindings(QKeySequence::Preferences).value(0, QKeySequence(Qt::CTRL | Qt::Key_Comma)));
     connect(m_snapshots, &SnapshotActions::logLine, this, &MainWindow::slotLog1);
