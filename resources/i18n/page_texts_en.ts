@@ -325,3585 +325,3595 @@
     </message>
     <message>
         <source>Загальні налаштування</source>
-        <translation type="unfinished"></translation>
+        <translation>General settings</translation>
     </message>
     <message>
         <source>Охорона</source>
-        <translation type="unfinished"></translation>
+        <translation>Arming</translation>
     </message>
     <message>
         <source>Автоматична постановка під охорону</source>
-        <translation type="unfinished"></translation>
+        <translation>Automatic arming</translation>
     </message>
     <message>
         <source>Ставити під охорону, коли після вимкнення запалювання всі двері зачинено і мине затримка.</source>
-        <translation type="unfinished"></translation>
+        <translation>Arm when, after the ignition is turned off, all doors are closed and the delay has elapsed.</translation>
     </message>
     <message>
         <source>Затримка автопостановки, с</source>
-        <translation type="unfinished"></translation>
+        <translation>Auto-arming delay, s</translation>
     </message>
     <message>
         <source>Час від зачинення останніх дверей до автоматичної постановки.</source>
-        <translation type="unfinished"></translation>
+        <translation>Time from closing the last door to automatic arming.</translation>
     </message>
     <message>
         <source>Повторна постановка, якщо двері не відчинили</source>
-        <translation type="unfinished"></translation>
+        <translation>Re-arm if no door is opened</translation>
     </message>
     <message>
         <source>Знову ставити під охорону, якщо після зняття брелоком жодні двері не відчинили протягом 30 с.</source>
-        <translation type="unfinished"></translation>
+        <translation>Arm again if no door is opened within 30 s after disarming with the key fob.</translation>
     </message>
     <message>
         <source>Тривалість тривоги, с</source>
-        <translation type="unfinished"></translation>
+        <translation>Alarm duration, s</translation>
     </message>
     <message>
         <source>Скільки звучить сирена за одне спрацювання.</source>
-        <translation type="unfinished"></translation>
+        <translation>How long the siren sounds per trigger.</translation>
     </message>
     <message>
         <source>Тиха охорона</source>
-        <translation type="unfinished"></translation>
+        <translation>Silent arming</translation>
     </message>
     <message>
         <source>Не вмикати сирену при постановці та знятті, лише поворотники.</source>
-        <translation type="unfinished"></translation>
+        <translation>Do not sound the siren when arming and disarming; use the turn signals only.</translation>
     </message>
     <message>
         <source>Спосіб постановки</source>
-        <translation type="unfinished"></translation>
+        <translation>Arming method</translation>
     </message>
     <message>
         <source>Чим пристрій ставиться під охорону і знімається з неї.</source>
-        <translation type="unfinished"></translation>
+        <translation>What is used to arm and disarm the device.</translation>
     </message>
     <message>
         <source>Брелок або телефон</source>
-        <translation type="unfinished"></translation>
+        <translation>Key fob or phone</translation>
     </message>
     <message>
         <source>Мітка Bluetooth (hands free)</source>
-        <translation type="unfinished"></translation>
+        <translation>Bluetooth tag (hands-free)</translation>
     </message>
     <message>
         <source>Мітка та кнопка на ручці</source>
-        <translation type="unfinished"></translation>
+        <translation>Tag and door handle button</translation>
     </message>
     <message>
         <source>Сигнали</source>
-        <translation type="unfinished"></translation>
+        <translation>Signals</translation>
     </message>
     <message>
         <source>Звукове підтвердження</source>
-        <translation type="unfinished"></translation>
+        <translation>Audible confirmation</translation>
     </message>
     <message>
         <source>Чим підтверджувати постановку та зняття з охорони.</source>
-        <translation type="unfinished"></translation>
+        <translation>How to confirm arming and disarming.</translation>
     </message>
     <message>
         <source>Сирена</source>
-        <translation type="unfinished"></translation>
+        <translation>Siren</translation>
     </message>
     <message>
         <source>Клаксон</source>
-        <translation type="unfinished"></translation>
+        <translation>Horn</translation>
     </message>
     <message>
         <source>Лише поворотники</source>
-        <translation type="unfinished"></translation>
+        <translation>Turn signals only</translation>
     </message>
     <message>
         <source>Гучність сирени, %</source>
-        <translation type="unfinished"></translation>
+        <translation>Siren volume, %</translation>
     </message>
     <message>
         <source>Гучність сирени для підтверджень (на тривогу не впливає).</source>
-        <translation type="unfinished"></translation>
+        <translation>Siren volume for confirmations (does not affect the alarm).</translation>
     </message>
     <message>
         <source>Спалахи поворотників при постановці</source>
-        <translation type="unfinished"></translation>
+        <translation>Turn signal flashes when arming</translation>
     </message>
     <message>
         <source>Скільки разів блимають поворотники при постановці під охорону.</source>
-        <translation type="unfinished"></translation>
+        <translation>How many times the turn signals flash when arming.</translation>
     </message>
     <message>
         <source>Тривалість сигналу клаксона, мс</source>
-        <translation type="unfinished"></translation>
+        <translation>Horn chirp duration, ms</translation>
     </message>
     <message>
         <source>Тривалість одного короткого сигналу клаксона.</source>
-        <translation type="unfinished"></translation>
+        <translation>Duration of one short horn chirp.</translation>
     </message>
     <message>
         <source>Підсвітка салону при тривозі</source>
-        <translation type="unfinished"></translation>
+        <translation>Dome light on alarm</translation>
     </message>
     <message>
         <source>Вмикати підсвітку салону під час тривоги.</source>
-        <translation type="unfinished"></translation>
+        <translation>Turn on the dome light during an alarm.</translation>
     </message>
     <message>
         <source>Нагадування про відчинені двері</source>
-        <translation type="unfinished"></translation>
+        <translation>Open door reminder</translation>
     </message>
     <message>
         <source>Подавати сигнал, якщо при постановці залишились відчинені двері, капот або багажник.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sound a signal if a door, the hood or the trunk is left open when arming.</translation>
     </message>
     <message>
         <source>Замки</source>
-        <translation type="unfinished"></translation>
+        <translation>Locks</translation>
     </message>
     <message>
         <source>Закривати замки при постановці</source>
-        <translation type="unfinished"></translation>
+        <translation>Lock doors when arming</translation>
     </message>
     <message>
         <source>Закривати центральний замок при постановці під охорону.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lock the central locking when arming.</translation>
     </message>
     <message>
         <source>Відкривати замки при знятті</source>
-        <translation type="unfinished"></translation>
+        <translation>Unlock doors when disarming</translation>
     </message>
     <message>
         <source>Відкривати центральний замок при знятті з охорони.</source>
-        <translation type="unfinished"></translation>
+        <translation>Unlock the central locking when disarming.</translation>
     </message>
     <message>
         <source>Керування замками</source>
-        <translation type="unfinished"></translation>
+        <translation>Lock control</translation>
     </message>
     <message>
         <source>Форма імпульсів на виходах замків.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pulse pattern on the lock outputs.</translation>
     </message>
     <message>
         <source>Один імпульс</source>
-        <translation type="unfinished"></translation>
+        <translation>Single pulse</translation>
     </message>
     <message>
         <source>Подвійний імпульс відкриття</source>
-        <translation type="unfinished"></translation>
+        <translation>Double unlock pulse</translation>
     </message>
     <message>
         <source>Тривалий імпульс (комфорт)</source>
-        <translation type="unfinished"></translation>
+        <translation>Long pulse (comfort)</translation>
     </message>
     <message>
         <source>Тривалість імпульсу замків, мс</source>
-        <translation type="unfinished"></translation>
+        <translation>Lock pulse duration, ms</translation>
     </message>
     <message>
         <source>Тривалість імпульсу на виходах закриття та відкриття замків.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pulse duration on the lock and unlock outputs.</translation>
     </message>
     <message>
         <source>Закривати замки при початку руху</source>
-        <translation type="unfinished"></translation>
+        <translation>Lock doors when driving off</translation>
     </message>
     <message>
         <source>Закривати замки, коли швидкість перевищить 10 км/год.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lock the doors when the speed exceeds 10 km/h.</translation>
     </message>
     <message>
         <source>Закривання вікон (комфорт), с</source>
-        <translation type="unfinished"></translation>
+        <translation>Window closing (comfort), s</translation>
     </message>
     <message>
         <source>Тривалість сигналу закривання вікон після постановки; 0 — не закривати.</source>
-        <translation type="unfinished"></translation>
+        <translation>Duration of the window closing signal after arming; 0 — do not close.</translation>
     </message>
     <message>
         <source>Лінії</source>
-        <translation type="unfinished"></translation>
+        <translation>Lines</translation>
     </message>
     <message>
         <source>Напруга, виміряна на проводі живлення основного блоку.</source>
-        <translation type="unfinished"></translation>
+        <translation>Voltage measured on the main unit&apos;s power wire.</translation>
     </message>
     <message>
         <source>Напруга на лінії запалювання, В</source>
-        <translation type="unfinished"></translation>
+        <translation>Ignition line voltage, V</translation>
     </message>
     <message>
         <source>Напруга на дротовому вході запалювання.</source>
-        <translation type="unfinished"></translation>
+        <translation>Voltage on the wired ignition input.</translation>
     </message>
     <message>
         <source>Напруга на лінії габаритів, В</source>
-        <translation type="unfinished"></translation>
+        <translation>Parking light line voltage, V</translation>
     </message>
     <message>
         <source>Напруга на виході габаритних вогнів.</source>
-        <translation type="unfinished"></translation>
+        <translation>Voltage on the parking light output.</translation>
     </message>
     <message>
         <source>Поріг низької напруги, В</source>
-        <translation type="unfinished"></translation>
+        <translation>Low voltage threshold, V</translation>
     </message>
     <message>
         <source>Нижче цієї напруги пристрій надсилає попередження про розряд акумулятора.</source>
-        <translation type="unfinished"></translation>
+        <translation>Below this voltage the device sends a low battery warning.</translation>
     </message>
     <message>
         <source>Поріг напруги працюючого двигуна, В</source>
-        <translation type="unfinished"></translation>
+        <translation>Engine running voltage threshold, V</translation>
     </message>
     <message>
         <source>Вища напруга вважається ознакою роботи двигуна, якщо тахометр не підключено.</source>
-        <translation type="unfinished"></translation>
+        <translation>A higher voltage is taken as a sign that the engine is running if no tachometer is connected.</translation>
     </message>
     <message>
         <source>Поправка вимірювання напруги, В</source>
-        <translation type="unfinished"></translation>
+        <translation>Voltage measurement offset, V</translation>
     </message>
     <message>
         <source>Додається до виміряної напруги для узгодження з вольтметром.</source>
-        <translation type="unfinished"></translation>
+        <translation>Added to the measured voltage to match a voltmeter.</translation>
     </message>
     <message>
         <source>Перехідник входу 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Input bridge 1</translation>
     </message>
     <message>
         <source>Логічний вхід ліворуч отримує сигнал через перехідник від входу праворуч; з інверсією сигнал перевертається.</source>
-        <translation type="unfinished"></translation>
+        <translation>The logical input on the left receives its signal through the bridge from the input on the right; with inversion, the signal is inverted.</translation>
     </message>
     <message>
         <source>Перехідник входу 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Input bridge 2</translation>
     </message>
     <message>
         <source>Другий перехідник між логічним та фізичним входом.</source>
-        <translation type="unfinished"></translation>
+        <translation>Second bridge between a logical and a physical input.</translation>
     </message>
     <message>
         <source>Перехідник виходу</source>
-        <translation type="unfinished"></translation>
+        <translation>Output bridge</translation>
     </message>
     <message>
         <source>Фізичний вихід ліворуч повторює логічний вихід праворуч через перехідник.</source>
-        <translation type="unfinished"></translation>
+        <translation>The physical output on the left follows the logical output on the right through the bridge.</translation>
     </message>
     <message>
         <source>Входи основного блоку</source>
-        <translation type="unfinished"></translation>
+        <translation>Main unit inputs</translation>
     </message>
     <message>
         <source>Вхід 1
 (синій провід)</source>
-        <translation type="unfinished"></translation>
+        <translation>Input 1
+(blue wire)</translation>
     </message>
     <message>
         <source>Стан дротового входу 1 основного блоку. Праворуч оберіть функцію, яку виконує цей вхід; «Інверсія» міняє активний рівень.</source>
-        <translation type="unfinished"></translation>
+        <translation>State of wired input 1 of the main unit. Select the function of this input on the right; “Inversion” changes the active level.</translation>
     </message>
     <message>
         <source>Вхід 2
 (синьо-білий провід)</source>
-        <translation type="unfinished"></translation>
+        <translation>Input 2
+(blue/white wire)</translation>
     </message>
     <message>
         <source>Стан дротового входу 2 основного блоку. Праворуч оберіть функцію, яку виконує цей вхід; «Інверсія» міняє активний рівень.</source>
-        <translation type="unfinished"></translation>
+        <translation>State of wired input 2 of the main unit. Select the function of this input on the right; “Inversion” changes the active level.</translation>
     </message>
     <message>
         <source>Вхід 3
 (зелений провід)</source>
-        <translation type="unfinished"></translation>
+        <translation>Input 3
+(green wire)</translation>
     </message>
     <message>
         <source>Стан дротового входу 3 основного блоку. Праворуч оберіть функцію, яку виконує цей вхід; «Інверсія» міняє активний рівень.</source>
-        <translation type="unfinished"></translation>
+        <translation>State of wired input 3 of the main unit. Select the function of this input on the right; “Inversion” changes the active level.</translation>
     </message>
     <message>
         <source>Вхід 4
 (зелено-чорний провід)</source>
-        <translation type="unfinished"></translation>
+        <translation>Input 4
+(green/black wire)</translation>
     </message>
     <message>
         <source>Стан дротового входу 4 основного блоку. Праворуч оберіть функцію, яку виконує цей вхід; «Інверсія» міняє активний рівень.</source>
-        <translation type="unfinished"></translation>
+        <translation>State of wired input 4 of the main unit. Select the function of this input on the right; “Inversion” changes the active level.</translation>
     </message>
     <message>
         <source>Вхід 5
 (сірий провід)</source>
-        <translation type="unfinished"></translation>
+        <translation>Input 5
+(gray wire)</translation>
     </message>
     <message>
         <source>Стан дротового входу 5 основного блоку. Праворуч оберіть функцію, яку виконує цей вхід; «Інверсія» міняє активний рівень.</source>
-        <translation type="unfinished"></translation>
+        <translation>State of wired input 5 of the main unit. Select the function of this input on the right; “Inversion” changes the active level.</translation>
     </message>
     <message>
         <source>Вхід 6
 (сіро-червоний провід)</source>
-        <translation type="unfinished"></translation>
+        <translation>Input 6
+(gray/red wire)</translation>
     </message>
     <message>
         <source>Стан дротового входу 6 основного блоку. Праворуч оберіть функцію, яку виконує цей вхід; «Інверсія» міняє активний рівень.</source>
-        <translation type="unfinished"></translation>
+        <translation>State of wired input 6 of the main unit. Select the function of this input on the right; “Inversion” changes the active level.</translation>
     </message>
     <message>
         <source>Вхід 7
 (жовтий провід)</source>
-        <translation type="unfinished"></translation>
+        <translation>Input 7
+(yellow wire)</translation>
     </message>
     <message>
         <source>Стан дротового входу 7 основного блоку. Праворуч оберіть функцію, яку виконує цей вхід; «Інверсія» міняє активний рівень.</source>
-        <translation type="unfinished"></translation>
+        <translation>State of wired input 7 of the main unit. Select the function of this input on the right; “Inversion” changes the active level.</translation>
     </message>
     <message>
         <source>Вхід 8
 (жовто-чорний провід)</source>
-        <translation type="unfinished"></translation>
+        <translation>Input 8
+(yellow/black wire)</translation>
     </message>
     <message>
         <source>Стан дротового входу 8 основного блоку. Праворуч оберіть функцію, яку виконує цей вхід; «Інверсія» міняє активний рівень.</source>
-        <translation type="unfinished"></translation>
+        <translation>State of wired input 8 of the main unit. Select the function of this input on the right; “Inversion” changes the active level.</translation>
     </message>
     <message>
         <source>Вхід 9
 (фіолетовий провід)</source>
-        <translation type="unfinished"></translation>
+        <translation>Input 9
+(violet wire)</translation>
     </message>
     <message>
         <source>Стан дротового входу 9 основного блоку. Праворуч оберіть функцію, яку виконує цей вхід; «Інверсія» міняє активний рівень.</source>
-        <translation type="unfinished"></translation>
+        <translation>State of wired input 9 of the main unit. Select the function of this input on the right; “Inversion” changes the active level.</translation>
     </message>
     <message>
         <source>Вхід 10
 (оранжевий провід)</source>
-        <translation type="unfinished"></translation>
+        <translation>Input 10
+(orange wire)</translation>
     </message>
     <message>
         <source>Стан дротового входу 10 основного блоку. Праворуч оберіть функцію, яку виконує цей вхід; «Інверсія» міняє активний рівень.</source>
-        <translation type="unfinished"></translation>
+        <translation>State of wired input 10 of the main unit. Select the function of this input on the right; “Inversion” changes the active level.</translation>
     </message>
     <message>
         <source>Виходи основного блоку</source>
-        <translation type="unfinished"></translation>
+        <translation>Main unit outputs</translation>
     </message>
     <message>
         <source>Вихід 1 (−, 300 мА)</source>
-        <translation type="unfinished"></translation>
+        <translation>Output 1 (−, 300 mA)</translation>
     </message>
     <message>
         <source>Стан мінусового виходу 1 основного блоку. Праворуч оберіть функцію, яку він виконує.</source>
-        <translation type="unfinished"></translation>
+        <translation>State of negative output 1 of the main unit. Select its function on the right.</translation>
     </message>
     <message>
         <source>Вихід 2 (−, 300 мА)</source>
-        <translation type="unfinished"></translation>
+        <translation>Output 2 (−, 300 mA)</translation>
     </message>
     <message>
         <source>Стан мінусового виходу 2 основного блоку. Праворуч оберіть функцію, яку він виконує.</source>
-        <translation type="unfinished"></translation>
+        <translation>State of negative output 2 of the main unit. Select its function on the right.</translation>
     </message>
     <message>
         <source>Вихід 3 (−, 300 мА)</source>
-        <translation type="unfinished"></translation>
+        <translation>Output 3 (−, 300 mA)</translation>
     </message>
     <message>
         <source>Стан мінусового виходу 3 основного блоку. Праворуч оберіть функцію, яку він виконує.</source>
-        <translation type="unfinished"></translation>
+        <translation>State of negative output 3 of the main unit. Select its function on the right.</translation>
     </message>
     <message>
         <source>Вихід 4 (−, 300 мА)</source>
-        <translation type="unfinished"></translation>
+        <translation>Output 4 (−, 300 mA)</translation>
     </message>
     <message>
         <source>Стан мінусового виходу 4 основного блоку. Праворуч оберіть функцію, яку він виконує.</source>
-        <translation type="unfinished"></translation>
+        <translation>State of negative output 4 of the main unit. Select its function on the right.</translation>
     </message>
     <message>
         <source>Вихід 5 (−, 300 мА)</source>
-        <translation type="unfinished"></translation>
+        <translation>Output 5 (−, 300 mA)</translation>
     </message>
     <message>
         <source>Стан мінусового виходу 5 основного блоку. Праворуч оберіть функцію, яку він виконує.</source>
-        <translation type="unfinished"></translation>
+        <translation>State of negative output 5 of the main unit. Select its function on the right.</translation>
     </message>
     <message>
         <source>Вихід 6 (−, 300 мА)</source>
-        <translation type="unfinished"></translation>
+        <translation>Output 6 (−, 300 mA)</translation>
     </message>
     <message>
         <source>Стан мінусового виходу 6 основного блоку. Праворуч оберіть функцію, яку він виконує.</source>
-        <translation type="unfinished"></translation>
+        <translation>State of negative output 6 of the main unit. Select its function on the right.</translation>
     </message>
     <message>
         <source>Вихід 7 (+, 2 А)</source>
-        <translation type="unfinished"></translation>
+        <translation>Output 7 (+, 2 A)</translation>
     </message>
     <message>
         <source>Стан плюсового виходу 7 основного блоку. Праворуч оберіть функцію, яку він виконує.</source>
-        <translation type="unfinished"></translation>
+        <translation>State of positive output 7 of the main unit. Select its function on the right.</translation>
     </message>
     <message>
         <source>Вихід 8 (+, 2 А)</source>
-        <translation type="unfinished"></translation>
+        <translation>Output 8 (+, 2 A)</translation>
     </message>
     <message>
         <source>Стан плюсового виходу 8 основного блоку. Праворуч оберіть функцію, яку він виконує.</source>
-        <translation type="unfinished"></translation>
+        <translation>State of positive output 8 of the main unit. Select its function on the right.</translation>
     </message>
     <message>
         <source>Реле блокування (НЗ)</source>
-        <translation type="unfinished"></translation>
+        <translation>Immobilization relay (NC)</translation>
     </message>
     <message>
         <source>Нормально замкнене реле основного блоку, 10 А. Розриває коло при блокуванні двигуна.</source>
-        <translation type="unfinished"></translation>
+        <translation>Normally closed relay of the main unit, 10 A. Opens the circuit when the engine is immobilized.</translation>
     </message>
     <message>
         <source>Реле блокування (НР)</source>
-        <translation type="unfinished"></translation>
+        <translation>Immobilization relay (NO)</translation>
     </message>
     <message>
         <source>Нормально розімкнене реле основного блоку, 10 А.</source>
-        <translation type="unfinished"></translation>
+        <translation>Normally open relay of the main unit, 10 A.</translation>
     </message>
     <message>
         <source>Датчики </source>
-        <translation type="unfinished"></translation>
+        <translation>Sensors </translation>
     </message>
     <message>
         <source>Вмикає вбудований акселерометр як датчик удару.</source>
-        <translation type="unfinished"></translation>
+        <translation>Enables the built-in accelerometer as a shock sensor.</translation>
     </message>
     <message>
         <source>Чутливість попереджувальної зони</source>
-        <translation type="unfinished"></translation>
+        <translation>Warning zone sensitivity</translation>
     </message>
     <message>
         <source>Чутливість до слабких ударів, що дають короткий попереджувальний сигнал. Більше — чутливіше.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sensitivity to light impacts that give a short warning signal. Higher is more sensitive.</translation>
     </message>
     <message>
         <source>Чутливість тривожної зони</source>
-        <translation type="unfinished"></translation>
+        <translation>Alarm zone sensitivity</translation>
     </message>
     <message>
         <source>Чутливість до сильних ударів, що вмикають тривогу.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sensitivity to strong impacts that trigger the alarm.</translation>
     </message>
     <message>
         <source>Тривога при піднятті автомобіля домкратом або евакуаторі.</source>
-        <translation type="unfinished"></translation>
+        <translation>Alarm when the vehicle is lifted with a jack or loaded onto a tow truck.</translation>
     </message>
     <message>
         <source>Поріг нахилу, десяті частки градуса</source>
-        <translation type="unfinished"></translation>
+        <translation>Tilt threshold, tenths of a degree</translation>
     </message>
     <message>
         <source>Зміна нахилу кузова, що вважається евакуацією.</source>
-        <translation type="unfinished"></translation>
+        <translation>Change in body tilt that is treated as towing.</translation>
     </message>
     <message>
         <source>Датчик руху в салоні</source>
-        <translation type="unfinished"></translation>
+        <translation>Cabin motion sensor</translation>
     </message>
     <message>
         <source>Мікрохвильовий датчик об&apos;єму салону.</source>
-        <translation type="unfinished"></translation>
+        <translation>Microwave cabin volume sensor.</translation>
     </message>
     <message>
         <source>Чутливість датчика руху</source>
-        <translation type="unfinished"></translation>
+        <translation>Motion sensor sensitivity</translation>
     </message>
     <message>
         <source>Зменште, якщо датчик спрацьовує від вітру чи дощу.</source>
-        <translation type="unfinished"></translation>
+        <translation>Reduce if the sensor is triggered by wind or rain.</translation>
     </message>
     <message>
         <source>Вимикати датчики при автозапуску</source>
-        <translation type="unfinished"></translation>
+        <translation>Bypass sensors during remote start</translation>
     </message>
     <message>
         <source>Не реагувати на датчики удару та руху, поки двигун працює після дистанційного запуску.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ignore the shock and motion sensors while the engine is running after a remote start.</translation>
     </message>
     <message>
         <source>Пропуск хибних спрацювань</source>
-        <translation type="unfinished"></translation>
+        <translation>Ignore false triggers</translation>
     </message>
     <message>
         <source>Скільки спрацювань поспіль пропустити, перш ніж вмикати тривогу; 0 — тривога з першого.</source>
-        <translation type="unfinished"></translation>
+        <translation>How many consecutive triggers to ignore before sounding the alarm; 0 — alarm on the first one.</translation>
     </message>
     <message>
         <source>Підкапотний модуль</source>
-        <translation type="unfinished"></translation>
+        <translation>Under-hood module</translation>
     </message>
     <message>
         <source>Стан модуля</source>
-        <translation type="unfinished"></translation>
+        <translation>Module status</translation>
     </message>
     <message>
         <source>Модуль підключено</source>
-        <translation type="unfinished"></translation>
+        <translation>Module connected</translation>
     </message>
     <message>
         <source>Основний блок бачить підкапотний модуль на шині.</source>
-        <translation type="unfinished"></translation>
+        <translation>The main unit detects the under-hood module on the bus.</translation>
     </message>
     <message>
         <source>Серійний номер модуля</source>
-        <translation type="unfinished"></translation>
+        <translation>Module serial number</translation>
     </message>
     <message>
         <source>Серійний номер підкапотного модуля.</source>
-        <translation type="unfinished"></translation>
+        <translation>Serial number of the under-hood module.</translation>
     </message>
     <message>
         <source>Версія прошивки модуля</source>
-        <translation type="unfinished"></translation>
+        <translation>Module firmware version</translation>
     </message>
     <message>
         <source>Версія прошивки підкапотного модуля.</source>
-        <translation type="unfinished"></translation>
+        <translation>Firmware version of the under-hood module.</translation>
     </message>
     <message>
         <source>Напруга живлення модуля, В</source>
-        <translation type="unfinished"></translation>
+        <translation>Module supply voltage, V</translation>
     </message>
     <message>
         <source>Напруга на вході живлення модуля.</source>
-        <translation type="unfinished"></translation>
+        <translation>Voltage at the module&apos;s power input.</translation>
     </message>
     <message>
         <source>Температура модуля, °C</source>
-        <translation type="unfinished"></translation>
+        <translation>Module temperature, °C</translation>
     </message>
     <message>
         <source>Температура всередині модуля.</source>
-        <translation type="unfinished"></translation>
+        <translation>Temperature inside the module.</translation>
     </message>
     <message>
         <source>Помилок зв&apos;язку</source>
-        <translation type="unfinished"></translation>
+        <translation>Communication errors</translation>
     </message>
     <message>
         <source>Кількість втрачених пакетів між основним блоком і модулем.</source>
-        <translation type="unfinished"></translation>
+        <translation>Number of packets lost between the main unit and the module.</translation>
     </message>
     <message>
         <source>Зв&apos;язок з основним блоком</source>
-        <translation type="unfinished"></translation>
+        <translation>Link to main unit</translation>
     </message>
     <message>
         <source>Спосіб з&apos;єднання модуля з основним блоком.</source>
-        <translation type="unfinished"></translation>
+        <translation>How the module is connected to the main unit.</translation>
     </message>
     <message>
         <source>LIN-шина</source>
-        <translation type="unfinished"></translation>
+        <translation>LIN bus</translation>
     </message>
     <message>
         <source>Дротова шина</source>
-        <translation type="unfinished"></translation>
+        <translation>Wired bus</translation>
     </message>
     <message>
         <source>Радіоканал 868 МГц</source>
-        <translation type="unfinished"></translation>
+        <translation>868 MHz radio link</translation>
     </message>
     <message>
         <source>Адреса модуля на шині</source>
-        <translation type="unfinished"></translation>
+        <translation>Module bus address</translation>
     </message>
     <message>
         <source>Адреса модуля, якщо на шині кілька модулів.</source>
-        <translation type="unfinished"></translation>
+        <translation>Module address when there are several modules on the bus.</translation>
     </message>
     <message>
         <source>Поправка температури, °C</source>
-        <translation type="unfinished"></translation>
+        <translation>Temperature offset, °C</translation>
     </message>
     <message>
         <source>Додається до виміряної температури модуля.</source>
-        <translation type="unfinished"></translation>
+        <translation>Added to the measured module temperature.</translation>
     </message>
     <message>
         <source>Поправка напруги, мВ</source>
-        <translation type="unfinished"></translation>
+        <translation>Voltage offset, mV</translation>
     </message>
     <message>
         <source>Додається до виміряної напруги модуля.</source>
-        <translation type="unfinished"></translation>
+        <translation>Added to the measured module voltage.</translation>
     </message>
     <message>
         <source>Назва модуля</source>
-        <translation type="unfinished"></translation>
+        <translation>Module name</translation>
     </message>
     <message>
         <source>Назва модуля в журналі подій.</source>
-        <translation type="unfinished"></translation>
+        <translation>Module name in the event log.</translation>
     </message>
     <message>
         <source>Зареєструвати новий модуль</source>
-        <translation type="unfinished"></translation>
+        <translation>Pair new module</translation>
     </message>
     <message>
         <source>Після увімкнення пристрій чекає на новий модуль 60 с.</source>
-        <translation type="unfinished"></translation>
+        <translation>Once enabled, the device waits 60 s for a new module.</translation>
     </message>
     <message>
         <source>Входи модуля</source>
-        <translation type="unfinished"></translation>
+        <translation>Module inputs</translation>
     </message>
     <message>
         <source>Вхід модуля 1: капот (кінцевик)</source>
-        <translation type="unfinished"></translation>
+        <translation>Module input 1: hood (pin switch)</translation>
     </message>
     <message>
         <source>Стан входу 1 підкапотного модуля. Праворуч оберіть логічну функцію, яку виконує вхід.</source>
-        <translation type="unfinished"></translation>
+        <translation>State of input 1 of the under-hood module. Select the logical function of the input on the right.</translation>
     </message>
     <message>
         <source>Вхід 1: тип</source>
-        <translation type="unfinished"></translation>
+        <translation>Input 1: type</translation>
     </message>
     <message>
         <source>Мінусовий вхід активний при замиканні на масу, плюсовий — при подачі +12 В, аналоговий порівнює напругу з порогом.</source>
-        <translation type="unfinished"></translation>
+        <translation>A negative input is active when shorted to ground, a positive input when +12 V is applied; an analog input compares the voltage with the threshold.</translation>
     </message>
     <message>
         <source>Мінусовий</source>
-        <translation type="unfinished"></translation>
+        <translation>Negative</translation>
     </message>
     <message>
         <source>Плюсовий</source>
-        <translation type="unfinished"></translation>
+        <translation>Positive</translation>
     </message>
     <message>
         <source>Аналоговий</source>
-        <translation type="unfinished"></translation>
+        <translation>Analog</translation>
     </message>
     <message>
         <source>Вхід 1: поріг, В</source>
-        <translation type="unfinished"></translation>
+        <translation>Input 1: threshold, V</translation>
     </message>
     <message>
         <source>Поріг спрацювання аналогового входу.</source>
-        <translation type="unfinished"></translation>
+        <translation>Trigger threshold of the analog input.</translation>
     </message>
     <message>
         <source>Вхід 1: фільтр, мс</source>
-        <translation type="unfinished"></translation>
+        <translation>Input 1: filter, ms</translation>
     </message>
     <message>
         <source>Сигнал коротший за цей час не враховується.</source>
-        <translation type="unfinished"></translation>
+        <translation>Signals shorter than this time are ignored.</translation>
     </message>
     <message>
         <source>Вхід 1: затримка, мс</source>
-        <translation type="unfinished"></translation>
+        <translation>Input 1: delay, ms</translation>
     </message>
     <message>
         <source>Затримка реакції на зміну стану входу.</source>
-        <translation type="unfinished"></translation>
+        <translation>Delay before reacting to an input state change.</translation>
     </message>
     <message>
         <source>Вхід 1: назва</source>
-        <translation type="unfinished"></translation>
+        <translation>Input 1: name</translation>
     </message>
     <message>
         <source>Коротка назва входу для журналу подій.</source>
-        <translation type="unfinished"></translation>
+        <translation>Short input name for the event log.</translation>
     </message>
     <message>
         <source>Вхід модуля 2: тахометр</source>
-        <translation type="unfinished"></translation>
+        <translation>Module input 2: tachometer</translation>
     </message>
     <message>
         <source>Стан входу 2 підкапотного модуля. Праворуч оберіть логічну функцію, яку виконує вхід.</source>
-        <translation type="unfinished"></translation>
+        <translation>State of input 2 of the under-hood module. Select the logical function of the input on the right.</translation>
     </message>
     <message>
         <source>Вхід 2: тип</source>
-        <translation type="unfinished"></translation>
+        <translation>Input 2: type</translation>
     </message>
     <message>
         <source>Вхід 2: поріг, В</source>
-        <translation type="unfinished"></translation>
+        <translation>Input 2: threshold, V</translation>
     </message>
     <message>
         <source>Вхід 2: фільтр, мс</source>
-        <translation type="unfinished"></translation>
+        <translation>Input 2: filter, ms</translation>
     </message>
     <message>
         <source>Вхід 2: затримка, мс</source>
-        <translation type="unfinished"></translation>
+        <translation>Input 2: delay, ms</translation>
     </message>
     <message>
         <source>Вхід 2: назва</source>
-        <translation type="unfinished"></translation>
+        <translation>Input 2: name</translation>
     </message>
     <message>
         <source>Вхід модуля 3: педаль гальма</source>
-        <translation type="unfinished"></translation>
+        <translation>Module input 3: brake pedal</translation>
     </message>
     <message>
         <source>Стан входу 3 підкапотного модуля. Праворуч оберіть логічну функцію, яку виконує вхід.</source>
-        <translation type="unfinished"></translation>
+        <translation>State of input 3 of the under-hood module. Select the logical function of the input on the right.</translation>
     </message>
     <message>
         <source>Вхід 3: тип</source>
-        <translation type="unfinished"></translation>
+        <translation>Input 3: type</translation>
     </message>
     <message>
         <source>Вхід 3: поріг, В</source>
-        <translation type="unfinished"></translation>
+        <translation>Input 3: threshold, V</translation>
     </message>
     <message>
         <source>Вхід 3: фільтр, мс</source>
-        <translation type="unfinished"></translation>
+        <translation>Input 3: filter, ms</translation>
     </message>
     <message>
         <source>Вхід 3: затримка, мс</source>
-        <translation type="unfinished"></translation>
+        <translation>Input 3: delay, ms</translation>
     </message>
     <message>
         <source>Вхід 3: назва</source>
-        <translation type="unfinished"></translation>
+        <translation>Input 3: name</translation>
     </message>
     <message>
         <source>Вхід модуля 4: ручне гальмо</source>
-        <translation type="unfinished"></translation>
+        <translation>Module input 4: parking brake</translation>
     </message>
     <message>
         <source>Стан входу 4 підкапотного модуля. Праворуч оберіть логічну функцію, яку виконує вхід.</source>
-        <translation type="unfinished"></translation>
+        <translation>State of input 4 of the under-hood module. Select the logical function of the input on the right.</translation>
     </message>
     <message>
         <source>Вхід 4: тип</source>
-        <translation type="unfinished"></translation>
+        <translation>Input 4: type</translation>
     </message>
     <message>
         <source>Вхід 4: поріг, В</source>
-        <translation type="unfinished"></translation>
+        <translation>Input 4: threshold, V</translation>
     </message>
     <message>
         <source>Вхід 4: фільтр, мс</source>
-        <translation type="unfinished"></translation>
+        <translation>Input 4: filter, ms</translation>
     </message>
     <message>
         <source>Вхід 4: затримка, мс</source>
-        <translation type="unfinished"></translation>
+        <translation>Input 4: delay, ms</translation>
     </message>
     <message>
         <source>Вхід 4: назва</source>
-        <translation type="unfinished"></translation>
+        <translation>Input 4: name</translation>
     </message>
     <message>
         <source>Вхід модуля 5: датчик оливи</source>
-        <translation type="unfinished"></translation>
+        <translation>Module input 5: oil sensor</translation>
     </message>
     <message>
         <source>Стан входу 5 підкапотного модуля. Праворуч оберіть логічну функцію, яку виконує вхід.</source>
-        <translation type="unfinished"></translation>
+        <translation>State of input 5 of the under-hood module. Select the logical function of the input on the right.</translation>
     </message>
     <message>
         <source>Вхід 5: тип</source>
-        <translation type="unfinished"></translation>
+        <translation>Input 5: type</translation>
     </message>
     <message>
         <source>Вхід 5: поріг, В</source>
-        <translation type="unfinished"></translation>
+        <translation>Input 5: threshold, V</translation>
     </message>
     <message>
         <source>Вхід 5: фільтр, мс</source>
-        <translation type="unfinished"></translation>
+        <translation>Input 5: filter, ms</translation>
     </message>
     <message>
         <source>Вхід 5: затримка, мс</source>
-        <translation type="unfinished"></translation>
+        <translation>Input 5: delay, ms</translation>
     </message>
     <message>
         <source>Вхід 5: назва</source>
-        <translation type="unfinished"></translation>
+        <translation>Input 5: name</translation>
     </message>
     <message>
         <source>Вхід модуля 6: запалювання</source>
-        <translation type="unfinished"></translation>
+        <translation>Module input 6: ignition</translation>
     </message>
     <message>
         <source>Стан входу 6 підкапотного модуля. Праворуч оберіть логічну функцію, яку виконує вхід.</source>
-        <translation type="unfinished"></translation>
+        <translation>State of input 6 of the under-hood module. Select the logical function of the input on the right.</translation>
     </message>
     <message>
         <source>Вхід 6: тип</source>
-        <translation type="unfinished"></translation>
+        <translation>Input 6: type</translation>
     </message>
     <message>
         <source>Вхід 6: поріг, В</source>
-        <translation type="unfinished"></translation>
+        <translation>Input 6: threshold, V</translation>
     </message>
     <message>
         <source>Вхід 6: фільтр, мс</source>
-        <translation type="unfinished"></translation>
+        <translation>Input 6: filter, ms</translation>
     </message>
     <message>
         <source>Вхід 6: затримка, мс</source>
-        <translation type="unfinished"></translation>
+        <translation>Input 6: delay, ms</translation>
     </message>
     <message>
         <source>Вхід 6: назва</source>
-        <translation type="unfinished"></translation>
+        <translation>Input 6: name</translation>
     </message>
     <message>
         <source>Вхід модуля 7: ACC</source>
-        <translation type="unfinished"></translation>
+        <translation>Module input 7: ACC</translation>
     </message>
     <message>
         <source>Стан входу 7 підкапотного модуля. Праворуч оберіть логічну функцію, яку виконує вхід.</source>
-        <translation type="unfinished"></translation>
+        <translation>State of input 7 of the under-hood module. Select the logical function of the input on the right.</translation>
     </message>
     <message>
         <source>Вхід 7: тип</source>
-        <translation type="unfinished"></translation>
+        <translation>Input 7: type</translation>
     </message>
     <message>
         <source>Вхід 7: поріг, В</source>
-        <translation type="unfinished"></translation>
+        <translation>Input 7: threshold, V</translation>
     </message>
     <message>
         <source>Вхід 7: фільтр, мс</source>
-        <translation type="unfinished"></translation>
+        <translation>Input 7: filter, ms</translation>
     </message>
     <message>
         <source>Вхід 7: затримка, мс</source>
-        <translation type="unfinished"></translation>
+        <translation>Input 7: delay, ms</translation>
     </message>
     <message>
         <source>Вхід 7: назва</source>
-        <translation type="unfinished"></translation>
+        <translation>Input 7: name</translation>
     </message>
     <message>
         <source>Вхід модуля 8: резерв</source>
-        <translation type="unfinished"></translation>
+        <translation>Module input 8: spare</translation>
     </message>
     <message>
         <source>Стан входу 8 підкапотного модуля. Праворуч оберіть логічну функцію, яку виконує вхід.</source>
-        <translation type="unfinished"></translation>
+        <translation>State of input 8 of the under-hood module. Select the logical function of the input on the right.</translation>
     </message>
     <message>
         <source>Вхід 8: тип</source>
-        <translation type="unfinished"></translation>
+        <translation>Input 8: type</translation>
     </message>
     <message>
         <source>Вхід 8: поріг, В</source>
-        <translation type="unfinished"></translation>
+        <translation>Input 8: threshold, V</translation>
     </message>
     <message>
         <source>Вхід 8: фільтр, мс</source>
-        <translation type="unfinished"></translation>
+        <translation>Input 8: filter, ms</translation>
     </message>
     <message>
         <source>Вхід 8: затримка, мс</source>
-        <translation type="unfinished"></translation>
+        <translation>Input 8: delay, ms</translation>
     </message>
     <message>
         <source>Вхід 8: назва</source>
-        <translation type="unfinished"></translation>
+        <translation>Input 8: name</translation>
     </message>
     <message>
         <source>Виходи модуля</source>
-        <translation type="unfinished"></translation>
+        <translation>Module outputs</translation>
     </message>
     <message>
         <source>Вихід модуля 1 (+): Запалювання 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Module output 1 (+): Ignition 1</translation>
     </message>
     <message>
         <source>Стан виходу 1 підкапотного модуля. Праворуч оберіть логічну функцію, яку виконує вихід.</source>
-        <translation type="unfinished"></translation>
+        <translation>State of output 1 of the under-hood module. Select the logical function of the output on the right.</translation>
     </message>
     <message>
         <source>Вихід 1: режим</source>
-        <translation type="unfinished"></translation>
+        <translation>Output 1: mode</translation>
     </message>
     <message>
         <source>Як вихід відтворює сигнал призначеної функції.</source>
-        <translation type="unfinished"></translation>
+        <translation>How the output reproduces the signal of the assigned function.</translation>
     </message>
     <message>
         <source>Постійний</source>
-        <translation type="unfinished"></translation>
+        <translation>Steady</translation>
     </message>
     <message>
         <source>Імпульс</source>
-        <translation type="unfinished"></translation>
+        <translation>Pulse</translation>
     </message>
     <message>
         <source>Переривчастий</source>
-        <translation type="unfinished"></translation>
+        <translation>Intermittent</translation>
     </message>
     <message>
         <source>Постійний з інверсією</source>
-        <translation type="unfinished"></translation>
+        <translation>Steady, inverted</translation>
     </message>
     <message>
         <source>Вихід 1: тривалість імпульсу, мс</source>
-        <translation type="unfinished"></translation>
+        <translation>Output 1: pulse duration, ms</translation>
     </message>
     <message>
         <source>Тривалість імпульсу в імпульсному режимі.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pulse duration in pulse mode.</translation>
     </message>
     <message>
         <source>Вихід 1: затримка увімкнення, мс</source>
-        <translation type="unfinished"></translation>
+        <translation>Output 1: turn-on delay, ms</translation>
     </message>
     <message>
         <source>Затримка між командою та увімкненням виходу.</source>
-        <translation type="unfinished"></translation>
+        <translation>Delay between the command and the output turning on.</translation>
     </message>
     <message>
         <source>Вихід 1: період переривання, мс</source>
-        <translation type="unfinished"></translation>
+        <translation>Output 1: intermittent period, ms</translation>
     </message>
     <message>
         <source>Період у переривчастому режимі.</source>
-        <translation type="unfinished"></translation>
+        <translation>Period in intermittent mode.</translation>
     </message>
     <message>
         <source>Вихід 1: струм захисту, А</source>
-        <translation type="unfinished"></translation>
+        <translation>Output 1: trip current, A</translation>
     </message>
     <message>
         <source>Вихід вимикається при перевищенні цього струму.</source>
-        <translation type="unfinished"></translation>
+        <translation>The output turns off when this current is exceeded.</translation>
     </message>
     <message>
         <source>Вихід 1: назва</source>
-        <translation type="unfinished"></translation>
+        <translation>Output 1: name</translation>
     </message>
     <message>
         <source>Коротка назва виходу для журналу подій.</source>
-        <translation type="unfinished"></translation>
+        <translation>Short output name for the event log.</translation>
     </message>
     <message>
         <source>Вихід модуля 2 (+): Запалювання 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Module output 2 (+): Ignition 2</translation>
     </message>
     <message>
         <source>Стан виходу 2 підкапотного модуля. Праворуч оберіть логічну функцію, яку виконує вихід.</source>
-        <translation type="unfinished"></translation>
+        <translation>State of output 2 of the under-hood module. Select the logical function of the output on the right.</translation>
     </message>
     <message>
         <source>Вихід 2: режим</source>
-        <translation type="unfinished"></translation>
+        <translation>Output 2: mode</translation>
     </message>
     <message>
         <source>Вихід 2: тривалість імпульсу, мс</source>
-        <translation type="unfinished"></translation>
+        <translation>Output 2: pulse duration, ms</translation>
     </message>
     <message>
         <source>Вихід 2: затримка увімкнення, мс</source>
-        <translation type="unfinished"></translation>
+        <translation>Output 2: turn-on delay, ms</translation>
     </message>
     <message>
         <source>Вихід 2: період переривання, мс</source>
-        <translation type="unfinished"></translation>
+        <translation>Output 2: intermittent period, ms</translation>
     </message>
     <message>
         <source>Вихід 2: струм захисту, А</source>
-        <translation type="unfinished"></translation>
+        <translation>Output 2: trip current, A</translation>
     </message>
     <message>
         <source>Вихід 2: назва</source>
-        <translation type="unfinished"></translation>
+        <translation>Output 2: name</translation>
     </message>
     <message>
         <source>Вихід модуля 3 (+): Стартер</source>
-        <translation type="unfinished"></translation>
+        <translation>Module output 3 (+): Starter</translation>
     </message>
     <message>
         <source>Стан виходу 3 підкапотного модуля. Праворуч оберіть логічну функцію, яку виконує вихід.</source>
-        <translation type="unfinished"></translation>
+        <translation>State of output 3 of the under-hood module. Select the logical function of the output on the right.</translation>
     </message>
     <message>
         <source>Вихід 3: режим</source>
-        <translation type="unfinished"></translation>
+        <translation>Output 3: mode</translation>
     </message>
     <message>
         <source>Вихід 3: тривалість імпульсу, мс</source>
-        <translation type="unfinished"></translation>
+        <translation>Output 3: pulse duration, ms</translation>
     </message>
     <message>
         <source>Вихід 3: затримка увімкнення, мс</source>
-        <translation type="unfinished"></translation>
+        <translation>Output 3: turn-on delay, ms</translation>
     </message>
     <message>
         <source>Вихід 3: період переривання, мс</source>
-        <translation type="unfinished"></translation>
+        <translation>Output 3: intermittent period, ms</translation>
     </message>
     <message>
         <source>Вихід 3: струм захисту, А</source>
-        <translation type="unfinished"></translation>
+        <translation>Output 3: trip current, A</translation>
     </message>
     <message>
         <source>Вихід 3: назва</source>
-        <translation type="unfinished"></translation>
+        <translation>Output 3: name</translation>
     </message>
     <message>
         <source>Вихід модуля 4 (+): Аксесуари</source>
-        <translation type="unfinished"></translation>
+        <translation>Module output 4 (+): Accessories</translation>
     </message>
     <message>
         <source>Стан виходу 4 підкапотного модуля. Праворуч оберіть логічну функцію, яку виконує вихід.</source>
-        <translation type="unfinished"></translation>
+        <translation>State of output 4 of the under-hood module. Select the logical function of the output on the right.</translation>
     </message>
     <message>
         <source>Вихід 4: режим</source>
-        <translation type="unfinished"></translation>
+        <translation>Output 4: mode</translation>
     </message>
     <message>
         <source>Вихід 4: тривалість імпульсу, мс</source>
-        <translation type="unfinished"></translation>
+        <translation>Output 4: pulse duration, ms</translation>
     </message>
     <message>
         <source>Вихід 4: затримка увімкнення, мс</source>
-        <translation type="unfinished"></translation>
+        <translation>Output 4: turn-on delay, ms</translation>
     </message>
     <message>
         <source>Вихід 4: період переривання, мс</source>
-        <translation type="unfinished"></translation>
+        <translation>Output 4: intermittent period, ms</translation>
     </message>
     <message>
         <source>Вихід 4: струм захисту, А</source>
-        <translation type="unfinished"></translation>
+        <translation>Output 4: trip current, A</translation>
     </message>
     <message>
         <source>Вихід 4: назва</source>
-        <translation type="unfinished"></translation>
+        <translation>Output 4: name</translation>
     </message>
     <message>
         <source>Вихід модуля 5 (−): Склопідйомники</source>
-        <translation type="unfinished"></translation>
+        <translation>Module output 5 (−): Power windows</translation>
     </message>
     <message>
         <source>Стан виходу 5 підкапотного модуля. Праворуч оберіть логічну функцію, яку виконує вихід.</source>
-        <translation type="unfinished"></translation>
+        <translation>State of output 5 of the under-hood module. Select the logical function of the output on the right.</translation>
     </message>
     <message>
         <source>Вихід 5: режим</source>
-        <translation type="unfinished"></translation>
+        <translation>Output 5: mode</translation>
     </message>
     <message>
         <source>Вихід 5: тривалість імпульсу, мс</source>
-        <translation type="unfinished"></translation>
+        <translation>Output 5: pulse duration, ms</translation>
     </message>
     <message>
         <source>Вихід 5: затримка увімкнення, мс</source>
-        <translation type="unfinished"></translation>
+        <translation>Output 5: turn-on delay, ms</translation>
     </message>
     <message>
         <source>Вихід 5: період переривання, мс</source>
-        <translation type="unfinished"></translation>
+        <translation>Output 5: intermittent period, ms</translation>
     </message>
     <message>
         <source>Вихід 5: струм захисту, А</source>
-        <translation type="unfinished"></translation>
+        <translation>Output 5: trip current, A</translation>
     </message>
     <message>
         <source>Вихід 5: назва</source>
-        <translation type="unfinished"></translation>
+        <translation>Output 5: name</translation>
     </message>
     <message>
         <source>Вихід модуля 6 (−): Мінус 6</source>
-        <translation type="unfinished"></translation>
+        <translation>Module output 6 (−): Negative 6</translation>
     </message>
     <message>
         <source>Стан виходу 6 підкапотного модуля. Праворуч оберіть логічну функцію, яку виконує вихід.</source>
-        <translation type="unfinished"></translation>
+        <translation>State of output 6 of the under-hood module. Select the logical function of the output on the right.</translation>
     </message>
     <message>
         <source>Вихід 6: режим</source>
-        <translation type="unfinished"></translation>
+        <translation>Output 6: mode</translation>
     </message>
     <message>
         <source>Вихід 6: тривалість імпульсу, мс</source>
-        <translation type="unfinished"></translation>
+        <translation>Output 6: pulse duration, ms</translation>
     </message>
     <message>
         <source>Вихід 6: затримка увімкнення, мс</source>
-        <translation type="unfinished"></translation>
+        <translation>Output 6: turn-on delay, ms</translation>
     </message>
     <message>
         <source>Вихід 6: період переривання, мс</source>
-        <translation type="unfinished"></translation>
+        <translation>Output 6: intermittent period, ms</translation>
     </message>
     <message>
         <source>Вихід 6: струм захисту, А</source>
-        <translation type="unfinished"></translation>
+        <translation>Output 6: trip current, A</translation>
     </message>
     <message>
         <source>Вихід 6: назва</source>
-        <translation type="unfinished"></translation>
+        <translation>Output 6: name</translation>
     </message>
     <message>
         <source>Вихід модуля 7 (+): Габарити</source>
-        <translation type="unfinished"></translation>
+        <translation>Module output 7 (+): Parking lights</translation>
     </message>
     <message>
         <source>Стан виходу 7 підкапотного модуля. Праворуч оберіть логічну функцію, яку виконує вихід.</source>
-        <translation type="unfinished"></translation>
+        <translation>State of output 7 of the under-hood module. Select the logical function of the output on the right.</translation>
     </message>
     <message>
         <source>Вихід 7: режим</source>
-        <translation type="unfinished"></translation>
+        <translation>Output 7: mode</translation>
     </message>
     <message>
         <source>Вихід 7: тривалість імпульсу, мс</source>
-        <translation type="unfinished"></translation>
+        <translation>Output 7: pulse duration, ms</translation>
     </message>
     <message>
         <source>Вихід 7: затримка увімкнення, мс</source>
-        <translation type="unfinished"></translation>
+        <translation>Output 7: turn-on delay, ms</translation>
     </message>
     <message>
         <source>Вихід 7: період переривання, мс</source>
-        <translation type="unfinished"></translation>
+        <translation>Output 7: intermittent period, ms</translation>
     </message>
     <message>
         <source>Вихід 7: струм захисту, А</source>
-        <translation type="unfinished"></translation>
+        <translation>Output 7: trip current, A</translation>
     </message>
     <message>
         <source>Вихід 7: назва</source>
-        <translation type="unfinished"></translation>
+        <translation>Output 7: name</translation>
     </message>
     <message>
         <source>Вихід модуля 8 (+): Плюс 8</source>
-        <translation type="unfinished"></translation>
+        <translation>Module output 8 (+): Positive 8</translation>
     </message>
     <message>
         <source>Стан виходу 8 підкапотного модуля. Праворуч оберіть логічну функцію, яку виконує вихід.</source>
-        <translation type="unfinished"></translation>
+        <translation>State of output 8 of the under-hood module. Select the logical function of the output on the right.</translation>
     </message>
     <message>
         <source>Вихід 8: режим</source>
-        <translation type="unfinished"></translation>
+        <translation>Output 8: mode</translation>
     </message>
     <message>
         <source>Вихід 8: тривалість імпульсу, мс</source>
-        <translation type="unfinished"></translation>
+        <translation>Output 8: pulse duration, ms</translation>
     </message>
     <message>
         <source>Вихід 8: затримка увімкнення, мс</source>
-        <translation type="unfinished"></translation>
+        <translation>Output 8: turn-on delay, ms</translation>
     </message>
     <message>
         <source>Вихід 8: період переривання, мс</source>
-        <translation type="unfinished"></translation>
+        <translation>Output 8: intermittent period, ms</translation>
     </message>
     <message>
         <source>Вихід 8: струм захисту, А</source>
-        <translation type="unfinished"></translation>
+        <translation>Output 8: trip current, A</translation>
     </message>
     <message>
         <source>Вихід 8: назва</source>
-        <translation type="unfinished"></translation>
+        <translation>Output 8: name</translation>
     </message>
     <message>
         <source>Функції входів і виходів</source>
-        <translation type="unfinished"></translation>
+        <translation>Input and output functions</translation>
     </message>
     <message>
         <source>Логічний вхід «Двері». Праворуч оберіть фізичний вхід, з якого він бере сигнал.</source>
-        <translation type="unfinished"></translation>
+        <translation>Logical input “Doors”. Select the physical input it takes its signal from on the right.</translation>
     </message>
     <message>
         <source>Логічний вхід «Капот». Праворуч оберіть фізичний вхід, з якого він бере сигнал.</source>
-        <translation type="unfinished"></translation>
+        <translation>Logical input “Hood”. Select the physical input it takes its signal from on the right.</translation>
     </message>
     <message>
         <source>Логічний вхід «Багажник». Праворуч оберіть фізичний вхід, з якого він бере сигнал.</source>
-        <translation type="unfinished"></translation>
+        <translation>Logical input “Trunk”. Select the physical input it takes its signal from on the right.</translation>
     </message>
     <message>
         <source>Ручне гальмо</source>
-        <translation type="unfinished"></translation>
+        <translation>Parking brake</translation>
     </message>
     <message>
         <source>Логічний вхід «Ручне гальмо». Праворуч оберіть фізичний вхід, з якого він бере сигнал.</source>
-        <translation type="unfinished"></translation>
+        <translation>Logical input “Parking brake”. Select the physical input it takes its signal from on the right.</translation>
     </message>
     <message>
         <source>Педаль гальма</source>
-        <translation type="unfinished"></translation>
+        <translation>Brake pedal</translation>
     </message>
     <message>
         <source>Логічний вхід «Педаль гальма». Праворуч оберіть фізичний вхід, з якого він бере сигнал.</source>
-        <translation type="unfinished"></translation>
+        <translation>Logical input “Brake pedal”. Select the physical input it takes its signal from on the right.</translation>
     </message>
     <message>
         <source>Тахометр (двигун працює)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tachometer (engine running)</translation>
     </message>
     <message>
         <source>Логічний вхід «Тахометр (двигун працює)». Праворуч оберіть фізичний вхід, з якого він бере сигнал.</source>
-        <translation type="unfinished"></translation>
+        <translation>Logical input “Tachometer (engine running)”. Select the physical input it takes its signal from on the right.</translation>
     </message>
     <message>
         <source>Кнопка Valet</source>
-        <translation type="unfinished"></translation>
+        <translation>Valet button</translation>
     </message>
     <message>
         <source>Логічний вхід «Кнопка Valet». Праворуч оберіть фізичний вхід, з якого він бере сигнал.</source>
-        <translation type="unfinished"></translation>
+        <translation>Logical input “Valet button”. Select the physical input it takes its signal from on the right.</translation>
     </message>
     <message>
         <source>Аварійна кнопка (паніка)</source>
-        <translation type="unfinished"></translation>
+        <translation>Emergency button (panic)</translation>
     </message>
     <message>
         <source>Логічний вхід «Аварійна кнопка (паніка)». Праворуч оберіть фізичний вхід, з якого він бере сигнал.</source>
-        <translation type="unfinished"></translation>
+        <translation>Logical input “Emergency button (panic)”. Select the physical input it takes its signal from on the right.</translation>
     </message>
     <message>
         <source>Штатна охорона знята</source>
-        <translation type="unfinished"></translation>
+        <translation>Factory alarm disarmed</translation>
     </message>
     <message>
         <source>Логічний вхід «Штатна охорона знята». Праворуч оберіть фізичний вхід, з якого він бере сигнал.</source>
-        <translation type="unfinished"></translation>
+        <translation>Logical input “Factory alarm disarmed”. Select the physical input it takes its signal from on the right.</translation>
     </message>
     <message>
         <source>АКПП у положенні P</source>
-        <translation type="unfinished"></translation>
+        <translation>Automatic transmission in P</translation>
     </message>
     <message>
         <source>Логічний вхід «АКПП у положенні P». Праворуч оберіть фізичний вхід, з якого він бере сигнал.</source>
-        <translation type="unfinished"></translation>
+        <translation>Logical input “Automatic transmission in P”. Select the physical input it takes its signal from on the right.</translation>
     </message>
     <message>
         <source>Логічний вхід «Запалювання». Праворуч оберіть фізичний вхід, з якого він бере сигнал.</source>
-        <translation type="unfinished"></translation>
+        <translation>Logical input “Ignition”. Select the physical input it takes its signal from on the right.</translation>
     </message>
     <message>
         <source>Логічний вихід «Сирена». Праворуч оберіть фізичний вихід, що його виконує.</source>
-        <translation type="unfinished"></translation>
+        <translation>Logical output “Siren”. Select the physical output that drives it on the right.</translation>
     </message>
     <message>
         <source>Поворотники</source>
-        <translation type="unfinished"></translation>
+        <translation>Turn signals</translation>
     </message>
     <message>
         <source>Логічний вихід «Поворотники». Праворуч оберіть фізичний вихід, що його виконує.</source>
-        <translation type="unfinished"></translation>
+        <translation>Logical output “Turn signals”. Select the physical output that drives it on the right.</translation>
     </message>
     <message>
         <source>Замки: закрити</source>
-        <translation type="unfinished"></translation>
+        <translation>Locks: lock</translation>
     </message>
     <message>
         <source>Логічний вихід «Замки: закрити». Праворуч оберіть фізичний вихід, що його виконує.</source>
-        <translation type="unfinished"></translation>
+        <translation>Logical output “Locks: lock”. Select the physical output that drives it on the right.</translation>
     </message>
     <message>
         <source>Замки: відкрити</source>
-        <translation type="unfinished"></translation>
+        <translation>Locks: unlock</translation>
     </message>
     <message>
         <source>Логічний вихід «Замки: відкрити». Праворуч оберіть фізичний вихід, що його виконує.</source>
-        <translation type="unfinished"></translation>
+        <translation>Logical output “Locks: unlock”. Select the physical output that drives it on the right.</translation>
     </message>
     <message>
         <source>Логічний вихід «Клаксон». Праворуч оберіть фізичний вихід, що його виконує.</source>
-        <translation type="unfinished"></translation>
+        <translation>Logical output “Horn”. Select the physical output that drives it on the right.</translation>
     </message>
     <message>
         <source>Запалювання 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ignition 1</translation>
     </message>
     <message>
         <source>Логічний вихід «Запалювання 1». Праворуч оберіть фізичний вихід, що його виконує.</source>
-        <translation type="unfinished"></translation>
+        <translation>Logical output “Ignition 1”. Select the physical output that drives it on the right.</translation>
     </message>
     <message>
         <source>Запалювання 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Ignition 2</translation>
     </message>
     <message>
         <source>Логічний вихід «Запалювання 2». Праворуч оберіть фізичний вихід, що його виконує.</source>
-        <translation type="unfinished"></translation>
+        <translation>Logical output “Ignition 2”. Select the physical output that drives it on the right.</translation>
     </message>
     <message>
         <source>Стартер</source>
-        <translation type="unfinished"></translation>
+        <translation>Starter</translation>
     </message>
     <message>
         <source>Логічний вихід «Стартер». Праворуч оберіть фізичний вихід, що його виконує.</source>
-        <translation type="unfinished"></translation>
+        <translation>Logical output “Starter”. Select the physical output that drives it on the right.</translation>
     </message>
     <message>
         <source>Аксесуари (ACC)</source>
-        <translation type="unfinished"></translation>
+        <translation>Accessories (ACC)</translation>
     </message>
     <message>
         <source>Логічний вихід «Аксесуари (ACC)». Праворуч оберіть фізичний вихід, що його виконує.</source>
-        <translation type="unfinished"></translation>
+        <translation>Logical output “Accessories (ACC)”. Select the physical output that drives it on the right.</translation>
     </message>
     <message>
         <source>Обхідник імобілайзера</source>
-        <translation type="unfinished"></translation>
+        <translation>Immobilizer bypass</translation>
     </message>
     <message>
         <source>Логічний вихід «Обхідник імобілайзера». Праворуч оберіть фізичний вихід, що його виконує.</source>
-        <translation type="unfinished"></translation>
+        <translation>Logical output “Immobilizer bypass”. Select the physical output that drives it on the right.</translation>
     </message>
     <message>
         <source>Підсвітка салону</source>
-        <translation type="unfinished"></translation>
+        <translation>Dome light</translation>
     </message>
     <message>
         <source>Логічний вихід «Підсвітка салону». Праворуч оберіть фізичний вихід, що його виконує.</source>
-        <translation type="unfinished"></translation>
+        <translation>Logical output “Dome light”. Select the physical output that drives it on the right.</translation>
     </message>
     <message>
         <source>Склопідйомники</source>
-        <translation type="unfinished"></translation>
+        <translation>Power windows</translation>
     </message>
     <message>
         <source>Логічний вихід «Склопідйомники». Праворуч оберіть фізичний вихід, що його виконує.</source>
-        <translation type="unfinished"></translation>
+        <translation>Logical output “Power windows”. Select the physical output that drives it on the right.</translation>
     </message>
     <message>
         <source>Габарити</source>
-        <translation type="unfinished"></translation>
+        <translation>Parking lights</translation>
     </message>
     <message>
         <source>Логічний вихід «Габарити». Праворуч оберіть фізичний вихід, що його виконує.</source>
-        <translation type="unfinished"></translation>
+        <translation>Logical output “Parking lights”. Select the physical output that drives it on the right.</translation>
     </message>
     <message>
         <source>Блокування двигуна</source>
-        <translation type="unfinished"></translation>
+        <translation>Engine immobilization</translation>
     </message>
     <message>
         <source>Логічний вихід «Блокування двигуна». Праворуч оберіть фізичний вихід, що його виконує.</source>
-        <translation type="unfinished"></translation>
+        <translation>Logical output “Engine immobilization”. Select the physical output that drives it on the right.</translation>
     </message>
     <message>
         <source>Запалювання від входу модуля 6</source>
-        <translation type="unfinished"></translation>
+        <translation>Ignition from module input 6</translation>
     </message>
     <message>
         <source>Увімкніть, щоб логічний вхід «Запалювання» брав сигнал з цього джерела.</source>
-        <translation type="unfinished"></translation>
+        <translation>Enable so that the logical input “Ignition” takes its signal from this source.</translation>
     </message>
     <message>
         <source>Запалювання від входу модуля 7 (ACC)</source>
-        <translation type="unfinished"></translation>
+        <translation>Ignition from module input 7 (ACC)</translation>
     </message>
     <message>
         <source>Запалювання від входу 6 основного блоку</source>
-        <translation type="unfinished"></translation>
+        <translation>Ignition from main unit input 6</translation>
     </message>
     <message>
         <source>Блокування, капот і сервіс</source>
-        <translation type="unfinished"></translation>
+        <translation>Immobilization, hood and service</translation>
     </message>
     <message>
         <source>Реле блокування модуля 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Module immobilization relay 1</translation>
     </message>
     <message>
         <source>Стан реле блокування підкапотного модуля. Реле обирають у контурах на сторінці «Блокування двигуна».</source>
-        <translation type="unfinished"></translation>
+        <translation>State of the under-hood module&apos;s immobilization relay. Relays are selected in the circuits on the “Engine immobilization” page.</translation>
     </message>
     <message>
         <source>Реле 1: тип контакту</source>
-        <translation type="unfinished"></translation>
+        <translation>Relay 1: contact type</translation>
     </message>
     <message>
         <source>Нормально замкнене реле розриває коло при блокуванні, нормально розімкнене — замикає.</source>
-        <translation type="unfinished"></translation>
+        <translation>A normally closed relay opens the circuit when immobilizing; a normally open relay closes it.</translation>
     </message>
     <message>
         <source>Нормально замкнений</source>
-        <translation type="unfinished"></translation>
+        <translation>Normally closed</translation>
     </message>
     <message>
         <source>Нормально розімкнений</source>
-        <translation type="unfinished"></translation>
+        <translation>Normally open</translation>
     </message>
     <message>
         <source>Реле 1: затримка, с</source>
-        <translation type="unfinished"></translation>
+        <translation>Relay 1: delay, s</translation>
     </message>
     <message>
         <source>Затримка спрацювання реле після команди блокування.</source>
-        <translation type="unfinished"></translation>
+        <translation>Relay activation delay after the immobilization command.</translation>
     </message>
     <message>
         <source>Реле 1: імпульсне блокування</source>
-        <translation type="unfinished"></translation>
+        <translation>Relay 1: pulse immobilization</translation>
     </message>
     <message>
         <source>Переривати коло імпульсами, імітуючи несправність, замість повного розриву.</source>
-        <translation type="unfinished"></translation>
+        <translation>Interrupt the circuit in pulses, simulating a fault, instead of opening it completely.</translation>
     </message>
     <message>
         <source>Реле 1: назва кола</source>
-        <translation type="unfinished"></translation>
+        <translation>Relay 1: circuit name</translation>
     </message>
     <message>
         <source>Яке коло автомобіля розриває реле (для журналу).</source>
-        <translation type="unfinished"></translation>
+        <translation>Which vehicle circuit the relay opens (for the log).</translation>
     </message>
     <message>
         <source>Реле блокування модуля 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Module immobilization relay 2</translation>
     </message>
     <message>
         <source>Реле 2: тип контакту</source>
-        <translation type="unfinished"></translation>
+        <translation>Relay 2: contact type</translation>
     </message>
     <message>
         <source>Реле 2: затримка, с</source>
-        <translation type="unfinished"></translation>
+        <translation>Relay 2: delay, s</translation>
     </message>
     <message>
         <source>Реле 2: імпульсне блокування</source>
-        <translation type="unfinished"></translation>
+        <translation>Relay 2: pulse immobilization</translation>
     </message>
     <message>
         <source>Реле 2: назва кола</source>
-        <translation type="unfinished"></translation>
+        <translation>Relay 2: circuit name</translation>
     </message>
     <message>
         <source>Реле блокування модуля 3</source>
-        <translation type="unfinished"></translation>
+        <translation>Module immobilization relay 3</translation>
     </message>
     <message>
         <source>Реле 3: тип контакту</source>
-        <translation type="unfinished"></translation>
+        <translation>Relay 3: contact type</translation>
     </message>
     <message>
         <source>Реле 3: затримка, с</source>
-        <translation type="unfinished"></translation>
+        <translation>Relay 3: delay, s</translation>
     </message>
     <message>
         <source>Реле 3: імпульсне блокування</source>
-        <translation type="unfinished"></translation>
+        <translation>Relay 3: pulse immobilization</translation>
     </message>
     <message>
         <source>Реле 3: назва кола</source>
-        <translation type="unfinished"></translation>
+        <translation>Relay 3: circuit name</translation>
     </message>
     <message>
         <source>Замок капота встановлено</source>
-        <translation type="unfinished"></translation>
+        <translation>Hood lock installed</translation>
     </message>
     <message>
         <source>Підкапотний модуль керує електромеханічним замком капота.</source>
-        <translation type="unfinished"></translation>
+        <translation>The under-hood module controls an electromechanical hood lock.</translation>
     </message>
     <message>
         <source>Тип замка капота</source>
-        <translation type="unfinished"></translation>
+        <translation>Hood lock type</translation>
     </message>
     <message>
         <source>Тип приводу замка капота.</source>
-        <translation type="unfinished"></translation>
+        <translation>Type of hood lock actuator.</translation>
     </message>
     <message>
         <source>Електромеханічний</source>
-        <translation type="unfinished"></translation>
+        <translation>Electromechanical</translation>
     </message>
     <message>
         <source>Електромагнітний</source>
-        <translation type="unfinished"></translation>
+        <translation>Electromagnetic</translation>
     </message>
     <message>
         <source>Актуатор двопровідний</source>
-        <translation type="unfinished"></translation>
+        <translation>Two-wire actuator</translation>
     </message>
     <message>
         <source>Закривати капот при постановці</source>
-        <translation type="unfinished"></translation>
+        <translation>Lock hood when arming</translation>
     </message>
     <message>
         <source>Закривати замок капота разом з центральним замком.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lock the hood lock together with the central locking.</translation>
     </message>
     <message>
         <source>Відкривати капот при знятті</source>
-        <translation type="unfinished"></translation>
+        <translation>Unlock hood when disarming</translation>
     </message>
     <message>
         <source>Відкривати замок капота при знятті з охорони.</source>
-        <translation type="unfinished"></translation>
+        <translation>Unlock the hood lock when disarming.</translation>
     </message>
     <message>
         <source>Імпульс замка капота, мс</source>
-        <translation type="unfinished"></translation>
+        <translation>Hood lock pulse, ms</translation>
     </message>
     <message>
         <source>Тривалість імпульсу на привід замка капота.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pulse duration to the hood lock actuator.</translation>
     </message>
     <message>
         <source>Повторне закривання, разів</source>
-        <translation type="unfinished"></translation>
+        <translation>Lock retries</translation>
     </message>
     <message>
         <source>Скільки разів повторити закривання, якщо датчик не підтвердив.</source>
-        <translation type="unfinished"></translation>
+        <translation>How many times to retry locking if the sensor has not confirmed it.</translation>
     </message>
     <message>
         <source>Відкривати капот лише з міткою</source>
-        <translation type="unfinished"></translation>
+        <translation>Unlock hood only with tag</translation>
     </message>
     <message>
         <source>Капот відкривається лише за присутності зареєстрованої мітки.</source>
-        <translation type="unfinished"></translation>
+        <translation>The hood unlocks only when a paired tag is present.</translation>
     </message>
     <message>
         <source>Аварійне відкриття капота</source>
-        <translation type="unfinished"></translation>
+        <translation>Emergency hood release</translation>
     </message>
     <message>
         <source>Дозволити відкриття капота сервісним кодом при розрядженому акумуляторі.</source>
-        <translation type="unfinished"></translation>
+        <translation>Allow unlocking the hood with a service code when the battery is dead.</translation>
     </message>
     <message>
         <source>Датчик положення замка</source>
-        <translation type="unfinished"></translation>
+        <translation>Lock position sensor</translation>
     </message>
     <message>
         <source>Замок капота зачинено (за датчиком).</source>
-        <translation type="unfinished"></translation>
+        <translation>Hood lock is closed (according to the sensor).</translation>
     </message>
     <message>
         <source>Струм приводу замка, А</source>
-        <translation type="unfinished"></translation>
+        <translation>Lock actuator current, A</translation>
     </message>
     <message>
         <source>Струм останнього спрацювання приводу.</source>
-        <translation type="unfinished"></translation>
+        <translation>Current of the last actuator operation.</translation>
     </message>
     <message>
         <source>Сирена модуля</source>
-        <translation type="unfinished"></translation>
+        <translation>Module siren</translation>
     </message>
     <message>
         <source>Використовувати сирену, підключену до модуля.</source>
-        <translation type="unfinished"></translation>
+        <translation>Use the siren connected to the module.</translation>
     </message>
     <message>
         <source>Гучність сирени модуля, %</source>
-        <translation type="unfinished"></translation>
+        <translation>Module siren volume, %</translation>
     </message>
     <message>
         <source>Гучність сирени модуля.</source>
-        <translation type="unfinished"></translation>
+        <translation>Volume of the module siren.</translation>
     </message>
     <message>
         <source>Автономне живлення сирени</source>
-        <translation type="unfinished"></translation>
+        <translation>Self-powered siren</translation>
     </message>
     <message>
         <source>Сирена має власний акумулятор.</source>
-        <translation type="unfinished"></translation>
+        <translation>The siren has its own battery.</translation>
     </message>
     <message>
         <source>Датчик температури двигуна</source>
-        <translation type="unfinished"></translation>
+        <translation>Engine temperature sensor</translation>
     </message>
     <message>
         <source>До модуля підключено датчик температури двигуна.</source>
-        <translation type="unfinished"></translation>
+        <translation>An engine temperature sensor is connected to the module.</translation>
     </message>
     <message>
         <source>Температура двигуна, °C</source>
-        <translation type="unfinished"></translation>
+        <translation>Engine temperature, °C</translation>
     </message>
     <message>
         <source>Показ датчика температури двигуна.</source>
-        <translation type="unfinished"></translation>
+        <translation>Engine temperature sensor reading.</translation>
     </message>
     <message>
         <source>Поправка датчика температури двигуна, °C</source>
-        <translation type="unfinished"></translation>
+        <translation>Engine temperature sensor offset, °C</translation>
     </message>
     <message>
         <source>Додається до показу датчика.</source>
-        <translation type="unfinished"></translation>
+        <translation>Added to the sensor reading.</translation>
     </message>
     <message>
         <source>Контроль тиску оливи</source>
-        <translation type="unfinished"></translation>
+        <translation>Oil pressure monitoring</translation>
     </message>
     <message>
         <source>Зупиняти автозапуск при низькому тиску оливи.</source>
-        <translation type="unfinished"></translation>
+        <translation>Stop remote start when oil pressure is low.</translation>
     </message>
     <message>
         <source>Тест виходів модуля</source>
-        <translation type="unfinished"></translation>
+        <translation>Module output test</translation>
     </message>
     <message>
         <source>Поки увімкнено, виходи модуля по черзі вмикаються на 1 с.</source>
-        <translation type="unfinished"></translation>
+        <translation>While enabled, the module outputs turn on one after another for 1 s each.</translation>
     </message>
     <message>
         <source>Режим сну модуля</source>
-        <translation type="unfinished"></translation>
+        <translation>Module sleep mode</translation>
     </message>
     <message>
         <source>Коли модуль переходить у сон для економії енергії.</source>
-        <translation type="unfinished"></translation>
+        <translation>When the module goes to sleep to save power.</translation>
     </message>
     <message>
         <source>Ніколи</source>
-        <translation type="unfinished"></translation>
+        <translation>Never</translation>
     </message>
     <message>
         <source>Після бездіяльності</source>
-        <translation type="unfinished"></translation>
+        <translation>After inactivity</translation>
     </message>
     <message>
         <source>Час до сну, хв</source>
-        <translation type="unfinished"></translation>
+        <translation>Time to sleep, min</translation>
     </message>
     <message>
         <source>Бездіяльність, після якої модуль засинає.</source>
-        <translation type="unfinished"></translation>
+        <translation>Inactivity time after which the module goes to sleep.</translation>
     </message>
     <message>
         <source>Пробудження від CAN</source>
-        <translation type="unfinished"></translation>
+        <translation>Wake on CAN</translation>
     </message>
     <message>
         <source>Будити модуль активністю на CAN-шині.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wake the module on CAN bus activity.</translation>
     </message>
     <message>
         <source>Журнал модуля</source>
-        <translation type="unfinished"></translation>
+        <translation>Module log</translation>
     </message>
     <message>
         <source>Записувати події модуля в журнал основного блоку.</source>
-        <translation type="unfinished"></translation>
+        <translation>Write module events to the main unit&apos;s log.</translation>
     </message>
     <message>
         <source>CAN/LIN</source>
-        <translation type="unfinished"></translation>
+        <translation>CAN/LIN</translation>
     </message>
     <message>
         <source>CAN-шина 1</source>
-        <translation type="unfinished"></translation>
+        <translation>CAN bus 1</translation>
     </message>
     <message>
         <source>Підключення до основної CAN-шини автомобіля.</source>
-        <translation type="unfinished"></translation>
+        <translation>Connection to the vehicle&apos;s main CAN bus.</translation>
     </message>
     <message>
         <source>CAN-шина 2</source>
-        <translation type="unfinished"></translation>
+        <translation>CAN bus 2</translation>
     </message>
     <message>
         <source>Підключення до другої CAN-шини (комфорт).</source>
-        <translation type="unfinished"></translation>
+        <translation>Connection to the second (comfort) CAN bus.</translation>
     </message>
     <message>
         <source>Підключення до LIN-шини автомобіля.</source>
-        <translation type="unfinished"></translation>
+        <translation>Connection to the vehicle&apos;s LIN bus.</translation>
     </message>
     <message>
         <source>Лише прослуховування CAN</source>
-        <translation type="unfinished"></translation>
+        <translation>CAN listen-only</translation>
     </message>
     <message>
         <source>Не передавати в шину нічого, лише читати стан автомобіля.</source>
-        <translation type="unfinished"></translation>
+        <translation>Send nothing to the bus; only read the vehicle status.</translation>
     </message>
     <message>
         <source>Термінатор CAN1 (120 Ом)</source>
-        <translation type="unfinished"></translation>
+        <translation>CAN1 terminator (120 Ω)</translation>
     </message>
     <message>
         <source>Увімкніть, якщо пристрій підключено на кінці шини.</source>
-        <translation type="unfinished"></translation>
+        <translation>Turn on if the device is connected at the end of the bus.</translation>
     </message>
     <message>
         <source>Термінатор CAN2 (120 Ом)</source>
-        <translation type="unfinished"></translation>
+        <translation>CAN2 terminator (120 Ω)</translation>
     </message>
     <message>
         <source>Увімкніть, якщо пристрій підключено на кінці другої шини.</source>
-        <translation type="unfinished"></translation>
+        <translation>Turn on if the device is connected at the end of the second bus.</translation>
     </message>
     <message>
         <source>Будити шину перед командою</source>
-        <translation type="unfinished"></translation>
+        <translation>Wake bus before command</translation>
     </message>
     <message>
         <source>Надсилати кадр пробудження перед командами автомобілю.</source>
-        <translation type="unfinished"></translation>
+        <translation>Send a wake-up frame before commands to the vehicle.</translation>
     </message>
     <message>
         <source>Закривати замки через CAN</source>
-        <translation type="unfinished"></translation>
+        <translation>Lock doors via CAN</translation>
     </message>
     <message>
         <source>Керувати штатним центральним замком командами CAN.</source>
-        <translation type="unfinished"></translation>
+        <translation>Control the factory central locking with CAN commands.</translation>
     </message>
     <message>
         <source>Відкривати замки через CAN</source>
-        <translation type="unfinished"></translation>
+        <translation>Unlock doors via CAN</translation>
     </message>
     <message>
         <source>Відкривати штатний замок командами CAN.</source>
-        <translation type="unfinished"></translation>
+        <translation>Unlock the factory lock with CAN commands.</translation>
     </message>
     <message>
         <source>Складати дзеркала через CAN</source>
-        <translation type="unfinished"></translation>
+        <translation>Fold mirrors via CAN</translation>
     </message>
     <message>
         <source>Складати дзеркала при постановці під охорону.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fold the mirrors when arming.</translation>
     </message>
     <message>
         <source>Закривати вікна через CAN</source>
-        <translation type="unfinished"></translation>
+        <translation>Close windows via CAN</translation>
     </message>
     <message>
         <source>Закривати вікна та люк при постановці під охорону.</source>
-        <translation type="unfinished"></translation>
+        <translation>Close the windows and sunroof when arming.</translation>
     </message>
     <message>
         <source>Аварійна сигналізація через CAN</source>
-        <translation type="unfinished"></translation>
+        <translation>Hazard lights via CAN</translation>
     </message>
     <message>
         <source>Блимати поворотниками командами CAN замість дротів.</source>
-        <translation type="unfinished"></translation>
+        <translation>Flash the turn signals with CAN commands instead of wires.</translation>
     </message>
     <message>
         <source>Вимикати штатну охорону через CAN</source>
-        <translation type="unfinished"></translation>
+        <translation>Disable factory alarm via CAN</translation>
     </message>
     <message>
         <source>Знімати штатну охорону перед автозапуском.</source>
-        <translation type="unfinished"></translation>
+        <translation>Disarm the factory alarm before remote start.</translation>
     </message>
     <message>
         <source>Керування підігрівачем через LIN</source>
-        <translation type="unfinished"></translation>
+        <translation>Heater control via LIN</translation>
     </message>
     <message>
         <source>Вмикати автономний підігрівач командами LIN.</source>
-        <translation type="unfinished"></translation>
+        <translation>Turn on the auxiliary heater with LIN commands.</translation>
     </message>
     <message>
         <source>CAN</source>
-        <translation type="unfinished"></translation>
+        <translation>CAN</translation>
     </message>
     <message>
         <source>CAN-бібліотека</source>
-        <translation type="unfinished"></translation>
+        <translation>CAN library</translation>
     </message>
     <message>
         <source>Код автомобіля</source>
-        <translation type="unfinished"></translation>
+        <translation>Vehicle code</translation>
     </message>
     <message>
         <source>Номер автомобіля в CAN-бібліотеці; задає розбір кадрів шини.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vehicle number in the CAN library; defines how bus frames are decoded.</translation>
     </message>
     <message>
         <source>Автомобіль за кодом</source>
-        <translation type="unfinished"></translation>
+        <translation>Vehicle for code</translation>
     </message>
     <message>
         <source>Марка та модель, що відповідають коду.</source>
-        <translation type="unfinished"></translation>
+        <translation>Make and model matching the code.</translation>
     </message>
     <message>
         <source>Швидкість CAN1, кбіт/с</source>
-        <translation type="unfinished"></translation>
+        <translation>CAN1 speed, kbit/s</translation>
     </message>
     <message>
         <source>Швидкість основної шини, визначена пристроєм.</source>
-        <translation type="unfinished"></translation>
+        <translation>Main bus speed detected by the device.</translation>
     </message>
     <message>
         <source>Швидкість CAN2, кбіт/с</source>
-        <translation type="unfinished"></translation>
+        <translation>CAN2 speed, kbit/s</translation>
     </message>
     <message>
         <source>Швидкість другої шини.</source>
-        <translation type="unfinished"></translation>
+        <translation>Second bus speed.</translation>
     </message>
     <message>
         <source>Прийнято кадрів CAN1</source>
-        <translation type="unfinished"></translation>
+        <translation>CAN1 frames received</translation>
     </message>
     <message>
         <source>Лічильник кадрів з моменту увімкнення.</source>
-        <translation type="unfinished"></translation>
+        <translation>Frame counter since power-up.</translation>
     </message>
     <message>
         <source>Прийнято кадрів CAN2</source>
-        <translation type="unfinished"></translation>
+        <translation>CAN2 frames received</translation>
     </message>
     <message>
         <source>Помилок шини</source>
-        <translation type="unfinished"></translation>
+        <translation>Bus errors</translation>
     </message>
     <message>
         <source>Лічильник помилок обох шин.</source>
-        <translation type="unfinished"></translation>
+        <translation>Error counter for both buses.</translation>
     </message>
     <message>
         <source>Автовизначення швидкості</source>
-        <translation type="unfinished"></translation>
+        <translation>Auto-detect speed</translation>
     </message>
     <message>
         <source>Визначати швидкість шини автоматично при підключенні.</source>
-        <translation type="unfinished"></translation>
+        <translation>Detect the bus speed automatically on connection.</translation>
     </message>
     <message>
         <source>Сигнали з CAN-шини</source>
-        <translation type="unfinished"></translation>
+        <translation>CAN bus signals</translation>
     </message>
     <message>
         <source>CAN: запалювання</source>
-        <translation type="unfinished"></translation>
+        <translation>CAN: ignition</translation>
     </message>
     <message>
         <source>Стан, прочитаний з CAN-шини. Може бути джерелом логічного входу.</source>
-        <translation type="unfinished"></translation>
+        <translation>State read from the CAN bus. Can be the source of a logical input.</translation>
     </message>
     <message>
         <source>CAN: ключ у положенні ACC</source>
-        <translation type="unfinished"></translation>
+        <translation>CAN: key in ACC position</translation>
     </message>
     <message>
         <source>CAN: двері водія</source>
-        <translation type="unfinished"></translation>
+        <translation>CAN: driver&apos;s door</translation>
     </message>
     <message>
         <source>CAN: двері пасажирів</source>
-        <translation type="unfinished"></translation>
+        <translation>CAN: passenger doors</translation>
     </message>
     <message>
         <source>CAN: багажник</source>
-        <translation type="unfinished"></translation>
+        <translation>CAN: trunk</translation>
     </message>
     <message>
         <source>CAN: капот</source>
-        <translation type="unfinished"></translation>
+        <translation>CAN: hood</translation>
     </message>
     <message>
         <source>CAN: ручне гальмо</source>
-        <translation type="unfinished"></translation>
+        <translation>CAN: parking brake</translation>
     </message>
     <message>
         <source>CAN: педаль гальма</source>
-        <translation type="unfinished"></translation>
+        <translation>CAN: brake pedal</translation>
     </message>
     <message>
         <source>CAN: двигун працює</source>
-        <translation type="unfinished"></translation>
+        <translation>CAN: engine running</translation>
     </message>
     <message>
         <source>CAN: штатний брелок — закрити</source>
-        <translation type="unfinished"></translation>
+        <translation>CAN: factory key fob — lock</translation>
     </message>
     <message>
         <source>CAN: штатний брелок — відкрити</source>
-        <translation type="unfinished"></translation>
+        <translation>CAN: factory key fob — unlock</translation>
     </message>
     <message>
         <source>CAN: АКПП у положенні P</source>
-        <translation type="unfinished"></translation>
+        <translation>CAN: automatic transmission in P</translation>
     </message>
     <message>
         <source>Керування через CAN</source>
-        <translation type="unfinished"></translation>
+        <translation>Control via CAN</translation>
     </message>
     <message>
         <source>Запалювання з CAN-шини</source>
-        <translation type="unfinished"></translation>
+        <translation>Ignition from CAN bus</translation>
     </message>
     <message>
         <source>Логічний вхід «Запалювання» бере сигнал з CAN-шини.</source>
-        <translation type="unfinished"></translation>
+        <translation>The “Ignition” logical input takes its signal from the CAN bus.</translation>
     </message>
     <message>
         <source>Запалювання з CAN (ключ ACC)</source>
-        <translation type="unfinished"></translation>
+        <translation>Ignition from CAN (ACC key)</translation>
     </message>
     <message>
         <source>Логічний вхід «Запалювання» бере сигнал положення ключа ACC з CAN-шини.</source>
-        <translation type="unfinished"></translation>
+        <translation>The “Ignition” logical input takes the ACC key position signal from the CAN bus.</translation>
     </message>
     <message>
         <source>Цифрове блокування двигуна</source>
-        <translation type="unfinished"></translation>
+        <translation>Digital engine immobilization</translation>
     </message>
     <message>
         <source>Блокувати двигун командою в CAN-шину; обирається в контурах на сторінці «Блокування двигуна».</source>
-        <translation type="unfinished"></translation>
+        <translation>Immobilize the engine with a command on the CAN bus; selected in the circuits on the “Engine immobilization” page.</translation>
     </message>
     <message>
         <source>Закривати замки штатним брелоком</source>
-        <translation type="unfinished"></translation>
+        <translation>Lock doors with factory key fob</translation>
     </message>
     <message>
         <source>Реагувати на натискання штатного брелока.</source>
-        <translation type="unfinished"></translation>
+        <translation>Respond to presses of the factory key fob.</translation>
     </message>
     <message>
         <source>Ставити під охорону штатним брелоком</source>
-        <translation type="unfinished"></translation>
+        <translation>Arm with factory key fob</translation>
     </message>
     <message>
         <source>Постановка та зняття штатним брелоком.</source>
-        <translation type="unfinished"></translation>
+        <translation>Arming and disarming with the factory key fob.</translation>
     </message>
     <message>
         <source>Складати дзеркала при постановці</source>
-        <translation type="unfinished"></translation>
+        <translation>Fold mirrors when arming</translation>
     </message>
     <message>
         <source>Команда складання дзеркал у CAN-шину.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mirror folding command on the CAN bus.</translation>
     </message>
     <message>
         <source>Закривати вікна при постановці</source>
-        <translation type="unfinished"></translation>
+        <translation>Close windows when arming</translation>
     </message>
     <message>
         <source>Команда закривання вікон у CAN-шину.</source>
-        <translation type="unfinished"></translation>
+        <translation>Window closing command on the CAN bus.</translation>
     </message>
     <message>
         <source>Вимикати штатну охорону</source>
-        <translation type="unfinished"></translation>
+        <translation>Disable factory alarm</translation>
     </message>
     <message>
         <source>Знімати штатну охорону перед дистанційним запуском.</source>
-        <translation type="unfinished"></translation>
+        <translation>Disarm the factory alarm before remote start.</translation>
     </message>
     <message>
         <source>Емуляція штатного ключа</source>
-        <translation type="unfinished"></translation>
+        <translation>Factory key emulation</translation>
     </message>
     <message>
         <source>Обхід штатного імобілайзера без ключа в салоні.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bypass the factory immobilizer without a key in the cabin.</translation>
     </message>
     <message>
         <source>Затримка після пробудження, мс</source>
-        <translation type="unfinished"></translation>
+        <translation>Delay after wake-up, ms</translation>
     </message>
     <message>
         <source>Пауза між пробудженням шини та командою.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pause between bus wake-up and the command.</translation>
     </message>
     <message>
         <source>Повторів команди</source>
-        <translation type="unfinished"></translation>
+        <translation>Command repeats</translation>
     </message>
     <message>
         <source>Скільки разів повторювати команду в шину.</source>
-        <translation type="unfinished"></translation>
+        <translation>How many times to repeat the command on the bus.</translation>
     </message>
     <message>
         <source>Авто</source>
-        <translation type="unfinished"></translation>
+        <translation>Vehicle</translation>
     </message>
     <message>
         <source>Автомобіль</source>
-        <translation type="unfinished"></translation>
+        <translation>Vehicle</translation>
     </message>
     <message>
         <source>Марка</source>
-        <translation type="unfinished"></translation>
+        <translation>Make</translation>
     </message>
     <message>
         <source>Марка автомобіля. Задає набір типових налаштувань.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vehicle make. Sets the set of default settings.</translation>
     </message>
     <message>
         <source>Інша</source>
-        <translation type="unfinished"></translation>
+        <translation>Other</translation>
     </message>
     <message>
         <source>Toyota</source>
-        <translation type="unfinished"></translation>
+        <translation>Toyota</translation>
     </message>
     <message>
         <source>Volkswagen</source>
-        <translation type="unfinished"></translation>
+        <translation>Volkswagen</translation>
     </message>
     <message>
         <source>Skoda</source>
-        <translation type="unfinished"></translation>
+        <translation>Skoda</translation>
     </message>
     <message>
         <source>Hyundai</source>
-        <translation type="unfinished"></translation>
+        <translation>Hyundai</translation>
     </message>
     <message>
         <source>Kia</source>
-        <translation type="unfinished"></translation>
+        <translation>Kia</translation>
     </message>
     <message>
         <source>Renault</source>
-        <translation type="unfinished"></translation>
+        <translation>Renault</translation>
     </message>
     <message>
         <source>Nissan</source>
-        <translation type="unfinished"></translation>
+        <translation>Nissan</translation>
     </message>
     <message>
         <source>Mazda</source>
-        <translation type="unfinished"></translation>
+        <translation>Mazda</translation>
     </message>
     <message>
         <source>Ford</source>
-        <translation type="unfinished"></translation>
+        <translation>Ford</translation>
     </message>
     <message>
         <source>BMW</source>
-        <translation type="unfinished"></translation>
+        <translation>BMW</translation>
     </message>
     <message>
         <source>Mercedes-Benz</source>
-        <translation type="unfinished"></translation>
+        <translation>Mercedes-Benz</translation>
     </message>
     <message>
         <source>Тип кузова</source>
-        <translation type="unfinished"></translation>
+        <translation>Body type</translation>
     </message>
     <message>
         <source>Тип кузова автомобіля.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vehicle body type.</translation>
     </message>
     <message>
         <source>Седан</source>
-        <translation type="unfinished"></translation>
+        <translation>Sedan</translation>
     </message>
     <message>
         <source>Хетчбек</source>
-        <translation type="unfinished"></translation>
+        <translation>Hatchback</translation>
     </message>
     <message>
         <source>Універсал</source>
-        <translation type="unfinished"></translation>
+        <translation>Wagon</translation>
     </message>
     <message>
         <source>Кросовер</source>
-        <translation type="unfinished"></translation>
+        <translation>Crossover</translation>
     </message>
     <message>
         <source>Позашляховик</source>
-        <translation type="unfinished"></translation>
+        <translation>SUV</translation>
     </message>
     <message>
         <source>Мінівен</source>
-        <translation type="unfinished"></translation>
+        <translation>Minivan</translation>
     </message>
     <message>
         <source>Пікап</source>
-        <translation type="unfinished"></translation>
+        <translation>Pickup</translation>
     </message>
     <message>
         <source>Тип двигуна</source>
-        <translation type="unfinished"></translation>
+        <translation>Engine type</translation>
     </message>
     <message>
         <source>Від типу двигуна залежить алгоритм запуску.</source>
-        <translation type="unfinished"></translation>
+        <translation>The start algorithm depends on the engine type.</translation>
     </message>
     <message>
         <source>Бензиновий</source>
-        <translation type="unfinished"></translation>
+        <translation>Gasoline</translation>
     </message>
     <message>
         <source>Дизельний</source>
-        <translation type="unfinished"></translation>
+        <translation>Diesel</translation>
     </message>
     <message>
         <source>Гібрид</source>
-        <translation type="unfinished"></translation>
+        <translation>Hybrid</translation>
     </message>
     <message>
         <source>Газ/бензин</source>
-        <translation type="unfinished"></translation>
+        <translation>LPG/gasoline</translation>
     </message>
     <message>
         <source>Коробка передач</source>
-        <translation type="unfinished"></translation>
+        <translation>Transmission</translation>
     </message>
     <message>
         <source>Для механічної коробки автозапуск вимагає програмної нейтралі.</source>
-        <translation type="unfinished"></translation>
+        <translation>With a manual transmission, remote start requires software neutral.</translation>
     </message>
     <message>
         <source>Механічна</source>
-        <translation type="unfinished"></translation>
+        <translation>Manual</translation>
     </message>
     <message>
         <source>Автоматична</source>
-        <translation type="unfinished"></translation>
+        <translation>Automatic</translation>
     </message>
     <message>
         <source>Робот</source>
-        <translation type="unfinished"></translation>
+        <translation>Automated manual</translation>
     </message>
     <message>
         <source>Варіатор</source>
-        <translation type="unfinished"></translation>
+        <translation>CVT</translation>
     </message>
     <message>
         <source>Запуск двигуна</source>
-        <translation type="unfinished"></translation>
+        <translation>Engine start</translation>
     </message>
     <message>
         <source>Як автомобіль запускається штатно.</source>
-        <translation type="unfinished"></translation>
+        <translation>How the vehicle is started normally.</translation>
     </message>
     <message>
         <source>Ключем</source>
-        <translation type="unfinished"></translation>
+        <translation>Key</translation>
     </message>
     <message>
         <source>Кнопкою Start/Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>Start/Stop button</translation>
     </message>
     <message>
         <source>Штатні системи</source>
-        <translation type="unfinished"></translation>
+        <translation>Factory systems</translation>
     </message>
     <message>
         <source>Штатний імобілайзер</source>
-        <translation type="unfinished"></translation>
+        <translation>Factory immobilizer</translation>
     </message>
     <message>
         <source>Як обходити штатний імобілайзер при дистанційному запуску.</source>
-        <translation type="unfinished"></translation>
+        <translation>How to bypass the factory immobilizer during remote start.</translation>
     </message>
     <message>
         <source>Обхідник з ключем</source>
-        <translation type="unfinished"></translation>
+        <translation>Immobilizer bypass with key</translation>
     </message>
     <message>
         <source>Безключовий обхід через CAN</source>
-        <translation type="unfinished"></translation>
+        <translation>Keyless bypass via CAN</translation>
     </message>
     <message>
         <source>Штатна охорона</source>
-        <translation type="unfinished"></translation>
+        <translation>Factory alarm</translation>
     </message>
     <message>
         <source>Чи є в автомобілі штатна охоронна система.</source>
-        <translation type="unfinished"></translation>
+        <translation>Whether the vehicle has a factory alarm system.</translation>
     </message>
     <message>
         <source>Є, керувати через CAN</source>
-        <translation type="unfinished"></translation>
+        <translation>Yes, control via CAN</translation>
     </message>
     <message>
         <source>Є, керувати дротами</source>
-        <translation type="unfinished"></translation>
+        <translation>Yes, control via wires</translation>
     </message>
     <message>
         <source>Центральний замок</source>
-        <translation type="unfinished"></translation>
+        <translation>Central locking</translation>
     </message>
     <message>
         <source>Як пристрій керує центральним замком.</source>
-        <translation type="unfinished"></translation>
+        <translation>How the device controls the central locking.</translation>
     </message>
     <message>
         <source>Дроти</source>
-        <translation type="unfinished"></translation>
+        <translation>Wires</translation>
     </message>
     <message>
         <source>CAN-шина</source>
-        <translation type="unfinished"></translation>
+        <translation>CAN bus</translation>
     </message>
     <message>
         <source>Як пристрій вмикає поворотники.</source>
-        <translation type="unfinished"></translation>
+        <translation>How the device turns on the turn signals.</translation>
     </message>
     <message>
         <source>Стоянкове гальмо</source>
-        <translation type="unfinished"></translation>
+        <translation>Parking brake</translation>
     </message>
     <message>
         <source>Тип стоянкового гальма.</source>
-        <translation type="unfinished"></translation>
+        <translation>Parking brake type.</translation>
     </message>
     <message>
         <source>Механічне</source>
-        <translation type="unfinished"></translation>
+        <translation>Mechanical</translation>
     </message>
     <message>
         <source>Електричне</source>
-        <translation type="unfinished"></translation>
+        <translation>Electric</translation>
     </message>
     <message>
         <source>Автозапуск</source>
-        <translation type="unfinished"></translation>
+        <translation>Remote start</translation>
     </message>
     <message>
         <source>Дистанційний запуск дозволено</source>
-        <translation type="unfinished"></translation>
+        <translation>Remote start enabled</translation>
     </message>
     <message>
         <source>Дозволяє запуск двигуна з брелока, телефону або за розкладом.</source>
-        <translation type="unfinished"></translation>
+        <translation>Allows engine start from a key fob, phone or schedule.</translation>
     </message>
     <message>
         <source>Тривалість роботи двигуна, хв</source>
-        <translation type="unfinished"></translation>
+        <translation>Engine run time, min</translation>
     </message>
     <message>
         <source>Через цей час після дистанційного запуску двигун зупиняється.</source>
-        <translation type="unfinished"></translation>
+        <translation>The engine stops after this time following a remote start.</translation>
     </message>
     <message>
         <source>Спроб запуску</source>
-        <translation type="unfinished"></translation>
+        <translation>Start attempts</translation>
     </message>
     <message>
         <source>Скільки разів пробувати запустити двигун, якщо він не завівся.</source>
-        <translation type="unfinished"></translation>
+        <translation>How many times to try starting the engine if it does not start.</translation>
     </message>
     <message>
         <source>Прокручування стартера, с</source>
-        <translation type="unfinished"></translation>
+        <translation>Cranking time, s</translation>
     </message>
     <message>
         <source>Найбільший час роботи стартера за одну спробу.</source>
-        <translation type="unfinished"></translation>
+        <translation>Maximum starter run time per attempt.</translation>
     </message>
     <message>
         <source>Напруга підтвердження запуску, В</source>
-        <translation type="unfinished"></translation>
+        <translation>Start confirmation voltage, V</translation>
     </message>
     <message>
         <source>Напруга бортової мережі, вище якої двигун вважається запущеним, якщо тахометр не підключено.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vehicle voltage above which the engine is considered running if no tachometer is connected.</translation>
     </message>
     <message>
         <source>Запуск за низької температури</source>
-        <translation type="unfinished"></translation>
+        <translation>Cold-weather start</translation>
     </message>
     <message>
         <source>Запускати двигун, коли температура двигуна нижче -18 °C.</source>
-        <translation type="unfinished"></translation>
+        <translation>Start the engine when the engine temperature is below -18 °C.</translation>
     </message>
     <message>
         <source>Вмикає блокування двигуна при знятті з охорони без мітки або коду.</source>
-        <translation type="unfinished"></translation>
+        <translation>Enables engine immobilization when disarmed without a tag or code.</translation>
     </message>
     <message>
         <source>Режим блокування</source>
-        <translation type="unfinished"></translation>
+        <translation>Immobilization mode</translation>
     </message>
     <message>
         <source>Коли двигун блокується.</source>
-        <translation type="unfinished"></translation>
+        <translation>When the engine is immobilized.</translation>
     </message>
     <message>
         <source>Лише під охороною</source>
-        <translation type="unfinished"></translation>
+        <translation>Only when armed</translation>
     </message>
     <message>
         <source>Завжди без мітки</source>
-        <translation type="unfinished"></translation>
+        <translation>Always without tag</translation>
     </message>
     <message>
         <source>Контури блокування</source>
-        <translation type="unfinished"></translation>
+        <translation>Immobilization circuits</translation>
     </message>
     <message>
         <source>Контур 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Circuit 1</translation>
     </message>
     <message>
         <source>Режим першого контуру. Праворуч оберіть реле, яке його виконує.</source>
-        <translation type="unfinished"></translation>
+        <translation>First circuit mode. Select the relay that drives it on the right.</translation>
     </message>
     <message>
         <source>Розривати коло</source>
-        <translation type="unfinished"></translation>
+        <translation>Break circuit</translation>
     </message>
     <message>
         <source>Замикати коло</source>
-        <translation type="unfinished"></translation>
+        <translation>Close circuit</translation>
     </message>
     <message>
         <source>Імпульсне блокування</source>
-        <translation type="unfinished"></translation>
+        <translation>Pulse immobilization</translation>
     </message>
     <message>
         <source>Контур 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Circuit 2</translation>
     </message>
     <message>
         <source>Режим другого контуру. Праворуч оберіть реле, яке його виконує.</source>
-        <translation type="unfinished"></translation>
+        <translation>Second circuit mode. Select the relay that drives it on the right.</translation>
     </message>
     <message>
         <source>Контур 3</source>
-        <translation type="unfinished"></translation>
+        <translation>Circuit 3</translation>
     </message>
     <message>
         <source>Режим третього контуру. Праворуч оберіть реле, яке його виконує.</source>
-        <translation type="unfinished"></translation>
+        <translation>Third circuit mode. Select the relay that drives it on the right.</translation>
     </message>
     <message>
         <source>Затримка блокування після запуску, с</source>
-        <translation type="unfinished"></translation>
+        <translation>Immobilization delay after start, s</translation>
     </message>
     <message>
         <source>Двигун глохне через цей час після запуску без мітки.</source>
-        <translation type="unfinished"></translation>
+        <translation>The engine stalls this long after a start without a tag.</translation>
     </message>
     <message>
         <source>Блокувати при швидкості до, км/год</source>
-        <translation type="unfinished"></translation>
+        <translation>Immobilize at speed up to, km/h</translation>
     </message>
     <message>
         <source>Вище цієї швидкості блокування відкладається до зупинки.</source>
-        <translation type="unfinished"></translation>
+        <translation>Above this speed, immobilization is postponed until the vehicle stops.</translation>
     </message>
     <message>
         <source>Код зі штатних кнопок</source>
-        <translation type="unfinished"></translation>
+        <translation>Factory button code</translation>
     </message>
     <message>
         <source>Знімати блокування послідовністю натискань штатних кнопок.</source>
-        <translation type="unfinished"></translation>
+        <translation>Release immobilization with a sequence of factory button presses.</translation>
     </message>
     <message>
         <source>Натискань у коді</source>
-        <translation type="unfinished"></translation>
+        <translation>Presses in code</translation>
     </message>
     <message>
         <source>Довжина коду зі штатних кнопок.</source>
-        <translation type="unfinished"></translation>
+        <translation>Length of the factory button code.</translation>
     </message>
     <message>
         <source>Блокувати при тривозі</source>
-        <translation type="unfinished"></translation>
+        <translation>Immobilize on alarm</translation>
     </message>
     <message>
         <source>Блокувати двигун, поки триває тривога.</source>
-        <translation type="unfinished"></translation>
+        <translation>Immobilize the engine while the alarm is active.</translation>
     </message>
     <message>
         <source>Блокувати при втраті мітки в русі</source>
-        <translation type="unfinished"></translation>
+        <translation>Immobilize on tag loss while driving</translation>
     </message>
     <message>
         <source>Після зупинки блокувати двигун, якщо мітка зникла під час руху.</source>
-        <translation type="unfinished"></translation>
+        <translation>Immobilize the engine after stopping if the tag was lost while driving.</translation>
     </message>
     <message>
         <source>Сигнал при спробі запуску</source>
-        <translation type="unfinished"></translation>
+        <translation>Signal on start attempt</translation>
     </message>
     <message>
         <source>Коротка тривога, якщо хтось намагається запустити заблокований двигун.</source>
-        <translation type="unfinished"></translation>
+        <translation>Short alarm if someone tries to start the immobilized engine.</translation>
     </message>
     <message>
         <source>Bluetooth</source>
-        <translation type="unfinished"></translation>
+        <translation>Bluetooth</translation>
     </message>
     <message>
         <source>Модуль Bluetooth</source>
-        <translation type="unfinished"></translation>
+        <translation>Bluetooth module</translation>
     </message>
     <message>
         <source>Bluetooth увімкнено</source>
-        <translation type="unfinished"></translation>
+        <translation>Bluetooth on</translation>
     </message>
     <message>
         <source>Вмикає модуль Bluetooth для міток і застосунку.</source>
-        <translation type="unfinished"></translation>
+        <translation>Turns on the Bluetooth module for tags and the app.</translation>
     </message>
     <message>
         <source>Ім&apos;я пристрою</source>
-        <translation type="unfinished"></translation>
+        <translation>Device name</translation>
     </message>
     <message>
         <source>Ім&apos;я, яке бачить смартфон при пошуку.</source>
-        <translation type="unfinished"></translation>
+        <translation>Name the smartphone sees when scanning.</translation>
     </message>
     <message>
         <source>Адреса модуля</source>
-        <translation type="unfinished"></translation>
+        <translation>Module address</translation>
     </message>
     <message>
         <source>Адреса Bluetooth основного блоку.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bluetooth address of the main unit.</translation>
     </message>
     <message>
         <source>Потужність передавача, дБм</source>
-        <translation type="unfinished"></translation>
+        <translation>Transmitter power, dBm</translation>
     </message>
     <message>
         <source>Менша потужність зменшує дальність і споживання.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lower power reduces range and consumption.</translation>
     </message>
     <message>
         <source>Видимість</source>
-        <translation type="unfinished"></translation>
+        <translation>Visibility</translation>
     </message>
     <message>
         <source>Коли пристрій видно для нових смартфонів.</source>
-        <translation type="unfinished"></translation>
+        <translation>When the device is visible to new smartphones.</translation>
     </message>
     <message>
         <source>Прихований</source>
-        <translation type="unfinished"></translation>
+        <translation>Hidden</translation>
     </message>
     <message>
         <source>Лише в режимі реєстрації</source>
-        <translation type="unfinished"></translation>
+        <translation>Only in pairing mode</translation>
     </message>
     <message>
         <source>Завжди</source>
-        <translation type="unfinished"></translation>
+        <translation>Always</translation>
     </message>
     <message>
         <source>Режим hands free</source>
-        <translation type="unfinished"></translation>
+        <translation>Hands-free mode</translation>
     </message>
     <message>
         <source>Дії при наближенні та віддаленні мітки.</source>
-        <translation type="unfinished"></translation>
+        <translation>Actions when the tag approaches and moves away.</translation>
     </message>
     <message>
         <source>Знімати з охорони при наближенні</source>
-        <translation type="unfinished"></translation>
+        <translation>Disarm on approach</translation>
     </message>
     <message>
         <source>Знімати та ставити автоматично</source>
-        <translation type="unfinished"></translation>
+        <translation>Disarm and arm automatically</translation>
     </message>
     <message>
         <source>Відстань постановки</source>
-        <translation type="unfinished"></translation>
+        <translation>Arming distance</translation>
     </message>
     <message>
         <source>На якій відстані від мітки ставити під охорону.</source>
-        <translation type="unfinished"></translation>
+        <translation>At what distance from the tag to arm.</translation>
     </message>
     <message>
         <source>Близько (до 3 м)</source>
-        <translation type="unfinished"></translation>
+        <translation>Near (up to 3 m)</translation>
     </message>
     <message>
         <source>Середньо (до 7 м)</source>
-        <translation type="unfinished"></translation>
+        <translation>Medium (up to 7 m)</translation>
     </message>
     <message>
         <source>Далеко (до 15 м)</source>
-        <translation type="unfinished"></translation>
+        <translation>Far (up to 15 m)</translation>
     </message>
     <message>
         <source>Сигнал при втраті мітки</source>
-        <translation type="unfinished"></translation>
+        <translation>Signal on tag loss</translation>
     </message>
     <message>
         <source>Коротко подати сигнал, якщо мітка зникла при працюючому двигуні.</source>
-        <translation type="unfinished"></translation>
+        <translation>Give a short signal if the tag is lost while the engine is running.</translation>
     </message>
     <message>
         <source>Зареєстровано міток</source>
-        <translation type="unfinished"></translation>
+        <translation>Tags paired</translation>
     </message>
     <message>
         <source>Скільки міток записано в пам&apos;ять.</source>
-        <translation type="unfinished"></translation>
+        <translation>How many tags are stored in memory.</translation>
     </message>
     <message>
         <source>Застосунок для смартфона</source>
-        <translation type="unfinished"></translation>
+        <translation>Smartphone app</translation>
     </message>
     <message>
         <source>Дозволити керування з застосунку через Bluetooth.</source>
-        <translation type="unfinished"></translation>
+        <translation>Allow control from the app via Bluetooth.</translation>
     </message>
     <message>
         <source>Реєстрація нової мітки</source>
-        <translation type="unfinished"></translation>
+        <translation>Pair new tag</translation>
     </message>
     <message>
         <source>Після увімкнення пристрій 30 с чекає на нову мітку.</source>
-        <translation type="unfinished"></translation>
+        <translation>When turned on, the device waits 30 s for a new tag.</translation>
     </message>
     <message>
         <source>Видалити всі мітки</source>
-        <translation type="unfinished"></translation>
+        <translation>Delete all tags</translation>
     </message>
     <message>
         <source>Стирає всі мітки з пам&apos;яті при наступному знятті з охорони.</source>
-        <translation type="unfinished"></translation>
+        <translation>Erases all tags from memory at the next disarm.</translation>
     </message>
     <message>
         <source>Мітка 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Tag 1</translation>
     </message>
     <message>
         <source>Мітка 1 записана в пам&apos;ять пристрою.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tag 1 is stored in the device memory.</translation>
     </message>
     <message>
         <source>Назва</source>
-        <translation type="unfinished"></translation>
+        <translation>Name</translation>
     </message>
     <message>
         <source>Ім&apos;я мітки для журналу та повідомлень.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tag name for the log and notifications.</translation>
     </message>
     <message>
         <source>Ідентифікатор</source>
-        <translation type="unfinished"></translation>
+        <translation>ID</translation>
     </message>
     <message>
         <source>Адреса мітки Bluetooth, заповнюється при реєстрації.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bluetooth address of the tag, filled in during pairing.</translation>
     </message>
     <message>
         <source>Тип</source>
-        <translation type="unfinished"></translation>
+        <translation>Type</translation>
     </message>
     <message>
         <source>Тип пристрою, що використовується як мітка.</source>
-        <translation type="unfinished"></translation>
+        <translation>Type of device used as a tag.</translation>
     </message>
     <message>
         <source>Брелок-мітка</source>
-        <translation type="unfinished"></translation>
+        <translation>Key fob tag</translation>
     </message>
     <message>
         <source>Смартфон</source>
-        <translation type="unfinished"></translation>
+        <translation>Smartphone</translation>
     </message>
     <message>
         <source>Браслет</source>
-        <translation type="unfinished"></translation>
+        <translation>Wristband</translation>
     </message>
     <message>
         <source>Поріг присутності, дБм</source>
-        <translation type="unfinished"></translation>
+        <translation>Presence threshold, dBm</translation>
     </message>
     <message>
         <source>Мітка вважається поруч, коли сигнал сильніший за поріг.</source>
-        <translation type="unfinished"></translation>
+        <translation>The tag is considered nearby when the signal is stronger than the threshold.</translation>
     </message>
     <message>
         <source>Поріг відсутності, дБм</source>
-        <translation type="unfinished"></translation>
+        <translation>Absence threshold, dBm</translation>
     </message>
     <message>
         <source>Мітка вважається відсутньою, коли сигнал слабший за поріг.</source>
-        <translation type="unfinished"></translation>
+        <translation>The tag is considered absent when the signal is weaker than the threshold.</translation>
     </message>
     <message>
         <source>Сигнал зараз, дБм</source>
-        <translation type="unfinished"></translation>
+        <translation>Current signal, dBm</translation>
     </message>
     <message>
         <source>Поточний рівень сигналу мітки.</source>
-        <translation type="unfinished"></translation>
+        <translation>Current signal level of the tag.</translation>
     </message>
     <message>
         <source>Заряд батареї, %</source>
-        <translation type="unfinished"></translation>
+        <translation>Battery charge, %</translation>
     </message>
     <message>
         <source>Заряд батареї мітки за її останнім звітом.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tag battery charge from its last report.</translation>
     </message>
     <message>
         <source>Знімати з охорони</source>
-        <translation type="unfinished"></translation>
+        <translation>Disarm</translation>
     </message>
     <message>
         <source>Мітка може знімати з охорони при наближенні.</source>
-        <translation type="unfinished"></translation>
+        <translation>The tag can disarm on approach.</translation>
     </message>
     <message>
         <source>Дозволити автозапуск</source>
-        <translation type="unfinished"></translation>
+        <translation>Allow remote start</translation>
     </message>
     <message>
         <source>Мітка може запускати двигун.</source>
-        <translation type="unfinished"></translation>
+        <translation>The tag can start the engine.</translation>
     </message>
     <message>
         <source>Мітка 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Tag 2</translation>
     </message>
     <message>
         <source>Мітка 2 записана в пам&apos;ять пристрою.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tag 2 is stored in the device memory.</translation>
     </message>
     <message>
         <source>Мітка 3</source>
-        <translation type="unfinished"></translation>
+        <translation>Tag 3</translation>
     </message>
     <message>
         <source>Мітка 3 записана в пам&apos;ять пристрою.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tag 3 is stored in the device memory.</translation>
     </message>
     <message>
         <source>Мітка 4</source>
-        <translation type="unfinished"></translation>
+        <translation>Tag 4</translation>
     </message>
     <message>
         <source>Мітка 4 записана в пам&apos;ять пристрою.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tag 4 is stored in the device memory.</translation>
     </message>
     <message>
         <source>GSM</source>
-        <translation type="unfinished"></translation>
+        <translation>GSM</translation>
     </message>
     <message>
         <source>Модуль і SIM-картка</source>
-        <translation type="unfinished"></translation>
+        <translation>Module and SIM card</translation>
     </message>
     <message>
         <source>GSM-модуль увімкнено</source>
-        <translation type="unfinished"></translation>
+        <translation>GSM module on</translation>
     </message>
     <message>
         <source>Вмикає GSM-модуль для дзвінків, SMS та сервера.</source>
-        <translation type="unfinished"></translation>
+        <translation>Turns on the GSM module for calls, SMS and the server.</translation>
     </message>
     <message>
         <source>IMEI</source>
-        <translation type="unfinished"></translation>
+        <translation>IMEI</translation>
     </message>
     <message>
         <source>Ідентифікатор GSM-модуля.</source>
-        <translation type="unfinished"></translation>
+        <translation>GSM module identifier.</translation>
     </message>
     <message>
         <source>Номер SIM-картки</source>
-        <translation type="unfinished"></translation>
+        <translation>SIM card number</translation>
     </message>
     <message>
         <source>Номер SIM-картки пристрою, для довідки.</source>
-        <translation type="unfinished"></translation>
+        <translation>Phone number of the device&apos;s SIM card, for reference.</translation>
     </message>
     <message>
         <source>Оператор</source>
-        <translation type="unfinished"></translation>
+        <translation>Carrier</translation>
     </message>
     <message>
         <source>Мережа, в якій зареєстровано модуль.</source>
-        <translation type="unfinished"></translation>
+        <translation>Network the module is registered on.</translation>
     </message>
     <message>
         <source>Баланс</source>
-        <translation type="unfinished"></translation>
+        <translation>Balance</translation>
     </message>
     <message>
         <source>Відповідь оператора на останній запит балансу.</source>
-        <translation type="unfinished"></translation>
+        <translation>Carrier&apos;s reply to the last balance request.</translation>
     </message>
     <message>
         <source>USSD-запит балансу</source>
-        <translation type="unfinished"></translation>
+        <translation>Balance USSD request</translation>
     </message>
     <message>
         <source>Код запиту балансу вашого оператора.</source>
-        <translation type="unfinished"></translation>
+        <translation>Balance request code of your carrier.</translation>
     </message>
     <message>
         <source>Енергозбереження</source>
-        <translation type="unfinished"></translation>
+        <translation>Power saving</translation>
     </message>
     <message>
         <source>Коли модуль переходить у режим низького споживання.</source>
-        <translation type="unfinished"></translation>
+        <translation>When the module enters low-power mode.</translation>
     </message>
     <message>
         <source>Завжди, крім тривоги</source>
-        <translation type="unfinished"></translation>
+        <translation>Always, except during alarm</translation>
     </message>
     <message>
         <source>PIN-код SIM-картки потрібен</source>
-        <translation type="unfinished"></translation>
+        <translation>SIM card PIN required</translation>
     </message>
     <message>
         <source>SIM-картка захищена PIN-кодом (вимкніть його в телефоні, якщо можливо).</source>
-        <translation type="unfinished"></translation>
+        <translation>The SIM card is protected by a PIN (disable it in a phone if possible).</translation>
     </message>
     <message>
         <source>Власник 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Owner 1</translation>
     </message>
     <message>
         <source>Номер телефону</source>
-        <translation type="unfinished"></translation>
+        <translation>Phone number</translation>
     </message>
     <message>
         <source>Номер у міжнародному форматі, наприклад +380671234567.</source>
-        <translation type="unfinished"></translation>
+        <translation>Number in international format, e.g. +380671234567.</translation>
     </message>
     <message>
         <source>Дзвінок при тривозі</source>
-        <translation type="unfinished"></translation>
+        <translation>Call on alarm</translation>
     </message>
     <message>
         <source>Дзвонити на цей номер при тривозі.</source>
-        <translation type="unfinished"></translation>
+        <translation>Call this number on alarm.</translation>
     </message>
     <message>
         <source>SMS при тривозі</source>
-        <translation type="unfinished"></translation>
+        <translation>SMS on alarm</translation>
     </message>
     <message>
         <source>Надсилати SMS з причиною тривоги.</source>
-        <translation type="unfinished"></translation>
+        <translation>Send an SMS with the alarm cause.</translation>
     </message>
     <message>
         <source>SMS про постановку та зняття</source>
-        <translation type="unfinished"></translation>
+        <translation>SMS on arm/disarm</translation>
     </message>
     <message>
         <source>Повідомляти про зміну режиму охорони.</source>
-        <translation type="unfinished"></translation>
+        <translation>Report changes of the arming mode.</translation>
     </message>
     <message>
         <source>Керування з цього номера</source>
-        <translation type="unfinished"></translation>
+        <translation>Control from this number</translation>
     </message>
     <message>
         <source>Приймати команди дзвінком та SMS з цього номера.</source>
-        <translation type="unfinished"></translation>
+        <translation>Accept commands by call and SMS from this number.</translation>
     </message>
     <message>
         <source>Мова повідомлень</source>
-        <translation type="unfinished"></translation>
+        <translation>Message language</translation>
     </message>
     <message>
         <source>Мова SMS для цього номера.</source>
-        <translation type="unfinished"></translation>
+        <translation>SMS language for this number.</translation>
     </message>
     <message>
         <source>Українська</source>
-        <translation type="unfinished"></translation>
+        <translation>Ukrainian</translation>
     </message>
     <message>
         <source>English</source>
-        <translation type="unfinished"></translation>
+        <translation>English</translation>
     </message>
     <message>
         <source>Власник 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Owner 2</translation>
     </message>
     <message>
         <source>Власник 3</source>
-        <translation type="unfinished"></translation>
+        <translation>Owner 3</translation>
     </message>
     <message>
         <source>Власник 4</source>
-        <translation type="unfinished"></translation>
+        <translation>Owner 4</translation>
     </message>
     <message>
         <source>Дзвінки</source>
-        <translation type="unfinished"></translation>
+        <translation>Calls</translation>
     </message>
     <message>
         <source>Спроб дозвону</source>
-        <translation type="unfinished"></translation>
+        <translation>Dial attempts</translation>
     </message>
     <message>
         <source>Скільки разів пробувати додзвонитися на кожен номер.</source>
-        <translation type="unfinished"></translation>
+        <translation>How many times to try calling each number.</translation>
     </message>
     <message>
         <source>Тривалість дзвінка, с</source>
-        <translation type="unfinished"></translation>
+        <translation>Call duration, s</translation>
     </message>
     <message>
         <source>Скільки чекати відповіді на дзвінок.</source>
-        <translation type="unfinished"></translation>
+        <translation>How long to wait for the call to be answered.</translation>
     </message>
     <message>
         <source>Пауза між спробами, с</source>
-        <translation type="unfinished"></translation>
+        <translation>Pause between attempts, s</translation>
     </message>
     <message>
         <source>Пауза перед повторним дзвінком.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pause before calling again.</translation>
     </message>
     <message>
         <source>Автовідповідь</source>
-        <translation type="unfinished"></translation>
+        <translation>Auto-answer</translation>
     </message>
     <message>
         <source>Пристрій відповідає на дзвінок з номера власника.</source>
-        <translation type="unfinished"></translation>
+        <translation>The device answers calls from an owner&apos;s number.</translation>
     </message>
     <message>
         <source>Прослуховування салону</source>
-        <translation type="unfinished"></translation>
+        <translation>Cabin audio monitoring</translation>
     </message>
     <message>
         <source>Вмикати мікрофон у салоні під час дзвінка.</source>
-        <translation type="unfinished"></translation>
+        <translation>Turn on the cabin microphone during a call.</translation>
     </message>
     <message>
         <source>Голосове меню</source>
-        <translation type="unfinished"></translation>
+        <translation>Voice menu</translation>
     </message>
     <message>
         <source>Керування тоновим набором під час дзвінка.</source>
-        <translation type="unfinished"></translation>
+        <translation>Control by DTMF tones during a call.</translation>
     </message>
     <message>
         <source>SMS</source>
-        <translation type="unfinished"></translation>
+        <translation>SMS</translation>
     </message>
     <message>
         <source>SMS про низьку напругу</source>
-        <translation type="unfinished"></translation>
+        <translation>Low voltage SMS</translation>
     </message>
     <message>
         <source>Повідомлення, коли напруга нижче порогу.</source>
-        <translation type="unfinished"></translation>
+        <translation>Message when the voltage drops below the threshold.</translation>
     </message>
     <message>
         <source>SMS про автозапуск</source>
-        <translation type="unfinished"></translation>
+        <translation>Remote start SMS</translation>
     </message>
     <message>
         <source>Повідомлення про запуск і зупинку двигуна.</source>
-        <translation type="unfinished"></translation>
+        <translation>Message about engine start and stop.</translation>
     </message>
     <message>
         <source>SMS про втрату мітки</source>
-        <translation type="unfinished"></translation>
+        <translation>Tag loss SMS</translation>
     </message>
     <message>
         <source>Повідомлення, якщо мітка зникла під час руху.</source>
-        <translation type="unfinished"></translation>
+        <translation>Message if the tag is lost while driving.</translation>
     </message>
     <message>
         <source>Щоденний звіт</source>
-        <translation type="unfinished"></translation>
+        <translation>Daily report</translation>
     </message>
     <message>
         <source>Раз на добу надсилати стан автомобіля.</source>
-        <translation type="unfinished"></translation>
+        <translation>Send the vehicle status once a day.</translation>
     </message>
     <message>
         <source>Година щоденного звіту</source>
-        <translation type="unfinished"></translation>
+        <translation>Daily report hour</translation>
     </message>
     <message>
         <source>Година (0–23) надсилання звіту.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hour (0–23) the report is sent.</translation>
     </message>
     <message>
         <source>Підпис повідомлень</source>
-        <translation type="unfinished"></translation>
+        <translation>Message signature</translation>
     </message>
     <message>
         <source>Текст на початку кожного SMS.</source>
-        <translation type="unfinished"></translation>
+        <translation>Text at the start of each SMS.</translation>
     </message>
     <message>
         <source>Ліміт SMS на добу</source>
-        <translation type="unfinished"></translation>
+        <translation>SMS limit per day</translation>
     </message>
     <message>
         <source>Більше SMS за добу пристрій не надсилає; 0 — без ліміту.</source>
-        <translation type="unfinished"></translation>
+        <translation>The device sends no more SMS per day; 0 — no limit.</translation>
     </message>
     <message>
         <source>Формат координат</source>
-        <translation type="unfinished"></translation>
+        <translation>Coordinate format</translation>
     </message>
     <message>
         <source>Як передавати місцезнаходження в SMS.</source>
-        <translation type="unfinished"></translation>
+        <translation>How to send the location in SMS.</translation>
     </message>
     <message>
         <source>Посилання на карту</source>
-        <translation type="unfinished"></translation>
+        <translation>Map link</translation>
     </message>
     <message>
         <source>Градуси</source>
-        <translation type="unfinished"></translation>
+        <translation>Degrees</translation>
     </message>
     <message>
         <source>Не надсилати</source>
-        <translation type="unfinished"></translation>
+        <translation>Do not send</translation>
     </message>
     <message>
         <source>Сервер</source>
-        <translation type="unfinished"></translation>
+        <translation>Server</translation>
     </message>
     <message>
         <source>Передача даних на сервер</source>
-        <translation type="unfinished"></translation>
+        <translation>Data upload to server</translation>
     </message>
     <message>
         <source>Передавати стан і координати на сервер моніторингу.</source>
-        <translation type="unfinished"></translation>
+        <translation>Send status and coordinates to the monitoring server.</translation>
     </message>
     <message>
         <source>Адреса сервера</source>
-        <translation type="unfinished"></translation>
+        <translation>Server address</translation>
     </message>
     <message>
         <source>Ім&apos;я або IP-адреса сервера моніторингу.</source>
-        <translation type="unfinished"></translation>
+        <translation>Name or IP address of the monitoring server.</translation>
     </message>
     <message>
         <source>Порт сервера</source>
-        <translation type="unfinished"></translation>
+        <translation>Server port</translation>
     </message>
     <message>
         <source>Порт сервера моніторингу.</source>
-        <translation type="unfinished"></translation>
+        <translation>Monitoring server port.</translation>
     </message>
     <message>
         <source>Протокол</source>
-        <translation type="unfinished"></translation>
+        <translation>Protocol</translation>
     </message>
     <message>
         <source>Протокол обміну з сервером.</source>
-        <translation type="unfinished"></translation>
+        <translation>Server communication protocol.</translation>
     </message>
     <message>
         <source>TCP</source>
-        <translation type="unfinished"></translation>
+        <translation>TCP</translation>
     </message>
     <message>
         <source>UDP</source>
-        <translation type="unfinished"></translation>
+        <translation>UDP</translation>
     </message>
     <message>
         <source>MQTT</source>
-        <translation type="unfinished"></translation>
+        <translation>MQTT</translation>
     </message>
     <message>
         <source>Шифрування TLS</source>
-        <translation type="unfinished"></translation>
+        <translation>TLS encryption</translation>
     </message>
     <message>
         <source>Шифрувати з&apos;єднання з сервером.</source>
-        <translation type="unfinished"></translation>
+        <translation>Encrypt the connection to the server.</translation>
     </message>
     <message>
         <source>Інтервал передачі, с</source>
-        <translation type="unfinished"></translation>
+        <translation>Upload interval, s</translation>
     </message>
     <message>
         <source>Період надсилання стану під час руху.</source>
-        <translation type="unfinished"></translation>
+        <translation>Status sending period while driving.</translation>
     </message>
     <message>
         <source>Точка доступу (APN)</source>
-        <translation type="unfinished"></translation>
+        <translation>Access point (APN)</translation>
     </message>
     <message>
         <source>APN мобільного інтернету оператора.</source>
-        <translation type="unfinished"></translation>
+        <translation>Carrier&apos;s mobile internet APN.</translation>
     </message>
     <message>
         <source>Користувач APN</source>
-        <translation type="unfinished"></translation>
+        <translation>APN user</translation>
     </message>
     <message>
         <source>Ім&apos;я користувача APN, якщо оператор його вимагає.</source>
-        <translation type="unfinished"></translation>
+        <translation>APN user name, if the carrier requires it.</translation>
     </message>
     <message>
         <source>Ідентифікатор на сервері</source>
-        <translation type="unfinished"></translation>
+        <translation>Server ID</translation>
     </message>
     <message>
         <source>Номер пристрою в системі моніторингу.</source>
-        <translation type="unfinished"></translation>
+        <translation>Device number in the monitoring system.</translation>
     </message>
     <message>
         <source>Події для сповіщень</source>
-        <translation type="unfinished"></translation>
+        <translation>Notification events</translation>
     </message>
     <message>
         <source>Сповіщати власників про подію «Двері».</source>
-        <translation type="unfinished"></translation>
+        <translation>Notify owners of the “Doors” event.</translation>
     </message>
     <message>
         <source>Сповіщати власників про подію «Капот».</source>
-        <translation type="unfinished"></translation>
+        <translation>Notify owners of the “Hood” event.</translation>
     </message>
     <message>
         <source>Сповіщати власників про подію «Багажник».</source>
-        <translation type="unfinished"></translation>
+        <translation>Notify owners of the “Trunk” event.</translation>
     </message>
     <message>
         <source>Удар (попередження)</source>
-        <translation type="unfinished"></translation>
+        <translation>Shock (warning)</translation>
     </message>
     <message>
         <source>Сповіщати власників про подію «Удар (попередження)».</source>
-        <translation type="unfinished"></translation>
+        <translation>Notify owners of the “Shock (warning)” event.</translation>
     </message>
     <message>
         <source>Удар (тривога)</source>
-        <translation type="unfinished"></translation>
+        <translation>Shock (alarm)</translation>
     </message>
     <message>
         <source>Сповіщати власників про подію «Удар (тривога)».</source>
-        <translation type="unfinished"></translation>
+        <translation>Notify owners of the “Shock (alarm)” event.</translation>
     </message>
     <message>
         <source>Нахил (евакуація)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tilt (towing)</translation>
     </message>
     <message>
         <source>Сповіщати власників про подію «Нахил (евакуація)».</source>
-        <translation type="unfinished"></translation>
+        <translation>Notify owners of the “Tilt (towing)” event.</translation>
     </message>
     <message>
         <source>Рух у салоні</source>
-        <translation type="unfinished"></translation>
+        <translation>Cabin motion</translation>
     </message>
     <message>
         <source>Сповіщати власників про подію «Рух у салоні».</source>
-        <translation type="unfinished"></translation>
+        <translation>Notify owners of the “Cabin motion” event.</translation>
     </message>
     <message>
         <source>Сповіщати власників про подію «Запалювання».</source>
-        <translation type="unfinished"></translation>
+        <translation>Notify owners of the “Ignition” event.</translation>
     </message>
     <message>
         <source>Сповіщати власників про подію «Низька напруга».</source>
-        <translation type="unfinished"></translation>
+        <translation>Notify owners of the “Low voltage” event.</translation>
     </message>
     <message>
         <source>Сповіщати власників про подію «Паніка».</source>
-        <translation type="unfinished"></translation>
+        <translation>Notify owners of the “Panic” event.</translation>
     </message>
     <message>
         <source>Сповіщати власників про подію «Автозапуск».</source>
-        <translation type="unfinished"></translation>
+        <translation>Notify owners of the “Remote start” event.</translation>
     </message>
     <message>
         <source>Зупинка двигуна</source>
-        <translation type="unfinished"></translation>
+        <translation>Engine stop</translation>
     </message>
     <message>
         <source>Сповіщати власників про подію «Зупинка двигуна».</source>
-        <translation type="unfinished"></translation>
+        <translation>Notify owners of the “Engine stop” event.</translation>
     </message>
     <message>
         <source>Втрата GPS</source>
-        <translation type="unfinished"></translation>
+        <translation>GPS loss</translation>
     </message>
     <message>
         <source>Сповіщати власників про подію «Втрата GPS».</source>
-        <translation type="unfinished"></translation>
+        <translation>Notify owners of the “GPS loss” event.</translation>
     </message>
     <message>
         <source>Вимкнення живлення</source>
-        <translation type="unfinished"></translation>
+        <translation>Power loss</translation>
     </message>
     <message>
         <source>Сповіщати власників про подію «Вимкнення живлення».</source>
-        <translation type="unfinished"></translation>
+        <translation>Notify owners of the “Power loss” event.</translation>
     </message>
     <message>
         <source>Вихід з геозони</source>
-        <translation type="unfinished"></translation>
+        <translation>Geofence exit</translation>
     </message>
     <message>
         <source>Сповіщати власників про подію «Вихід з геозони».</source>
-        <translation type="unfinished"></translation>
+        <translation>Notify owners of the “Geofence exit” event.</translation>
     </message>
     <message>
         <source>GPS</source>
-        <translation type="unfinished"></translation>
+        <translation>GPS</translation>
     </message>
     <message>
         <source>GPS-приймач увімкнено</source>
-        <translation type="unfinished"></translation>
+        <translation>GPS receiver on</translation>
     </message>
     <message>
         <source>Вмикає приймач супутникової навігації.</source>
-        <translation type="unfinished"></translation>
+        <translation>Turns on the satellite navigation receiver.</translation>
     </message>
     <message>
         <source>Останні координати</source>
-        <translation type="unfinished"></translation>
+        <translation>Last coordinates</translation>
     </message>
     <message>
         <source>Широта та довгота останнього визначення.</source>
-        <translation type="unfinished"></translation>
+        <translation>Latitude and longitude of the last fix.</translation>
     </message>
     <message>
         <source>Широта</source>
-        <translation type="unfinished"></translation>
+        <translation>Latitude</translation>
     </message>
     <message>
         <source>Широта в градусах.</source>
-        <translation type="unfinished"></translation>
+        <translation>Latitude in degrees.</translation>
     </message>
     <message>
         <source>Довгота</source>
-        <translation type="unfinished"></translation>
+        <translation>Longitude</translation>
     </message>
     <message>
         <source>Довгота в градусах.</source>
-        <translation type="unfinished"></translation>
+        <translation>Longitude in degrees.</translation>
     </message>
     <message>
         <source>Швидкість, км/год</source>
-        <translation type="unfinished"></translation>
+        <translation>Speed, km/h</translation>
     </message>
     <message>
         <source>Швидкість за даними GPS.</source>
-        <translation type="unfinished"></translation>
+        <translation>Speed from GPS data.</translation>
     </message>
     <message>
         <source>Висота, м</source>
-        <translation type="unfinished"></translation>
+        <translation>Altitude, m</translation>
     </message>
     <message>
         <source>Висота над рівнем моря.</source>
-        <translation type="unfinished"></translation>
+        <translation>Altitude above sea level.</translation>
     </message>
     <message>
         <source>Супутників видно</source>
-        <translation type="unfinished"></translation>
+        <translation>Satellites in view</translation>
     </message>
     <message>
         <source>Кількість видимих супутників.</source>
-        <translation type="unfinished"></translation>
+        <translation>Number of visible satellites.</translation>
     </message>
     <message>
         <source>Часовий пояс, год</source>
-        <translation type="unfinished"></translation>
+        <translation>Time zone, h</translation>
     </message>
     <message>
         <source>Зсув місцевого часу від UTC для журналу та SMS.</source>
-        <translation type="unfinished"></translation>
+        <translation>Local time offset from UTC for the log and SMS.</translation>
     </message>
     <message>
         <source>Інтервал запису треку, с</source>
-        <translation type="unfinished"></translation>
+        <translation>Track logging interval, s</translation>
     </message>
     <message>
         <source>Період запису точок маршруту під час руху.</source>
-        <translation type="unfinished"></translation>
+        <translation>Route point logging period while driving.</translation>
     </message>
     <message>
         <source>Сповіщати про перевищення швидкості</source>
-        <translation type="unfinished"></translation>
+        <translation>Speeding notification</translation>
     </message>
     <message>
         <source>Надсилати повідомлення, коли швидкість вища за поріг.</source>
-        <translation type="unfinished"></translation>
+        <translation>Send a message when the speed exceeds the threshold.</translation>
     </message>
     <message>
         <source>Поріг швидкості, км/год</source>
-        <translation type="unfinished"></translation>
+        <translation>Speed threshold, km/h</translation>
     </message>
     <message>
         <source>Поріг для сповіщення про перевищення швидкості.</source>
-        <translation type="unfinished"></translation>
+        <translation>Threshold for the speeding notification.</translation>
     </message>
     <message>
         <source>Радіус геозони, м</source>
-        <translation type="unfinished"></translation>
+        <translation>Geofence radius, m</translation>
     </message>
     <message>
         <source>Вихід за коло цього радіусу навколо місця стоянки вмикає сповіщення; 0 — вимкнено.</source>
-        <translation type="unfinished"></translation>
+        <translation>Leaving a circle of this radius around the parking spot triggers a notification; 0 — off.</translation>
     </message>
     <message>
         <source>h_2</source>
-        <translation type="unfinished"></translation>
+        <translation>h_2</translation>
     </message>
     <message>
         <source>Варіант виконання</source>
-        <translation type="unfinished"></translation>
+        <translation>Hardware variant</translation>
     </message>
     <message>
         <source>Заводський варіант комплектації основного блоку.</source>
-        <translation type="unfinished"></translation>
+        <translation>Factory configuration variant of the main unit.</translation>
     </message>
     <message>
         <source>X7 базовий</source>
-        <translation type="unfinished"></translation>
+        <translation>X7 basic</translation>
     </message>
     <message>
         <source>X7 GSM</source>
-        <translation type="unfinished"></translation>
+        <translation>X7 GSM</translation>
     </message>
     <message>
         <source>X7 GSM/GPS</source>
-        <translation type="unfinished"></translation>
+        <translation>X7 GSM/GPS</translation>
     </message>
     <message>
         <source>X7 GSM/GPS/Bluetooth</source>
-        <translation type="unfinished"></translation>
+        <translation>X7 GSM/GPS/Bluetooth</translation>
     </message>
     <message>
         <source>Регіон</source>
-        <translation type="unfinished"></translation>
+        <translation>Region</translation>
     </message>
     <message>
         <source>Регіональні налаштування частот і мов.</source>
-        <translation type="unfinished"></translation>
+        <translation>Regional frequency and language settings.</translation>
     </message>
     <message>
         <source>Україна</source>
-        <translation type="unfinished"></translation>
+        <translation>Ukraine</translation>
     </message>
     <message>
         <source>Європа</source>
-        <translation type="unfinished"></translation>
+        <translation>Europe</translation>
     </message>
     <message>
         <source>Інший</source>
-        <translation type="unfinished"></translation>
+        <translation>Other</translation>
     </message>
     <message>
         <source>Заводський тест пройдено</source>
-        <translation type="unfinished"></translation>
+        <translation>Factory test passed</translation>
     </message>
     <message>
         <source>Позначка вихідного контролю.</source>
-        <translation type="unfinished"></translation>
+        <translation>Final inspection flag.</translation>
     </message>
     <message>
         <source>Режим виробництва</source>
-        <translation type="unfinished"></translation>
+        <translation>Production mode</translation>
     </message>
     <message>
         <source>Вимикає охорону та прискорює таймери для тестового стенда.</source>
-        <translation type="unfinished"></translation>
+        <translation>Disables arming and speeds up timers for the test bench.</translation>
     </message>
     <message>
         <source>Калібрування АЦП: живлення</source>
-        <translation type="unfinished"></translation>
+        <translation>ADC calibration: supply</translation>
     </message>
     <message>
         <source>Коефіцієнт каналу «живлення» у десятитисячних частках (10000 — без поправки).</source>
-        <translation type="unfinished"></translation>
+        <translation>Coefficient of the “supply” channel in ten-thousandths (10000 — no correction).</translation>
     </message>
     <message>
         <source>Калібрування АЦП: запалювання</source>
-        <translation type="unfinished"></translation>
+        <translation>ADC calibration: ignition</translation>
     </message>
     <message>
         <source>Коефіцієнт каналу «запалювання» у десятитисячних частках (10000 — без поправки).</source>
-        <translation type="unfinished"></translation>
+        <translation>Coefficient of the “ignition” channel in ten-thousandths (10000 — no correction).</translation>
     </message>
     <message>
         <source>Калібрування АЦП: габарити</source>
-        <translation type="unfinished"></translation>
+        <translation>ADC calibration: parking lights</translation>
     </message>
     <message>
         <source>Коефіцієнт каналу «габарити» у десятитисячних частках (10000 — без поправки).</source>
-        <translation type="unfinished"></translation>
+        <translation>Coefficient of the “parking lights” channel in ten-thousandths (10000 — no correction).</translation>
     </message>
     <message>
         <source>Калібрування АЦП: вхід 1</source>
-        <translation type="unfinished"></translation>
+        <translation>ADC calibration: input 1</translation>
     </message>
     <message>
         <source>Коефіцієнт каналу «вхід 1» у десятитисячних частках (10000 — без поправки).</source>
-        <translation type="unfinished"></translation>
+        <translation>Coefficient of the “input 1” channel in ten-thousandths (10000 — no correction).</translation>
     </message>
     <message>
         <source>Калібрування АЦП: вхід 2</source>
-        <translation type="unfinished"></translation>
+        <translation>ADC calibration: input 2</translation>
     </message>
     <message>
         <source>Коефіцієнт каналу «вхід 2» у десятитисячних частках (10000 — без поправки).</source>
-        <translation type="unfinished"></translation>
+        <translation>Coefficient of the “input 2” channel in ten-thousandths (10000 — no correction).</translation>
     </message>
     <message>
         <source>Калібрування АЦП: вхід 3</source>
-        <translation type="unfinished"></translation>
+        <translation>ADC calibration: input 3</translation>
     </message>
     <message>
         <source>Коефіцієнт каналу «вхід 3» у десятитисячних частках (10000 — без поправки).</source>
-        <translation type="unfinished"></translation>
+        <translation>Coefficient of the “input 3” channel in ten-thousandths (10000 — no correction).</translation>
     </message>
     <message>
         <source>Калібрування АЦП: вхід 4</source>
-        <translation type="unfinished"></translation>
+        <translation>ADC calibration: input 4</translation>
     </message>
     <message>
         <source>Коефіцієнт каналу «вхід 4» у десятитисячних частках (10000 — без поправки).</source>
-        <translation type="unfinished"></translation>
+        <translation>Coefficient of the “input 4” channel in ten-thousandths (10000 — no correction).</translation>
     </message>
     <message>
         <source>Калібрування АЦП: резервна батарея</source>
-        <translation type="unfinished"></translation>
+        <translation>ADC calibration: backup battery</translation>
     </message>
     <message>
         <source>Коефіцієнт каналу «резервна батарея» у десятитисячних частках (10000 — без поправки).</source>
-        <translation type="unfinished"></translation>
+        <translation>Coefficient of the “backup battery” channel in ten-thousandths (10000 — no correction).</translation>
     </message>
     <message>
         <source>Рівень журналу налагодження</source>
-        <translation type="unfinished"></translation>
+        <translation>Debug log level</translation>
     </message>
     <message>
         <source>Докладність журналу для розробників.</source>
-        <translation type="unfinished"></translation>
+        <translation>Log verbosity for developers.</translation>
     </message>
     <message>
         <source>Лише помилки</source>
-        <translation type="unfinished"></translation>
+        <translation>Errors only</translation>
     </message>
     <message>
         <source>Попередження</source>
-        <translation type="unfinished"></translation>
+        <translation>Warnings</translation>
     </message>
     <message>
         <source>Інформація</source>
-        <translation type="unfinished"></translation>
+        <translation>Info</translation>
     </message>
     <message>
         <source>Усе</source>
-        <translation type="unfinished"></translation>
+        <translation>All</translation>
     </message>
     <message>
         <source>Налагодження через USB</source>
-        <translation type="unfinished"></translation>
+        <translation>USB debugging</translation>
     </message>
     <message>
         <source>Виводити журнал налагодження в USB-порт.</source>
-        <translation type="unfinished"></translation>
+        <translation>Output the debug log to the USB port.</translation>
     </message>
     <message>
         <source>Сторожовий таймер</source>
-        <translation type="unfinished"></translation>
+        <translation>Watchdog timer</translation>
     </message>
     <message>
         <source>Перезапускати пристрій при зависанні прошивки.</source>
-        <translation type="unfinished"></translation>
+        <translation>Restart the device if the firmware hangs.</translation>
     </message>
     <message>
         <source>Тайм-аут сторожового таймера, мс</source>
-        <translation type="unfinished"></translation>
+        <translation>Watchdog timeout, ms</translation>
     </message>
     <message>
         <source>Час без відгуку прошивки до перезапуску.</source>
-        <translation type="unfinished"></translation>
+        <translation>Time without firmware response before a restart.</translation>
     </message>
     <message>
         <source>Версія формату налаштувань</source>
-        <translation type="unfinished"></translation>
+        <translation>Settings format version</translation>
     </message>
     <message>
         <source>Версія структури налаштувань у flash.</source>
-        <translation type="unfinished"></translation>
+        <translation>Version of the settings structure in flash.</translation>
     </message>
     <message>
         <source>Циклів запису у flash</source>
-        <translation type="unfinished"></translation>
+        <translation>Flash write cycles</translation>
     </message>
     <message>
         <source>Скільки разів налаштування зберігались у flash.</source>
-        <translation type="unfinished"></translation>
+        <translation>How many times the settings have been saved to flash.</translation>
     </message>
     <message>
         <source>Швидкий опит CAN</source>
-        <translation type="unfinished"></translation>
+        <translation>Fast CAN polling</translation>
     </message>
     <message>
         <source>Подвоєна частота опиту CAN-шини (більше споживання).</source>
-        <translation type="unfinished"></translation>
+        <translation>Doubled CAN bus polling rate (higher consumption).</translation>
     </message>
     <message>
         <source>Частота ядра</source>
-        <translation type="unfinished"></translation>
+        <translation>Core clock</translation>
     </message>
     <message>
         <source>Тактова частота процесора.</source>
-        <translation type="unfinished"></translation>
+        <translation>Processor clock frequency.</translation>
     </message>
     <message>
         <source>48 МГц</source>
-        <translation type="unfinished"></translation>
+        <translation>48 MHz</translation>
     </message>
     <message>
         <source>72 МГц</source>
-        <translation type="unfinished"></translation>
+        <translation>72 MHz</translation>
     </message>
     <message>
         <source>96 МГц</source>
-        <translation type="unfinished"></translation>
+        <translation>96 MHz</translation>
     </message>
     <message>
         <source>Поріг скидання по живленню, мВ</source>
-        <translation type="unfinished"></translation>
+        <translation>Power reset threshold, mV</translation>
     </message>
     <message>
         <source>Нижче цієї напруги процесор утримується в скиданні.</source>
-        <translation type="unfinished"></translation>
+        <translation>Below this voltage the processor is held in reset.</translation>
     </message>
     <message>
         <source>Затримка старту модемів, мс</source>
-        <translation type="unfinished"></translation>
+        <translation>Modem start delay, ms</translation>
     </message>
     <message>
         <source>Пауза після увімкнення перед запуском GSM і GPS.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pause after power-up before starting GSM and GPS.</translation>
     </message>
     <message>
         <source>Обмін з модулем у тестовому режимі</source>
-        <translation type="unfinished"></translation>
+        <translation>Module link in test mode</translation>
     </message>
     <message>
         <source>Модуль відповідає тестовими пакетами.</source>
-        <translation type="unfinished"></translation>
+        <translation>The module replies with test packets.</translation>
     </message>
     <message>
         <source>Радіоканал: номер частоти</source>
-        <translation type="unfinished"></translation>
+        <translation>Radio channel: frequency number</translation>
     </message>
     <message>
         <source>Канал радіозв&apos;язку з підкапотним модулем (0–15).</source>
-        <translation type="unfinished"></translation>
+        <translation>Radio channel to the under-hood module (0–15).</translation>
     </message>
     <message>
         <source>Радіоканал: потужність</source>
-        <translation type="unfinished"></translation>
+        <translation>Radio channel: power</translation>
     </message>
     <message>
         <source>Потужність передавача радіоканалу.</source>
-        <translation type="unfinished"></translation>
+        <translation>Radio channel transmitter power.</translation>
     </message>
     <message>
         <source>Мінімальна</source>
-        <translation type="unfinished"></translation>
+        <translation>Minimum</translation>
     </message>
     <message>
         <source>Середня</source>
-        <translation type="unfinished"></translation>
+        <translation>Medium</translation>
     </message>
     <message>
         <source>Максимальна</source>
-        <translation type="unfinished"></translation>
+        <translation>Maximum</translation>
     </message>
     <message>
         <source>Дозволити оновлення прошивки по радіо</source>
-        <translation type="unfinished"></translation>
+        <translation>Allow firmware update over radio</translation>
     </message>
     <message>
         <source>Модуль приймає нову прошивку через радіоканал.</source>
-        <translation type="unfinished"></translation>
+        <translation>The module accepts new firmware over the radio channel.</translation>
     </message>
     <message>
         <source>Блокувати сервісний режим</source>
-        <translation type="unfinished"></translation>
+        <translation>Lock service mode</translation>
     </message>
     <message>
         <source>Забороняє вхід у сервісний режим кнопкою Valet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Prohibits entering service mode with the Valet button.</translation>
     </message>
     <message>
         <source>Лічильник тривог</source>
-        <translation type="unfinished"></translation>
+        <translation>Alarm counter</translation>
     </message>
     <message>
         <source>Кількість тривог з моменту виготовлення.</source>
-        <translation type="unfinished"></translation>
+        <translation>Number of alarms since manufacture.</translation>
     </message>
     <message>
         <source>Лічильник автозапусків</source>
-        <translation type="unfinished"></translation>
+        <translation>Remote start counter</translation>
     </message>
     <message>
         <source>Кількість дистанційних запусків.</source>
-        <translation type="unfinished"></translation>
+        <translation>Number of remote starts.</translation>
     </message>
     <message>
         <source>Скинути лічильники</source>
-        <translation type="unfinished"></translation>
+        <translation>Reset counters</translation>
     </message>
     <message>
         <source>Обнуляє лічильники при наступному збереженні.</source>
-        <translation type="unfinished"></translation>
+        <translation>Clears the counters at the next save.</translation>
     </message>
     <message>
         <source>Перевірка підпису прошивки</source>
-        <translation type="unfinished"></translation>
+        <translation>Firmware signature check</translation>
     </message>
     <message>
         <source>Приймати лише підписані оновлення прошивки.</source>
-        <translation type="unfinished"></translation>
+        <translation>Accept only signed firmware updates.</translation>
     </message>
     <message>
         <source>Тестовий сигнал сирени</source>
-        <translation type="unfinished"></translation>
+        <translation>Siren test signal</translation>
     </message>
     <message>
         <source>Поки увімкнено, сирена звучить короткими сигналами раз на 5 с.</source>
-        <translation type="unfinished"></translation>
+        <translation>While on, the siren sounds short chirps every 5 s.</translation>
     </message>
     <message>
         <source>Ідентифікатор партії</source>
-        <translation type="unfinished"></translation>
+        <translation>Batch ID</translation>
     </message>
     <message>
         <source>Номер виробничої партії.</source>
-        <translation type="unfinished"></translation>
+        <translation>Production batch number.</translation>
     </message>
     <message>
         <source>Режим економії на складі</source>
-        <translation type="unfinished"></translation>
+        <translation>Storage power-saving mode</translation>
     </message>
     <message>
         <source>Глибокий сон до першого підключення до автомобіля.</source>
-        <translation type="unfinished"></translation>
+        <translation>Deep sleep until the first connection to a vehicle.</translation>
     </message>
     <message>
         <source>Контроль струму виходів</source>
-        <translation type="unfinished"></translation>
+        <translation>Output current monitoring</translation>
     </message>
     <message>
         <source>Вимикати вихід при перевантаженні.</source>
-        <translation type="unfinished"></translation>
+        <translation>Turn off an output on overload.</translation>
     </message>
     <message>
         <source>Затримка вимкнення USB, с</source>
-        <translation type="unfinished"></translation>
+        <translation>USB shutdown delay, s</translation>
     </message>
     <message>
         <source>Скільки USB залишається активним після відключення зовнішнього живлення.</source>
-        <translation type="unfinished"></translation>
+        <translation>How long USB stays active after external power is disconnected.</translation>
     </message>
 </context>
 </TS>
