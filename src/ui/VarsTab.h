@@ -53,6 +53,7 @@ public:
     int uid() const { return m_uid; }
     int index() const { return m_index; }
     void setIndex(int index) { m_index = index; }
+    // Empty while the rows are deferred.
     const QList<VarWidget*>& rows() const { return m_rows; }
     const QList<FoldGroup*>& groups() const { return m_groups; }
     int labelWidth() const { return m_labelWidth; }
