@@ -248,6 +248,7 @@ struct Rig
     {
         auto* tabs = find<QTabWidget>("tabWidget");
         for (VarsTab* page : window->findChildren<VarsTab*>()) {
+            page->ensureRows();
             QList<VarWidget*> rows;
             for (VarWidget* row : page->findChildren<VarWidget*>()) {
                 if (rows.size() < count && accepts(row))
@@ -303,6 +304,7 @@ private Q_SLOTS:
     void fileMenuKeys();
     void preferencesSurviveARestart_data();
     void preferencesSurviveARestart();
+    void pageBuiltWhenFirstShown();
 
 private:
     QStringList m_boxes;    // their texts
@@ -424,7 +426,7 @@ void TestMainWindow::losingTheDevice_data()
 void TestMainWindow::losingTheDevice()
 {
     QFETCH(bool, loaded);
-    Rig rig;
+    Rig rig(loaded ? SimFixture::DemoProfile : QString());
     QVERIFY(loaded ? rig.loaded() : rig.slowFileSystem());
     rig.device->unplug();
     QTRY_VERIFY_WITH_TIMEOUT(!rig.connected(), Wait);
@@ -436,7 +438,15 @@ void TestMainWindow::losingTheDevice()
     QVERIFY(!rig.enabled("gPin1"));
     if (loaded) {
         // An edit there is not sent, and the user is told so.
-        QLineEdit* field = rig.window->findChild<LineVarEditor*>()->lineEdit();
+        const QList<VarWidget*> rows = rig.rowsOnOnePage(
+            [&rig](VarWidget* row) {
+                const auto v = rig.device->variable(uint16_t(row->deviceId()));
+                return qobject_cast<LineVarEditor*>(row->editor()) && v && v->type == 'U' &&
+                       !(v->flags & VarFlag::ReadOnly) && qFromLittleEndian<uint32_t>(v->value.constData()) != 5;
+            },
+            1);
+        QCOMPARE(rows.size(), 1);
+        QLineEdit* field = static_cast<LineVarEditor*>(rows[0]->editor())->lineEdit();
         field->selectAll();
         QTest::keyClicks(field, QStringLiteral("5"));
         QTest::keyClick(field, Qt::Key_Return);
@@ -576,12 +586,10 @@ void TestMainWindow::changeLoggedAsShown()
 {
     Rig rig(SimFixture::DemoProfile);
     QVERIFY(rig.loaded());
-    const QList<VarWidget*> rows = rig.window->findChildren<VarWidget*>();
-    const auto visibility = std::find_if(rows.cbegin(), rows.cend(), [](const VarWidget* row) {
-        return row->deviceId() == 17005; // a select of the Bluetooth page
-    });
-    QVERIFY(visibility != rows.cend());
-    auto* combo = (*visibility)->editor()->findChild<QComboBox*>();
+    // A select of the Bluetooth page.
+    const QList<VarWidget*> rows = rig.rowsOnOnePage([](VarWidget* row) { return row->deviceId() == 17005; }, 1);
+    QCOMPARE(rows.size(), 1);
+    auto* combo = rows[0]->editor()->findChild<QComboBox*>();
     combo->setCurrentIndex(2);
     Q_EMIT combo->activated(2);
     QTRY_VERIFY_WITH_TIMEOUT(rig.logged(QStringLiteral("var 17005 changed: Видимість = Завжди")), Wait);
@@ -1015,6 +1023,62 @@ void TestMainWindow::preferencesSurviveARestart()
     Rig rig;
     QCOMPARE(!rig.window->findChild<UpdateChecker*>()->baseUrl().isEmpty(), checks);
     QSettings().clear();
+
+void TestMainWindow::pageBuiltWhenFirstShown()
+{
+    std::atomic<int> sets = 0; // VAR_SET requests for the chosen variable, counted on the worker
+    std::atomic<int> watched = 0;
+    Rig rig(SimFixture::DemoProfile, {.pageList = true});
+    auto* link = static_cast<SimLink*>(rig.stack->transports().find(QStringLiteral("sim")));
+    link->setRequestObserver([&sets, &watched](uint8_t cmd, const QByteArray& payload) {
+        if (cmd == Cmd::VAR_SET && payload.size() >= 2 && qFromLittleEndian<uint16_t>(payload.constData()) == watched)
+            ++sets;
+    });
+    QVERIFY(rig.loaded());
+
+    // A writable number with a value other than the editor's default, on a page nobody has opened yet.
+    VarUiInfoPtr chosen;
+    for (const VarUiInfoPtr& info : rig.window->findChild<VarsUI*>()->infos()) {
+        const auto v = rig.device->variable(uint16_t(info->deviceId()));
+        if (!chosen && info->kind == VarKind::Unsigned && !info->readonly && !info->noUitype && info->redir.isEmpty() &&
+            v && v->type == 'U' && !(v->flags & VarFlag::ReadOnly) && qFromLittleEndian<uint32_t>(v->value.constData()))
+            chosen = info;
+    }
+    QVERIFY(chosen);
+    VarsTab* page = nullptr;
+    for (VarsTab* view : rig.window->findChildren<VarsTab*>()) {
+        if (view->title() == chosen->pageTitle)
+            page = view;
+    }
+    QVERIFY(page && page->rows().isEmpty());
+
+    rig.find<QTabWidget>("tabWidget")->setCurrentWidget(page);
+    const auto row = std::find_if(page->rows().cbegin(), page->rows().cend(),
+                                  [&chosen](const VarWidget* r) { return &r->info() == chosen.get(); });
+    QVERIFY(row != page->rows().cend());
+    QLineEdit* edit = static_cast<LineVarEditor*>((*row)->editor())->lineEdit();
+    const uint16_t id = uint16_t(chosen->deviceId());
+    const QByteArray loaded = rig.device->variable(id)->value;
+    QCOMPARE(edit->text(), QString::number(qFromLittleEndian<uint32_t>(loaded.constData())));
+
+    watched = id;
+    edit->selectAll();
+    QTest::keyClicks(edit, QString::number(qFromLittleEndian<uint32_t>(loaded.constData()) + 1));
+    QTest::keyClick(edit, Qt::Key_Return);
+    QTRY_VERIFY_WITH_TIMEOUT(rig.device->variable(id)->value != loaded, Wait);
+    // A second write would be queued before this job.
+    std::atomic<bool> drained = false;
+    rig.stack->worker().post([&drained] { drained = true; }, [&drained] { drained = true; });
+    QTRY_VERIFY_WITH_TIMEOUT(drained.load(), Wait);
+    QCOMPARE(sets.load(), 1);
+    link->setRequestObserver({});
+
+    // The page's rows joined the registry: its poll and refreshes reach them.
+    const uint32_t later = qFromLittleEndian<uint32_t>(loaded.constData()) + 2;
+    SimVariables::Variable changed = *rig.device->variable(id);
+    qToLittleEndian(later, changed.value.data());
+    rig.device->setVariable(changed);
+    QTRY_COMPARE_WITH_TIMEOUT(edit->text(), QString::number(later), Wait);
 }
 
 QTEST_MAIN(TestMainWindow)

@@ -143,25 +143,31 @@ void TestPageViews::searchMarksTheRows()
     layout->addWidget(nav);
     layout->addWidget(tabs);
     auto* gsm = new VarsTab(QStringLiteral("GSM"), QStringLiteral("gsm"));
-    const auto addRow = [this, gsm](const char* name) {
+    const auto described = [](const char* name) {
         auto info = std::make_shared<VarUiInfo>();
         info->name = QString::fromUtf8(name);
         info->kind = VarKind::Bitmap;
         info->noUitype = false;
-        auto* row = new VarWidget(info, m_registry, gsm->rowParent());
-        gsm->addRow(row);
-        return row;
+        return info;
     };
-    VarWidget* operatorRow = addRow("Оператор");
-    gsm->beginGroup(QStringLiteral("Модем"), true, 1);
-    VarWidget* imeiRow = addRow("IMEI модему");
-    gsm->finish();
+    const QList<VarUiInfoPtr> infos{described("Оператор"), described("IMEI модему")};
+    VarWidget* operatorRow = nullptr;
+    VarWidget* imeiRow = nullptr;
+    // The rows come when the page is first needed; the search finds them from their descriptions.
+    gsm->deferRows(infos, [&](VarsTab& page) {
+        operatorRow = new VarWidget(infos[0], m_registry, page.rowParent());
+        page.addRow(operatorRow);
+        page.beginGroup(QStringLiteral("Модем"), true, 1);
+        imeiRow = new VarWidget(infos[1], m_registry, page.rowParent());
+        page.addRow(imeiRow);
+        page.finish();
+    });
     tabs->addTab(new QWidget, QStringLiteral("Загальне"));
     tabs->addTab(gsm, QStringLiteral("GSM"));
     nav->setSearchMatch([gsm](int page, const QString& text) { return page == 1 && gsm->matches(text); });
     nav->refresh();
     window.show();
-    QVERIFY(!imeiRow->isVisible());
+    QVERIFY(!imeiRow);
 
     nav->searchField()->setText(QStringLiteral("imei"));
     QTRY_COMPARE_WITH_TIMEOUT(tabs->currentIndex(), 1, NavPanel::SearchDelayMs * 3);

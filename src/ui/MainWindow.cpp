@@ -778,7 +778,8 @@ void MainWindow::on_tabWidget_currentChanged(int index)
     }
     if (!view)
         return;
-    // Rows of hidden pages are not kept up to date; the page catches up as it appears.
+    // Rows of hidden pages are not kept up to date; the page catches up as it appears. A page shown
+    // for the first time gets its rows here at the latest, so that their ids are polled below.
     view->refreshRows();
     for (int id : m_registry->tabIds(view)) {
         if (id >= 1 && id <= 0xFFFF)

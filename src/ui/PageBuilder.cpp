@@ -10,6 +10,35 @@
 #include "vars/VarsRegistry.h"
 #include "vars/VarsUI.h"
 
+namespace {
+
+void addRows(VarsTab& view, const QList<VarsUI::Item>& items, VarsRegistry& registry)
+{
+    for (const VarsUI::Item& item : items) {
+        switch (item.kind) {
+        case VarsUI::ItemKind::Space:
+            view.addSpacer();
+            break;
+        case VarsUI::ItemKind::GroupStart:
+            view.beginGroup(item.text, item.folded, item.uid);
+            break;
+        case VarsUI::ItemKind::GroupEnd:
+            view.endGroup();
+            break;
+        case VarsUI::ItemKind::Variable:
+            if (item.info->noUitype)
+                break;
+            auto* row = new VarWidget(item.info, registry, view.rowParent());
+            view.addRow(row);
+            registry.registerRow(&view, row);
+            break;
+        }
+    }
+    view.finish();
+}
+
+} // namespace
+
 PageBuilder::PageBuilder(VarsRegistry& registry, QTabWidget& tabs) : m_registry(registry), m_tabs(tabs)
 {}
 
@@ -21,27 +50,15 @@ void PageBuilder::build(VarsUI& model)
     int at = m_firstPageIndex + int(m_views.size());
     for (const VarsUI::Page& page : model.pages()) {
         auto* view = new VarsTab(page.title, page.titleLower, page.section, page.uid);
+        QList<VarUiInfoPtr> rowInfos;
         for (const VarsUI::Item& item : page.items) {
-            switch (item.kind) {
-            case VarsUI::ItemKind::Space:
-                view->addSpacer();
-                break;
-            case VarsUI::ItemKind::GroupStart:
-                view->beginGroup(item.text, item.folded, item.uid);
-                break;
-            case VarsUI::ItemKind::GroupEnd:
-                view->endGroup();
-                break;
-            case VarsUI::ItemKind::Variable:
-                if (item.info->noUitype)
-                    break;
-                auto* row = new VarWidget(item.info, m_registry, view->rowParent());
-                view->addRow(row);
-                m_registry.registerRow(view, row);
-                break;
-            }
+            if (item.kind == VarsUI::ItemKind::Variable && !item.info->noUitype)
+                rowInfos.append(item.info);
         }
-        view->finish();
+        m_rowInfos += rowInfos;
+        view->deferRows(std::move(rowInfos), [items = page.items, &registry = m_registry](VarsTab& view) {
+            addRows(view, items, registry);
+        });
         const int index = m_tabs.insertTab(at++, view, page.title);
         view->setIndex(index);
         if (page.hidden)
@@ -53,15 +70,12 @@ void PageBuilder::build(VarsUI& model)
 QList<uint16_t> PageBuilder::loadList() const
 {
     std::set<int> ids;
-    for (const VarsTab* view : m_views) {
-        for (const VarWidget* row : view->rows()) {
-            const VarUiInfo& info = row->info();
-            ids.insert({info.id, info.deviceId()});
-            if (info.target > 0)
-                ids.insert(info.target);
-            for (auto it = info.targetRedirList.cbegin(); it != info.targetRedirList.cend(); ++it)
-                ids.insert(it.key());
-        }
+    for (const VarUiInfoPtr& info : m_rowInfos) {
+        ids.insert({info->id, info->deviceId()});
+        if (info->target > 0)
+            ids.insert(info->target);
+        for (auto it = info->targetRedirList.cbegin(); it != info->targetRedirList.cend(); ++it)
+            ids.insert(it.key());
     }
     QList<uint16_t> list;
     for (int id : ids) {

@@ -4,13 +4,16 @@
 
 #include <QList>
 
+#include "vars/VarUiInfo.h"
+
 class QTabWidget;
 class VarsRegistry;
 class VarsTab;
 class VarsUI;
 
-// Turns the page model into page views on the main tab widget, after the tabs already there, with
-// every row registered with the registry. Installed as the model's assembler.
+// Turns the page model into page views on the main tab widget, after the tabs already there. A view
+// gets its rows, each registered with the registry, when it is first needed, so that the program
+// starts without building pages nobody opens. Installed as the model's assembler.
 class PageBuilder
 {
 public:
@@ -28,4 +31,5 @@ private:
     QTabWidget& m_tabs;
     int m_firstPageIndex = -1;
     QList<VarsTab*> m_views;
+    QList<VarUiInfoPtr> m_rowInfos; // of every page, for the load list
 };

@@ -1,6 +1,7 @@
 #include "VarsTab.h"
 
 #include <algorithm>
+#include <utility>
 
 #include <QResizeEvent>
 #include <QScrollBar>
@@ -97,28 +98,57 @@ void VarsTab::finish()
     applyLabelWidth();
 }
 
+void VarsTab::deferRows(QList<VarUiInfoPtr> rowInfos, std::function<void(VarsTab&)> addRows)
+{
+    m_deferredInfos = std::move(rowInfos);
+    m_addRows = std::move(addRows);
+}
+
+void VarsTab::ensureRows()
+{
+    if (!m_addRows)
+        return;
+    const auto addRows = std::exchange(m_addRows, {});
+    m_deferredInfos.clear();
+    // Rows added to a shown page would only appear one event later, after a frame without them;
+    // showing the content again shows them all at once.
+    const bool shown = m_content->isVisible();
+    if (shown)
+        m_content->hide();
+    addRows(*this);
+    if (shown)
+        m_content->show();
+}
+
 void VarsTab::refreshRows()
 {
+    ensureRows();
     for (VarWidget* row : std::as_const(m_rows))
         row->refresh();
 }
 
-bool VarsTab::rowMatches(const VarWidget* row, const QString& text)
+bool VarsTab::rowMatches(const VarUiInfo& info, const QString& text)
 {
-    return row->info().name.contains(text, Qt::CaseInsensitive) || row->info().help.contains(text, Qt::CaseInsensitive);
+    return info.name.contains(text, Qt::CaseInsensitive) || info.help.contains(text, Qt::CaseInsensitive);
 }
 
 bool VarsTab::matches(const QString& text) const
 {
-    return std::any_of(m_rows.cbegin(), m_rows.cend(), [&text](const VarWidget* row) { return rowMatches(row, text); });
+    if (m_addRows) {
+        return std::any_of(m_deferredInfos.cbegin(), m_deferredInfos.cend(),
+                           [&text](const VarUiInfoPtr& info) { return rowMatches(*info, text); });
+    }
+    return std::any_of(m_rows.cbegin(), m_rows.cend(),
+                       [&text](const VarWidget* row) { return rowMatches(row->info(), text); });
 }
 
 void VarsTab::showMatches(const QString& text)
 {
+    ensureRows();
     VarWidget* first = nullptr;
     QHash<FoldGroup*, QList<QWidget*>> revealed;
     for (VarWidget* row : std::as_const(m_rows)) {
-        const bool match = !text.isEmpty() && rowMatches(row, text);
+        const bool match = !text.isEmpty() && rowMatches(row->info(), text);
         row->setHighlighted(match);
         if (!match)
             continue;
@@ -139,6 +169,12 @@ void VarsTab::resizeEvent(QResizeEvent* event)
 {
     QScrollArea::resizeEvent(event);
     applyLabelWidth();
+}
+
+void VarsTab::showEvent(QShowEvent* event)
+{
+    ensureRows();
+    QScrollArea::showEvent(event);
 }
 
 void VarsTab::applyLabelWidth()

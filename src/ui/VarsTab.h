@@ -1,9 +1,13 @@
 #pragma once
 
+#include <functional>
+
 #include <QHash>
 #include <QList>
 #include <QScrollArea>
 #include <QString>
+
+#include "vars/VarUiInfo.h"
 
 class FoldGroup;
 class QVBoxLayout;
@@ -30,6 +34,12 @@ public:
     // Called once the last row is in.
     void finish();
 
+    // The rows are added by addRows when the page is first shown, searched or refreshed; until then
+    // the search reads the descriptions of its rows.
+    void deferRows(QList<VarUiInfoPtr> rowInfos, std::function<void(VarsTab&)> addRows);
+    void ensureRows();
+
+    // Builds the rows first when they were deferred.
     void refreshRows();
     // Whether the name or the help of one of the rows contains the text, in any letter case.
     bool matches(const QString& text) const;
@@ -43,17 +53,19 @@ public:
     int uid() const { return m_uid; }
     int index() const { return m_index; }
     void setIndex(int index) { m_index = index; }
+    // Empty while the rows are deferred.
     const QList<VarWidget*>& rows() const { return m_rows; }
     const QList<FoldGroup*>& groups() const { return m_groups; }
     int labelWidth() const { return m_labelWidth; }
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     void place(QWidget* row, bool alwaysVisible);
     void applyLabelWidth();
-    static bool rowMatches(const VarWidget* row, const QString& text);
+    static bool rowMatches(const VarUiInfo& info, const QString& text);
 
     QString m_title;
     QString m_key;
@@ -67,6 +79,8 @@ private:
     int m_rowCounter = 0;
     int m_savedCounter = 0;
     QList<VarWidget*> m_rows;
+    QList<VarUiInfoPtr> m_deferredInfos;
+    std::function<void(VarsTab&)> m_addRows;
     QHash<const QWidget*, FoldGroup*> m_groupOf;
     int m_labelWidth = -1;
     int m_widestLabel = 0;
