@@ -26,9 +26,11 @@ Startup::Startup(QApplication& app) : m_app(app)
 
 int Startup::run()
 {
+    QCoreApplication::setApplicationVersion(QStringLiteral(KESTROVA_VERSION));
     QCommandLineParser parser;
     parser.setApplicationDescription(tr("Service tool for Orvo vehicle security controllers."));
     parser.addHelpOption();
+    parser.addVersionOption();
     const QCommandLineOption demo(QStringLiteral("demo"), tr("Start on the built-in demo device."));
     const QCommandLineOption verbose(QStringLiteral("verbose"), tr("Keep Qt's diagnostic messages on standard error."));
     const QCommandLineOption english(QStringLiteral("english"), tr("Show the program in English."));
@@ -42,8 +44,8 @@ int Startup::run()
     QCoreApplication::setOrganizationName(QStringLiteral("Orvo SOFT"));
     QCoreApplication::setOrganizationDomain(QStringLiteral("orvo.ua"));
     QCoreApplication::setApplicationName(QStringLiteral("Kestrova"));
-    // Lets the desktop match the window with the installed kestrova.desktop and its icon.
-    QGuiApplication::setDesktopFileName(QStringLiteral("kestrova"));
+    // Lets the desktop match the window with the installed ua.orvo.Kestrova.desktop and its icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("ua.orvo.Kestrova"));
 
     DeviceStack stack;
     stack.transports().setPanelFactory(QStringLiteral("usb"), &UsbPanel::create);
