@@ -30,12 +30,14 @@ int Startup::run()
     QCoreApplication::setOrganizationName(QStringLiteral("Orvo SOFT"));
     QCoreApplication::setOrganizationDomain(QStringLiteral("orvo.ua"));
     QCoreApplication::setApplicationName(QStringLiteral("Kestrova"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(KESTROVA_VERSION));
     // Before the parser's texts are made, so that --help speaks the chosen language too.
     m_catalogue.install(Catalogue::chosen(m_app.arguments(), QSettings()));
 
     QCommandLineParser parser;
     parser.setApplicationDescription(tr("Service tool for Orvo vehicle security controllers."));
     parser.addHelpOption();
+    parser.addVersionOption();
     const QCommandLineOption demo(QStringLiteral("demo"), tr("Start on the built-in demo device."));
     const QCommandLineOption verbose(QStringLiteral("verbose"), tr("Keep Qt's diagnostic messages on standard error."));
     const QCommandLineOption english(QStringLiteral("english"), tr("Show the program in English."));
@@ -45,8 +47,8 @@ int Startup::run()
     parser.addOptions({demo, verbose, english, exitWhenShown});
     parser.process(m_app);
 
-    // Lets the desktop match the window with the installed kestrova.desktop and its icon.
-    QGuiApplication::setDesktopFileName(QStringLiteral("kestrova"));
+    // Lets the desktop match the window with the installed ua.orvo.Kestrova.desktop and its icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("ua.orvo.Kestrova"));
 
     DeviceStack stack;
     stack.transports().setPanelFactory(QStringLiteral("usb"), &UsbPanel::create);
