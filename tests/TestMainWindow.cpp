@@ -1023,6 +1023,7 @@ void TestMainWindow::preferencesSurviveARestart()
     Rig rig;
     QCOMPARE(!rig.window->findChild<UpdateChecker*>()->baseUrl().isEmpty(), checks);
     QSettings().clear();
+}
 
 void TestMainWindow::pageBuiltWhenFirstShown()
 {
