@@ -142,7 +142,7 @@ Reloads reloads()
     VarsUI model;
     model.setAssembler([&builder](VarsUI& m) { builder.build(m); });
     model.load();
-    stack.worker().setLoadList(builder.loadList());
+    stack.worker().setLoadList(model.loadList());
 
     // One set of counters as if every page were shown, one beside the rows of the largest page.
     QObject everyPage;

@@ -6,11 +6,19 @@
 #include <QFileInfo>
 #include <QSettings>
 
+#include <cstdio>
+#include <string>
+
 #ifdef Q_OS_WIN
+#include <io.h>
 #include <iterator>
 
 #include <windows.h>
-#elif !defined(Q_OS_LINUX)
+#else
+#include <termios.h>
+#include <unistd.h>
+#endif
+#if !defined(Q_OS_WIN) && !defined(Q_OS_LINUX)
 #include <cerrno>
 #include <csignal>
 #endif
@@ -88,4 +96,52 @@ qint64 Platform::peakMemoryKb()
     }
 #endif
     return -1;
+}
+
+bool Platform::isTerminal(int fd)
+{
+#ifdef Q_OS_WIN
+    return _isatty(fd) != 0;
+#else
+    return isatty(fd) != 0;
+#endif
+}
+
+std::optional<QString> Platform::readHiddenLine(const QString& prompt)
+{
+    std::fputs(prompt.toLocal8Bit().constData(), stderr);
+    std::fflush(stderr);
+    // Echo goes off only for this one line and comes back even when the input ends.
+#ifdef Q_OS_WIN
+    const HANDLE input = GetStdHandle(STD_INPUT_HANDLE);
+    DWORD mode = 0;
+    const bool console = GetConsoleMode(input, &mode);
+    if (console)
+        SetConsoleMode(input, mode & ~DWORD(ENABLE_ECHO_INPUT));
+#else
+    termios saved{};
+    const bool console = tcgetattr(STDIN_FILENO, &saved) == 0;
+    if (console) {
+        termios quiet = saved;
+        quiet.c_lflag &= ~tcflag_t(ECHO);
+        tcsetattr(STDIN_FILENO, TCSAFLUSH, &quiet);
+    }
+#endif
+    std::string line;
+    int c = 0;
+    while ((c = std::getchar()) != EOF && c != '\n')
+        line.push_back(char(c));
+#ifdef Q_OS_WIN
+    if (console)
+        SetConsoleMode(input, mode);
+#else
+    if (console)
+        tcsetattr(STDIN_FILENO, TCSAFLUSH, &saved);
+#endif
+    std::fputs("\n", stderr);
+    if (c == EOF && line.empty())
+        return std::nullopt;
+    if (!line.empty() && line.back() == '\r')
+        line.pop_back();
+    return QString::fromLocal8Bit(line);
 }

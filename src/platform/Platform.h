@@ -1,5 +1,7 @@
 #pragma once
 
+#include <optional>
+
 #include <QString>
 #include <QtGlobal>
 
@@ -26,5 +28,11 @@ QString rememberedFolder(const QSettings& settings, const QString& key);
 
 // The most memory the process has held so far, in kB (-1 where the system does not tell).
 qint64 peakMemoryKb();
+
+// True when the standard stream with that descriptor (0 input, 1 output, 2 error) is a terminal.
+bool isTerminal(int fd);
+// Shows prompt on standard error and reads one line from standard input without echoing it (a PIN);
+// nullopt when the input has ended.
+std::optional<QString> readHiddenLine(const QString& prompt);
 
 } // namespace Platform

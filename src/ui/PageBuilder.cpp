@@ -1,8 +1,5 @@
 #include "PageBuilder.h"
 
-#include <algorithm>
-#include <set>
-
 #include <QTabWidget>
 
 #include "VarWidget.h"
@@ -48,25 +45,4 @@ void PageBuilder::build(VarsUI& model)
             m_tabs.setTabVisible(index, false);
         m_views.append(view);
     }
-}
-
-QList<uint16_t> PageBuilder::loadList() const
-{
-    std::set<int> ids;
-    for (const VarsTab* view : m_views) {
-        for (const VarWidget* row : view->rows()) {
-            const VarUiInfo& info = row->info();
-            ids.insert({info.id, info.deviceId()});
-            if (info.target > 0)
-                ids.insert(info.target);
-            for (auto it = info.targetRedirList.cbegin(); it != info.targetRedirList.cend(); ++it)
-                ids.insert(it.key());
-        }
-    }
-    QList<uint16_t> list;
-    for (int id : ids) {
-        if (id >= 1 && id <= 0xFFFF)
-            list.append(uint16_t(id));
-    }
-    return list;
 }

@@ -19,9 +19,6 @@ public:
     void build(VarsUI& model);
 
     const QList<VarsTab*>& pageViews() const { return m_views; }
-    // The variables the pages show, ascending: every row's element and device ids, switch targets
-    // and the left sides of their redirect lists. Page-only ids (above 65535) are not variables.
-    QList<uint16_t> loadList() const;
 
 private:
     VarsRegistry& m_registry;
