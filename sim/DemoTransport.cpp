@@ -46,10 +46,13 @@ public:
                 files.removeFile(file.name);
         }
         const QDir stored(dir.filePath(FilesFolder));
-        for (const QString& name : stored.entryList(QDir::Files, QDir::Name)) {
-            QFile local(stored.filePath(name));
-            if (local.open(QIODevice::ReadOnly))
-                files.addFile(name.toLatin1(), local.readAll());
+        // Stored as "<id>-<name>", so that the files keep their ids and with them their order in the list.
+        for (const QString& stem : stored.entryList(QDir::Files)) {
+            QFile local(stored.filePath(stem));
+            const qsizetype dash = stem.indexOf(QLatin1Char('-'));
+            if (dash > 0 && local.open(QIODevice::ReadOnly))
+                files.addFile(stem.mid(dash + 1).toLatin1(), local.readAll(), SimFileSystem::OrdinaryMark,
+                              uint16_t(stem.left(dash).toUInt()));
         }
     }
 
@@ -63,7 +66,7 @@ public:
         stored.removeRecursively();
         dir.mkpath(FilesFolder);
         for (const SimFileSystem::File& file : device().files().files()) {
-            QFile local(stored.filePath(QString::fromLatin1(file.name)));
+            QFile local(stored.filePath(QString::number(file.id) + QLatin1Char('-') + QString::fromLatin1(file.name)));
             if (file.system == SimFileSystem::OrdinaryMark && local.open(QIODevice::WriteOnly))
                 local.write(file.data);
         }

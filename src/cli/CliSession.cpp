@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <atomic>
 #include <cstdio>
+#include <utility>
 
 #include <QDeadlineTimer>
 #include <QEventLoop>
@@ -27,8 +28,21 @@ constexpr int ProgressMs = 200;
 
 } // namespace
 
+namespace {
+
+DeviceStack::Options stackOptions(const CliOptions& options)
+{
+    DeviceStack::Options stack;
+    // The pause after opening gives a USB device's firmware time; the demo device in this process needs none.
+    if (options.demo)
+        stack.timing.openSettleMs = 0;
+    return stack;
+}
+
+} // namespace
+
 CliSession::CliSession(const CliOptions& options, CliOutput& out)
-    : m_options(options), m_out(out), m_stack(std::make_unique<DeviceStack>())
+    : m_options(options), m_out(out), m_stack(std::make_unique<DeviceStack>(stackOptions(options)))
 {
     DeviceStack& stack = *m_stack;
     installDemoTransport(stack);
@@ -40,6 +54,8 @@ CliSession::CliSession(const CliOptions& options, CliOutput& out)
     protocol.setQuestion(
         [](const QString& title, const QString& text) { return confirm(title + QStringLiteral(": ") + text); });
     protocol.vars().setTextLimit(stack.transports().activeLink()->maxTextLength());
+    // Before the first read: the store tells of changes once until someone takes them, and the registry is who does.
+    m_registry = new VarsRegistry(protocol, stack.worker(), this);
 
     constexpr auto queued = Qt::QueuedConnection;
     connect(
@@ -104,8 +120,6 @@ const VarsUI& CliSession::pages()
 
 VarsRegistry& CliSession::registry()
 {
-    if (!m_registry)
-        m_registry = new VarsRegistry(m_stack->protocol(), m_stack->worker(), this);
     return *m_registry;
 }
 
@@ -164,8 +178,15 @@ std::optional<int> CliSession::run(std::function<int()> work)
 
 int CliSession::lostLink()
 {
-    m_out.error(tr("The link to the device was lost and did not come back."));
+    if (!std::exchange(m_lossTold, true))
+        m_out.error(tr("The link to the device was lost and did not come back."));
     return CliExit::NoDevice;
+}
+
+bool CliSession::lost() const
+{
+    const DeviceLink* link = m_stack->transports().activeLink();
+    return m_lost || !link || !link->isOpen();
 }
 
 bool CliSession::confirm(const QString& question)
@@ -246,7 +267,10 @@ int CliSession::read(const QList<uint16_t>& ids)
         }
         return 0;
     });
-    return result && *result == 0 ? CliExit::Ok : lostLink();
+    if (result && *result == 0)
+        return CliExit::Ok;
+    m_lost = true;
+    return lostLink();
 }
 
 int CliSession::loadAll()
@@ -294,7 +318,7 @@ QList<SnapshotWriter::Result> CliSession::write(const QList<SettingsFile::Entry>
         if (r.written)
             written << r.id;
     }
-    if (written.isEmpty() || m_lost || read(written) != CliExit::Ok)
+    if (written.isEmpty() || lost() || read(written) != CliExit::Ok)
         return results;
     for (SnapshotWriter::Result& r : results) {
         const auto entry =

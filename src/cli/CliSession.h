@@ -53,7 +53,8 @@ public:
     const VarsUI& pages();
     VarsRegistry& registry();
     CliOutput& out() const { return m_out; }
-    bool lost() const { return m_lost; }
+    // The link was lost since the device was found, or is closed now (the worker may not have told yet).
+    bool lost() const;
 
     QString infoModel() const { return m_infoModel; }
     QString infoSerial() const { return m_infoSerial; }
@@ -76,6 +77,7 @@ private:
     QEventLoop* m_loop = nullptr;
     bool m_connected = false;
     bool m_lost = false;
+    bool m_lossTold = false;
     bool m_loaded = false;
     QString m_blockNote;
     QString m_infoModel;

@@ -183,14 +183,21 @@ int VarCommands::report(CliSession& session, const QList<SnapshotWriter::Result>
 {
     CliOutput& out = session.out();
     int status = CliExit::Ok;
+    // A write without the device's answer means the link failed, whether or not the worker has told yet.
+    bool linkFailed = session.lost();
     for (const SnapshotWriter::Result& r : results) {
+        linkFailed = linkFailed || r.code < 0;
         bool found = false;
         const VarRecord record = session.vars().snapshot(r.id, &found);
         const QString value = found ? fileValue(record) : QString();
         QString outcome = tr("written");
         if (!r.written) {
-            outcome = r.code != 0 ? tr("not written: %1").arg(VARS::errorTextTr(r.code))
-                                  : tr("not written: the device does not hold the value");
+            if (r.code < 0)
+                outcome = tr("not written: no answer from the device (error %1)").arg(r.code);
+            else if (r.code > 0)
+                outcome = tr("not written: %1").arg(VARS::errorTextTr(r.code));
+            else
+                outcome = tr("not written: the device does not hold the value");
             status = CliExit::Refused;
         }
         out.row(QStringLiteral("writes"), {QString::number(r.id), outcome, r.written ? value : QString()},
@@ -199,7 +206,7 @@ int VarCommands::report(CliSession& session, const QList<SnapshotWriter::Result>
                  {QStringLiteral("value"), r.written ? value : QString()},
                  {QStringLiteral("code"), r.code}});
     }
-    return session.lost() ? session.lostLink() : status;
+    return linkFailed ? session.lostLink() : status;
 }
 
 int VarCommands::saveFlash(CliSession& session)

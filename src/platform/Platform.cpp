@@ -23,6 +23,18 @@
 #include <csignal>
 #endif
 
+namespace {
+
+// The window and the command-line tool share the device, so each counts the other as a copy of itself.
+bool sameSuite(const QString& other, const QString& own)
+{
+    static const QStringList suite{QStringLiteral("kestrova"), QStringLiteral("kestrova-cli")};
+    const auto inSuite = [](const QString& name) { return suite.contains(name, Qt::CaseInsensitive); };
+    return other.compare(own, Qt::CaseInsensitive) == 0 || (inSuite(other) && inSuite(own));
+}
+
+} // namespace
+
 qint64 Platform::currentProcessId()
 {
     return QCoreApplication::applicationPid();
@@ -43,16 +55,16 @@ bool Platform::runsThisProgram(qint64 pid)
     CloseHandle(process);
     if (!named)
         return running;
-    return QFileInfo(QString::fromWCharArray(image, int(length)))
-               .fileName()
-               .compare(QFileInfo(QCoreApplication::applicationFilePath()).fileName(), Qt::CaseInsensitive) == 0;
+    return sameSuite(QFileInfo(QString::fromWCharArray(image, int(length))).completeBaseName(),
+                     QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName());
 #elif defined(Q_OS_LINUX)
     // The command name of every process is readable, also of another user's.
     QFile other(QStringLiteral("/proc/%1/comm").arg(pid));
     QFile own(QStringLiteral("/proc/self/comm"));
     if (!other.open(QIODevice::ReadOnly) || !own.open(QIODevice::ReadOnly))
         return false;
-    return other.readAll() == own.readAll();
+    return sameSuite(QString::fromLocal8Bit(other.readAll().trimmed()),
+                     QString::fromLocal8Bit(own.readAll().trimmed()));
 #else
     return ::kill(pid_t(pid), 0) == 0 || errno == EPERM;
 #endif

@@ -11,8 +11,9 @@ class QSettings;
 namespace Platform {
 
 qint64 currentProcessId();
-// True while a process with that id runs this program, judged by the name of its executable. A
-// running process that may not be looked at (another user's) counts as a copy.
+// True while a process with that id runs this program, judged by the name of its executable; the window
+// (kestrova) and the command-line tool (kestrova-cli) count as the same program. A running process that may not
+// be looked at (another user's) counts as a copy.
 bool runsThisProgram(qint64 pid);
 
 // Options of the platform plug-in, set before the application object exists. Only Windows has
