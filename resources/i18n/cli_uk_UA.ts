@@ -336,6 +336,10 @@ PIN: --pin, інакше змінна середовища KESTROVA_PIN, іна�
         <translation>записано</translation>
     </message>
     <message>
+        <source>not written: no answer from the device (error %1)</source>
+        <translation>не записано: пристрій не відповів (помилка %1)</translation>
+    </message>
+    <message>
         <source>not written: %1</source>
         <translation>не записано: %1</translation>
     </message>

@@ -137,9 +137,8 @@ bool CliSession::waitFor(const std::function<bool()>& done, int timeoutMs, bool 
             return false;
         QEventLoop loop;
         m_loop = &loop;
-        QTimer::singleShot(
-            int(std::min<qint64>(WakeMs, deadline.remainingTime() < 0 ? WakeMs : deadline.remainingTime())), &loop,
-            &QEventLoop::quit);
+        const qint64 left = deadline.remainingTime(); // -1: forever
+        QTimer::singleShot(int(left < 0 ? WakeMs : std::min<qint64>(WakeMs, left)), &loop, &QEventLoop::quit);
         loop.exec();
         m_loop = nullptr;
     }
