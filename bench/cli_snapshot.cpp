@@ -15,7 +15,7 @@ constexpr int Runs = 3;
 constexpr int TimeoutMs = 60000;
 constexpr int LatencyUs = 1000;
 
-// The best of the runs' ratios; -1 when a run failed.
+// One run's ratio; -1 when it failed.
 double runOnce()
 {
     QTemporaryDir dir;
@@ -38,7 +38,6 @@ double runOnce()
     const int exchanges = count.open(QIODevice::ReadOnly) ? count.readAll().toInt() : 0;
     if (exchanges <= 0)
         return -1;
-    std::printf("cli_snapshot_ms %.1f ms\ncli_snapshot_exchanges %d\n", ms, exchanges);
     return ms / (exchanges * LatencyUs / 1000.0);
 }
 
@@ -47,6 +46,7 @@ double runOnce()
 int main(int argc, char* argv[])
 {
     QCoreApplication app(argc, argv);
+    // The best run: the figure is the tool's own cost, not the machine's other load.
     double best = -1;
     for (int i = 0; i < Runs; ++i) {
         const double ratio = runOnce();
