@@ -136,7 +136,7 @@ std::optional<QString> Platform::readHiddenLine(const QString& prompt)
     if (console) {
         termios quiet = saved;
         quiet.c_lflag &= ~tcflag_t(ECHO);
-        tcsetattr(STDIN_FILENO, TCSAFLUSH, &quiet);
+        tcsetattr(STDIN_FILENO, TCSANOW, &quiet);
     }
 #endif
     std::string line;
@@ -148,7 +148,7 @@ std::optional<QString> Platform::readHiddenLine(const QString& prompt)
         SetConsoleMode(input, mode);
 #else
     if (console)
-        tcsetattr(STDIN_FILENO, TCSAFLUSH, &saved);
+        tcsetattr(STDIN_FILENO, TCSANOW, &saved);
 #endif
     std::fputs("\n", stderr);
     if (c == EOF && line.empty())
