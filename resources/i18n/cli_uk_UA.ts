@@ -147,8 +147,8 @@ PIN: --pin, інакше змінна середовища KESTROVA_PIN, іна�
         <translation>clock приймає лише --sync</translation>
     </message>
     <message>
-        <source>Device clock</source>
-        <translation>Годинник пристрою</translation>
+        <source>Device clock: %1</source>
+        <translation>Годинник пристрою: %1</translation>
     </message>
     <message>
         <source>not set</source>
@@ -308,8 +308,12 @@ PIN: --pin, інакше змінна середовища KESTROVA_PIN, іна�
         <translation>Алгоритм</translation>
     </message>
     <message>
-        <source>PIN</source>
-        <translation>PIN</translation>
+        <source>PIN: accepted before</source>
+        <translation>PIN: прийнято раніше</translation>
+    </message>
+    <message>
+        <source>PIN: accepted</source>
+        <translation>PIN: прийнято</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a variable id (1 to 65535)</source>

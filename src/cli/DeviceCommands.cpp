@@ -37,11 +37,11 @@ int DeviceCommands::clock(bool sync)
     const std::optional<int> got = m_session.run([&protocol, &time] { return protocol.getDateTime(time); });
     if (!got || *got != 0)
         return m_session.lostLink();
-    const QString text = time.isValid() ? time.toString(Qt::ISODate) : QString();
-    m_session.out().field(QStringLiteral("clock"), tr("Device clock"),
-                          time.isValid() ? QJsonValue(text) : QJsonValue(tr("not set")));
+    CliOutput& out = m_session.out();
+    out.set(QStringLiteral("clock"), time.isValid() ? QJsonValue(time.toString(Qt::ISODate)) : QJsonValue());
+    out.line(tr("Device clock: %1").arg(time.isValid() ? time.toString(Qt::ISODate) : tr("not set")));
     if (sync)
-        m_session.out().set(QStringLiteral("synced"), true);
+        out.set(QStringLiteral("synced"), true);
     return CliExit::Ok;
 }
 

@@ -76,8 +76,8 @@ int VarCommands::info()
     out.field(QStringLiteral("bootloader"), tr("Bootloader"), value(Bootloader));
     out.field(QStringLiteral("algorithm"), tr("Algorithm"), value(Algorithm));
     const bool before = m_session.pinCode() == 2;
-    out.field(QStringLiteral("pin"), tr("PIN"),
-              before ? QStringLiteral("accepted before") : QStringLiteral("accepted"));
+    out.set(QStringLiteral("pin"), before ? QStringLiteral("accepted before") : QStringLiteral("accepted"));
+    out.line(before ? tr("PIN: accepted before") : tr("PIN: accepted"));
     return CliExit::Ok;
 }
 
