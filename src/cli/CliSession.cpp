@@ -55,7 +55,7 @@ CliSession::CliSession(const CliOptions& options, CliOutput& out)
         [](const QString& title, const QString& text) { return confirm(title + QStringLiteral(": ") + text); });
     protocol.vars().setTextLimit(stack.transports().activeLink()->maxTextLength());
     // Before the first read: the store tells of changes once until someone takes them, and the registry is who does.
-    m_registry = new VarsRegistry(protocol, stack.worker(), this);
+    m_registry = std::make_unique<VarsRegistry>(protocol, stack.worker());
 
     constexpr auto queued = Qt::QueuedConnection;
     connect(

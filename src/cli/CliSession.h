@@ -11,6 +11,7 @@
 
 #include "vars/SettingsFile.h"
 #include "vars/SnapshotWriter.h"
+#include "vars/VarsRegistry.h"
 #include "vars/VarsUI.h"
 
 class CliOptions;
@@ -18,7 +19,6 @@ class CliOutput;
 class DeviceStack;
 class QEventLoop;
 class VARS;
-class VarsRegistry;
 
 // One run of kestrova-cli against one device: the device stack on the chosen transport, the wait for the
 // device, its information and the PIN, and the synchronous steps the commands take on the worker.
@@ -73,7 +73,7 @@ private:
     CliOutput& m_out;
     std::unique_ptr<DeviceStack> m_stack;
     std::unique_ptr<VarsUI> m_pages;
-    VarsRegistry* m_registry = nullptr;
+    std::unique_ptr<VarsRegistry> m_registry; // after the stack, whose store it watches, so it goes first
     QEventLoop* m_loop = nullptr;
     bool m_connected = false;
     bool m_lost = false;
