@@ -21,14 +21,10 @@
 
 namespace {
 
-constexpr int InfoTextSize = 57;
+constexpr int InfoTextSize = 57; // INFO's texts with their end, as the window reads them
 // The longest the event loop sleeps before the waiting step looks at its condition again.
 constexpr int WakeMs = 100;
 constexpr int ProgressMs = 200;
-
-} // namespace
-
-namespace {
 
 DeviceStack::Options stackOptions(const CliOptions& options)
 {
@@ -54,7 +50,7 @@ CliSession::CliSession(const CliOptions& options, CliOutput& out)
     protocol.setQuestion(
         [](const QString& title, const QString& text) { return confirm(title + QStringLiteral(": ") + text); });
     protocol.vars().setTextLimit(stack.transports().activeLink()->maxTextLength());
-    // Before the first read: the store tells of changes once until someone takes them, and the registry is who does.
+    // Before the first read: the store reports changes once until they are taken, and the registry takes them.
     m_registry = std::make_unique<VarsRegistry>(protocol, stack.worker());
 
     constexpr auto queued = Qt::QueuedConnection;
