@@ -180,7 +180,7 @@ Reloads reloads()
     VarsUI model;
     model.setAssembler([&builder](VarsUI& m) { builder.build(m); });
     model.load();
-    stack.worker().setLoadList(builder.loadList());
+    stack.worker().setLoadList(model.loadList());
     for (VarsTab* view : builder.pageViews())
         view->ensureRows();
 

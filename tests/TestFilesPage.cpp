@@ -11,6 +11,7 @@
 #include <QTableWidget>
 #include <QTemporaryDir>
 
+#include "files/FileNames.h"
 #include "link/DeviceProtocol.h"
 #include "sim/SimDevice.h"
 #include "sim/SimFileSystem.h"
@@ -288,7 +289,7 @@ void TestFilesPage::safeLocalNames()
 {
     QFETCH(QString, device);
     QFETCH(QString, local);
-    QCOMPARE(FilesPage::safeLocalName(device), local);
+    QCOMPARE(FileNames::safeLocalName(device), local);
 }
 
 void TestFilesPage::hostileDeviceNamesStayInTheFolder()

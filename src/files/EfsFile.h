@@ -19,6 +19,13 @@ struct EfsFile
     uint16_t id = 0;
 };
 
+// The device's files can be used: a working (0, 1) or read-only (253) file system. Any other status, or none
+// yet (255), means they are not ready.
+constexpr bool efsUsable(uint8_t efsStatus)
+{
+    return efsStatus < 2 || efsStatus == 253;
+}
+
 // One file to download: the device file and the local path it goes to.
 struct FileDownloadItem
 {

@@ -6,14 +6,34 @@
 #include <QFileInfo>
 #include <QSettings>
 
+#include <cstdio>
+#include <string>
+
 #ifdef Q_OS_WIN
+#include <io.h>
 #include <iterator>
 
 #include <windows.h>
-#elif !defined(Q_OS_LINUX)
+#else
+#include <termios.h>
+#include <unistd.h>
+#endif
+#if !defined(Q_OS_WIN) && !defined(Q_OS_LINUX)
 #include <cerrno>
 #include <csignal>
 #endif
+
+namespace {
+
+// The window and the command-line tool share the device, so each counts the other as a copy of itself.
+bool sameSuite(const QString& other, const QString& own)
+{
+    static const QStringList suite{QStringLiteral("kestrova"), QStringLiteral("kestrova-cli")};
+    const auto inSuite = [](const QString& name) { return suite.contains(name, Qt::CaseInsensitive); };
+    return other.compare(own, Qt::CaseInsensitive) == 0 || (inSuite(other) && inSuite(own));
+}
+
+} // namespace
 
 qint64 Platform::currentProcessId()
 {
@@ -35,16 +55,16 @@ bool Platform::runsThisProgram(qint64 pid)
     CloseHandle(process);
     if (!named)
         return running;
-    return QFileInfo(QString::fromWCharArray(image, int(length)))
-               .fileName()
-               .compare(QFileInfo(QCoreApplication::applicationFilePath()).fileName(), Qt::CaseInsensitive) == 0;
+    return sameSuite(QFileInfo(QString::fromWCharArray(image, int(length))).completeBaseName(),
+                     QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName());
 #elif defined(Q_OS_LINUX)
     // The command name of every process is readable, also of another user's.
     QFile other(QStringLiteral("/proc/%1/comm").arg(pid));
     QFile own(QStringLiteral("/proc/self/comm"));
     if (!other.open(QIODevice::ReadOnly) || !own.open(QIODevice::ReadOnly))
         return false;
-    return other.readAll() == own.readAll();
+    return sameSuite(QString::fromLocal8Bit(other.readAll().trimmed()),
+                     QString::fromLocal8Bit(own.readAll().trimmed()));
 #else
     return ::kill(pid_t(pid), 0) == 0 || errno == EPERM;
 #endif
@@ -88,4 +108,52 @@ qint64 Platform::peakMemoryKb()
     }
 #endif
     return -1;
+}
+
+bool Platform::isTerminal(int fd)
+{
+#ifdef Q_OS_WIN
+    return _isatty(fd) != 0;
+#else
+    return isatty(fd) != 0;
+#endif
+}
+
+std::optional<QString> Platform::readHiddenLine(const QString& prompt)
+{
+    std::fputs(prompt.toLocal8Bit().constData(), stderr);
+    std::fflush(stderr);
+    // Echo goes off only for this one line and comes back even when the input ends.
+#ifdef Q_OS_WIN
+    const HANDLE input = GetStdHandle(STD_INPUT_HANDLE);
+    DWORD mode = 0;
+    const bool console = GetConsoleMode(input, &mode);
+    if (console)
+        SetConsoleMode(input, mode & ~DWORD(ENABLE_ECHO_INPUT));
+#else
+    termios saved{};
+    const bool console = tcgetattr(STDIN_FILENO, &saved) == 0;
+    if (console) {
+        termios quiet = saved;
+        quiet.c_lflag &= ~tcflag_t(ECHO);
+        tcsetattr(STDIN_FILENO, TCSANOW, &quiet);
+    }
+#endif
+    std::string line;
+    int c = 0;
+    while ((c = std::getchar()) != EOF && c != '\n')
+        line.push_back(char(c));
+#ifdef Q_OS_WIN
+    if (console)
+        SetConsoleMode(input, mode);
+#else
+    if (console)
+        tcsetattr(STDIN_FILENO, TCSANOW, &saved);
+#endif
+    std::fputs("\n", stderr);
+    if (c == EOF && line.empty())
+        return std::nullopt;
+    if (!line.empty() && line.back() == '\r')
+        line.pop_back();
+    return QString::fromLocal8Bit(line);
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <optional>
+
 #include <QString>
 #include <QtGlobal>
 
@@ -9,8 +11,9 @@ class QSettings;
 namespace Platform {
 
 qint64 currentProcessId();
-// True while a process with that id runs this program, judged by the name of its executable. A
-// running process that may not be looked at (another user's) counts as a copy.
+// True while a process with that id runs this program, judged by the name of its executable; the window
+// (kestrova) and the command-line tool (kestrova-cli) count as the same program. A running process that may not
+// be looked at (another user's) counts as a copy.
 bool runsThisProgram(qint64 pid);
 
 // Options of the platform plug-in, set before the application object exists. Only Windows has
@@ -26,5 +29,11 @@ QString rememberedFolder(const QSettings& settings, const QString& key);
 
 // The most memory the process has held so far, in kB (-1 where the system does not tell).
 qint64 peakMemoryKb();
+
+// True when the standard stream with that descriptor (0 input, 1 output, 2 error) is a terminal.
+bool isTerminal(int fd);
+// Shows prompt on standard error and reads one line from standard input without echoing it (a PIN);
+// nullopt when the input has ended.
+std::optional<QString> readHiddenLine(const QString& prompt);
 
 } // namespace Platform

@@ -8,12 +8,12 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QRegularExpression>
 #include <QTableWidget>
 
 #include "ModalBox.h"
 #include "TransferDialog.h"
 #include "UserPrompt.h"
+#include "files/FileNames.h"
 #include "files/FileService.h"
 #include "platform/Platform.h"
 
@@ -25,13 +25,6 @@ constexpr int ManyCells = 5;
 QString folderOf(const QString& path)
 {
     return QFileInfo(path).absolutePath();
-}
-
-bool isReservedWindowsName(const QString& name)
-{
-    static const QRegularExpression reserved(QStringLiteral("^(con|prn|aux|nul|com[0-9]|lpt[0-9])$"),
-                                             QRegularExpression::CaseInsensitiveOption);
-    return reserved.match(name.section(QLatin1Char('.'), 0, 0).trimmed()).hasMatch();
 }
 
 // Another name in the same folder when two device names came out the same or, given the folder, when a
@@ -186,11 +179,6 @@ void FilesPage::showMenu(const QPoint& pos)
     menu->popup(m_table->viewport()->mapToGlobal(pos));
 }
 
-bool FilesPage::isValidName(const QString& name)
-{
-    return !name.isEmpty() && name.size() <= EfsFile::MaxName && QString::fromLatin1(name.toLatin1()) == name;
-}
-
 QString FilesPage::suggestedName(const QString& name)
 {
     QString latin = name;
@@ -210,7 +198,7 @@ QString FilesPage::suggestedName(const QString& name)
 std::optional<QString> FilesPage::askValidName(const QString& proposed)
 {
     QString name = proposed;
-    while (!isValidName(name)) {
+    while (!FileNames::isValidDeviceName(name)) {
         const std::optional<QString> answer =
             UserPrompt::text(m_window, tr("File name is not valid"),
                              tr("Name must be 1-%1 characters, Latin-1 only.\nNew name for '%2':")
@@ -221,22 +209,6 @@ std::optional<QString> FilesPage::askValidName(const QString& proposed)
         name = *answer;
     }
     return name;
-}
-
-QString FilesPage::safeLocalName(const QString& deviceName)
-{
-    static const QString forbidden = QStringLiteral("/\\<>:\"|?*");
-    QString safe = deviceName;
-    for (QChar& c : safe) {
-        if (c.unicode() < 0x20 || c.unicode() == 0x7F || forbidden.contains(c))
-            c = QLatin1Char('_');
-    }
-    // Windows drops trailing dots and spaces, which would also turn "." and ".." into folder names.
-    for (qsizetype i = safe.size() - 1; i >= 0 && (safe[i] == QLatin1Char('.') || safe[i] == QLatin1Char(' ')); --i)
-        safe[i] = QLatin1Char('_');
-    if (safe.isEmpty() || isReservedWindowsName(safe))
-        safe.prepend(QLatin1Char('_'));
-    return safe;
 }
 
 void FilesPage::uploadOne(const QString& localPath, const QString& name, bool system)
@@ -296,7 +268,7 @@ void FilesPage::downloadOne()
 {
     const Row source = row(m_table->currentRow());
     const QString start =
-        QDir(Platform::rememberedFolder(m_settings, DownloadKey)).filePath(safeLocalName(source.name));
+        QDir(Platform::rememberedFolder(m_settings, DownloadKey)).filePath(FileNames::safeLocalName(source.name));
     const QString path = UserPrompt::saveFile(m_window, tr("Select a file for %1").arg(source.name), start);
     if (path.isEmpty())
         return;
@@ -328,7 +300,7 @@ void FilesPage::downloadMany(bool selectedOnly)
     QStringList existing;
     for (int r : rows) {
         const Row source = row(r);
-        const QString local = uniqueIn(safeLocalName(source.name), taken);
+        const QString local = uniqueIn(FileNames::safeLocalName(source.name), taken);
         if (QFileInfo::exists(dir.filePath(local)))
             existing << local;
         planned.append({source, local});

@@ -49,10 +49,7 @@ public:
 
     // The name itself when the device can store it, else the user's corrected one; nullopt when cancelled.
     std::optional<QString> askValidName(const QString& proposed);
-    static bool isValidName(const QString& name);
     static QString suggestedName(const QString& name);
-    // A device file name as a file name any local file system stores inside the chosen folder.
-    static QString safeLocalName(const QString& deviceName);
 
 Q_SIGNALS:
     void busyChanged(bool on);

@@ -35,6 +35,7 @@
 #include "link/DeviceProtocol.h"
 #include "link/TransportManager.h"
 #include "update/UpdateChecker.h"
+#include "vars/DeviceVars.h"
 #include "vars/SettingsSnapshot.h"
 #include "vars/UnsavedChanges.h"
 #include "vars/VARS.h"
@@ -73,18 +74,18 @@ constexpr int StatusTabIndex = 1;
 // or none yet (255), means they are not ready.
 bool filesUsable(uint8_t efsStatus)
 {
-    return efsStatus < EfsStarting || efsStatus == EfsReadOnly;
+    return efsUsable(efsStatus);
 }
 
 // Variables the window shows itself.
-constexpr uint16_t VarStatus = 1;
-constexpr uint16_t VarCan = 20000;
-constexpr uint16_t VarCommandState = 40002;
-constexpr uint16_t VarAlgorithm = 64999;
-constexpr uint16_t VarModel = 65503;
-constexpr uint16_t VarBootloader = 65504;
-constexpr uint16_t VarFirmware = 65505;
-constexpr uint16_t VarSerial = 65507;
+constexpr uint16_t VarStatus = DeviceVar::Status;
+constexpr uint16_t VarCan = DeviceVar::Can;
+constexpr uint16_t VarCommandState = DeviceVar::CommandState;
+constexpr uint16_t VarAlgorithm = DeviceVar::Algorithm;
+constexpr uint16_t VarModel = DeviceVar::Model;
+constexpr uint16_t VarBootloader = DeviceVar::Bootloader;
+constexpr uint16_t VarFirmware = DeviceVar::Firmware;
+constexpr uint16_t VarSerial = DeviceVar::Serial;
 
 } // namespace
 
@@ -676,12 +677,7 @@ QString MainWindow::valueText(uint16_t id, bool* found) const
 
 QList<uint16_t> MainWindow::loadList() const
 {
-    // The window's own variables and those the pages show.
-    QList<uint16_t> ids = m_pageBuilder->loadList();
-    ids += {VarStatus, VarCan, VarCommandState, VarAlgorithm, VarModel, VarBootloader, VarFirmware, VarSerial};
-    std::sort(ids.begin(), ids.end());
-    ids.erase(std::unique(ids.begin(), ids.end()), ids.end());
-    return ids;
+    return m_pages->loadList();
 }
 
 void MainWindow::buildPages()

@@ -1,8 +1,5 @@
 #include "PageBuilder.h"
 
-#include <algorithm>
-#include <set>
-
 #include <QTabWidget>
 
 #include "VarWidget.h"
@@ -55,7 +52,6 @@ void PageBuilder::build(VarsUI& model)
             if (item.kind == VarsUI::ItemKind::Variable && !item.info->noUitype)
                 rowInfos.append(item.info);
         }
-        m_rowInfos += rowInfos;
         view->deferRows(std::move(rowInfos), [items = page.items, &registry = m_registry](VarsTab& view) {
             addRows(view, items, registry);
         });
@@ -65,22 +61,4 @@ void PageBuilder::build(VarsUI& model)
             m_tabs.setTabVisible(index, false);
         m_views.append(view);
     }
-}
-
-QList<uint16_t> PageBuilder::loadList() const
-{
-    std::set<int> ids;
-    for (const VarUiInfoPtr& info : m_rowInfos) {
-        ids.insert({info->id, info->deviceId()});
-        if (info->target > 0)
-            ids.insert(info->target);
-        for (auto it = info->targetRedirList.cbegin(); it != info->targetRedirList.cend(); ++it)
-            ids.insert(it.key());
-    }
-    QList<uint16_t> list;
-    for (int id : ids) {
-        if (id >= 1 && id <= 0xFFFF)
-            list.append(uint16_t(id));
-    }
-    return list;
 }

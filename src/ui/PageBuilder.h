@@ -22,14 +22,10 @@ public:
     void build(VarsUI& model);
 
     const QList<VarsTab*>& pageViews() const { return m_views; }
-    // The variables the pages show, ascending: every row's element and device ids, switch targets
-    // and the left sides of their redirect lists. Page-only ids (above 65535) are not variables.
-    QList<uint16_t> loadList() const;
 
 private:
     VarsRegistry& m_registry;
     QTabWidget& m_tabs;
     int m_firstPageIndex = -1;
     QList<VarsTab*> m_views;
-    QList<VarUiInfoPtr> m_rowInfos; // of every page, for the load list
 };

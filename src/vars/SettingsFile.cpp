@@ -190,6 +190,56 @@ private:
     QStringView m_rest;
 };
 
+// The value field of a variable of the given type; valueWord receives the field's text for messages.
+std::optional<QByteArray> readValue(LineCursor& cursor, char type, QString* valueWord)
+{
+    std::optional<QByteArray> value;
+    if (type == 'T') {
+        value = cursor.text();
+        *valueWord = cursor.rest().toString();
+        // The device's text ends at its first zero, and so does the one written back.
+        if (value) {
+            const qsizetype zero = value->indexOf('\0');
+            if (zero >= 0)
+                value->truncate(zero);
+        }
+    } else {
+        const QStringView w = cursor.word();
+        *valueWord = w.toString();
+        switch (type) {
+        case 'I':
+            if (const auto v = parseSigned(w))
+                value = numberBytes(uint32_t(*v));
+            break;
+        case 'F': {
+            // A value that is not a number is kept as its bits, which its text would lose.
+            if (const std::optional<QByteArray> bits = parseHex(w); bits && bits->size() == NumberSize) {
+                value = numberBytes(qFromBigEndian<uint32_t>(bits->constData()));
+                break;
+            }
+            // Through double: a nine-digit form of FLT_MAX lies just above it and still means it.
+            bool ok = false;
+            const double d = w.toDouble(&ok);
+            const float f = float(d);
+            ok = ok && (std::isinf(d) || !std::isinf(f));
+            uint32_t bits = 0;
+            std::memcpy(&bits, &f, sizeof bits);
+            if (ok)
+                value = numberBytes(bits);
+            break;
+        }
+        case 'R':
+            value = parseHex(w);
+            break;
+        default:
+            if (const auto v = parseUnsigned(w, UINT32_MAX))
+                value = numberBytes(*v);
+            break;
+        }
+    }
+    return value;
+}
+
 // The fields of a "var" line after the keyword; an error reason, or empty when the entry is complete.
 QString readEntry(LineCursor& cursor, SettingsFile::Entry& entry)
 {
@@ -222,51 +272,8 @@ QString readEntry(LineCursor& cursor, SettingsFile::Entry& entry)
         return SettingsFile::tr("bad capacity \"%1\" (0 to 255)").arg(capacityWord);
     entry.capacity = uint16_t(*capacity);
 
-    std::optional<QByteArray> value;
     QString valueWord;
-    if (entry.type == 'T') {
-        value = cursor.text();
-        valueWord = cursor.rest().toString();
-        // The device's text ends at its first zero, and so does the one written back.
-        if (value) {
-            const qsizetype zero = value->indexOf('\0');
-            if (zero >= 0)
-                value->truncate(zero);
-        }
-    } else {
-        const QStringView w = cursor.word();
-        valueWord = w.toString();
-        switch (entry.type) {
-        case 'I':
-            if (const auto v = parseSigned(w))
-                value = numberBytes(uint32_t(*v));
-            break;
-        case 'F': {
-            // A value that is not a number is kept as its bits, which its text would lose.
-            if (const std::optional<QByteArray> bits = parseHex(w); bits && bits->size() == NumberSize) {
-                value = numberBytes(qFromBigEndian<uint32_t>(bits->constData()));
-                break;
-            }
-            // Through double: a nine-digit form of FLT_MAX lies just above it and still means it.
-            bool ok = false;
-            const double d = w.toDouble(&ok);
-            const float f = float(d);
-            ok = ok && (std::isinf(d) || !std::isinf(f));
-            uint32_t bits = 0;
-            std::memcpy(&bits, &f, sizeof bits);
-            if (ok)
-                value = numberBytes(bits);
-            break;
-        }
-        case 'R':
-            value = parseHex(w);
-            break;
-        default:
-            if (const auto v = parseUnsigned(w, UINT32_MAX))
-                value = numberBytes(*v);
-            break;
-        }
-    }
+    const std::optional<QByteArray> value = readValue(cursor, entry.type, &valueWord);
     if (!value)
         return SettingsFile::tr("bad value \"%1\" for type %2").arg(valueWord, QString(QLatin1Char(entry.type)));
     if (!cursor.done())
@@ -401,6 +408,52 @@ std::optional<SettingsFile> SettingsFile::parse(const QByteArray& text, const QS
     return out;
 }
 
+QByteArray SettingsFile::valueText(const Entry& e, bool* laterForm)
+{
+    const uint32_t num = numberOf(e.value);
+    QByteArray value;
+    switch (e.type) {
+    case 'I':
+        value = QByteArray::number(int32_t(num));
+        break;
+    case 'F': {
+        float f;
+        std::memcpy(&f, &num, sizeof f);
+        if (std::isnan(f)) {
+            value = "0x" + QByteArray::number(num, 16).rightJustified(8, '0').toUpper();
+            if (laterForm)
+                *laterForm = true;
+        } else {
+            value = QString::number(f, 'g', 9).toLatin1(); // nine digits bring back the same float
+        }
+        break;
+    }
+    case 'T': {
+        // The text ends at its first zero.
+        const qsizetype end = e.value.indexOf('\0');
+        value = quoted(end < 0 ? e.value : e.value.first(end), laterForm);
+        break;
+    }
+    case 'R':
+        value = "0x" + e.value.toHex().toUpper();
+        break;
+    default:
+        value = QByteArray::number(num);
+        break;
+    }
+    return value;
+}
+
+std::optional<QByteArray> SettingsFile::parseValue(char type, const QString& text)
+{
+    LineCursor cursor(text);
+    QString word;
+    std::optional<QByteArray> value = readValue(cursor, type, &word);
+    if (!cursor.done())
+        return {};
+    return value;
+}
+
 QByteArray SettingsFile::toText() const
 {
     // Files that need none of the later forms stay readable by the programs that know only format 1.
@@ -414,36 +467,7 @@ QByteArray SettingsFile::toText() const
         body += "saved " +
                 saved.toUTC().toString(saved.time().msec() != 0 ? Qt::ISODateWithMs : Qt::ISODate).toLatin1() + '\n';
     for (const Entry& e : entries) {
-        const uint32_t num = numberOf(e.value);
-        QByteArray value;
-        switch (e.type) {
-        case 'I':
-            value = QByteArray::number(int32_t(num));
-            break;
-        case 'F': {
-            float f;
-            std::memcpy(&f, &num, sizeof f);
-            if (std::isnan(f)) {
-                value = "0x" + QByteArray::number(num, 16).rightJustified(8, '0').toUpper();
-                laterForm = true;
-            } else {
-                value = QString::number(f, 'g', 9).toLatin1(); // nine digits bring back the same float
-            }
-            break;
-        }
-        case 'T': {
-            // The text ends at its first zero.
-            const qsizetype end = e.value.indexOf('\0');
-            value = quoted(end < 0 ? e.value : e.value.first(end), &laterForm);
-            break;
-        }
-        case 'R':
-            value = "0x" + e.value.toHex().toUpper();
-            break;
-        default:
-            value = QByteArray::number(num);
-            break;
-        }
+        const QByteArray value = valueText(e, &laterForm);
         body += "var " + QByteArray::number(e.id) + ' ' + e.type + " 0x" +
                 QByteArray::number(e.flags, 16).rightJustified(4, '0') + ' ' + QByteArray::number(e.redir) + ' ' +
                 QByteArray::number(e.capacity) + ' ' + value + '\n';

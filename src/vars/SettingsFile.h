@@ -47,6 +47,11 @@ public:
     // fileName only names the source in messages.
     static std::optional<SettingsFile> parse(const QByteArray& text, const QString& fileName, QString* error = nullptr);
 
+    // The value field of a "var" line for the entry; laterForm is set when it needs format 2.
+    static QByteArray valueText(const Entry& entry, bool* laterForm = nullptr);
+    // A value field of that type as valueText() writes it, in the wire form of Entry::value; nothing when malformed.
+    static std::optional<QByteArray> parseValue(char type, const QString& text);
+
     // Replaces the file atomically: a failed write leaves the old file as it was.
     bool write(const QString& path, QString* error = nullptr) const;
     QByteArray toText() const;

@@ -116,6 +116,20 @@ QString SettingsSnapshot::displayText(const VARS& vars, const VarRecord& record,
     return text.isEmpty() ? rawText(vars, record) : withRedirect(text, record);
 }
 
+SettingsFile::Entry SettingsSnapshot::entryOf(const VarRecord& record)
+{
+    SettingsFile::Entry entry;
+    entry.id = record.id;
+    entry.type = char(record.type);
+    // The list marker is the program's own bit, not the device's.
+    entry.flags = uint16_t(record.flags & ~VarFlag::FromList);
+    entry.redir = record.redir;
+    entry.value = recordBytes(record);
+    // A file whose value outgrows its capacity could not be read back.
+    entry.capacity = std::min<uint16_t>(std::max<uint16_t>(record.maxLen, uint16_t(entry.value.size())), MaxCapacity);
+    return entry;
+}
+
 SettingsFile SettingsSnapshot::capture(const VARS& vars)
 {
     SettingsFile file;
@@ -130,17 +144,7 @@ SettingsFile SettingsSnapshot::capture(const VARS& vars)
         const VarRecord record = vars.snapshotAt(i, &found);
         if (!found)
             continue;
-        SettingsFile::Entry entry;
-        entry.id = record.id;
-        entry.type = char(record.type);
-        // The list marker is the program's own bit, not the device's.
-        entry.flags = uint16_t(record.flags & ~VarFlag::FromList);
-        entry.redir = record.redir;
-        entry.value = recordBytes(record);
-        // A file whose value outgrows its capacity could not be read back.
-        entry.capacity =
-            std::min<uint16_t>(std::max<uint16_t>(record.maxLen, uint16_t(entry.value.size())), MaxCapacity);
-        file.entries.append(entry);
+        file.entries.append(entryOf(record));
     }
     return file;
 }

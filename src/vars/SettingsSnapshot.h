@@ -52,6 +52,8 @@ public:
         QList<Skipped> skipped;
     };
 
+    // The variable as a settings file holds it.
+    static SettingsFile::Entry entryOf(const VarRecord& record);
     // Everything the store holds after a full load, with the device's identity and the time now.
     static SettingsFile capture(const VARS& vars);
     static bool save(const VARS& vars, const QString& path, QString* error = nullptr);

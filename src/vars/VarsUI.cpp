@@ -1,7 +1,9 @@
 #include "VarsUI.h"
 
 #include <algorithm>
+#include <iterator>
 #include <memory>
+#include <set>
 
 #include <QCoreApplication>
 #include <QDebug>
@@ -10,6 +12,7 @@
 #include <QSet>
 #include <QXmlStreamReader>
 
+#include "DeviceVars.h"
 #include "VarsUIAttr.h"
 
 namespace {
@@ -314,4 +317,27 @@ QString VarsUI::optionText(int id, int value) const
 {
     const VarUiInfoPtr first = info(id);
     return first ? first->optionText(value) : QString();
+}
+
+QList<uint16_t> VarsUI::loadList() const
+{
+    std::set<int> ids(std::begin(DeviceVar::BesidePages), std::end(DeviceVar::BesidePages));
+    for (const Page& page : m_pages) {
+        for (const Item& item : page.items) {
+            if (item.kind != ItemKind::Variable || item.info->noUitype)
+                continue;
+            const VarUiInfo& info = *item.info;
+            ids.insert({info.id, info.deviceId()});
+            if (info.target > 0)
+                ids.insert(info.target);
+            for (auto it = info.targetRedirList.cbegin(); it != info.targetRedirList.cend(); ++it)
+                ids.insert(it.key());
+        }
+    }
+    QList<uint16_t> list;
+    for (int id : ids) {
+        if (id >= 1 && id <= 0xFFFF)
+            list.append(uint16_t(id));
+    }
+    return list;
 }

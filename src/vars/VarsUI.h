@@ -2,6 +2,8 @@
 
 #include <functional>
 
+#include <cstdint>
+
 #include <QHash>
 #include <QList>
 #include <QMap>
@@ -77,6 +79,10 @@ public:
     bool loadPagesXml(const QString& folder);
     bool loadPageXml(const QString& path);
     bool loadGroupsFile(const QString& path);
+
+    // The ids a full load reads: every row the pages show with the variables it redirects to, and the
+    // variables the program reads beside the pages (DeviceVar::BesidePages); ascending.
+    QList<uint16_t> loadList() const;
 
     // Display name of the first element with that id; withPage appends " (tab:<page title, lower-cased>)".
     QString varName(int id, bool withPage) const;

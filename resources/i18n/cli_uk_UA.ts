@@ -1,0 +1,379 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="uk_UA">
+<context>
+    <name>Cli</name>
+    <message>
+        <source>kestrova-cli: %1</source>
+        <translation>kestrova-cli: %1</translation>
+    </message>
+    <message>
+        <source>Run kestrova-cli --help for the commands.</source>
+        <translation>Команди: kestrova-cli --help.</translation>
+    </message>
+</context>
+<context>
+    <name>CliOptions</name>
+    <message>
+        <source>%1 needs a value</source>
+        <translation>%1 потребує значення</translation>
+    </message>
+    <message>
+        <source>--wait takes a number of seconds, not &quot;%1&quot;</source>
+        <translation>--wait приймає кількість секунд, а не «%1»</translation>
+    </message>
+    <message>
+        <source>unknown option %1</source>
+        <translation>невідомий параметр %1</translation>
+    </message>
+    <message>
+        <source>no command given</source>
+        <translation>команду не вказано</translation>
+    </message>
+    <message>
+        <source>unknown command %1</source>
+        <translation>невідома команда %1</translation>
+    </message>
+    <message>
+        <source>wrong number of arguments for %1</source>
+        <translation>неправильна кількість аргументів для %1</translation>
+    </message>
+    <message>
+        <source>Usage: kestrova-cli [--demo] [--pin PIN] [--wait SECONDS] [--json] [--english] COMMAND [ARGS...]
+  info                          model, serial, firmware, bootloader, algorithm, PIN state
+  get ID...                     each variable: id, type, value (as the settings file writes it), page and name when a page shows it
+  set ID=VALUE...               write values (value text as the settings file writes it); each is confirmed by a read-back
+  save-flash                    store the settings in flash and wait until the device reports it done
+  dump                          every variable the pages show: page, name, id, value as the page shows it
+  save-settings FILE            a settings file of the whole device (as &quot;Save settings to file…&quot;)
+  compare FILE                  the differences between FILE and the device, as the window&apos;s compare lists them
+  apply FILE [--yes] [--save]   write the differences (asks on a terminal unless --yes), then save to flash with --save
+  ls                            the device&apos;s files: name, size, flags
+  upload LOCAL [NAME]           safe upload (temporary name, size check, rename), resumable as in the window
+  download NAME [LOCAL]         verified download; an existing LOCAL is replaced only by a complete file
+  rm NAME | mv OLD NEW          delete or rename a device file
+  clock [--sync]                show the device clock; --sync sets it from this computer
+  command TEXT                  run a service command (as the Status tab&apos;s buttons) and print its result
+
+The device: USB, waited for up to --wait seconds (10); --demo uses the built-in demo device (PIN 1234).
+The PIN: --pin, else the environment variable KESTROVA_PIN, else asked on the terminal.
+Exit status: 0 success (compare: identical), 1 compare found differences, 2 usage error, 3 no device or the link was lost, 4 PIN refused or locked, 5 the device refused an operation, 6 a local file could not be read or written.
+</source>
+        <translation>Використання: kestrova-cli [--demo] [--pin PIN] [--wait СЕКУНДИ] [--json] [--english] КОМАНДА [АРГУМЕНТИ...]
+  info                          модель, серійний номер, прошивка, завантажувач, алгоритм, стан PIN
+  get НОМЕР...                  кожна змінна: номер, тип, значення (як його пише файл налаштувань), сторінка й назва, коли сторінка її показує
+  set НОМЕР=ЗНАЧЕННЯ...         записати значення (текст значення як у файлі налаштувань); кожне підтверджується зворотним читанням
+  save-flash                    зберегти налаштування у флеш-пам&apos;ять і дочекатися, поки пристрій повідомить про завершення
+  dump                          усі змінні, які показують сторінки: сторінка, назва, номер, значення, як його показує сторінка
+  save-settings ФАЙЛ            файл налаштувань усього пристрою (як «Зберегти налаштування у файл…»)
+  compare ФАЙЛ                  відмінності між ФАЙЛОМ і пристроєм, як їх перелічує порівняння у вікні
+  apply ФАЙЛ [--yes] [--save]   записати відмінності (у терміналі питає, якщо немає --yes), з --save потім зберегти у флеш-пам&apos;ять
+  ls                            файли пристрою: назва, розмір, позначки
+  upload ЛОКАЛЬНИЙ [НАЗВА]      безпечне вивантаження (тимчасова назва, перевірка розміру, перейменування), з відновленням, як у вікні
+  download НАЗВА [ЛОКАЛЬНИЙ]    перевірене завантаження; наявний ЛОКАЛЬНИЙ файл замінюється лише повним файлом
+  rm НАЗВА | mv СТАРА НОВА      видалити або перейменувати файл пристрою
+  clock [--sync]                показати годинник пристрою; --sync встановлює його за цим комп&apos;ютером
+  command ТЕКСТ                 виконати сервісну команду (як кнопки вкладки «Стан») і вивести її результат
+
+Пристрій: USB, очікування до --wait секунд (10); --demo використовує вбудований демонстраційний пристрій (PIN 1234).
+PIN: --pin, інакше змінна середовища KESTROVA_PIN, інакше запит у терміналі.
+Код завершення: 0 успіх (compare: однакові), 1 compare знайшла відмінності, 2 помилка у виклику, 3 немає пристрою або зв&apos;язок втрачено, 4 PIN відхилено або пристрій заблоковано, 5 пристрій відмовив в операції, 6 не вдалося прочитати або записати локальний файл.
+</translation>
+    </message>
+</context>
+<context>
+    <name>CliSession</name>
+    <message>
+        <source>The link to the device was lost and did not come back.</source>
+        <translation>Зв&apos;язок із пристроєм втрачено, і він не відновився.</translation>
+    </message>
+    <message>
+        <source>[y/N]</source>
+        <translation>[т/Н]</translation>
+    </message>
+    <message>
+        <source>y</source>
+        <translation>т</translation>
+    </message>
+    <message numerus="yes">
+        <source>No device found within %n second(s).</source>
+        <translation>
+            <numerusform>Пристрій не знайдено за %n секунду.</numerusform>
+            <numerusform>Пристрій не знайдено за %n секунди.</numerusform>
+            <numerusform>Пристрій не знайдено за %n секунд.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>PIN: </source>
+        <translation>PIN: </translation>
+    </message>
+    <message>
+        <source>No PIN: give it with --pin or in KESTROVA_PIN, or run on a terminal to be asked.</source>
+        <translation>Немає PIN: задайте його параметром --pin або змінною KESTROVA_PIN чи запустіть програму в терміналі, щоб її запитали.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The PIN was refused; the device is locked for %n second(s).</source>
+        <translation>
+            <numerusform>PIN відхилено; пристрій заблоковано на %n секунду.</numerusform>
+            <numerusform>PIN відхилено; пристрій заблоковано на %n секунди.</numerusform>
+            <numerusform>PIN відхилено; пристрій заблоковано на %n секунд.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The PIN was refused (code %1).</source>
+        <translation>PIN відхилено (код %1).</translation>
+    </message>
+    <message>
+        <source>Loading the settings: %1 of %2</source>
+        <translation>Завантаження налаштувань: %1 з %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>The device did not answer for %n variable(s) while loading: %1.</source>
+        <translation>
+            <numerusform>Пристрій не відповів щодо %n змінної під час завантаження: %1.</numerusform>
+            <numerusform>Пристрій не відповів щодо %n змінних під час завантаження: %1.</numerusform>
+            <numerusform>Пристрій не відповів щодо %n змінних під час завантаження: %1.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Writing: %1 of %2</source>
+        <translation>Запис: %1 з %2</translation>
+    </message>
+</context>
+<context>
+    <name>DeviceCommands</name>
+    <message>
+        <source>clock takes only --sync</source>
+        <translation>clock приймає лише --sync</translation>
+    </message>
+    <message>
+        <source>Device clock: %1</source>
+        <translation>Годинник пристрою: %1</translation>
+    </message>
+    <message>
+        <source>not set</source>
+        <translation>не встановлено</translation>
+    </message>
+    <message>
+        <source>Running %1…</source>
+        <translation>Виконується %1…</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Результат</translation>
+    </message>
+    <message>
+        <source>The device did not finish the command in time</source>
+        <translation>Пристрій не завершив команду вчасно</translation>
+    </message>
+    <message>
+        <source>The device reports the command failed</source>
+        <translation>Пристрій повідомляє, що команда не виконана</translation>
+    </message>
+</context>
+<context>
+    <name>FileCommands</name>
+    <message>
+        <source>The device&apos;s file system is not ready (status %1).</source>
+        <translation>Файлова система пристрою не готова (стан %1).</translation>
+    </message>
+    <message>
+        <source>The device has no file %1</source>
+        <translation>На пристрої немає файлу %1</translation>
+    </message>
+    <message>
+        <source>%1 is a system file of the device and cannot be changed</source>
+        <translation>%1 — системний файл пристрою, його не можна змінити</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a device file name: 1-%2 characters, Latin-1 only</source>
+        <translation>«%1» не є назвою файлу пристрою: 1–%2 символів, лише Latin-1</translation>
+    </message>
+    <message>
+        <source>%1: %2 of %3 bytes</source>
+        <translation>%1: %2 з %3 байтів</translation>
+    </message>
+    <message>
+        <source>The device did not answer (error %1)</source>
+        <translation>Пристрій не відповів (помилка %1)</translation>
+    </message>
+    <message>
+        <source>Cannot open local file %1: %2</source>
+        <translation>Не вдається відкрити локальний файл %1: %2</translation>
+    </message>
+    <message>
+        <source>A system file &apos;%1&apos; exists, it cannot be replaced</source>
+        <translation>Системний файл &apos;%1&apos; існує, його не можна замінити</translation>
+    </message>
+    <message numerus="yes">
+        <source>Uploaded %1 as &apos;%2&apos; (%n byte(s))</source>
+        <translation>
+            <numerusform>%1 вивантажено як &apos;%2&apos; (%n байт)</numerusform>
+            <numerusform>%1 вивантажено як &apos;%2&apos; (%n байти)</numerusform>
+            <numerusform>%1 вивантажено як &apos;%2&apos; (%n байтів)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Downloaded &apos;%1&apos; to %2 (%n byte(s))</source>
+        <translation>
+            <numerusform>&apos;%1&apos; завантажено в %2 (%n байт)</numerusform>
+            <numerusform>&apos;%1&apos; завантажено в %2 (%n байти)</numerusform>
+            <numerusform>&apos;%1&apos; завантажено в %2 (%n байтів)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Deleted &apos;%1&apos; from the device</source>
+        <translation>&apos;%1&apos; видалено з пристрою</translation>
+    </message>
+    <message>
+        <source>Renamed &apos;%1&apos; to &apos;%2&apos; on the device</source>
+        <translation>&apos;%1&apos; перейменовано на &apos;%2&apos; на пристрої</translation>
+    </message>
+</context>
+<context>
+    <name>SnapshotCommands</name>
+    <message>
+        <source>apply takes one FILE and the flags --yes and --save</source>
+        <translation>apply приймає один ФАЙЛ і прапорці --yes та --save</translation>
+    </message>
+    <message numerus="yes">
+        <source>Settings of %n variable(s) saved to %1</source>
+        <translation>
+            <numerusform>Налаштування %n змінної збережено в %1</numerusform>
+            <numerusform>Налаштування %n змінних збережено в %1</numerusform>
+            <numerusform>Налаштування %n змінних збережено в %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <translation>(немає)</translation>
+    </message>
+    <message>
+        <source>The settings are identical</source>
+        <translation>Налаштування однакові</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n difference(s)</source>
+        <translation>
+            <numerusform>%n відмінність</numerusform>
+            <numerusform>%n відмінності</numerusform>
+            <numerusform>%n відмінностей</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>apply asks before writing; without a terminal give --yes</source>
+        <translation>apply питає перед записом; без термінала вкажіть --yes</translation>
+    </message>
+    <message>
+        <source>skipped: %1</source>
+        <translation>пропущено: %1</translation>
+    </message>
+    <message>
+        <source>Nothing to write</source>
+        <translation>Нічого записувати</translation>
+    </message>
+    <message numerus="yes">
+        <source>Write %n value(s) to the device?</source>
+        <translation>
+            <numerusform>Записати %n значення на пристрій?</numerusform>
+            <numerusform>Записати %n значення на пристрій?</numerusform>
+            <numerusform>Записати %n значень на пристрій?</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Nothing written</source>
+        <translation>Нічого не записано</translation>
+    </message>
+</context>
+<context>
+    <name>VarCommands</name>
+    <message>
+        <source>Model</source>
+        <translation>Модель</translation>
+    </message>
+    <message>
+        <source>Serial number</source>
+        <translation>Серійний номер</translation>
+    </message>
+    <message>
+        <source>Firmware</source>
+        <translation>Прошивка</translation>
+    </message>
+    <message>
+        <source>Bootloader</source>
+        <translation>Завантажувач</translation>
+    </message>
+    <message>
+        <source>Algorithm</source>
+        <translation>Алгоритм</translation>
+    </message>
+    <message>
+        <source>PIN: accepted before</source>
+        <translation>PIN: прийнято раніше</translation>
+    </message>
+    <message>
+        <source>PIN: accepted</source>
+        <translation>PIN: прийнято</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a variable id (1 to 65535)</source>
+        <translation>«%1» не є номером змінної (від 1 до 65535)</translation>
+    </message>
+    <message>
+        <source>Variable %1: the device has no such variable</source>
+        <translation>Змінна %1: на пристрої немає такої змінної</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not ID=VALUE</source>
+        <translation>«%1» не має вигляду НОМЕР=ЗНАЧЕННЯ</translation>
+    </message>
+    <message>
+        <source>Variable %1: &quot;%2&quot; is not a value of type %3</source>
+        <translation>Змінна %1: «%2» не є значенням типу %3</translation>
+    </message>
+    <message>
+        <source>Variable %1: not written: %2</source>
+        <translation>Змінна %1: не записано: %2</translation>
+    </message>
+    <message>
+        <source>written</source>
+        <translation>записано</translation>
+    </message>
+    <message>
+        <source>not written: no answer from the device (error %1)</source>
+        <translation>не записано: пристрій не відповів (помилка %1)</translation>
+    </message>
+    <message>
+        <source>not written: %1</source>
+        <translation>не записано: %1</translation>
+    </message>
+    <message>
+        <source>not written: the device does not hold the value</source>
+        <translation>не записано: пристрій не зберігає це значення</translation>
+    </message>
+    <message>
+        <source>The device did not start the save: %1</source>
+        <translation>Пристрій не почав збереження: %1</translation>
+    </message>
+    <message>
+        <source>Saving the settings in flash…</source>
+        <translation>Збереження налаштувань у флеш-пам&apos;ять…</translation>
+    </message>
+    <message>
+        <source>The device could not save the settings in flash (error %1).</source>
+        <translation>Пристрій не зміг зберегти налаштування у флеш-пам&apos;ять (помилка %1).</translation>
+    </message>
+    <message>
+        <source>Settings saved in flash</source>
+        <translation>Налаштування збережено у флеш-пам&apos;ять</translation>
+    </message>
+    <message numerus="yes">
+        <source>The device did not finish the save within %n second(s).</source>
+        <translation>
+            <numerusform>Пристрій не завершив збереження за %n секунду.</numerusform>
+            <numerusform>Пристрій не завершив збереження за %n секунди.</numerusform>
+            <numerusform>Пристрій не завершив збереження за %n секунд.</numerusform>
+        </translation>
+    </message>
+</context>
+</TS>

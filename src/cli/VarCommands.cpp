@@ -1,0 +1,275 @@
+#include "VarCommands.h"
+
+#include <QElapsedTimer>
+#include <QJsonObject>
+
+#include "CliOptions.h"
+#include "CliOutput.h"
+#include "CliSession.h"
+#include "vars/DeviceVars.h"
+#include "vars/SettingsSnapshot.h"
+#include "vars/VARS.h"
+#include "vars/VarRecord.h"
+#include "worker/DeviceStack.h"
+
+namespace {
+
+constexpr int SavePollMs = 200;
+constexpr int SaveLimitMs = 60000;
+
+QString fileValue(const VarRecord& record)
+{
+    return QString::fromUtf8(SettingsFile::valueText(SettingsSnapshot::entryOf(record)));
+}
+
+} // namespace
+
+bool VarCommands::handles(const QString& command)
+{
+    return QStringList{QStringLiteral("info"), QStringLiteral("get"), QStringLiteral("set"),
+                       QStringLiteral("save-flash"), QStringLiteral("dump")}
+        .contains(command);
+}
+
+int VarCommands::run(const QString& command, const QStringList& args)
+{
+    if (command == QLatin1String("info"))
+        return info();
+    if (command == QLatin1String("get"))
+        return get(args);
+    if (command == QLatin1String("set"))
+        return set(args);
+    if (command == QLatin1String("save-flash"))
+        return saveFlash(m_session);
+    return dump();
+}
+
+std::optional<QList<uint16_t>> VarCommands::parseIds(const QStringList& words, QString* bad)
+{
+    QList<uint16_t> ids;
+    for (const QString& word : words) {
+        bool ok = false;
+        const uint id = word.toUInt(&ok);
+        if (!ok || id == 0 || id > 0xFFFF) {
+            *bad = word;
+            return std::nullopt;
+        }
+        ids << uint16_t(id);
+    }
+    return ids;
+}
+
+int VarCommands::info()
+{
+    using namespace DeviceVar;
+    if (const int status = m_session.read({Model, Serial, Firmware, Bootloader, Algorithm}); status != CliExit::Ok)
+        return status;
+    CliOutput& out = m_session.out();
+    const auto value = [this](uint16_t id, const QString& otherwise = QString()) {
+        bool found = false;
+        const VarRecord record = m_session.vars().snapshot(id, &found);
+        return found ? m_session.vars().valueText(record) : otherwise;
+    };
+    out.field(QStringLiteral("model"), tr("Model"), value(Model, m_session.infoModel()));
+    out.field(QStringLiteral("serial"), tr("Serial number"), value(Serial, m_session.infoSerial()));
+    out.field(QStringLiteral("firmware"), tr("Firmware"), value(Firmware));
+    out.field(QStringLiteral("bootloader"), tr("Bootloader"), value(Bootloader));
+    out.field(QStringLiteral("algorithm"), tr("Algorithm"), value(Algorithm));
+    const bool before = m_session.pinCode() == 2;
+    out.set(QStringLiteral("pin"), before ? QStringLiteral("accepted before") : QStringLiteral("accepted"));
+    out.line(before ? tr("PIN: accepted before") : tr("PIN: accepted"));
+    return CliExit::Ok;
+}
+
+int VarCommands::get(const QStringList& args)
+{
+    QString bad;
+    const std::optional<QList<uint16_t>> ids = parseIds(args, &bad);
+    if (!ids) {
+        m_session.out().error(tr("\"%1\" is not a variable id (1 to 65535)").arg(bad));
+        return CliExit::Usage;
+    }
+    if (const int status = m_session.read(*ids); status != CliExit::Ok)
+        return status;
+    int status = CliExit::Ok;
+    const VarsUI& pages = m_session.pages();
+    for (const uint16_t id : *ids) {
+        bool found = false;
+        const VarRecord record = m_session.vars().snapshot(id, &found);
+        if (!found) {
+            m_session.out().error(tr("Variable %1: the device has no such variable").arg(id));
+            status = CliExit::Refused;
+            continue;
+        }
+        const VarUiInfoPtr info = pages.rowInfo(id);
+        const QString page = info ? info->pageTitle : QString();
+        const QString name = info ? info->name : QString();
+        const QString type = QString(QLatin1Char(char(record.type)));
+        const QString value = fileValue(record);
+        m_session.out().row(QStringLiteral("variables"), {QString::number(id), type, value, page, name},
+                            {{QStringLiteral("id"), id},
+                             {QStringLiteral("type"), type},
+                             {QStringLiteral("value"), value},
+                             {QStringLiteral("page"), page},
+                             {QStringLiteral("name"), name}});
+    }
+    return status;
+}
+
+int VarCommands::set(const QStringList& args)
+{
+    CliOutput& out = m_session.out();
+    QList<uint16_t> ids;
+    QStringList values;
+    for (const QString& arg : args) {
+        const qsizetype eq = arg.indexOf(QLatin1Char('='));
+        QString bad;
+        const std::optional<QList<uint16_t>> id = parseIds({arg.left(eq)}, &bad);
+        if (eq < 0 || !id) {
+            out.error(tr("\"%1\" is not ID=VALUE").arg(arg));
+            return CliExit::Usage;
+        }
+        ids << id->first();
+        values << arg.mid(eq + 1);
+    }
+    if (const int status = m_session.read(ids); status != CliExit::Ok)
+        return status;
+    // The values become a settings file of this device, so the window's write plan judges them.
+    SettingsFile file = SettingsSnapshot::capture(m_session.vars());
+    file.entries.clear();
+    int status = CliExit::Ok;
+    for (qsizetype i = 0; i < ids.size(); ++i) {
+        bool found = false;
+        const VarRecord record = m_session.vars().snapshot(ids.at(i), &found);
+        if (!found) {
+            out.error(tr("Variable %1: the device has no such variable").arg(ids.at(i)));
+            status = CliExit::Refused;
+            continue;
+        }
+        SettingsFile::Entry entry = SettingsSnapshot::entryOf(record);
+        std::optional<QByteArray> value = SettingsFile::parseValue(entry.type, values.at(i));
+        // A text may also be given bare, without the file's quotes and escapes.
+        if (!value && entry.type == 'T' && !values.at(i).startsWith(QLatin1Char('"')))
+            value = values.at(i).toUtf8();
+        if (!value) {
+            out.error(tr("Variable %1: \"%2\" is not a value of type %3")
+                          .arg(ids.at(i))
+                          .arg(values.at(i), QString(QLatin1Char(entry.type))));
+            return CliExit::Usage;
+        }
+        entry.value = *value;
+        file.entries.append(entry);
+    }
+    const SettingsSnapshot::WritePlan plan = SettingsSnapshot::plan(file, m_session.vars(), ids);
+    for (const SettingsSnapshot::Skipped& skipped : plan.skipped) {
+        out.error(tr("Variable %1: not written: %2").arg(skipped.id).arg(skipped.reason));
+        status = CliExit::Refused;
+    }
+    // Values the device holds already need no write and are reported as written.
+    QList<SnapshotWriter::Result> results = m_session.write(plan.writes);
+    for (const SettingsFile::Entry& entry : std::as_const(file.entries)) {
+        const bool planned = std::any_of(plan.writes.cbegin(), plan.writes.cend(),
+                                         [&entry](const SettingsFile::Entry& w) { return w.id == entry.id; });
+        const bool skipped = std::any_of(plan.skipped.cbegin(), plan.skipped.cend(),
+                                         [&entry](const SettingsSnapshot::Skipped& s) { return s.id == entry.id; });
+        if (!planned && !skipped)
+            results.append({entry.id, true, 0});
+    }
+    const int written = report(m_session, results);
+    return written != CliExit::Ok ? written : status;
+}
+
+int VarCommands::report(CliSession& session, const QList<SnapshotWriter::Result>& results)
+{
+    CliOutput& out = session.out();
+    int status = CliExit::Ok;
+    // A write without the device's answer means the link failed, whether or not the worker has told yet.
+    bool linkFailed = session.lost();
+    for (const SnapshotWriter::Result& r : results) {
+        linkFailed = linkFailed || r.code < 0;
+        bool found = false;
+        const VarRecord record = session.vars().snapshot(r.id, &found);
+        const QString value = found ? fileValue(record) : QString();
+        QString outcome = tr("written");
+        if (!r.written) {
+            if (r.code < 0)
+                outcome = tr("not written: no answer from the device (error %1)").arg(r.code);
+            else if (r.code > 0)
+                outcome = tr("not written: %1").arg(VARS::errorTextTr(r.code));
+            else
+                outcome = tr("not written: the device does not hold the value");
+            status = CliExit::Refused;
+        }
+        out.row(QStringLiteral("writes"), {QString::number(r.id), outcome, r.written ? value : QString()},
+                {{QStringLiteral("id"), r.id},
+                 {QStringLiteral("written"), r.written},
+                 {QStringLiteral("value"), r.written ? value : QString()},
+                 {QStringLiteral("code"), r.code}});
+    }
+    return linkFailed ? session.lostLink() : status;
+}
+
+int VarCommands::saveFlash(CliSession& session)
+{
+    DeviceProtocol& protocol = session.stack().protocol();
+    CliOutput& out = session.out();
+    const std::optional<int> started = session.run([&protocol] { return protocol.varsSave(1); });
+    if (!started || *started < 0)
+        return session.lostLink();
+    if (*started != 0) {
+        out.error(tr("The device did not start the save: %1").arg(VARS::errorTextTr(*started)));
+        return CliExit::Refused;
+    }
+    out.progress(tr("Saving the settings in flash…"));
+    QElapsedTimer elapsed;
+    elapsed.start();
+    for (;;) {
+        uint8_t saving = 0;
+        uint8_t error = 0;
+        const std::optional<int> state =
+            session.run([&protocol, &saving, &error] { return protocol.varsSave(0, &saving, &error); });
+        if (!state || *state < 0)
+            return session.lostLink();
+        if (*state == 0 && saving == 0) {
+            if (error != 0) {
+                out.error(tr("The device could not save the settings in flash (error %1).").arg(error));
+                return CliExit::Refused;
+            }
+            out.set(QStringLiteral("saved"), true);
+            out.line(tr("Settings saved in flash"));
+            return CliExit::Ok;
+        }
+        if (elapsed.elapsed() > SaveLimitMs) {
+            out.error(tr("The device did not finish the save within %n second(s).", nullptr, SaveLimitMs / 1000));
+            return CliExit::Refused;
+        }
+        session.waitFor([] { return false; }, SavePollMs);
+        if (session.lost())
+            return session.lostLink();
+    }
+}
+
+int VarCommands::dump()
+{
+    if (const int status = m_session.loadAll(); status != CliExit::Ok)
+        return status;
+    const VarsUI& pages = m_session.pages();
+    const VARS& vars = m_session.vars();
+    for (const VarsUI::Page& page : pages.pages()) {
+        for (const VarsUI::Item& item : page.items) {
+            if (item.kind != VarsUI::ItemKind::Variable || item.info->noUitype)
+                continue;
+            const int id = item.info->deviceId();
+            bool found = false;
+            const VarRecord record = id <= 0xFFFF ? vars.snapshot(uint16_t(id), &found) : VarRecord{};
+            const QString value = found ? SettingsSnapshot::displayText(vars, record, item.info.get()) : QString();
+            m_session.out().row(QStringLiteral("rows"), {page.title, item.info->name, QString::number(id), value},
+                                {{QStringLiteral("page"), page.title},
+                                 {QStringLiteral("name"), item.info->name},
+                                 {QStringLiteral("id"), id},
+                                 {QStringLiteral("value"), value},
+                                 {QStringLiteral("available"), found}});
+        }
+    }
+    return CliExit::Ok;
+}
