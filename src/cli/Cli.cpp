@@ -2,6 +2,8 @@
 
 #include <cstdio>
 
+#include <QSettings>
+
 #include "CliOptions.h"
 #include "CliOutput.h"
 #include "CliSession.h"
@@ -9,10 +11,13 @@
 #include "FileCommands.h"
 #include "SnapshotCommands.h"
 #include "VarCommands.h"
+#include "platform/Diagnostics.h"
+#include "platform/Platform.h"
 
 namespace {
 
-// Qt's diagnostics (the protocol's traces) would mix with the program's own errors on standard error.
+// Qt's and the device's diagnostics (the protocol's traces) would mix with the program's own errors on
+// standard error.
 void discardMessage(QtMsgType, const QMessageLogContext&, const QString&)
 {}
 
@@ -32,8 +37,8 @@ int dispatch(CliSession& session, const CliOptions& options)
 int Cli::run()
 {
     const QStringList arguments = m_app.arguments();
-    m_catalogue.install(arguments.contains(QStringLiteral("--english")) ? Catalogue::Language::English
-                                                                        : Catalogue::Language::Ukrainian);
+    Platform::nameProgram();
+    m_catalogue.install(Catalogue::chosen(arguments, QSettings()));
     QString error;
     const std::optional<CliOptions> options = CliOptions::parse(arguments, &error);
     if (!options) {
@@ -47,6 +52,7 @@ int Cli::run()
         return CliExit::Ok;
     }
     qInstallMessageHandler(discardMessage);
+    Diagnostics::setEnabled(false);
     CliOutput out(options->json);
     int status = CliExit::Ok;
     {

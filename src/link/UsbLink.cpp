@@ -1,13 +1,13 @@
 #include "UsbLink.h"
 
-#include <cstdio>
-
 #include <libusb.h>
+
+#include "platform/Diagnostics.h"
 
 UsbLink::UsbLink(const QString& guardKey) : m_guard(guardKey)
 {
     if (libusb_init(nullptr) != 0) {
-        std::fprintf(stderr, "ERROR: libusb");
+        Diagnostics::print("ERROR: libusb");
         return;
     }
     m_ready = 1;
@@ -51,7 +51,7 @@ bool UsbLink::open()
         openError = libusb_open(m_devices[i], &handle);
         break;
     }
-    std::fprintf(stderr, "USB h=%p\n", static_cast<void*>(handle));
+    Diagnostics::print("USB h=%p\n", static_cast<void*>(handle));
     if (!handle) {
         if (openError == LIBUSB_ERROR_ACCESS)
             setBlockNote(tr("The device was found but this user may not open it. Install the udev rule for "
@@ -110,7 +110,7 @@ void UsbLink::enumerate()
 
     const ssize_t count = libusb_get_device_list(nullptr, &m_devices);
     if (count < 0) {
-        std::fprintf(stderr, "ERROR get_dev_list=%d\n", int(count));
+        Diagnostics::print("ERROR get_dev_list=%d\n", int(count));
         m_devices = nullptr;
         return;
     }
@@ -118,18 +118,18 @@ void UsbLink::enumerate()
         libusb_device* dev = m_devices[i];
         libusb_device_descriptor desc;
         if (libusb_get_device_descriptor(dev, &desc) != 0) {
-            std::fprintf(stderr, "failed to get device descriptor");
+            Diagnostics::print("failed to get device descriptor");
             continue;
         }
-        std::fprintf(stderr, "%04x:%04x (bus %d, device %d iMan=%d iProd=%d iSer=%d)", desc.idVendor, desc.idProduct,
-                     libusb_get_bus_number(dev), libusb_get_device_address(dev), desc.iManufacturer, desc.iProduct,
-                     desc.iSerialNumber);
+        Diagnostics::print("%04x:%04x (bus %d, device %d iMan=%d iProd=%d iSer=%d)", desc.idVendor, desc.idProduct,
+                           libusb_get_bus_number(dev), libusb_get_device_address(dev), desc.iManufacturer,
+                           desc.iProduct, desc.iSerialNumber);
         uint8_t ports[8];
         const int depth = libusb_get_port_numbers(dev, ports, int(sizeof ports));
         for (int p = 0; p < depth; ++p)
-            std::fprintf(stderr, p == 0 ? " path: %d" : ".%d", ports[p]);
+            Diagnostics::print(p == 0 ? " path: %d" : ".%d", ports[p]);
         if (desc.idVendor == VendorId && desc.idProduct == ProductId) {
-            std::fprintf(stderr, " found ");
+            Diagnostics::print(" found ");
             libusb_device_handle* handle = nullptr;
             if (libusb_open(dev, &handle) == 0) {
                 auto readString = [handle](uint8_t index) {
@@ -141,16 +141,16 @@ void UsbLink::enumerate()
                 std::string manufacturer = readString(desc.iManufacturer);
                 std::string product = readString(desc.iProduct);
                 std::string serial = readString(desc.iSerialNumber);
-                std::fprintf(stderr, " Manufacturer='%s'", manufacturer.c_str());
-                std::fprintf(stderr, " Product='%s'", product.c_str());
-                std::fprintf(stderr, " SerialNumber='%s'\r\n", serial.c_str());
+                Diagnostics::print(" Manufacturer='%s'", manufacturer.c_str());
+                Diagnostics::print(" Product='%s'", product.c_str());
+                Diagnostics::print(" SerialNumber='%s'\r\n", serial.c_str());
                 setUsbStrings(std::move(manufacturer), std::move(product), std::move(serial));
                 libusb_close(handle);
             } else {
-                std::fprintf(stderr, " open failed\r\n");
+                Diagnostics::print(" open failed\r\n");
             }
         }
-        std::fprintf(stderr, "\r\n");
+        Diagnostics::print("\r\n");
     }
 }
 

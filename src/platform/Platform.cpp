@@ -79,6 +79,14 @@ void Platform::applyPlatformOption()
 #endif
 }
 
+void Platform::nameProgram()
+{
+    QCoreApplication::setOrganizationName(QStringLiteral("Orvo SOFT"));
+    QCoreApplication::setOrganizationDomain(QStringLiteral("orvo.ua"));
+    QCoreApplication::setApplicationName(QStringLiteral("Kestrova"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(KESTROVA_VERSION));
+}
+
 QString Platform::defaultFolder()
 {
 #ifdef Q_OS_WIN

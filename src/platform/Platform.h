@@ -20,6 +20,10 @@ bool runsThisProgram(qint64 pid);
 // any: Linux platform plug-ins would refuse a "windows:" option and the program would not start.
 void applyPlatformOption();
 
+// The names the settings store is kept under, shared by the window and the command-line tool so that
+// both read the same preferences; and the version --version reports.
+void nameProgram();
+
 // The folder a file dialog starts in when none was remembered: the drive root on Windows, the
 // user's home folder elsewhere.
 QString defaultFolder();

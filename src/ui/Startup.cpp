@@ -27,10 +27,7 @@ Startup::Startup(QApplication& app) : m_app(app)
 
 int Startup::run()
 {
-    QCoreApplication::setOrganizationName(QStringLiteral("Orvo SOFT"));
-    QCoreApplication::setOrganizationDomain(QStringLiteral("orvo.ua"));
-    QCoreApplication::setApplicationName(QStringLiteral("Kestrova"));
-    QCoreApplication::setApplicationVersion(QStringLiteral(KESTROVA_VERSION));
+    Platform::nameProgram();
     // Before the parser's texts are made, so that --help speaks the chosen language too.
     m_catalogue.install(Catalogue::chosen(m_app.arguments(), QSettings()));
 

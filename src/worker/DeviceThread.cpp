@@ -1,7 +1,6 @@
 #include "DeviceThread.h"
 
 #include <chrono>
-#include <cstdio>
 #include <mutex>
 
 #include <libusb.h>
@@ -12,6 +11,7 @@
 #include "link/DeviceProtocol.h"
 #include "link/Frame.h"
 #include "link/TransportManager.h"
+#include "platform/Diagnostics.h"
 
 namespace {
 
@@ -188,7 +188,7 @@ void DeviceThread::applyTransportChange()
         m_link->close();
     }
     if (m_connected) {
-        std::fprintf(stderr, "INFO: device disconnected (transport changed)\n");
+        Diagnostics::print("INFO: device disconnected (transport changed)\n");
         handleLoss(false);
     }
     m_link = pending;
@@ -199,7 +199,7 @@ void DeviceThread::applyTransportChange()
 void DeviceThread::connectStep()
 {
     if (m_connected) {
-        std::fprintf(stderr, "INFO: device disconnected\n");
+        Diagnostics::print("INFO: device disconnected\n");
         handleLoss(true);
     }
     if (m_link->open()) {
@@ -208,7 +208,7 @@ void DeviceThread::connectStep()
             QMutexLocker lock(&m_queueMutex);
             m_connected = true;
         }
-        std::fprintf(stderr, "INFO: device connected\n");
+        Diagnostics::print("INFO: device connected\n");
         m_protocol.resetForConnect();
         Q_EMIT uiDeviceHotplug();
         m_link->sleepMs(m_timing.openSettleMs);
@@ -249,10 +249,10 @@ bool DeviceThread::keepAlive()
     const LinkTimeouts t = m_link->timeouts();
     const int ret = m_link->transact(t.readTries, t.timeoutMs);
     if (ret != 0) {
-        std::fprintf(stderr, "ERROR=%d=%s\r\n", ret, libusb_strerror(ret));
+        Diagnostics::print("ERROR=%d=%s\r\n", ret, libusb_strerror(ret));
         m_link->close();
         m_link->commandMutex().unlock();
-        std::fprintf(stderr, "INFO: device disconnected\n");
+        Diagnostics::print("INFO: device disconnected\n");
         handleLoss(true);
         return false;
     }
