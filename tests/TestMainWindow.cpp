@@ -24,12 +24,14 @@
 #include "ui/FileChooser.h"
 #include "ui/MainWindow.h"
 #include "ui/ModalBox.h"
+#include "ui/PlotWindow.h"
 #include "ui/SnapshotActions.h"
 #include "ui/SnapshotCompareDialog.h"
 #include "ui/SpinVarEditor.h"
 #include "ui/VarEditor.h"
 #include "ui/VarWidget.h"
 #include "ui/VarsTab.h"
+#include "vars/PlotModel.h"
 #include "vars/SettingsSnapshot.h"
 #include "vars/VARS.h"
 #include "vars/VarsUI.h"
@@ -241,6 +243,7 @@ private Q_SLOTS:
     void compareShowsWhatThePagesShow();
     void settingsTheDeviceLacks();
     void revertUnsavedChanges();
+    void plotKeepsItsRowPolled();
 
 private:
     QStringList m_boxes;    // their texts
@@ -819,3 +822,47 @@ void TestMainWindow::revertUnsavedChanges()
 
 QTEST_MAIN(TestMainWindow)
 #include "TestMainWindow.moc"
+
+void TestMainWindow::plotKeepsItsRowPolled()
+{
+    Rig rig(SimFixture::DemoProfile);
+    auto* link = static_cast<SimLink*>(rig.stack->transports().find(QStringLiteral("sim")));
+    std::atomic<int> supplyReads{0};
+    std::atomic<int> reads{0};
+    link->setRequestObserver([&](uint8_t cmd, const QByteArray& payload) {
+        if (cmd != Cmd::VAR_GET)
+            return;
+        ++reads;
+        if (payload.startsWith(QByteArray::fromHex("4a9c"))) // 40010, the supply voltage
+            ++supplyReads;
+    });
+    QVERIFY(rig.loaded());
+    const QList<VarWidget*> rows = rig.rowsOnOnePage([](VarWidget* row) { return row->deviceId() == 40010; }, 1);
+    QCOMPARE(rows.size(), 1);
+    QCOMPARE(rows.first()->contextMenuPolicy(), Qt::ActionsContextMenu);
+    rows.first()->actions().first()->trigger();
+    auto* plot = rig.find<PlotWindow>("plotWindow");
+    QVERIFY(plot->isVisible());
+
+    // Another page: its rows are polled, and so is the plotted one.
+    auto* tabs = rig.find<QTabWidget>("tabWidget");
+    const QList<VarsTab*> pages = rig.window->findChildren<VarsTab*>();
+    const auto other = std::find_if(pages.cbegin(), pages.cend(), [](const VarsTab* page) {
+        const QList<VarWidget*> its = page->findChildren<VarWidget*>();
+        return !its.isEmpty() &&
+               std::none_of(its.cbegin(), its.cend(), [](const VarWidget* row) { return row->deviceId() == 40010; });
+    });
+    QVERIFY(other != pages.cend());
+    tabs->setCurrentWidget(*other);
+    const int hiddenFrom = supplyReads;
+    QTRY_VERIFY_WITH_TIMEOUT(supplyReads > hiddenFrom + 5, Wait);
+    QTRY_VERIFY_WITH_TIMEOUT(plot->model().series().value(0).points.size() > 5, Wait);
+
+    // Closed, it no longer is; the page's own rows still are (a pass under way may finish its read).
+    plot->close();
+    const int closedAt = supplyReads;
+    const int readsAt = reads;
+    QTRY_VERIFY_WITH_TIMEOUT(reads > readsAt + 20, Wait);
+    QVERIFY(supplyReads <= closedAt + 1);
+    QVERIFY(plot->model().series().isEmpty());
+}

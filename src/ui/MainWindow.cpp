@@ -19,6 +19,7 @@
 #include "FilesPage.h"
 #include "FirstRunPanel.h"
 #include "LogView.h"
+#include "PlotWindow.h"
 #include "ModalBox.h"
 #include "NavPanel.h"
 #include "PageBuilder.h"
@@ -119,6 +120,9 @@ MainWindow::MainWindow(DeviceStack& stack, const Timing& timing, QWidget* parent
     // Queued also when a dropped write completes at once: the notice must not open inside the edit.
     connect(m_registry, &VarsRegistry::writeFailed, this, &MainWindow::slotWriteFailed, Qt::QueuedConnection);
     connect(m_registry, &VarsRegistry::varsUpdated, this, &MainWindow::slotVarsUpdated);
+    m_plots = new PlotWindow(*m_registry, this);
+    addDockWidget(Qt::RightDockWidgetArea, m_plots);
+    m_plots->hide();
     UnsavedChanges& unsaved = m_registry->unsaved();
     connect(ui->actionRevertUnsaved, &QAction::triggered, &unsaved, &UnsavedChanges::revert);
     connect(&unsaved, &UnsavedChanges::reverted, this, &MainWindow::information);
@@ -756,6 +760,7 @@ void MainWindow::on_tabWidget_currentChanged(int index)
     m_registry->setCurrentPageView(view);
     m_worker.setStatusTabActive(index == StatusTabIndex);
     m_worker.clearPolls();
+    m_registry->pollPlotted();
     if (index == StatusTabIndex) {
         m_worker.requestStatusNow();
         updateStatusVars();

@@ -47,6 +47,8 @@ public:
 
 private:
     void buildNormal();
+    // Numeric rows offer to plot their variable.
+    void addPlotAction();
     void buildThreeWay();
     void placeEditor(bool readOnly);
     QComboBox* makeSelector(const QStringList& groups, QList<int>& candidateIds);
