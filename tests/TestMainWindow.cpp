@@ -1,7 +1,9 @@
 #include <QtTest>
 
 #include <QAbstractButton>
+#include <QCheckBox>
 #include <QComboBox>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -843,6 +845,15 @@ void TestMainWindow::plotKeepsItsRowPolled()
     rows.first()->actions().first()->trigger();
     auto* plot = rig.find<PlotWindow>("plotWindow");
     QVERIFY(plot->isVisible());
+    // The Diagnostics page's panel shows it plotted, and plots another row when it is ticked.
+    QList<QCheckBox*> boxes = rig.find<QGroupBox>("plotPanel")->findChildren<QCheckBox*>();
+    QCOMPARE(std::count_if(boxes.cbegin(), boxes.cend(), [](const QCheckBox* box) { return box->isChecked(); }), 1);
+    const auto unticked = std::find_if(boxes.cbegin(), boxes.cend(), [](const QCheckBox* b) { return !b->isChecked(); });
+    QVERIFY(unticked != boxes.cend());
+    (*unticked)->click();
+    QCOMPARE(plot->model().series().size(), 2);
+    (*unticked)->click();
+    QCOMPARE(plot->model().series().size(), 1);
 
     // Another page: its rows are polled, and so is the plotted one.
     auto* tabs = rig.find<QTabWidget>("tabWidget");

@@ -94,4 +94,15 @@
         <translation>Графік</translation>
     </message>
 </context>
+<context>
+    <name>PlotPanel</name>
+    <message>
+        <source>Plot</source>
+        <translation>Графік</translation>
+    </message>
+    <message>
+        <source>Tick a value to draw it in the plot window. Any number row of any page offers Plot when right-clicked.</source>
+        <translation>Позначте величину, щоб побачити її у вікні графіка. Будь-який числовий рядок будь-якої сторінки пропонує «Графік» у контекстному меню.</translation>
+    </message>
+</context>
 </TS>

@@ -19,6 +19,7 @@
 #include "FilesPage.h"
 #include "FirstRunPanel.h"
 #include "LogView.h"
+#include "PlotPanel.h"
 #include "PlotWindow.h"
 #include "ModalBox.h"
 #include "NavPanel.h"
@@ -699,7 +700,10 @@ void MainWindow::buildPages()
 
     m_pageBuilder = std::make_unique<PageBuilder>(*m_registry, *ui->tabWidget);
     m_pages = new VarsUI(this);
-    m_pages->setAssembler([this](VarsUI& model) { m_pageBuilder->build(model); });
+    m_pages->setAssembler([this](VarsUI& model) {
+        m_pageBuilder->build(model);
+        PlotPanel::addTo(model, m_pageBuilder->pageViews(), *m_plots);
+    });
     m_pages->load();
     for (const VarsTab* view : m_pageBuilder->pageViews())
         m_nav->setSection(view->index(), view->section());

@@ -72,7 +72,9 @@ PlotView::PlotView(PlotModel& model, QWidget* parent)
     m_view->viewport()->setMouseTracking(true);
     m_view->viewport()->installEventFilter(this);
 
+    // Two rows, so that the tools fit a dock beside the pages.
     auto* tools = new QToolBar(this);
+    auto* ranges = new QToolBar(this);
     tools->setToolButtonStyle(Qt::ToolButtonTextOnly);
     m_pause = tools->addAction(tr("Pause"));
     m_pause->setCheckable(true);
@@ -82,7 +84,7 @@ PlotView::PlotView(PlotModel& model, QWidget* parent)
     m_auto->setChecked(true);
     m_auto->setToolTip(tr("Fit every reading; off: show the range set beside it"));
     for (QDoubleSpinBox* box : {m_yFrom, m_yTo}) {
-        box->setRange(-1e9, 1e9);
+        box->setRange(-1e6, 1e6);
         box->setDecimals(2);
         box->setEnabled(false);
     }
@@ -92,13 +94,13 @@ PlotView::PlotView(PlotModel& model, QWidget* parent)
     m_span->setValue(60);
     m_span->setSuffix(tr(" s"));
     m_span->setEnabled(false);
-    tools->addWidget(new QLabel(tr("Values from"), this));
-    tools->addWidget(m_yFrom);
-    tools->addWidget(new QLabel(tr("to"), this));
-    tools->addWidget(m_yTo);
-    tools->addWidget(new QLabel(tr("Last"), this));
-    tools->addWidget(m_span);
     tools->addAction(tr("Reset zoom"), this, &PlotView::resetZoom);
+    ranges->addWidget(new QLabel(tr("Values from"), this));
+    ranges->addWidget(m_yFrom);
+    ranges->addWidget(new QLabel(tr("to"), this));
+    ranges->addWidget(m_yTo);
+    ranges->addWidget(new QLabel(tr("Last"), this));
+    ranges->addWidget(m_span);
     auto* remove = new QToolButton(this);
     remove->setText(tr("Remove"));
     remove->setPopupMode(QToolButton::InstantPopup);
@@ -111,6 +113,7 @@ PlotView::PlotView(PlotModel& model, QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(tools);
+    layout->addWidget(ranges);
     layout->addWidget(m_view, 1);
     layout->addWidget(m_readout);
 

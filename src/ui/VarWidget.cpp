@@ -87,7 +87,7 @@ VarWidget::VarWidget(VarUiInfoPtr info, VarsRegistry& registry, QWidget* parent)
     addPlotAction();
 }
 
-void VarWidget::addPlotAction()
+bool VarWidget::isPlottable() const
 {
     switch (m_info->kind) {
     case VarKind::Unsigned:
@@ -96,10 +96,16 @@ void VarWidget::addPlotAction()
     case VarKind::Float2:
     case VarKind::Slider:
     case VarKind::SliderF:
-        break;
+        return true;
     default:
-        return;
+        return false;
     }
+}
+
+void VarWidget::addPlotAction()
+{
+    if (!isPlottable())
+        return;
     auto* plot = new QAction(tr("Plot"), this);
     connect(plot, &QAction::triggered, this, [this] { m_registry.requestPlot(deviceId(), m_info->name); });
     addAction(plot);

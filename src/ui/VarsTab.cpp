@@ -97,6 +97,11 @@ void VarsTab::finish()
     applyLabelWidth();
 }
 
+void VarsTab::addFooter(QWidget* footer)
+{
+    m_layout->addWidget(footer);
+}
+
 void VarsTab::refreshRows()
 {
     for (VarWidget* row : std::as_const(m_rows))

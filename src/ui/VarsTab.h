@@ -29,6 +29,8 @@ public:
     void endGroup();
     // Called once the last row is in.
     void finish();
+    // A panel below the rows, after the page's stretch.
+    void addFooter(QWidget* footer);
 
     void refreshRows();
     // Whether the name or the help of one of the rows contains the text, in any letter case.

@@ -49,9 +49,11 @@ bool PlotModel::addSeries(int id, const QString& name, const QString& unit)
 {
     if (isFull() || contains(id))
         return false;
-    // Reads noted before belong to no series of this plot.
-    if (m_series.isEmpty())
+    // A new plot starts at 0 s; reads noted before belong to none of its series.
+    if (m_series.isEmpty()) {
         m_registry.sampler().take();
+        m_originMs = m_registry.sampler().nowMs();
+    }
     m_series.append({id, name, unit, {}});
     m_registry.startPlotting(id);
     m_take.start();
