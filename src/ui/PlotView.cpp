@@ -62,7 +62,7 @@ PlotView::PlotView(PlotModel& model, QWidget* parent)
       m_yTo(new QDoubleSpinBox(this)), m_span(new QDoubleSpinBox(this)), m_readout(new QLabel(this))
 {
     m_x->setTitleText(tr("Time, s"));
-    m_x->setLabelFormat(QStringLiteral("%.0f"));
+    m_x->setLabelFormat(QStringLiteral("%g"));
     m_chart->addAxis(m_x, Qt::AlignBottom);
     m_chart->addAxis(m_y, Qt::AlignLeft);
     m_chart->legend()->setAlignment(Qt::AlignBottom);

@@ -33,7 +33,7 @@ QString number(double v)
 } // namespace
 
 PlotModel::PlotModel(VarsRegistry& registry, QObject* parent)
-    : QObject(parent), m_registry(registry), m_originMs(registry.sampler().nowMs())
+    : QObject(parent), m_registry(registry), m_registryAlive(&registry), m_originMs(registry.sampler().nowMs())
 {
     m_take.setInterval(TakeMs);
     connect(&m_take, &QTimer::timeout, this, &PlotModel::takeSamples);
@@ -41,6 +41,8 @@ PlotModel::PlotModel(VarsRegistry& registry, QObject* parent)
 
 PlotModel::~PlotModel()
 {
+    if (!m_registryAlive)
+        return;
     for (const Series& s : std::as_const(m_series))
         m_registry.stopPlotting(s.id);
 }

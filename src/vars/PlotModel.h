@@ -3,6 +3,7 @@
 #include <QList>
 #include <QObject>
 #include <QPair>
+#include <QPointer>
 #include <QString>
 #include <QTimer>
 
@@ -65,6 +66,8 @@ private:
     void append(Series& series, Point point);
 
     VarsRegistry& m_registry;
+    // The registry's owner may destroy it first; nothing is left to stop then.
+    const QPointer<VarsRegistry> m_registryAlive;
     QList<Series> m_series;
     qint64 m_originMs;
     QTimer m_take;
