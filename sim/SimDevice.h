@@ -138,7 +138,7 @@ private:
 
     SimVariables m_variables;
     std::unique_ptr<SimServiceCommands> m_commands; // works on m_variables and m_files
-    std::unique_ptr<SimDiagnostics> m_diagnostics;   // works on m_variables
+    std::unique_ptr<SimDiagnostics> m_diagnostics;  // works on m_variables
     QHash<uint16_t, int> m_refusedReads;
     int m_listReplyRoom = -1;
 

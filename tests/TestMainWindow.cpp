@@ -4,6 +4,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -26,6 +27,7 @@
 #include "ui/FileChooser.h"
 #include "ui/MainWindow.h"
 #include "ui/ModalBox.h"
+#include "ui/PlotView.h"
 #include "ui/PlotWindow.h"
 #include "ui/SnapshotActions.h"
 #include "ui/SnapshotCompareDialog.h"
@@ -848,7 +850,8 @@ void TestMainWindow::plotKeepsItsRowPolled()
     // The Diagnostics page's panel shows it plotted, and plots another row when it is ticked.
     QList<QCheckBox*> boxes = rig.find<QGroupBox>("plotPanel")->findChildren<QCheckBox*>();
     QCOMPARE(std::count_if(boxes.cbegin(), boxes.cend(), [](const QCheckBox* box) { return box->isChecked(); }), 1);
-    const auto unticked = std::find_if(boxes.cbegin(), boxes.cend(), [](const QCheckBox* b) { return !b->isChecked(); });
+    const auto unticked =
+        std::find_if(boxes.cbegin(), boxes.cend(), [](const QCheckBox* b) { return !b->isChecked(); });
     QVERIFY(unticked != boxes.cend());
     (*unticked)->click();
     QCOMPARE(plot->model().series().size(), 2);
@@ -868,6 +871,9 @@ void TestMainWindow::plotKeepsItsRowPolled()
     const int hiddenFrom = supplyReads;
     QTRY_VERIFY_WITH_TIMEOUT(supplyReads > hiddenFrom + 5, Wait);
     QTRY_VERIFY_WITH_TIMEOUT(plot->model().series().value(0).points.size() > 5, Wait);
+    const QString picture = m_dir.filePath(QStringLiteral("plot.png"));
+    QVERIFY(plot->view().exportTo(picture));
+    QVERIFY(!QImage(picture).isNull());
 
     // Closed, it no longer is; the page's own rows still are (a pass under way may finish its read).
     plot->close();

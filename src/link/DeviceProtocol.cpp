@@ -14,7 +14,8 @@ namespace {
 constexpr qint64 DeviceEpoch = 946684800;
 } // namespace
 
-DeviceProtocol::DeviceProtocol(QObject* parent) : QObject(parent), m_vars(std::make_unique<VARS>()), m_sampler(std::make_unique<VarSampler>())
+DeviceProtocol::DeviceProtocol(QObject* parent)
+    : QObject(parent), m_vars(std::make_unique<VARS>()), m_sampler(std::make_unique<VarSampler>())
 {
     qRegisterMetaType<QSharedPointer<EfsFile>>("QSharedPointer<EfsFile>");
     qRegisterMetaType<uint8_t>("uint8_t");
