@@ -36,21 +36,46 @@ QString label(const PlotModel::Series& s)
     return s.unit.isEmpty() ? s.name : QStringLiteral("%1, %2").arg(s.name, s.unit);
 }
 
-// Runs of readings between gaps: a line is drawn only between values the device reported one after the other.
-QList<QList<QPointF>> runsOf(const QList<PlotModel::Point>& points)
+// Runs of readings between gaps: a line is drawn only between values the device reported one after the
+// other. Within a run, readings closer together than bucket seconds (about a pixel) are thinned to the
+// lowest and the highest of them, so that ten minutes of readings cost no more to draw than the width
+// of the chart, and a short dip still shows.
+QList<QList<QPointF>> runsOf(const QList<PlotModel::Point>& points, double bucket)
 {
     QList<QList<QPointF>> runs;
     bool open = false;
+    qint64 current = 0;
+    QPointF low;
+    QPointF high;
+    const auto flush = [&] {
+        if (!open)
+            return;
+        QList<QPointF>& run = runs.last();
+        run.append(low.x() <= high.x() ? low : high);
+        if (low != high)
+            run.append(low.x() <= high.x() ? high : low);
+    };
     for (const PlotModel::Point& p : points) {
-        if (p.isGap()) {
-            open = false;
+        const qint64 index = bucket > 0 ? qint64(std::floor(p.t / bucket)) : 0;
+        if (p.isGap() || !open || index != current || bucket <= 0) {
+            flush();
+            if (p.isGap()) {
+                open = false;
+                continue;
+            }
+            if (!open)
+                runs.append(QList<QPointF>());
+            open = true;
+            current = index;
+            low = high = QPointF(p.t, p.v);
             continue;
         }
-        if (!open)
-            runs.append(QList<QPointF>());
-        open = true;
-        runs.last().append({p.t, p.v});
+        if (p.v < low.y())
+            low = QPointF(p.t, p.v);
+        if (p.v > high.y())
+            high = QPointF(p.t, p.v);
     }
+    flush();
     return runs;
 }
 
@@ -62,7 +87,7 @@ PlotView::PlotView(PlotModel& model, QWidget* parent)
       m_yTo(new QDoubleSpinBox(this)), m_span(new QDoubleSpinBox(this)), m_readout(new QLabel(this))
 {
     m_x->setTitleText(tr("Time, s"));
-    m_x->setLabelFormat(QStringLiteral("%g"));
+    m_x->setLabelFormat(QStringLiteral("%.4g"));
     m_chart->addAxis(m_x, Qt::AlignBottom);
     m_chart->addAxis(m_y, Qt::AlignLeft);
     m_chart->legend()->setAlignment(Qt::AlignBottom);
@@ -151,9 +176,12 @@ void PlotView::rebuild()
 void PlotView::redraw()
 {
     m_dirty = false;
+    applyRange();
+    const double width = m_chart->plotArea().width();
+    const double bucket = width > 0 ? (m_x->max() - m_x->min()) / width : 0;
     const QList<PlotModel::Series>& series = m_model.series();
     for (qsizetype i = 0; i < series.size(); ++i) {
-        const QList<QList<QPointF>> runs = runsOf(series.at(i).points);
+        const QList<QList<QPointF>> runs = runsOf(series.at(i).points, bucket);
         QList<QLineSeries*>& lines = m_lines[i];
         // Every series keeps one line, so that its legend entry shows before its first reading.
         const qsizetype wanted = std::max<qsizetype>(runs.size(), 1);
@@ -179,7 +207,6 @@ void PlotView::redraw()
             lines.at(r)->setPointsVisible(points.size() == 1);
         }
     }
-    applyRange();
 }
 
 void PlotView::applyRange()
@@ -214,12 +241,15 @@ void PlotView::applyRange()
     const double pad = high > low ? (high - low) * 0.05 : std::max(1.0, std::abs(high) * 0.05);
     m_x->setRange(first, std::max(last, first + MinSpan));
     m_y->setRange(low - pad, high + pad);
+    // Round ticks: whole seconds, values a reader can take in at a glance.
+    m_x->applyNiceNumbers();
+    m_y->applyNiceNumbers();
 }
 
 void PlotView::resetZoom()
 {
     m_zoomed = false;
-    applyRange();
+    redraw();
 }
 
 bool PlotView::eventFilter(QObject* watched, QEvent* event)
@@ -240,8 +270,11 @@ bool PlotView::eventFilter(QObject* watched, QEvent* event)
         const auto* mouse = static_cast<QMouseEvent*>(event);
         if (mouse->button() == Qt::RightButton)
             return true;
-        if ((mouse->position().toPoint() - m_pressAt).manhattanLength() > DragThreshold)
+        if ((mouse->position().toPoint() - m_pressAt).manhattanLength() > DragThreshold) {
             m_zoomed = true;
+            // Drawn again once the chart has zoomed, with the detail of the narrower range.
+            QTimer::singleShot(0, this, &PlotView::redraw);
+        }
         break;
     }
     default:
