@@ -304,11 +304,6 @@ void PlotView::showReadout(const QPointF& position)
     m_readout->setText(parts.join(QStringLiteral("    ")));
 }
 
-QString PlotView::readout() const
-{
-    return m_readout->text();
-}
-
 void PlotView::fillRemoveMenu()
 {
     auto* menu = qobject_cast<QMenu*>(sender());

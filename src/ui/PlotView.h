@@ -23,8 +23,6 @@ public:
 
     explicit PlotView(PlotModel& model, QWidget* parent = nullptr);
 
-    QChartView* chartView() const { return m_view; }
-    QString readout() const;
     // The chart as a picture, or the series as CSV, by the file's suffix.
     bool exportTo(const QString& path);
 

@@ -18,9 +18,8 @@ public:
     struct Sample
     {
         uint16_t id = 0;
-        qint64 ms = 0; // on the sampler's clock
-        double value;  // NaN: a gap
-        bool isGap() const { return value != value; }
+        qint64 ms = 0;    // on the sampler's clock
+        double value = 0; // NaN: a gap
     };
 
     // Keeps at most this many samples between two takes, so a window that stops taking costs no more.
