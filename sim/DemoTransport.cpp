@@ -103,6 +103,8 @@ void installDemoTransport(DeviceStack& stack)
     // Without its profile the device still answers, only with no variables; say why.
     if (!device->loadProfile(QStringLiteral(":/sim/profiles/default.profile"), &error))
         qWarning("demo profile: %s", qPrintable(error));
+    // A demo shows what a car shows: values that move.
+    device->setLiveDiagnostics(true);
     auto link = std::make_unique<DemoLink>(std::move(device), qEnvironmentVariable(StateKnob));
     applyFaultKnobs(*link);
     stack.addTransport(TransportManager::DemoId, QStringLiteral(QT_TRANSLATE_NOOP("TransportManager", "Demo device")),

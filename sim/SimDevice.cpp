@@ -1,6 +1,7 @@
 #include "SimDevice.h"
 
 #include "SimBytes.h"
+#include "SimDiagnostics.h"
 #include "SimFileSystem.h"
 #include "SimServiceCommands.h"
 #include "link/CommandTable.h"
@@ -35,7 +36,8 @@ QByteArray u32Bytes(uint32_t v)
 
 SimDevice::SimDevice(std::shared_ptr<SimClock> clock)
     : m_clock(std::move(clock)), m_files(std::make_unique<SimFileSystem>()),
-      m_commands(std::make_unique<SimServiceCommands>(m_variables, *m_files))
+      m_commands(std::make_unique<SimServiceCommands>(m_variables, *m_files)),
+      m_diagnostics(std::make_unique<SimDiagnostics>(m_variables))
 {
     m_files->fillDemo();
 }
@@ -137,7 +139,14 @@ SimDevice::Reply SimDevice::variableCommand(uint8_t cmd, const QByteArray& paylo
             m_commands->written(requestedIds(payload, false).value(0), now);
         return reply;
     }
-    m_commands->beforeRead(requestedIds(payload, cmd == Cmd::VAR_GET_LIST), now, deviceSeconds());
+    const QList<uint16_t> ids = requestedIds(payload, cmd == Cmd::VAR_GET_LIST);
+    m_commands->beforeRead(ids, now, deviceSeconds());
+    m_diagnostics->beforeRead(ids, now);
+    if (cmd == Cmd::VAR_GET && !ids.isEmpty()) {
+        auto refused = m_refusedReads.find(ids.first());
+        if (refused != m_refusedReads.end() && refused.value()-- > 0)
+            return {Status::NoSuchVar, {}};
+    }
     if (cmd == Cmd::VAR_GET)
         reply.status = m_variables.get(payload, reply.payload);
     else
@@ -397,4 +406,16 @@ void SimDevice::setRerunsRetries(bool on)
 {
     QMutexLocker lock(&m_mutex);
     m_rerunsRetries = on;
+}
+
+void SimDevice::setLiveDiagnostics(bool on, uint32_t seed)
+{
+    QMutexLocker lock(&m_mutex);
+    m_diagnostics->setLive(on, seed);
+}
+
+void SimDevice::refuseReads(uint16_t id, int count)
+{
+    QMutexLocker lock(&m_mutex);
+    m_refusedReads[id] = count;
 }

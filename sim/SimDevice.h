@@ -5,12 +5,14 @@
 #include <optional>
 
 #include <QByteArray>
+#include <QHash>
 #include <QMutex>
 #include <QString>
 
 #include "SimClock.h"
 #include "SimVariables.h"
 
+class SimDiagnostics;
 class SimFileSystem;
 class SimServiceCommands;
 
@@ -83,6 +85,12 @@ public:
     void setCommandAnswer(const QByteArray& word);
     void setCommandsHang(bool on);
 
+    // The diagnostic values (supply voltage, backup battery, GSM level) move as in a car; off, they hold
+    // the profile's values. The seed makes a run repeatable.
+    void setLiveDiagnostics(bool on, uint32_t seed = 23);
+    // The next count reads of the variable are refused as if the device did not have it.
+    void refuseReads(uint16_t id, int count);
+
     // Firmware that carries out a retried frame (the same bytes, sequence number included) again
     // instead of answering it from its last reply: a lost answer then means a command ran twice.
     void setRerunsRetries(bool on);
@@ -130,6 +138,8 @@ private:
 
     SimVariables m_variables;
     std::unique_ptr<SimServiceCommands> m_commands; // works on m_variables and m_files
+    std::unique_ptr<SimDiagnostics> m_diagnostics;  // works on m_variables
+    QHash<uint16_t, int> m_refusedReads;
     int m_listReplyRoom = -1;
 
     // The last request and its reply, so that a retried frame is answered without running twice.

@@ -4,6 +4,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -30,6 +31,8 @@
 #include "ui/ModalBox.h"
 #include "ui/NavPanel.h"
 #include "ui/PreferencesDialog.h"
+#include "ui/PlotView.h"
+#include "ui/PlotWindow.h"
 #include "ui/SnapshotActions.h"
 #include "ui/SnapshotCompareDialog.h"
 #include "ui/SpinVarEditor.h"
@@ -37,6 +40,7 @@
 #include "ui/VarWidget.h"
 #include "ui/VarsTab.h"
 #include "update/UpdateChecker.h"
+#include "vars/PlotModel.h"
 #include "vars/SettingsSnapshot.h"
 #include "vars/VARS.h"
 #include "vars/VarsUI.h"
@@ -305,6 +309,7 @@ private Q_SLOTS:
     void preferencesSurviveARestart_data();
     void preferencesSurviveARestart();
     void pageBuiltWhenFirstShown();
+    void plotKeepsItsRowPolled();
 
 private:
     QStringList m_boxes;    // their texts
@@ -1084,3 +1089,60 @@ void TestMainWindow::pageBuiltWhenFirstShown()
 
 QTEST_MAIN(TestMainWindow)
 #include "TestMainWindow.moc"
+
+void TestMainWindow::plotKeepsItsRowPolled()
+{
+    Rig rig(SimFixture::DemoProfile);
+    auto* link = static_cast<SimLink*>(rig.stack->transports().find(QStringLiteral("sim")));
+    std::atomic<int> supplyReads{0};
+    std::atomic<int> reads{0};
+    link->setRequestObserver([&](uint8_t cmd, const QByteArray& payload) {
+        if (cmd != Cmd::VAR_GET)
+            return;
+        ++reads;
+        if (payload.startsWith(QByteArray::fromHex("4a9c"))) // 40010, the supply voltage
+            ++supplyReads;
+    });
+    QVERIFY(rig.loaded());
+    const QList<VarWidget*> rows = rig.rowsOnOnePage([](VarWidget* row) { return row->deviceId() == 40010; }, 1);
+    QCOMPARE(rows.size(), 1);
+    QCOMPARE(rows.first()->contextMenuPolicy(), Qt::ActionsContextMenu);
+    rows.first()->actions().first()->trigger();
+    auto* plot = rig.find<PlotWindow>("plotWindow");
+    QVERIFY(plot->isVisible());
+    // The Diagnostics page's panel shows it plotted, and plots another row when it is ticked.
+    QList<QCheckBox*> boxes = rig.find<QGroupBox>("plotPanel")->findChildren<QCheckBox*>();
+    QCOMPARE(std::count_if(boxes.cbegin(), boxes.cend(), [](const QCheckBox* box) { return box->isChecked(); }), 1);
+    const auto unticked =
+        std::find_if(boxes.cbegin(), boxes.cend(), [](const QCheckBox* b) { return !b->isChecked(); });
+    QVERIFY(unticked != boxes.cend());
+    (*unticked)->click();
+    QCOMPARE(plot->model().series().size(), 2);
+    (*unticked)->click();
+    QCOMPARE(plot->model().series().size(), 1);
+
+    // Another page: its rows are polled, and so is the plotted one.
+    auto* tabs = rig.find<QTabWidget>("tabWidget");
+    const QList<VarsTab*> pages = rig.window->findChildren<VarsTab*>();
+    const auto other = std::find_if(pages.cbegin(), pages.cend(), [](const VarsTab* page) {
+        const QList<VarWidget*> its = page->findChildren<VarWidget*>();
+        return !its.isEmpty() &&
+               std::none_of(its.cbegin(), its.cend(), [](const VarWidget* row) { return row->deviceId() == 40010; });
+    });
+    QVERIFY(other != pages.cend());
+    tabs->setCurrentWidget(*other);
+    const int hiddenFrom = supplyReads;
+    QTRY_VERIFY_WITH_TIMEOUT(supplyReads > hiddenFrom + 5, Wait);
+    QTRY_VERIFY_WITH_TIMEOUT(plot->model().series().value(0).points.size() > 5, Wait);
+    const QString picture = m_dir.filePath(QStringLiteral("plot.png"));
+    QVERIFY(plot->view().exportTo(picture));
+    QVERIFY(!QImage(picture).isNull());
+
+    // Closed, it no longer is; the page's own rows still are (a pass under way may finish its read).
+    plot->close();
+    const int closedAt = supplyReads;
+    const int readsAt = reads;
+    QTRY_VERIFY_WITH_TIMEOUT(reads > readsAt + 20, Wait);
+    QVERIFY(supplyReads <= closedAt + 1);
+    QVERIFY(plot->model().series().isEmpty());
+}

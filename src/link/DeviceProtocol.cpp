@@ -7,13 +7,15 @@
 #include "CommandTable.h"
 #include "DeviceLink.h"
 #include "vars/VARS.h"
+#include "vars/VarSampler.h"
 
 namespace {
 // The device counts seconds from 2000-01-01 00:00:00 UTC.
 constexpr qint64 DeviceEpoch = 946684800;
 } // namespace
 
-DeviceProtocol::DeviceProtocol(QObject* parent) : QObject(parent), m_vars(std::make_unique<VARS>())
+DeviceProtocol::DeviceProtocol(QObject* parent)
+    : QObject(parent), m_vars(std::make_unique<VARS>()), m_sampler(std::make_unique<VarSampler>())
 {
     qRegisterMetaType<QSharedPointer<EfsFile>>("QSharedPointer<EfsFile>");
     qRegisterMetaType<uint8_t>("uint8_t");
@@ -166,6 +168,7 @@ void DeviceProtocol::onDisconnect(bool keepVars)
 {
     m_lastAuthStatus = -1;
     m_authenticated = false;
+    m_sampler->noteLinkLost();
     if (!keepVars)
         m_vars->clear();
 }

@@ -21,6 +21,7 @@ class DeviceLink;
 class QFile;
 class QFileDevice;
 class VARS;
+class VarSampler;
 struct CommandRecord;
 
 // The one object through which the rest of the program talks to the device. Its procedures run
@@ -38,6 +39,7 @@ public:
     ~DeviceProtocol() override;
 
     VARS& vars() const { return *m_vars; }
+    VarSampler& sampler() const { return *m_sampler; }
     DeviceLink* link() const { return m_link; }
     void setLink(DeviceLink* link);
 
@@ -133,6 +135,8 @@ Q_SIGNALS:
 
 private:
     void setUnreadIds(const QList<uint16_t>& ids);
+    // Hands a value the device just reported to the plots' sampler.
+    void noteRead(uint16_t id);
     // Device files and transfers (files/).
     int listByFind(bool emitEntries);
     int listBatched(bool emitEntries);
@@ -159,6 +163,7 @@ private:
     qint64 waitClockMs() const;
 
     std::unique_ptr<VARS> m_vars;
+    std::unique_ptr<VarSampler> m_sampler;
     DeviceLink* m_link = nullptr;
     StopCheck m_stopCheck;
     Pump m_pump;

@@ -24,6 +24,8 @@
 #include "PageBuilder.h"
 #include "PlainText.h"
 #include "PreferencesDialog.h"
+#include "PlotPanel.h"
+#include "PlotWindow.h"
 #include "ServiceCommands.h"
 #include "SnapshotActions.h"
 #include "TransferDialog.h"
@@ -124,6 +126,9 @@ MainWindow::MainWindow(DeviceStack& stack, const Timing& timing, QWidget* parent
     // Queued also when a dropped write completes at once: the notice must not open inside the edit.
     connect(m_registry, &VarsRegistry::writeFailed, this, &MainWindow::slotWriteFailed, Qt::QueuedConnection);
     connect(m_registry, &VarsRegistry::varsUpdated, this, &MainWindow::slotVarsUpdated);
+    m_plots = new PlotWindow(*m_registry, this);
+    addDockWidget(Qt::RightDockWidgetArea, m_plots);
+    m_plots->hide();
     UnsavedChanges& unsaved = m_registry->unsaved();
     connect(ui->actionRevertUnsaved, &QAction::triggered, &unsaved, &UnsavedChanges::revert);
     connect(&unsaved, &UnsavedChanges::reverted, this, &MainWindow::information);
@@ -700,7 +705,10 @@ void MainWindow::buildPages()
 
     m_pageBuilder = std::make_unique<PageBuilder>(*m_registry, *ui->tabWidget);
     m_pages = new VarsUI(this);
-    m_pages->setAssembler([this](VarsUI& model) { m_pageBuilder->build(model); });
+    m_pages->setAssembler([this](VarsUI& model) {
+        m_pageBuilder->build(model);
+        PlotPanel::addTo(model, m_pageBuilder->pageViews(), *m_plots);
+    });
     m_pages->load();
     for (const VarsTab* view : m_pageBuilder->pageViews())
         m_nav->setSection(view->index(), view->section());
@@ -761,6 +769,7 @@ void MainWindow::on_tabWidget_currentChanged(int index)
     m_registry->setCurrentPageView(view);
     m_worker.setStatusTabActive(index == StatusTabIndex);
     m_worker.clearPolls();
+    m_registry->pollPlotted();
     if (index == StatusTabIndex) {
         m_worker.requestStatusNow();
         updateStatusVars();

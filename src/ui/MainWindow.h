@@ -27,6 +27,7 @@ class QDropEvent;
 class QMimeData;
 class NavPanel;
 class PageBuilder;
+class PlotWindow;
 class QLabel;
 class QMessageBox;
 class QProgressBar;
@@ -176,6 +177,7 @@ private:
     FilesPage* m_filesPage = nullptr;
     SnapshotActions* m_snapshots = nullptr;
     LogView* m_log = nullptr;
+    PlotWindow* m_plots = nullptr;
     FirstRunPanel* m_firstRun = nullptr;
 
     NavPanel* m_nav = nullptr;

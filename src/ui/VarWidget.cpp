@@ -1,5 +1,6 @@
 #include "VarWidget.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGridLayout>
@@ -83,6 +84,32 @@ VarWidget::VarWidget(VarUiInfoPtr info, VarsRegistry& registry, QWidget* parent)
         connect(m_inv, &QCheckBox::clicked, this, [this](bool checked) { m_registry.setInv(deviceId(), checked); });
     }
     setToolTip(m_info->help);
+    addPlotAction();
+}
+
+bool VarWidget::isPlottable() const
+{
+    switch (m_info->kind) {
+    case VarKind::Unsigned:
+    case VarKind::Integer:
+    case VarKind::Float:
+    case VarKind::Float2:
+    case VarKind::Slider:
+    case VarKind::SliderF:
+        return true;
+    default:
+        return false;
+    }
+}
+
+void VarWidget::addPlotAction()
+{
+    if (!isPlottable())
+        return;
+    auto* plot = new QAction(tr("Plot"), this);
+    connect(plot, &QAction::triggered, this, [this] { m_registry.requestPlot(deviceId(), m_info->name); });
+    addAction(plot);
+    setContextMenuPolicy(Qt::ActionsContextMenu);
 }
 
 void VarWidget::buildNormal()

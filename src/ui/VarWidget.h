@@ -34,6 +34,8 @@ public:
     bool isHighlighted() const { return m_highlighted; }
 
     const VarUiInfo& info() const { return *m_info; }
+    // A number row, which can be plotted.
+    bool isPlottable() const;
     int deviceId() const { return m_info->deviceId(); }
     VarEditor* editor() const { return m_editor; }
     QLabel* nameLabel() const { return m_name; }
@@ -47,6 +49,8 @@ public:
 
 private:
     void buildNormal();
+    // Numeric rows offer to plot their variable.
+    void addPlotAction();
     void buildThreeWay();
     void placeEditor(bool readOnly);
     QComboBox* makeSelector(const QStringList& groups, QList<int>& candidateIds);

@@ -116,8 +116,14 @@ void VarsTab::ensureRows()
     if (shown)
         m_content->hide();
     addRows(*this);
+    Q_EMIT rowsBuilt();
     if (shown)
         m_content->show();
+}
+
+void VarsTab::addFooter(QWidget* footer)
+{
+    m_layout->addWidget(footer);
 }
 
 void VarsTab::refreshRows()

@@ -33,6 +33,8 @@ public:
     void endGroup();
     // Called once the last row is in.
     void finish();
+    // A panel below the rows, after the page's stretch.
+    void addFooter(QWidget* footer);
 
     // The rows are added by addRows when the page is first shown, searched or refreshed; until then
     // the search reads the descriptions of its rows.
@@ -61,6 +63,10 @@ public:
 protected:
     void resizeEvent(QResizeEvent* event) override;
     void showEvent(QShowEvent* event) override;
+
+Q_SIGNALS:
+    // The deferred rows are in, before the page shows them.
+    void rowsBuilt();
 
 private:
     void place(QWidget* row, bool alwaysVisible);

@@ -9,6 +9,7 @@
 #include "link/CommandTable.h"
 #include "link/DeviceLink.h"
 #include "vars/VARS.h"
+#include "vars/VarSampler.h"
 
 namespace {
 
@@ -24,6 +25,17 @@ uint16_t u16At(const uint8_t* p)
 
 } // namespace
 
+void DeviceProtocol::noteRead(uint16_t id)
+{
+    // Only what a plot watches is looked up again; every other read costs one check.
+    if (!m_sampler->isWatched(id))
+        return;
+    bool found = false;
+    const VarRecord record = m_vars->snapshot(id, &found);
+    if (found)
+        m_sampler->noteValue(record);
+}
+
 int DeviceProtocol::readVar(uint16_t id)
 {
     CommandRecord rec;
@@ -31,15 +43,19 @@ int DeviceProtocol::readVar(uint16_t id)
     const int ret = send(Cmd::VAR_GET, rec);
     // A refusal (1: no such variable) leaves the store as it is; so does a reply too short to carry
     // the header, which would otherwise be read as a record of id 0.
-    if (ret != 0 || rec.status != 0 || rec.rxLen < VarGetHeader)
+    if (ret != 0 || rec.status != 0 || rec.rxLen < VarGetHeader) {
+        m_sampler->noteMissed(id);
         return ret;
+    }
     const uint16_t replyId = rec.takeU16();
     const uint16_t redir = rec.takeU16();
     const uint8_t type = rec.takeU8();
     const uint16_t flags = rec.takeU16();
     const uint8_t maxLen = rec.takeU8();
-    if (replyId != 0)
+    if (replyId != 0) {
         m_vars->update(replyId, redir, type, flags, maxLen, rec.rxData + VarGetHeader, rec.rxLen - VarGetHeader);
+        noteRead(replyId);
+    }
     return 0;
 }
 
@@ -50,8 +66,11 @@ int DeviceProtocol::readVarBatch(const QList<uint16_t>& ids, QList<uint16_t>* un
         rec.addU16(id);
     rec.addU16(0);
     const int ret = send(Cmd::VAR_GET_LIST, rec);
-    if (ret != 0 || rec.status != 0)
+    if (ret != 0 || rec.status != 0) {
+        for (const uint16_t id : ids)
+            m_sampler->noteMissed(id);
         return ret;
+    }
 
     const uint8_t* p = rec.rxData;
     const int len = rec.rxLen;
@@ -92,6 +111,7 @@ int DeviceProtocol::readVarBatch(const QList<uint16_t>& ids, QList<uint16_t>* un
         if (q + n > len)
             break;
         m_vars->update(id, redir, type, flags | VarFlag::FromList, maxLen, p + q, n);
+        noteRead(id);
         covered.append(id);
         pos = q + n;
     }

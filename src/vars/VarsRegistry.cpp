@@ -4,6 +4,7 @@
 #include "vars/UnsavedChanges.h"
 #include "vars/VARS.h"
 #include "vars/VarRow.h"
+#include "vars/VarSampler.h"
 #include "vars/VarsUIAttr.h"
 #include "worker/DeviceThread.h"
 
@@ -223,6 +224,40 @@ int VarsRegistry::pendingWrites(int id) const
 {
     QMutexLocker lock(&m_pendingMutex);
     return m_pending.value(id);
+}
+
+void VarsRegistry::startPlotting(int id)
+{
+    if (id < 1 || id > 0xFFFF)
+        return;
+    ++m_plotted[id];
+    m_protocol.sampler().watch(uint16_t(id));
+    m_worker.addFastPoll(uint16_t(id));
+}
+
+void VarsRegistry::stopPlotting(int id)
+{
+    auto it = m_plotted.find(id);
+    if (it == m_plotted.end())
+        return;
+    m_protocol.sampler().unwatch(uint16_t(id));
+    if (--it.value() > 0)
+        return;
+    m_plotted.erase(it);
+    // The page shown polls it anyway.
+    if (!m_current || !m_viewIds.value(m_current).contains(id))
+        m_worker.removeFastPoll(uint16_t(id));
+}
+
+void VarsRegistry::pollPlotted()
+{
+    for (auto it = m_plotted.cbegin(); it != m_plotted.cend(); ++it)
+        m_worker.addFastPoll(uint16_t(it.key()));
+}
+
+VarSampler& VarsRegistry::sampler() const
+{
+    return m_protocol.sampler();
 }
 
 void VarsRegistry::onDirty()

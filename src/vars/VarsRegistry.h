@@ -19,6 +19,7 @@ class DeviceProtocol;
 class DeviceThread;
 class UnsavedChanges;
 class VarRow;
+class VarSampler;
 class VarsUIAttr;
 class VARS;
 struct VarRecord;
@@ -61,6 +62,14 @@ public:
     void setCurrentPageView(PageView view) { m_current = view; }
     PageView currentPageView() const { return m_current; }
     int pendingWrites(int id) const;
+    // A plotted variable stays polled and sampled, whichever page is shown, until its plot lets go.
+    void startPlotting(int id);
+    void stopPlotting(int id);
+    // Puts the plotted variables back on the poll after the window cleared the poll lists.
+    void pollPlotted();
+    VarSampler& sampler() const;
+    // A row asks for its variable to be plotted; the plot window answers.
+    void requestPlot(int id, const QString& name) { Q_EMIT plotRequested(id, name); }
     VARS& vars() const;
     UnsavedChanges& unsaved() const { return *m_unsaved; }
 
@@ -69,6 +78,7 @@ Q_SIGNALS:
     // Both come from the worker thread (or the caller's when the worker drops the job): connect queued.
     void writeFailed(int id, int code);
     void writeDone(int id, int code);
+    void plotRequested(int id, QString name);
 
 public Q_SLOTS:
     void onDirty();
@@ -90,6 +100,7 @@ private:
     QHash<PageView, QSet<int>> m_viewIds;
     QHash<PageView, QSet<int>> m_viewFurtherIds;
     PageView m_current = nullptr;
+    QHash<int, int> m_plotted; // id -> plots of it
     UnsavedChanges* m_unsaved;
     QTimer m_coalesce;
 

@@ -114,6 +114,12 @@ void DeviceThread::addSlowPoll(uint16_t id)
     m_slowNow = true;
 }
 
+void DeviceThread::removeFastPoll(uint16_t id)
+{
+    QMutexLocker lock(&m_pollMutex);
+    m_fastPoll.removeOne(id);
+}
+
 void DeviceThread::clearPolls()
 {
     QMutexLocker lock(&m_pollMutex);

@@ -60,6 +60,7 @@ public:
     void setLoadList(const QList<uint16_t>& ids);
     void addFastPoll(uint16_t id);
     void addSlowPoll(uint16_t id);
+    void removeFastPoll(uint16_t id);
     void clearPolls();
     void requestStatusNow();
     void requestFileList();
