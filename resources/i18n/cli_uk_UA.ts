@@ -249,6 +249,18 @@ PIN: --pin, інакше змінна середовища KESTROVA_PIN, іна�
         <translation>(немає)</translation>
     </message>
     <message>
+        <source>read-only</source>
+        <translation>лише для читання</translation>
+    </message>
+    <message numerus="yes">
+        <source>The settings are identical; %n read-only value(s) differ</source>
+        <translation>
+            <numerusform>Налаштування однакові; відрізняється %n значення лише для читання</numerusform>
+            <numerusform>Налаштування однакові; відрізняються %n значення лише для читання</numerusform>
+            <numerusform>Налаштування однакові; відрізняються %n значень лише для читання</numerusform>
+        </translation>
+    </message>
+    <message>
         <source>The settings are identical</source>
         <translation>Налаштування однакові</translation>
     </message>

@@ -60,11 +60,19 @@ int SnapshotCommands::compare(const QString& path)
         SettingsSnapshot::compare(*file, m_session.vars(), &m_session.pages());
     CliOutput& out = m_session.out();
     const QString none = tr("(none)");
+    const QString measured = tr("read-only");
+    int settings = 0;
     for (const SettingsSnapshot::Difference& d : differences) {
         const QString inFile = d.inFile ? d.fileText : none;
         const QString onDevice = d.onDevice ? d.deviceText : none;
-        out.row(QStringLiteral("differences"), {d.page, d.name, QString::number(d.id), inFile, onDevice},
+        if (!d.readOnly)
+            ++settings;
+        QStringList columns = {d.page, d.name, QString::number(d.id), inFile, onDevice};
+        if (d.readOnly)
+            columns << measured;
+        out.row(QStringLiteral("differences"), columns,
                 {{QStringLiteral("page"), d.page},
+                 {QStringLiteral("readOnly"), d.readOnly},
                  {QStringLiteral("name"), d.name},
                  {QStringLiteral("id"), d.id},
                  {QStringLiteral("file"), d.inFile ? QJsonValue(d.fileText) : QJsonValue()},
@@ -72,12 +80,16 @@ int SnapshotCommands::compare(const QString& path)
                  {QStringLiteral("fileValue"), d.inFile ? QJsonValue(d.fileRaw) : QJsonValue()},
                  {QStringLiteral("deviceValue"), d.onDevice ? QJsonValue(d.deviceRaw) : QJsonValue()}});
     }
-    out.set(QStringLiteral("identical"), differences.isEmpty());
-    if (differences.isEmpty()) {
-        out.line(tr("The settings are identical"));
+    // Values the device measures move between any two reads (the supply voltage); only settings decide
+    // whether the file and the device differ.
+    out.set(QStringLiteral("identical"), settings == 0);
+    if (settings == 0) {
+        out.line(differences.isEmpty() ? tr("The settings are identical")
+                                       : tr("The settings are identical; %n read-only value(s) differ", nullptr,
+                                            int(differences.size())));
         return CliExit::Ok;
     }
-    out.line(tr("%n difference(s)", nullptr, int(differences.size())));
+    out.line(tr("%n difference(s)", nullptr, settings));
     return CliExit::Differences;
 }
 

@@ -206,6 +206,7 @@ QList<SettingsSnapshot::Difference> SettingsSnapshot::compare(const SettingsFile
         d.id = id;
         d.inFile = entry != nullptr;
         d.onDevice = onDevice;
+        d.readOnly = onDevice && (record->flags & VarFlag::ReadOnly);
         if (info) {
             d.page = info->pageTitle;
             d.name = info->name;

@@ -35,6 +35,8 @@ public:
         QString deviceRaw;
         bool inFile = false;
         bool onDevice = false;
+        // A value the device measures or reports (a voltage, a version): no file sets it.
+        bool readOnly = false;
     };
 
     struct Skipped
