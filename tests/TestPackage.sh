@@ -28,7 +28,7 @@ depends=$(field Depends)
 # Every file a user needs, and nothing outside the places a desktop program installs to (a static library or a
 # header leaking in through a new install rule shows here).
 files=$(dpkg-deb -c "$deb" | awk '$1 !~ /^d/ { sub(/^\.\//, "", $6); print $6 }')
-for f in usr/bin/kestrova usr/lib/udev/rules.d/70-kestrova.rules usr/share/applications/ua.orvo.Kestrova.desktop \
+for f in usr/bin/kestrova usr/bin/kestrova-cli usr/share/man/man1/kestrova-cli.1.gz usr/lib/udev/rules.d/70-kestrova.rules usr/share/applications/ua.orvo.Kestrova.desktop \
     usr/share/icons/hicolor/scalable/apps/kestrova.svg usr/share/metainfo/ua.orvo.Kestrova.metainfo.xml \
     usr/share/doc/kestrova/copyright usr/share/doc/kestrova/changelog.gz usr/share/man/man1/kestrova.1.gz \
     usr/share/kestrova/translations/OrvoUI_uk_UA.qm; do
@@ -68,4 +68,5 @@ fi
 
 out=$(QT_QPA_PLATFORM=offscreen "$root/usr/bin/kestrova" --version) || fail "kestrova --version failed"
 [[ $out =~ (^|[[:space:]])"$version"$ ]] || fail "kestrova --version printed '$out'"
+"$root/usr/bin/kestrova-cli" --help > /dev/null || fail "kestrova-cli --help failed"
 echo "PASS: $(basename "$deb")"
