@@ -8,6 +8,7 @@
 #include "SimFixture.h"
 #include "link/CommandTable.h"
 #include "vars/SettingsFileLink.h"
+#include "vars/DeviceVars.h"
 #include "vars/SettingsSnapshot.h"
 #include "vars/VarsRegistry.h"
 
@@ -29,8 +30,8 @@ struct Car : SimFixture::Session
     {
         QList<Entry> entries = SettingsFile::read(SimFixture::SmallProfile)->entries;
         auto text = [](uint16_t id, const char* value) { return Entry{id, 'T', VarFlag::ReadOnly, 0, 32, value}; };
-        entries << text(SettingsSnapshot::AlgorithmId, "2.1.0") << text(SettingsSnapshot::ModelId, "Orvo X7")
-                << text(SettingsSnapshot::FirmwareId, "1.5.4") << text(SettingsSnapshot::SerialId, "0012345");
+        entries << text(DeviceVar::Algorithm, "2.1.0") << text(DeviceVar::Model, "Orvo X7")
+                << text(DeviceVar::Firmware, "1.5.4") << text(DeviceVar::Serial, "0012345");
         return SimFixture::deviceWith(entries);
     }
     bool loaded = false;
@@ -133,7 +134,7 @@ private Q_SLOTS:
         QFETCH(bool, fits);
         VARS vars;
         const QByteArray model("Orvo X7");
-        vars.update(SettingsSnapshot::ModelId, 0, 'T', VarFlag::ReadOnly, 32,
+        vars.update(DeviceVar::Model, 0, 'T', VarFlag::ReadOnly, 32,
                     reinterpret_cast<const uint8_t*>(model.data()), int(model.size()));
         const uint8_t zero[4] = {};
         const char letter = type.front().toLatin1();

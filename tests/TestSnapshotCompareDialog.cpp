@@ -9,6 +9,7 @@
 #include "SimFixture.h"
 #include "ui/ModalBox.h"
 #include "ui/SnapshotCompareDialog.h"
+#include "vars/DeviceVars.h"
 #include "vars/VarsRegistry.h"
 
 class TestSnapshotCompareDialog : public QObject
@@ -21,7 +22,7 @@ private Q_SLOTS:
 void TestSnapshotCompareDialog::showFilterAndWrite()
 {
     QList<SettingsFile::Entry> entries = SettingsFile::read(SimFixture::SmallProfile)->entries;
-    entries << SettingsFile::Entry{SettingsSnapshot::ModelId, 'T', VarFlag::ReadOnly, 0, 32, "Orvo X7"};
+    entries << SettingsFile::Entry{DeviceVar::Model, 'T', VarFlag::ReadOnly, 0, 32, "Orvo X7"};
     SimFixture::RunningStack car(SimFixture::deviceWith(entries));
     QVERIFY(car.connectAndLoad());
     VarsRegistry registry(car.stack.protocol(), car.stack.worker());

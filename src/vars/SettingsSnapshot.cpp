@@ -8,6 +8,7 @@
 #include <QMap>
 #include <QRegularExpression>
 
+#include "DeviceVars.h"
 #include "VARS.h"
 #include "VarRecord.h"
 #include "VarsUI.h"
@@ -133,10 +134,10 @@ SettingsFile::Entry SettingsSnapshot::entryOf(const VarRecord& record)
 SettingsFile SettingsSnapshot::capture(const VARS& vars)
 {
     SettingsFile file;
-    file.model = identityText(vars, ModelId);
-    file.serial = identityText(vars, SerialId);
-    file.firmware = identityText(vars, FirmwareId);
-    file.algorithm = identityText(vars, AlgorithmId);
+    file.model = identityText(vars, DeviceVar::Model);
+    file.serial = identityText(vars, DeviceVar::Serial);
+    file.firmware = identityText(vars, DeviceVar::Firmware);
+    file.algorithm = identityText(vars, DeviceVar::Algorithm);
     file.saved = QDateTime::currentDateTimeUtc();
     const int count = vars.count();
     for (int i = 0; i < count; ++i) {
@@ -157,7 +158,7 @@ bool SettingsSnapshot::save(const VARS& vars, const QString& path, QString* erro
 QString SettingsSnapshot::defaultFileName(const VARS& vars)
 {
     QStringList parts;
-    for (const QString& part : {identityText(vars, ModelId), identityText(vars, SerialId)}) {
+    for (const QString& part : {identityText(vars, DeviceVar::Model), identityText(vars, DeviceVar::Serial)}) {
         QString clean = part.trimmed();
         clean.replace(QRegularExpression(QStringLiteral("[^A-Za-z0-9._-]+")), QStringLiteral("-"));
         if (!clean.isEmpty())
@@ -229,7 +230,7 @@ SettingsSnapshot::WritePlan SettingsSnapshot::plan(const SettingsFile& file, con
                                                    const QList<uint16_t>& ids)
 {
     WritePlan plan;
-    const QString deviceModel = identityText(vars, ModelId);
+    const QString deviceModel = identityText(vars, DeviceVar::Model);
     if (file.model != deviceModel) {
         plan.refusal = tr("The file holds the settings of a %1, but the device is a %2. Settings are only written to "
                           "a device of the same model.")
@@ -237,7 +238,7 @@ SettingsSnapshot::WritePlan SettingsSnapshot::plan(const SettingsFile& file, con
                                 deviceModel.isEmpty() ? tr("device of unknown model") : deviceModel);
         return plan;
     }
-    const QString deviceFirmware = identityText(vars, FirmwareId);
+    const QString deviceFirmware = identityText(vars, DeviceVar::Firmware);
     if (file.firmware != deviceFirmware) {
         plan.otherFirmware = true;
         plan.warning = tr("The file was saved from firmware %1; the device runs firmware %2. Check the written "

@@ -19,11 +19,6 @@ class SettingsSnapshot
 {
     Q_DECLARE_TR_FUNCTIONS(SettingsSnapshot)
 public:
-    static constexpr uint16_t ModelId = 65503;
-    static constexpr uint16_t SerialId = 65507;
-    static constexpr uint16_t FirmwareId = 65505;
-    static constexpr uint16_t AlgorithmId = 64999;
-
     struct Difference
     {
         uint16_t id = 0;
