@@ -424,14 +424,24 @@ void TestMainWindow::filesNeverReady()
 void TestMainWindow::losingTheDevice_data()
 {
     QTest::addColumn<bool>("loaded"); // false: while the file system starts
-    QTest::newRow("unplugged, variables loaded") << true;
-    QTest::newRow("unplugged while the file system starts") << false;
+    QTest::addColumn<bool>("atSaveRead"); // the device goes while the state of its save is read after loading
+    QTest::newRow("unplugged, variables loaded") << true << false;
+    QTest::newRow("unplugged while the save state is read") << true << true;
+    QTest::newRow("unplugged while the file system starts") << false << false;
 }
 
 void TestMainWindow::losingTheDevice()
 {
     QFETCH(bool, loaded);
+    QFETCH(bool, atSaveRead);
     Rig rig(loaded ? SimFixture::DemoProfile : QString());
+    if (atSaveRead) {
+        auto* link = static_cast<SimLink*>(rig.stack->transports().find(QStringLiteral("sim")));
+        link->setRequestObserver([device = rig.device.get()](uint8_t cmd, const QByteArray& payload) {
+            if (cmd == Cmd::VAR_SAVE && payload.startsWith('\0'))
+                device->unplug();
+        });
+    }
     QVERIFY(loaded ? rig.loaded() : rig.slowFileSystem());
     rig.device->unplug();
     QTRY_VERIFY_WITH_TIMEOUT(!rig.connected(), Wait);

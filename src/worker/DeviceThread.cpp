@@ -89,7 +89,9 @@ bool DeviceThread::requestVarsStatus()
         uint8_t save = 0;
         uint8_t error = 0;
         const int ret = m_protocol.varsSave(0, &save, &error);
-        Q_EMIT uiVarsStatus(0, 0, ret, save, error);
+        // A save state lost with the device is no fault of the save: the loss says what happened.
+        if (!lostWithLink(ret))
+            Q_EMIT uiVarsStatus(0, 0, ret, save, error);
     });
 }
 
@@ -249,6 +251,17 @@ bool DeviceThread::keepAlive()
 {
     if (!m_link->wantsKeepAlive() || !m_link->commandMutex().tryLock(1))
         return true;
+    const bool answers = linkAnswers();
+    m_link->commandMutex().unlock();
+    if (!answers) {
+        Diagnostics::print("INFO: device disconnected\n");
+        handleLoss(true);
+    }
+    return answers;
+}
+
+bool DeviceThread::linkAnswers()
+{
     uint8_t* request = m_link->requestFrame();
     Frame::setLength(request, 0);
     request[Frame::OffCmd] = Cmd::INFO;
@@ -257,17 +270,22 @@ bool DeviceThread::keepAlive()
     if (ret != 0) {
         Diagnostics::print("ERROR=%d=%s\r\n", ret, libusb_strerror(ret));
         m_link->close();
-        m_link->commandMutex().unlock();
-        Diagnostics::print("INFO: device disconnected\n");
-        handleLoss(true);
         return false;
     }
     const uint8_t* reply = m_link->replyFrame();
     const int length = Frame::length(reply);
     if (length > Frame::ReplyHeader)
         m_protocol.onInfoPayload(reply + Frame::ReplyHeader, length - Frame::ReplyHeader);
-    m_link->commandMutex().unlock();
     return true;
+}
+
+bool DeviceThread::lostWithLink(int ret)
+{
+    if (ret >= 0)
+        return false;
+    QMutexLocker lock(&m_link->commandMutex());
+    // The loss itself is reported by the next cycle, which finds the link closed.
+    return !linkAnswers();
 }
 
 void DeviceThread::batchedInfo()

@@ -96,6 +96,10 @@ private:
     void connectStep();
     void connectedStep();
     bool keepAlive();
+    // The keep-alive exchange, under the command lock; a link that does not answer it is closed.
+    bool linkAnswers();
+    // Whether a request that failed with ret failed because the device is gone (its link now closed).
+    bool lostWithLink(int ret);
     void batchedInfo();
     void statusPoll();
     void variableStep();
