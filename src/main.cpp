@@ -5,7 +5,7 @@
 
 int main(int argc, char* argv[])
 {
-    Platform::applyPlatformOption();
+    Platform::applyPlatformOption(argc, argv);
     QApplication app(argc, argv);
     return Startup(app).run();
 }

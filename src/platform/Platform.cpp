@@ -70,12 +70,23 @@ bool Platform::runsThisProgram(qint64 pid)
 #endif
 }
 
-void Platform::applyPlatformOption()
+void Platform::applyPlatformOption(int argc, char* argv[])
 {
-#ifdef Q_OS_WIN
     // A platform the user or a test chose (offscreen, for one) stays in force.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "windows:darkmode=0");
+    if (!qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        return;
+#ifdef Q_OS_WIN
+    Q_UNUSED(argc);
+    Q_UNUSED(argv);
+    qputenv("QT_QPA_PLATFORM", "windows:darkmode=0");
+#else
+    for (int i = 1; i < argc; ++i) {
+        const QByteArrayView arg(argv[i]);
+        if (arg == "-h" || arg == "--help" || arg == "--help-all" || arg == "-v" || arg == "--version") {
+            qputenv("QT_QPA_PLATFORM", "minimal");
+            return;
+        }
+    }
 #endif
 }
 

@@ -18,7 +18,8 @@ bool runsThisProgram(qint64 pid);
 
 // Options of the platform plug-in, set before the application object exists. Only Windows has
 // any: Linux platform plug-ins would refuse a "windows:" option and the program would not start.
-void applyPlatformOption();
+// A run that only prints its help or version needs no display, so it gets none.
+void applyPlatformOption(int argc, char* argv[]);
 
 // The names the settings store is kept under, shared by the window and the command-line tool so that
 // both read the same preferences; and the version --version reports.
