@@ -3,6 +3,7 @@
 #include <atomic>
 
 #include "SimFixture.h"
+#include "vars/UnsavedChanges.h"
 #include "vars/VarRow.h"
 #include "vars/VarsRegistry.h"
 #include "vars/VarsUI.h"
@@ -207,6 +208,26 @@ private Q_SLOTS:
         // A watched candidate of the shown page does redraw its row.
         registry().setRedir(13, 0);
         QTRY_COMPARE_WITH_TIMEOUT(shown.refreshes, 1, 5000);
+    }
+
+    void writeNoticeAfterTheRowWasDrawnMarksIt()
+    {
+        // On a busy machine the row can be redrawn from the written value before the worker's notice of the
+        // write arrives: the notice must still mark it unsaved.
+        ShownRow row(vars(), 1);
+        registry().registerRow(&m_shownPage, &row);
+        registry().setCurrentPageView(&m_shownPage);
+        {
+            QMutexLocker lock(&vars().mutex());
+            vars().setValueText(*vars().find(1), QStringLiteral("77"));
+        }
+        vars().markDirty(1);
+        QTRY_COMPARE_WITH_TIMEOUT(row.refreshes, 1, 2000);
+        QVERIFY(!registry().unsaved().isUnsaved(1));
+
+        Q_EMIT m_session->stack.protocol().uiOnVarsChangedPC(1);
+        QTRY_COMPARE_WITH_TIMEOUT(row.refreshes, 2, 2000);
+        QVERIFY(registry().unsaved().isUnsaved(1));
     }
 
     void destroyedWithWritesQueued()

@@ -101,9 +101,11 @@ void UnsavedChanges::noteWritten(uint16_t id)
 {
     bool found = false;
     const VarRecord record = m_protocol.vars().snapshot(id, &found);
-    if (!found || !isFlash(record))
+    if (!found || !isFlash(record) || m_written.contains(id))
         return;
     m_written.insert(id);
+    // The row may already show the written value, drawn before this notice arrived.
+    m_protocol.vars().markDirty(id);
     Q_EMIT changed();
 }
 
