@@ -97,14 +97,24 @@ PlotView::PlotView(PlotModel& model, QWidget* parent)
     m_view->viewport()->setMouseTracking(true);
     m_view->viewport()->installEventFilter(this);
 
-    // Two rows, so that the tools fit a dock beside the pages.
+    // Three short rows, so that every tool shows in a dock beside the pages: the chart's own actions, then
+    // the range switch with the spans it frees, then the values.
     auto* tools = new QToolBar(this);
-    auto* ranges = new QToolBar(this);
-    tools->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    auto* spans = new QToolBar(this);
+    auto* values = new QToolBar(this);
     m_pause = tools->addAction(tr("Pause"));
     m_pause->setCheckable(true);
     m_pause->setToolTip(tr("Stop the chart moving; readings are still kept"));
-    m_auto = tools->addAction(tr("Automatic range"));
+    tools->addAction(tr("Reset zoom"), this, &PlotView::resetZoom);
+    auto* remove = new QToolButton(this);
+    remove->setText(tr("Remove"));
+    remove->setPopupMode(QToolButton::InstantPopup);
+    remove->setMenu(new QMenu(remove));
+    connect(remove->menu(), &QMenu::aboutToShow, this, &PlotView::fillRemoveMenu);
+    tools->addWidget(remove);
+    tools->addAction(tr("Export…"), this, &PlotView::chooseExport);
+
+    m_auto = spans->addAction(tr("Automatic range"));
     m_auto->setCheckable(true);
     m_auto->setChecked(true);
     m_auto->setToolTip(tr("Fit every reading; off: show the range set beside it"));
@@ -119,26 +129,24 @@ PlotView::PlotView(PlotModel& model, QWidget* parent)
     m_span->setValue(60);
     m_span->setSuffix(tr(" s"));
     m_span->setEnabled(false);
-    tools->addAction(tr("Reset zoom"), this, &PlotView::resetZoom);
-    ranges->addWidget(new QLabel(tr("Values from"), this));
-    ranges->addWidget(m_yFrom);
-    ranges->addWidget(new QLabel(tr("to"), this));
-    ranges->addWidget(m_yTo);
-    ranges->addWidget(new QLabel(tr("Last"), this));
-    ranges->addWidget(m_span);
-    auto* remove = new QToolButton(this);
-    remove->setText(tr("Remove"));
-    remove->setPopupMode(QToolButton::InstantPopup);
-    remove->setMenu(new QMenu(remove));
-    connect(remove->menu(), &QMenu::aboutToShow, this, &PlotView::fillRemoveMenu);
-    tools->addWidget(remove);
-    tools->addAction(tr("Export…"), this, &PlotView::chooseExport);
+    spans->addWidget(new QLabel(tr("Last"), this));
+    spans->addWidget(m_span);
+    values->addWidget(new QLabel(tr("Values from"), this));
+    values->addWidget(m_yFrom);
+    values->addWidget(new QLabel(tr("to"), this));
+    values->addWidget(m_yTo);
 
     m_readout->setTextInteractionFlags(Qt::TextSelectableByMouse);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(tools);
-    layout->addWidget(ranges);
+    int widest = 0;
+    for (QToolBar* bar : {tools, spans, values}) {
+        bar->setToolButtonStyle(Qt::ToolButtonTextOnly);
+        layout->addWidget(bar);
+        widest = std::max(widest, bar->sizeHint().width());
+    }
+    // Never narrower than a row, which would hide its last tools behind an overflow button.
+    setMinimumWidth(widest);
     layout->addWidget(m_view, 1);
     layout->addWidget(m_readout);
 
