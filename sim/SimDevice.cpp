@@ -91,8 +91,12 @@ SimDevice::Reply SimDevice::execute(uint8_t cmd, const QByteArray& payload, int 
     case Cmd::RESET:
         return {};
     case Cmd::GET_DATETIME:
+        if (m_clockRefusal != 0)
+            return {m_clockRefusal, {}};
         return {Status::Ok, u32Bytes(deviceSeconds())};
     case Cmd::SET_DATETIME:
+        if (m_clockRefusal != 0)
+            return {m_clockRefusal, {}};
         if (payload.size() != 4)
             return {3, {}};
         m_clockBase = SimBytes::at<uint32_t>(payload, 0);
@@ -298,6 +302,12 @@ void SimDevice::setSaveDurationMs(qint64 ms)
 {
     QMutexLocker lock(&m_mutex);
     m_saveDurationMs = ms;
+}
+
+void SimDevice::setClockRefusal(uint8_t status)
+{
+    QMutexLocker lock(&m_mutex);
+    m_clockRefusal = status;
 }
 
 void SimDevice::setSaveError(uint8_t error)

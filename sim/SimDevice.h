@@ -56,6 +56,8 @@ public:
 
     // Seconds since 2000-01-01 UTC as the device counts them; 0 while never set.
     uint32_t clockValue() const;
+    // The status both clock commands answer with; 0 serves them.
+    void setClockRefusal(uint8_t status);
 
     void setSaveDurationMs(qint64 ms);
     // The error byte the next flash save ends with (0: success).
@@ -129,6 +131,7 @@ private:
 
     qint64 m_saveDurationMs = 300;
     uint8_t m_saveError = 0;
+    uint8_t m_clockRefusal = 0;
     qint64 m_saveEndsMs = -1; // -1 while no save runs
     uint8_t m_lastSaveError = 0;
     int m_savesCompleted = 0;

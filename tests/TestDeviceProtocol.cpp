@@ -56,6 +56,13 @@ private Q_SLOTS:
         QDateTime dt;
         QCOMPARE(m_protocol->getDateTime(dt), 0);
         QCOMPARE(dt, QDateTime(QDate(2000, 1, 1), QTime(0, 0, 6), Qt::UTC));
+
+        // A device that refuses keeps its clock, and neither call reports it set or unset.
+        m_device->setClockRefusal(5);
+        QCOMPARE(m_protocol->setDateTime(QDateTime(QDate(2030, 1, 1), QTime(0, 0), Qt::UTC)), 5);
+        QCOMPARE(m_protocol->getDateTime(dt), 5);
+        QCOMPARE(dt, QDateTime(QDate(2000, 1, 1), QTime(0, 0, 6), Qt::UTC));
+        QCOMPARE(m_device->clockValue(), 6u);
     }
 
     void restartDropsOffAndReturns()

@@ -287,6 +287,7 @@ private Q_SLOTS:
     void filesNeverReady();
     void losingTheDevice_data();
     void losingTheDevice();
+    void deviceClock();
     void saveToFlash_data();
     void saveToFlash();
     void fileSystemFigures();
@@ -472,6 +473,22 @@ void TestMainWindow::losingTheDevice()
     rig.device->plug();
     QTRY_VERIFY_WITH_TIMEOUT(rig.connected() && rig.enabled("gPin1"), Wait);
     QVERIFY(!rig.shown("lostBadge"));
+}
+
+void TestMainWindow::deviceClock()
+{
+    Rig rig;
+    QVERIFY(rig.loaded());
+    auto* sync = rig.find<QPushButton>("bDateSync");
+    sync->click();
+    QTRY_VERIFY_WITH_TIMEOUT(rig.logged(QStringLiteral("Device clock set to")), Wait);
+    QVERIFY(rig.device->clockValue() != 0);
+
+    // The log never claims a clock the device kept.
+    rig.device->setClockRefusal(5);
+    sync->click();
+    QTRY_VERIFY_WITH_TIMEOUT(rig.logged(QStringLiteral("The device refused to set its clock (Access denied)")), Wait);
+    QCOMPARE(rig.find<QPlainTextEdit>("teLog")->toPlainText().count(QStringLiteral("Device clock set to")), 1);
 }
 
 void TestMainWindow::saveToFlash_data()

@@ -151,6 +151,14 @@ PIN: --pin, інакше змінна середовища KESTROVA_PIN, іна�
         <translation>Годинник пристрою: %1</translation>
     </message>
     <message>
+        <source>The device refused to set its clock (%1)</source>
+        <translation>Пристрій відмовився встановити годинник (%1)</translation>
+    </message>
+    <message>
+        <source>The device refused to report its clock (%1)</source>
+        <translation>Пристрій відмовився повідомити час свого годинника (%1)</translation>
+    </message>
+    <message>
         <source>not set</source>
         <translation>не встановлено</translation>
     </message>

@@ -396,6 +396,10 @@
         <source>The device clock was not set (error %1)</source>
         <translation>Годинник пристрою не встановлено (помилка %1)</translation>
     </message>
+    <message>
+        <source>The device refused to set its clock (%1)</source>
+        <translation>Пристрій відмовився встановити годинник (%1)</translation>
+    </message>
 
     <message>
         <source>Saving the settings to the device; the program closes once the device confirms it</source>

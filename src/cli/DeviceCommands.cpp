@@ -5,6 +5,7 @@
 #include "CliOptions.h"
 #include "CliOutput.h"
 #include "CliSession.h"
+#include "vars/VARS.h"
 #include "worker/Device40000.h"
 #include "worker/DeviceStack.h"
 
@@ -30,11 +31,19 @@ int DeviceCommands::clock(bool sync)
     if (sync) {
         const QDateTime now = QDateTime::currentDateTime();
         const std::optional<int> set = m_session.run([&protocol, now] { return protocol.setDateTime(now); });
+        if (set && *set > 0) {
+            m_session.out().error(tr("The device refused to set its clock (%1)").arg(VARS::errorTextTr(*set)));
+            return CliExit::Refused;
+        }
         if (!set || *set != 0)
             return m_session.lostLink();
     }
     QDateTime time;
     const std::optional<int> got = m_session.run([&protocol, &time] { return protocol.getDateTime(time); });
+    if (got && *got > 0) {
+        m_session.out().error(tr("The device refused to report its clock (%1)").arg(VARS::errorTextTr(*got)));
+        return CliExit::Refused;
+    }
     if (!got || *got != 0)
         return m_session.lostLink();
     CliOutput& out = m_session.out();

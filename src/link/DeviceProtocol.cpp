@@ -126,6 +126,9 @@ int DeviceProtocol::getDateTime(QDateTime& out)
     const int ret = send(Cmd::GET_DATETIME, rec);
     if (ret != 0)
         return ret;
+    // A refusal carries no time: reading one would show the clock as never set.
+    if (rec.status != 0)
+        return rec.status;
     const uint32_t v = rec.takeU32();
     out = v == 0 ? QDateTime() : QDateTime::fromSecsSinceEpoch(qint64(v) + DeviceEpoch, Qt::UTC);
     return 0;
@@ -138,7 +141,8 @@ int DeviceProtocol::setDateTime(const QDateTime& dt)
     const int ret = send(Cmd::SET_DATETIME, rec);
     CommandRecord check;
     send(Cmd::GET_DATETIME, check);
-    return ret;
+    // The device's refusal, so that a clock it kept is never reported as set.
+    return ret != 0 ? ret : rec.status;
 }
 
 int DeviceProtocol::varsSave(uint8_t start, uint8_t* saveState, uint8_t* error)

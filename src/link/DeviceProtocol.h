@@ -57,6 +57,7 @@ public:
     void onInfoPayload(const uint8_t* payload, int length);
     int auth(const std::string& pin);
     int reboot();
+    // The clock: 0, a link error (negative) or the device's refusal (its status code).
     int getDateTime(QDateTime& out);
     int setDateTime(const QDateTime& dt);
     int varsSave(uint8_t start, uint8_t* saveState = nullptr, uint8_t* error = nullptr);

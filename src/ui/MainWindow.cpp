@@ -842,9 +842,14 @@ void MainWindow::on_bDateSync_clicked()
     DeviceProtocol* protocol = &m_protocol;
     m_worker.post([protocol, now] {
         const int ret = protocol->setDateTime(now);
-        Q_EMIT protocol->eventLog1(
-            ret == 0 ? tr("Device clock set to %1").arg(now.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")))
-                     : tr("The device clock was not set (error %1)").arg(ret));
+        QString line;
+        if (ret == 0)
+            line = tr("Device clock set to %1").arg(now.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")));
+        else if (ret > 0)
+            line = tr("The device refused to set its clock (%1)").arg(VARS::errorTextTr(ret));
+        else
+            line = tr("The device clock was not set (error %1)").arg(ret);
+        Q_EMIT protocol->eventLog1(line);
     });
     m_worker.requestStatusNow();
     updateStatusVars();
