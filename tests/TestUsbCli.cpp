@@ -44,13 +44,14 @@ private Q_SLOTS:
     void anotherCopyHoldsTheDevice()
     {
         // One copy runs a long service command; a second gives up after its wait, with the window's note.
-        m_device->setCommandDurationMs(4000);
+        m_device->setCommandDurationMs(6000);
         QProcess first;
         first.start(QStringLiteral(KESTROVA_CLI_EXE), {QStringLiteral("--pin"), QStringLiteral("1234"),
                                                        QStringLiteral("command"), QStringLiteral("HORN")});
         QVERIFY(first.waitForStarted(5000));
         QVERIFY(QTest::qWaitFor([this] { return m_device->pinAccepted(); }, 10000));
-        const CliRun second = cli({QStringLiteral("--wait"), QStringLiteral("1"), QStringLiteral("info")});
+        // Long enough for a slow (instrumented) copy to get as far as the guard.
+        const CliRun second = cli({QStringLiteral("--wait"), QStringLiteral("3"), QStringLiteral("info")});
         QCOMPARE(second.status, 3);
         QVERIFY2(second.err.contains(QByteArray::number(first.processId())), second.err.constData());
         QVERIFY(QTest::qWaitFor([&first] { return first.state() == QProcess::NotRunning; }, 15000));

@@ -54,6 +54,7 @@ CliSession::CliSession(const CliOptions& options, CliOutput& out)
     m_registry = std::make_unique<VarsRegistry>(protocol, stack.worker());
 
     constexpr auto queued = Qt::QueuedConnection;
+    connect(this, &CliSession::workEnded, this, &CliSession::wake, queued);
     connect(
         &stack.worker(), &DeviceThread::uiDeviceHotplug, this,
         [this] {
@@ -150,10 +151,8 @@ std::optional<int> CliSession::run(std::function<int()> work)
         int result = 0;
     };
     auto outcome = std::make_shared<Outcome>();
-    const auto tell = [this] {
-        QMetaObject::invokeMethod(
-            this, [this] { wake(); }, Qt::QueuedConnection);
-    };
+    // A signal rather than a posted functor: nothing this program owns changes hands between the threads.
+    const auto tell = [this] { Q_EMIT workEnded(); };
     m_stack->worker().post(
         [outcome, work = std::move(work), tell] {
             outcome->result = work();

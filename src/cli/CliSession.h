@@ -65,6 +65,10 @@ public:
     // written variable back: written only when the device confirmed the write and now holds the value.
     QList<SnapshotWriter::Result> write(const QList<SettingsFile::Entry>& writes);
 
+Q_SIGNALS:
+    // Emitted on the worker when a run's work has ended or was dropped.
+    void workEnded();
+
 private:
     std::optional<QString> pin() const;
     int authenticate();
