@@ -61,6 +61,36 @@ private Q_SLOTS:
         QVERIFY(text.startsWith("kestrova-settings 2\n")); // an older program says it is too new to read
     }
 
+    // A device may report a type letter the program does not know: whatever is saved must read back.
+    void unknownTypeIsKept_data()
+    {
+        QTest::addColumn<char>("type");
+        QTest::addColumn<QByteArray>("field"); // the type as the line writes it
+        QTest::addColumn<QByteArray>("value");
+        QTest::newRow("letter") << 'X' << QByteArray("X") << QByteArray::fromHex("0102A0FF");
+        QTest::newRow("lower-case known letter") << 'u' << QByteArray("u") << QByteArray::fromHex("05000000");
+        QTest::newRow("control byte") << '\x05' << QByteArray("0x05") << QByteArray::fromHex("2A");
+        QTest::newRow("comment sign") << '#' << QByteArray("0x23") << QByteArray();
+        QTest::newRow("byte past ASCII") << char(0xC4) << QByteArray("0xC4") << QByteArray::fromHex("00000001");
+    }
+
+    void unknownTypeIsKept()
+    {
+        QFETCH(char, type);
+        QFETCH(QByteArray, field);
+        QFETCH(QByteArray, value);
+        SettingsFile file;
+        file.entries.append({7, type, 0x2000, 3, 4, value});
+        const QByteArray text = file.toText();
+        QVERIFY2(text.contains("\nvar 7 " + field + " 0x2000 3 4 0x" + value.toHex().toUpper() + '\n'),
+                 text.constData());
+        QVERIFY(text.startsWith("kestrova-settings 2\n")); // a program that knows only format 1 refuses the type
+        QString error;
+        const std::optional<SettingsFile> back = SettingsFile::parse(text, QStringLiteral("car.kset"), &error);
+        QVERIFY2(back, qPrintable(error));
+        QCOMPARE(back->entries, file.entries);
+    }
+
     void oversizedFileIsNotRead_data()
     {
         QTest::addColumn<QString>("path"); // empty: a sparse file one byte past the limit
@@ -93,6 +123,9 @@ private Q_SLOTS:
         QTest::newRow("foreign") << QByteArray("[General]\nlast_download_path=C:\\\n") << 1 << "not a Kestrova";
         QTest::newRow("newer") << QByteArray("kestrova-settings 3\nvar 1 U 0x2000 0 4 1\n") << 1 << "newer version";
         QTest::newRow("bad id") << head + "var 0 U 0x2000 0 4 1\n" << 4 << "bad variable id";
+        QTest::newRow("two-letter type") << head + "var 1 UB 0x2000 0 4 1\n" << 4 << "bad type";
+        QTest::newRow("unknown type as a number") << head + "var 1 X 0x2000 0 4 1\n" << 4 << "bad value";
+        QTest::newRow("unknown type over capacity") << head + "var 1 X 0x2000 0 2 0x010203\n" << 4 << "capacity 2";
         QTest::newRow("bad capacity") << head + "var 1 T 0x2000 0 256 \"\"\n" << 4 << "bad capacity";
         QTest::newRow("number too big") << head + "var 1 U 0x2000 0 4 4294967296\n" << 4 << "bad value";
         QTest::newRow("unknown escape") << head + "var 1 T 0x0000 0 8 \"a\\tb\"\n" << 4 << "bad value";

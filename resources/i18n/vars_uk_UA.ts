@@ -99,8 +99,8 @@
         <translation>змінна %1 указана двічі (уперше в рядку %2)</translation>
     </message>
     <message>
-        <source>bad type &quot;%1&quot; (one of U, B, I, F, C, T, R)</source>
-        <translation>неправильний тип «%1» (один із U, B, I, F, C, T, R)</translation>
+        <source>bad type &quot;%1&quot; (one letter, or 0x and two hex digits)</source>
+        <translation>неправильний тип «%1» (одна літера або 0x і дві шістнадцяткові цифри)</translation>
     </message>
     <message>
         <source>bad flags &quot;%1&quot; (0x and four hex digits)</source>

@@ -14,8 +14,21 @@ namespace {
 
 const QLatin1String Magic("kestrova-settings");
 const QLatin1String TypeLetters("UBIFCTR");
+// A comment sign or a quote would make a line hard to read; such a type is written in hex.
+const QLatin1String NoLetterField("#\"\\");
 constexpr int NumberSize = 4;
 constexpr uint16_t MaxCapacity = 255;
+
+// Held in 4 bytes and written in decimal; the other types are written as their bytes.
+bool isNumber(char type)
+{
+    return SettingsFile::isKnownType(type) && type != 'T' && type != 'R';
+}
+
+bool isLetterField(char16_t c)
+{
+    return c > u' ' && c < 0x7F && !NoLetterField.contains(QChar(c));
+}
 
 bool isSpace(QChar c)
 {
@@ -228,12 +241,14 @@ std::optional<QByteArray> readValue(LineCursor& cursor, char type, QString* valu
                 value = numberBytes(bits);
             break;
         }
-        case 'R':
-            value = parseHex(w);
-            break;
-        default:
+        case 'U':
+        case 'B':
+        case 'C':
             if (const auto v = parseUnsigned(w, UINT32_MAX))
                 value = numberBytes(*v);
+            break;
+        default:
+            value = parseHex(w);
             break;
         }
     }
@@ -249,10 +264,15 @@ QString readEntry(LineCursor& cursor, SettingsFile::Entry& entry)
         return SettingsFile::tr("bad variable id \"%1\" (1 to 65535)").arg(idWord);
     entry.id = uint16_t(*id);
 
+    // A type the program does not know is kept with its value, so that every file it writes reads back.
     const QStringView typeWord = cursor.word();
-    if (typeWord.size() != 1 || !TypeLetters.contains(typeWord.front()))
-        return SettingsFile::tr("bad type \"%1\" (one of U, B, I, F, C, T, R)").arg(typeWord);
-    entry.type = char(typeWord.front().unicode());
+    const std::optional<QByteArray> typeByte = parseHex(typeWord);
+    if (typeWord.size() == 1 && isLetterField(typeWord.front().unicode()))
+        entry.type = char(typeWord.front().unicode());
+    else if (typeByte && typeByte->size() == 1)
+        entry.type = typeByte->front();
+    else
+        return SettingsFile::tr("bad type \"%1\" (one letter, or 0x and two hex digits)").arg(typeWord);
 
     const QStringView flagsWord = cursor.word();
     const std::optional<QByteArray> flags = parseHex(flagsWord);
@@ -278,7 +298,7 @@ QString readEntry(LineCursor& cursor, SettingsFile::Entry& entry)
         return SettingsFile::tr("bad value \"%1\" for type %2").arg(valueWord, QString(QLatin1Char(entry.type)));
     if (!cursor.done())
         return SettingsFile::tr("unexpected text after the value: \"%1\"").arg(cursor.rest());
-    if ((entry.type == 'T' || entry.type == 'R') && value->size() > entry.capacity)
+    if (!isNumber(entry.type) && value->size() > entry.capacity)
         return SettingsFile::tr("the value takes %1 bytes, more than the capacity %2")
             .arg(value->size())
             .arg(entry.capacity);
@@ -434,14 +454,31 @@ QByteArray SettingsFile::valueText(const Entry& e, bool* laterForm)
         value = quoted(end < 0 ? e.value : e.value.first(end), laterForm);
         break;
     }
-    case 'R':
-        value = "0x" + e.value.toHex().toUpper();
+    case 'U':
+    case 'B':
+    case 'C':
+        value = QByteArray::number(num);
         break;
     default:
-        value = QByteArray::number(num);
+        value = "0x" + e.value.toHex().toUpper();
+        // A program that knows only format 1 refuses the type; say so before it tries.
+        if (laterForm && !isKnownType(e.type))
+            *laterForm = true;
         break;
     }
     return value;
+}
+
+bool SettingsFile::isKnownType(char type)
+{
+    return type != '\0' && TypeLetters.contains(QLatin1Char(type));
+}
+
+QByteArray SettingsFile::typeText(char type)
+{
+    if (isLetterField(uchar(type)))
+        return QByteArray(1, type);
+    return "0x" + QByteArray::number(uchar(type), 16).rightJustified(2, '0').toUpper();
 }
 
 std::optional<QByteArray> SettingsFile::parseValue(char type, const QString& text)
@@ -468,7 +505,7 @@ QByteArray SettingsFile::toText() const
                 saved.toUTC().toString(saved.time().msec() != 0 ? Qt::ISODateWithMs : Qt::ISODate).toLatin1() + '\n';
     for (const Entry& e : entries) {
         const QByteArray value = valueText(e, &laterForm);
-        body += "var " + QByteArray::number(e.id) + ' ' + e.type + " 0x" +
+        body += "var " + QByteArray::number(e.id) + ' ' + typeText(e.type) + " 0x" +
                 QByteArray::number(e.flags, 16).rightJustified(4, '0') + ' ' + QByteArray::number(e.redir) + ' ' +
                 QByteArray::number(e.capacity) + ' ' + value + '\n';
     }

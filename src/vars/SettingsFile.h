@@ -16,14 +16,16 @@ class SettingsFile
 {
     Q_DECLARE_TR_FUNCTIONS(SettingsFile)
 public:
-    // Format 2 adds the byte escape \xHH in texts and float bits in hex; a file needing neither is written as 1.
+    // Format 2 adds the byte escape \xHH in texts, float bits in hex and types the program does not know; a file
+    // needing none is written as 1.
     static constexpr int FormatVersion = 2;
     // Far above every real file (a few thousand variables take well under a megabyte); a larger file is
     // not read into memory.
     static constexpr qint64 MaxFileBytes = 64 << 20;
 
     // One variable. The value is in the device's wire form: 4 little-endian bytes for U, B, I, F and C,
-    // the UTF-8 bytes for T (up to the first zero), the raw bytes for R.
+    // the UTF-8 bytes for T (up to the first zero), the raw bytes for R and for a type letter the program
+    // does not know.
     struct Entry
     {
         uint16_t id = 0;
@@ -46,6 +48,11 @@ public:
     static std::optional<SettingsFile> read(const QString& path, QString* error = nullptr);
     // fileName only names the source in messages.
     static std::optional<SettingsFile> parse(const QByteArray& text, const QString& fileName, QString* error = nullptr);
+
+    // U, B, I, F, C, T or R; a value of any other type is only kept, as raw bytes.
+    static bool isKnownType(char type);
+    // The type field of a "var" line: the letter, or 0x and two hex digits for a byte that is no visible letter.
+    static QByteArray typeText(char type);
 
     // The value field of a "var" line for the entry; laterForm is set when it needs format 2.
     static QByteArray valueText(const Entry& entry, bool* laterForm = nullptr);
