@@ -6,6 +6,7 @@
 #include "CliRun.h"
 #include "link/CommandTable.h"
 #include "vars/SettingsFile.h"
+#include "vars/VarRecord.h"
 
 // kestrova-cli on its demo device, whose state a test folder keeps between runs (the demo transport's
 // test-only KESTROVA_DEMO_STATE), so that each run meets the device the previous one left.
@@ -34,17 +35,37 @@ private Q_SLOTS:
         QCOMPARE(deviceValue(1304), QByteArray("12.5"));
         const CliRun changed = cli({QStringLiteral("--json"), QStringLiteral("compare"), file});
         QCOMPARE(changed.status, 1);
-        // The demo's measured values move between runs: listed, marked, and never a settings difference.
-        QJsonArray settings;
-        for (const QJsonValue& d : changed.json().value(QStringLiteral("differences")).toArray()) {
-            if (!d[QStringLiteral("readOnly")].toBool())
-                settings.append(d);
-        }
+        const QJsonArray settings = settingDifferences(changed);
         QCOMPARE(settings.size(), 1);
         QCOMPARE(settings.first()[QStringLiteral("id")].toInt(), 1304);
 
         QCOMPARE(cli({QStringLiteral("apply"), file, QStringLiteral("--yes")}).status, 0);
         QCOMPARE(deviceValue(1304), QByteArray("11.8000002"));
+        QCOMPARE(cli({QStringLiteral("compare"), file}).status, 0);
+    }
+
+    void inversionOnlyDifference()
+    {
+        const QString file = path(QStringLiteral("car.kset"));
+        QCOMPARE(cli({QStringLiteral("save-settings"), file}).status, 0);
+        std::optional<SettingsFile> saved = SettingsFile::read(file);
+        QVERIFY(saved);
+        // Saved before the input's inversion was turned on: the value and the redirect are the same.
+        const auto input = std::find_if(saved->entries.begin(), saved->entries.end(),
+                                        [](const SettingsFile::Entry& e) { return e.id == 1103; });
+        QVERIFY(input != saved->entries.end() && (input->flags & VarFlag::Inverted));
+        input->flags &= ~VarFlag::Inverted;
+        QVERIFY(saved->write(file));
+
+        const CliRun changed = cli({QStringLiteral("--json"), QStringLiteral("compare"), file});
+        QCOMPARE(changed.status, 1);
+        const QJsonArray settings = settingDifferences(changed);
+        QCOMPARE(settings.size(), 1);
+        QCOMPARE(settings.first()[QStringLiteral("id")].toInt(), 1103);
+        QVERIFY(settings.first()[QStringLiteral("file")] != settings.first()[QStringLiteral("device")]);
+
+        QCOMPARE(cli({QStringLiteral("apply"), file, QStringLiteral("--yes")}).status, 0);
+        QCOMPARE(deviceEntry(1103)->flags & VarFlag::Inverted, 0);
         QCOMPARE(cli({QStringLiteral("compare"), file}).status, 0);
     }
 
@@ -181,8 +202,8 @@ private:
 
     QString path(const QString& name) const { return m_dir->filePath(name); }
 
-    // The value the device holds, as a settings file writes it; empty when it has no such variable.
-    QByteArray deviceValue(uint16_t id) const
+    // The variable as the device holds it; nothing when it has no such variable.
+    std::optional<SettingsFile::Entry> deviceEntry(uint16_t id) const
     {
         const std::optional<SettingsFile> device =
             SettingsFile::read(m_dir->filePath(QStringLiteral("device/device.kset")));
@@ -190,9 +211,27 @@ private:
             return {};
         for (const SettingsFile::Entry& e : device->entries) {
             if (e.id == id)
-                return SettingsFile::valueText(e);
+                return e;
         }
         return {};
+    }
+
+    // The value the device holds, as a settings file writes it; empty when it has no such variable.
+    QByteArray deviceValue(uint16_t id) const
+    {
+        const std::optional<SettingsFile::Entry> entry = deviceEntry(id);
+        return entry ? SettingsFile::valueText(*entry) : QByteArray();
+    }
+
+    // The demo's measured values move between runs: listed, marked, and never a settings difference.
+    static QJsonArray settingDifferences(const CliRun& compare)
+    {
+        QJsonArray settings;
+        for (const QJsonValue& d : compare.json().value(QStringLiteral("differences")).toArray()) {
+            if (!d[QStringLiteral("readOnly")].toBool())
+                settings.append(d);
+        }
+        return settings;
     }
 
     static void write(const QString& name, const QByteArray& data)

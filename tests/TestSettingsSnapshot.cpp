@@ -10,6 +10,7 @@
 #include "vars/SettingsFileLink.h"
 #include "vars/DeviceVars.h"
 #include "vars/SettingsSnapshot.h"
+#include "vars/SnapshotWriter.h"
 #include "vars/VarsRegistry.h"
 
 namespace {
@@ -22,13 +23,21 @@ QByteArray number(uint32_t v)
     return QByteArray(reinterpret_cast<const char*>(&le), 4);
 }
 
+Entry& entryIn(SettingsFile& file, int id)
+{
+    return *std::find_if(file.entries.begin(), file.entries.end(), [id](const Entry& e) { return e.id == id; });
+}
+
 // A session on the small test device, with the identity a real controller reports, every variable loaded.
 struct Car : SimFixture::Session
 {
-    Car() : Session(make()) { loaded = connect() && protocol.loadVars(SimFixture::allIds(*device), false) == 0; }
-    static std::shared_ptr<SimDevice> make()
+    explicit Car(const QList<Entry>& extra = {}) : Session(make(extra))
     {
-        QList<Entry> entries = SettingsFile::read(SimFixture::SmallProfile)->entries;
+        loaded = connect() && protocol.loadVars(SimFixture::allIds(*device), false) == 0;
+    }
+    static std::shared_ptr<SimDevice> make(const QList<Entry>& extra = {})
+    {
+        QList<Entry> entries = SettingsFile::read(SimFixture::SmallProfile)->entries + extra;
         auto text = [](uint16_t id, const char* value) { return Entry{id, 'T', VarFlag::ReadOnly, 0, 32, value}; };
         entries << text(DeviceVar::Algorithm, "2.1.0") << text(DeviceVar::Model, "Orvo X7")
                 << text(DeviceVar::Firmware, "1.5.4") << text(DeviceVar::Serial, "0012345");
@@ -90,9 +99,7 @@ private Q_SLOTS:
 
         file.model = QStringLiteral("Orvo X7");
         file.firmware = QStringLiteral("1.6.0");
-        auto entry = [&](uint16_t id) -> Entry& {
-            return *std::find_if(file.entries.begin(), file.entries.end(), [id](const Entry& e) { return e.id == id; });
-        };
+        auto entry = [&file](int id) -> Entry& { return entryIn(file, id); };
         entry(2).value = number(0);
         entry(3).type = 'U'; // type differs
         entry(7).capacity = 40;
@@ -108,6 +115,84 @@ private Q_SLOTS:
             skipped << s.id;
         QCOMPARE(skipped, (QList<uint16_t>{3, 7, 8, 500}));
         QCOMPARE(plan.writes.size(), 2);
+    }
+
+    // A file that differs from the device in one setting alone: listed, planned, written and then held.
+    void oneSettingDiffers_data()
+    {
+        QTest::addColumn<int>("id");
+        QTest::addColumn<QString>("setting");
+        QTest::newRow("inversion turned off") << 11 << "inversion";
+        QTest::newRow("inversion turned on") << 1 << "inversion";
+        QTest::newRow("bit variable B0 to B1") << 10 << "inversion";
+        QTest::newRow("redirect") << 13 << "redirect";
+        QTest::newRow("value") << 2 << "value";
+    }
+
+    void oneSettingDiffers()
+    {
+        QFETCH(int, id);
+        QFETCH(QString, setting);
+        SimFixture::RunningStack car(Car::make());
+        QVERIFY(car.connectAndLoad());
+        VarsRegistry registry(car.stack.protocol(), car.stack.worker());
+        const VARS& vars = car.stack.protocol().vars();
+        SettingsFile file = SettingsSnapshot::capture(vars);
+        Entry& entry = entryIn(file, id);
+        if (setting == QLatin1String("inversion"))
+            entry.flags ^= VarFlag::Inverted;
+        else if (setting == QLatin1String("redirect"))
+            entry.redir = 0;
+        else
+            entry.value = number(0);
+
+        const QList<SettingsSnapshot::Difference> differences = SettingsSnapshot::compare(file, vars);
+        QCOMPARE(differences.size(), 1);
+        QCOMPARE(differences.first().id, uint16_t(id));
+        QVERIFY2(differences.first().fileText != differences.first().deviceText,
+                 qPrintable(differences.first().fileText));
+        QVERIFY(differences.first().fileRaw != differences.first().deviceRaw);
+        const SettingsSnapshot::WritePlan plan = SettingsSnapshot::plan(file, vars, {uint16_t(id)});
+        QCOMPARE(plan.writes, QList<Entry>{entry});
+
+        SnapshotWriter writer(registry);
+        QSignalSpy finished(&writer, &SnapshotWriter::finished);
+        writer.start(plan.writes);
+        QVERIFY(finished.wait(5000));
+        QCOMPARE(writer.results().size(), 1);
+        QVERIFY(writer.results().first().written);
+        const std::optional<Entry> held = car.device->variable(uint16_t(id));
+        QCOMPARE(held->flags & VarFlag::Inverted, entry.flags & VarFlag::Inverted);
+        QCOMPARE(held->redir, entry.redir);
+        QCOMPARE(held->value, entry.value);
+        QVERIFY(SettingsSnapshot::compare(file, vars).isEmpty());
+    }
+
+    void unknownTypeIsCarriedNotWritten()
+    {
+        Car car({Entry{60, 'X', VarFlag::Flash, 0, 4, QByteArray::fromHex("01020304")}});
+        QVERIFY(car.loaded);
+        const VARS& vars = car.protocol.vars();
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("car.kset"));
+        QString error;
+        QVERIFY2(SettingsSnapshot::save(vars, path, &error), qPrintable(error));
+        std::optional<SettingsFile> file = SettingsFile::read(path, &error);
+        QVERIFY2(file, qPrintable(error));
+        QVERIFY(SettingsSnapshot::compare(*file, vars).isEmpty());
+
+        Entry& entry = entryIn(*file, 60);
+        QCOMPARE(entry.type, 'X');
+        entry.value = QByteArray::fromHex("05060708");
+        const QList<SettingsSnapshot::Difference> differences = SettingsSnapshot::compare(*file, vars);
+        QCOMPARE(differences.size(), 1);
+        QCOMPARE(differences.first().fileText, QStringLiteral("0x05060708"));
+        QCOMPARE(differences.first().deviceText, QStringLiteral("0x01020304"));
+        const SettingsSnapshot::WritePlan plan = SettingsSnapshot::plan(*file, vars, {60});
+        QVERIFY(plan.writes.isEmpty());
+        QCOMPARE(plan.skipped.size(), 1);
+        QVERIFY2(plan.skipped.first().reason.contains(QLatin1String("type X is not known")),
+                 qPrintable(plan.skipped.first().reason));
     }
 
     void numbersThatDoNotFit_data()

@@ -4,8 +4,16 @@
 <context>
     <name>SettingsSnapshot</name>
     <message>
-        <source>%1 (redirected to %2)</source>
-        <translation>%1 (переспрямовано на %2)</translation>
+        <source>inverted</source>
+        <translation>інвертовано</translation>
+    </message>
+    <message>
+        <source>redirected to %1</source>
+        <translation>переспрямовано на %1</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
     </message>
     <message>
         <source>The file holds the settings of a %1, but the device is a %2. Settings are only written to a device of the same model.</source>
@@ -30,6 +38,10 @@
     <message>
         <source>read-only on the device</source>
         <translation>на пристрої лише для читання</translation>
+    </message>
+    <message>
+        <source>the type %1 is not known to this program; its value is kept in the file but never written</source>
+        <translation>тип %1 цій програмі невідомий; значення зберігається у файлі, але ніколи не записується</translation>
     </message>
     <message>
         <source>the type differs (%1 in the file, %2 on the device)</source>

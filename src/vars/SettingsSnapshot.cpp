@@ -20,9 +20,15 @@ constexpr uint16_t MaxCapacity = 255;
 // Characters go to the device as the first byte of their UTF-8 form, so only ASCII comes back whole.
 constexpr uint32_t MaxWritableChar = 0x7F;
 
+// Held in 4 bytes by the store, whatever the device sends; also a type the program does not know.
 bool isNumber(char type)
 {
     return type != 'T' && type != 'R';
+}
+
+bool isInverted(uint16_t flags)
+{
+    return flags & VarFlag::Inverted;
 }
 
 // Value bytes in one form for both sides: numbers as at least 4 bytes, text up to its first zero.
@@ -71,14 +77,28 @@ QString identityText(const VARS& vars, uint16_t id)
     return found ? vars.valueText(record) : QString();
 }
 
-QString withRedirect(const QString& text, const VarRecord& record)
+// The settings that go with the value: a file that differs in them alone must not look the same.
+QString withSettings(const QString& text, const VarRecord& record)
 {
-    return record.redir != 0 ? SettingsSnapshot::tr("%1 (redirected to %2)").arg(text).arg(record.redir) : text;
+    QStringList notes;
+    if (isInverted(record.flags))
+        notes << SettingsSnapshot::tr("inverted");
+    if (record.redir != 0)
+        notes << SettingsSnapshot::tr("redirected to %1").arg(record.redir);
+    return notes.isEmpty() ? text : SettingsSnapshot::tr("%1 (%2)").arg(text, notes.join(QStringLiteral(", ")));
+}
+
+// A value of a type the program does not know is only carried, so it is shown as its bytes.
+QString valueOf(const VARS& vars, const VarRecord& record)
+{
+    if (SettingsFile::isKnownType(char(record.type)))
+        return vars.valueText(record);
+    return QStringLiteral("0x") + QString::fromLatin1(recordBytes(record).toHex().toUpper());
 }
 
 QString rawText(const VARS& vars, const VarRecord& record)
 {
-    return withRedirect(vars.valueText(record), record);
+    return withSettings(valueOf(vars, record), record);
 }
 
 // The bytes the device takes for a number: as many as it reported, fewer when it names a smaller capacity.
@@ -109,12 +129,13 @@ QString SettingsSnapshot::displayText(const VARS& vars, const VarRecord& record,
     if (info && info->kind == VarKind::OnOffRedir)
         return onOff(record.redir == info->target);
     const uint32_t value = numberOf(recordBytes(record));
+    const bool number = isNumber(char(record.type)) && SettingsFile::isKnownType(char(record.type));
     QString text;
-    if (info && info->kind == VarKind::OnOff && isNumber(char(record.type)))
+    if (info && info->kind == VarKind::OnOff && number)
         text = onOff(value != 0);
-    else if (info && info->kind == VarKind::Select && isNumber(char(record.type)))
+    else if (info && info->kind == VarKind::Select && number)
         text = info->optionText(int(value));
-    return text.isEmpty() ? rawText(vars, record) : withRedirect(text, record);
+    return text.isEmpty() ? rawText(vars, record) : withSettings(text, record);
 }
 
 SettingsFile::Entry SettingsSnapshot::entryOf(const VarRecord& record)
@@ -200,7 +221,7 @@ QList<SettingsSnapshot::Difference> SettingsSnapshot::compare(const SettingsFile
         const SettingsFile::Entry* entry = entries.value(id);
         const auto record = records.constFind(id);
         const bool onDevice = record != records.cend();
-        if (entry && onDevice && valueEquals(*record, *entry) && record->redir == entry->redir)
+        if (entry && onDevice && settingsEqual(*record, *entry))
             continue;
         const VarUiInfo* info = infos.value(id);
         Difference d;
@@ -262,10 +283,15 @@ SettingsSnapshot::WritePlan SettingsSnapshot::plan(const SettingsFile& file, con
             skip(tr("the device has no such variable"));
             continue;
         }
-        if (valueEquals(record, *entry) && record.redir == entry->redir)
+        if (settingsEqual(record, *entry))
             continue;
         if (record.flags & VarFlag::ReadOnly) {
             skip(tr("read-only on the device"));
+            continue;
+        }
+        if (!SettingsFile::isKnownType(entry->type)) {
+            skip(tr("the type %1 is not known to this program; its value is kept in the file but never written")
+                     .arg(QString::fromLatin1(SettingsFile::typeText(entry->type))));
             continue;
         }
         if (record.type != uint8_t(entry->type)) {
@@ -311,11 +337,21 @@ bool SettingsSnapshot::valueEquals(const VarRecord& record, const SettingsFile::
     return record.type == uint8_t(entry.type) && recordBytes(record) == normalised(entry.type, entry.value);
 }
 
+bool SettingsSnapshot::inversionEquals(const VarRecord& record, const SettingsFile::Entry& entry)
+{
+    return isInverted(record.flags) == isInverted(entry.flags);
+}
+
+bool SettingsSnapshot::settingsEqual(const VarRecord& record, const SettingsFile::Entry& entry)
+{
+    return valueEquals(record, entry) && record.redir == entry.redir && inversionEquals(record, entry);
+}
+
 bool SettingsSnapshot::holds(const VARS& vars, const SettingsFile::Entry& entry)
 {
     bool found = false;
     const VarRecord record = vars.snapshot(entry.id, &found);
-    return found && valueEquals(record, entry) && record.redir == entry.redir;
+    return found && settingsEqual(record, entry);
 }
 
 QString SettingsSnapshot::valueText(const SettingsFile::Entry& entry)

@@ -67,9 +67,12 @@ public:
     // info may be null.
     static QString displayText(const VARS& vars, const VarRecord& record, const VarUiInfo* info);
 
-    // The device holds the entry's value and redirect.
+    // The device holds the entry's value, redirect and inversion.
     static bool holds(const VARS& vars, const SettingsFile::Entry& entry);
+    // Value, redirect and inversion alike.
+    static bool settingsEqual(const VarRecord& record, const SettingsFile::Entry& entry);
     static bool valueEquals(const VarRecord& record, const SettingsFile::Entry& entry);
+    static bool inversionEquals(const VarRecord& record, const SettingsFile::Entry& entry);
     // The text the registry's write job turns into the entry's value.
     static QString valueText(const SettingsFile::Entry& entry);
 };

@@ -31,6 +31,11 @@ void SnapshotWriter::start(const QList<SettingsFile::Entry>& writes)
             ++m_pending[entry.id];
             jobs.append([this, entry] { m_registry.setRedir(entry.id, entry.redir); });
         }
+        // Before the value, whose write carries the flags as the store has them.
+        if (!SettingsSnapshot::inversionEquals(record, entry)) {
+            ++m_pending[entry.id];
+            jobs.append([this, entry] { m_registry.setInv(entry.id, entry.flags & VarFlag::Inverted); });
+        }
         if (!SettingsSnapshot::valueEquals(record, entry)) {
             ++m_pending[entry.id];
             jobs.append([this, entry] { m_registry.setValue(entry.id, SettingsSnapshot::valueText(entry)); });

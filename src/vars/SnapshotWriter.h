@@ -12,7 +12,7 @@ class VarsRegistry;
 
 // Writes saved values back through the registry's write jobs and tells, per variable, whether the
 // device took it. A write counts as done only when the device confirmed it and the store then holds the
-// file's value and redirect.
+// file's value, redirect and inversion.
 class SnapshotWriter : public QObject
 {
     Q_OBJECT
