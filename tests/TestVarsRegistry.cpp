@@ -3,6 +3,7 @@
 #include <atomic>
 
 #include "SimFixture.h"
+#include "link/CommandTable.h"
 #include "vars/UnsavedChanges.h"
 #include "vars/VarRow.h"
 #include "vars/VarsRegistry.h"
@@ -228,6 +229,68 @@ private Q_SLOTS:
         Q_EMIT m_session->stack.protocol().uiOnVarsChangedPC(1);
         QTRY_COMPARE_WITH_TIMEOUT(row.refreshes, 2, 2000);
         QVERIFY(registry().unsaved().isUnsaved(1));
+    }
+
+    // Each setting of a flash variable, changed and then reverted: marked unsaved, and unmarked once the device
+    // holds the loaded setting again.
+    void revertRestoresEachSetting_data()
+    {
+        QTest::addColumn<int>("id");
+        QTest::addColumn<QString>("setting");
+        QTest::newRow("inversion") << 11 << "inversion";
+        QTest::newRow("redirect") << 13 << "redirect";
+        QTest::newRow("value") << 1 << "value";
+    }
+
+    void revertRestoresEachSetting()
+    {
+        QFETCH(int, id);
+        QFETCH(QString, setting);
+        const SimVariables::Variable loaded = *m_session->device->variable(uint16_t(id));
+        QSignalSpy done(m_reports.get(), &WriteReports::done);
+        if (setting == QLatin1String("inversion"))
+            registry().setInv(id, !(loaded.flags & VarFlag::Inverted));
+        else if (setting == QLatin1String("redirect"))
+            registry().setRedir(id, 0);
+        else
+            registry().setValue(id, QStringLiteral("77"));
+        QTRY_COMPARE_WITH_TIMEOUT(done.count(), 1, 5000);
+        QCOMPARE(done.first().at(1).toInt(), 0);
+        QVERIFY(!(*m_session->device->variable(uint16_t(id)) == loaded));
+        QTRY_VERIFY_WITH_TIMEOUT(registry().unsaved().isUnsaved(id), 2000);
+        QCOMPARE(registry().unsaved().unsavedIds(), QList<int>{id});
+
+        QSignalSpy reverted(&registry().unsaved(), &UnsavedChanges::reverted);
+        registry().unsaved().revert();
+        QVERIFY(reverted.wait(5000));
+        QVERIFY2(reverted.first().first().toString().startsWith(QLatin1String("Reverted")),
+                 qPrintable(reverted.first().first().toString()));
+        QCOMPARE(*m_session->device->variable(uint16_t(id)), loaded);
+        QVERIFY(!registry().unsaved().isUnsaved(id));
+    }
+
+    void revertLostOnTheLinkKeepsTheDeviceRedirect()
+    {
+        QSignalSpy done(m_reports.get(), &WriteReports::done);
+        registry().setRedir(13, 0);
+        QTRY_COMPARE_WITH_TIMEOUT(done.count(), 1, 5000);
+        QTRY_VERIFY_WITH_TIMEOUT(registry().unsaved().isUnsaved(13), 2000);
+
+        // The cable goes as the revert's write leaves: the device keeps no redirect.
+        SimLink* link = m_session->link;
+        link->setRequestObserver([link](uint8_t cmd, const QByteArray&) {
+            if (cmd == Cmd::VAR_SET)
+                link->unplugAtExchange(1);
+        });
+        QSignalSpy reverted(&registry().unsaved(), &UnsavedChanges::reverted);
+        registry().unsaved().revert();
+        QVERIFY(reverted.wait(5000));
+        QVERIFY(reverted.first().first().toString().contains(QLatin1String("Not reverted")));
+        QCOMPARE(m_session->device->variable(13)->redir, uint16_t(0));
+        bool found = false;
+        QCOMPARE(vars().snapshot(13, &found).redir, uint16_t(0));
+        QVERIFY(found); // the store outlives the loss, for the pages to show what the device holds
+        QVERIFY(vars().redirSources(1).isEmpty());
     }
 
     void destroyedWithWritesQueued()

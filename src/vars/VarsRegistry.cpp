@@ -53,7 +53,8 @@ void VarsRegistry::complete(int key, int code)
     }
 }
 
-int VarsRegistry::editAndSend(int id, bool withValue, const std::function<void(VARS&, VarRecord&)>& edit)
+int VarsRegistry::editAndSend(int id, bool withValue, const std::function<void(VARS&, VarRecord&)>& edit,
+                              const VarRecord* confirmed)
 {
     VARS& vars = m_protocol.vars();
     VarRecord before;
@@ -62,7 +63,7 @@ int VarsRegistry::editAndSend(int id, bool withValue, const std::function<void(V
         VarRecord* record = vars.find(uint16_t(id));
         if (!record)
             return -1;
-        before = *record;
+        before = confirmed ? *confirmed : *record;
         edit(vars, *record);
     }
     vars.markDirty(uint16_t(id));
@@ -127,11 +128,14 @@ void VarsRegistry::setOnOffRedir(int id, int target, const QMap<int, int>& pairs
 void VarsRegistry::restore(int id, const VarRecord& saved)
 {
     submit(id, [this, id, saved] {
+        VARS& vars = m_protocol.vars();
+        const VarRecord confirmed = vars.snapshot(uint16_t(id));
         // Only the header would go: the device would take it and keep the value.
-        if (m_protocol.vars().snapshot(uint16_t(id)).flags & VarFlag::ReadOnly)
+        if (confirmed.flags & VarFlag::ReadOnly)
             return ReadOnly;
-        m_protocol.vars().setRedir(uint16_t(id), saved.redir);
-        return editAndSend(id, true, [&saved](VARS& vars, VarRecord& record) { vars.restoreValue(record, saved); });
+        vars.setRedir(uint16_t(id), saved.redir);
+        return editAndSend(
+            id, true, [&saved](VARS& vars, VarRecord& record) { vars.restoreValue(record, saved); }, &confirmed);
     });
 }
 

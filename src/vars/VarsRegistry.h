@@ -88,8 +88,10 @@ private:
     using Job = std::function<int()>;
     void submit(int key, Job job);
     void complete(int key, int code);
-    // Runs an edit of the live record under the store's lock, then sends it.
-    int editAndSend(int id, bool withValue, const std::function<void(VARS&, VarRecord&)>& edit);
+    // Runs an edit of the live record under the store's lock, then sends it. A write lost on the link puts
+    // back the record as it was, or confirmed when an earlier step of the job already changed the store.
+    int editAndSend(int id, bool withValue, const std::function<void(VARS&, VarRecord&)>& edit,
+                    const VarRecord* confirmed = nullptr);
 
     DeviceProtocol& m_protocol;
     DeviceThread& m_worker;
