@@ -1,5 +1,9 @@
 #include <QtTest>
 
+#include <chrono>
+#include <cstring>
+#include <thread>
+
 #include "link/InstanceGuard.h"
 
 namespace {
@@ -55,6 +59,26 @@ private Q_SLOTS:
         }
         const Holder next(key);
         QVERIFY2(next.line.startsWith("claimed "), next.line.constData());
+    }
+
+    // Another copy has just created the segment and not yet written its process id: it is not left behind.
+    void claimUnderWayIsNotTakenOver()
+    {
+        const QString key = QStringLiteral("KestrovaTestGuardRace_%1").arg(QCoreApplication::applicationPid());
+        QSharedMemory other(key);
+        QVERIFY2(other.create(sizeof(qint64)), qPrintable(other.errorString()));
+        const qint64 pid = QCoreApplication::applicationPid(); // a copy of this program, to the guard
+        std::thread writesLate([&other, pid] {
+            std::this_thread::sleep_for(std::chrono::milliseconds(20));
+            other.lock();
+            std::memcpy(other.data(), &pid, sizeof pid);
+            other.unlock();
+        });
+        InstanceGuard guard(key);
+        const bool claimed = guard.claim();
+        writesLate.join();
+        QVERIFY(!claimed);
+        QVERIFY2(guard.note().contains(QString::number(pid)), qPrintable(guard.note()));
     }
 };
 

@@ -2,6 +2,9 @@
 
 #include <cstring>
 
+#include <QElapsedTimer>
+#include <QThread>
+
 #include "platform/Platform.h"
 
 InstanceGuard::InstanceGuard(const QString& key) : m_key(key), m_segment(key)
@@ -15,7 +18,7 @@ InstanceGuard::~InstanceGuard()
 bool InstanceGuard::claim()
 {
     if (!m_segment.isAttached() && !m_segment.create(sizeof(qint64), QSharedMemory::ReadWrite)) {
-        const qint64 holder = holderPid();
+        const qint64 holder = settledHolderPid();
         // A segment left behind by a crashed copy would block the device until a reboot, also when it
         // names no process or a process id since given to another program: take it over. Reading it
         // may already have removed it, so creating is tried again before attaching.
@@ -48,11 +51,24 @@ bool InstanceGuard::writeOwnPid()
     return true;
 }
 
-qint64 InstanceGuard::holderPid() const
+qint64 InstanceGuard::settledHolderPid() const
+{
+    // A copy writes its process id just after creating the segment: no id yet may be a claim under way.
+    QElapsedTimer waited;
+    waited.start();
+    std::optional<qint64> pid = holderPid();
+    while (pid == 0 && !waited.hasExpired(ClaimSettleMs)) {
+        QThread::msleep(1);
+        pid = holderPid();
+    }
+    return pid.value_or(0);
+}
+
+std::optional<qint64> InstanceGuard::holderPid() const
 {
     QSharedMemory reader(m_key);
     if (!reader.attach(QSharedMemory::ReadOnly))
-        return 0;
+        return {};
     qint64 pid = 0;
     reader.lock();
     std::memcpy(&pid, reader.constData(), sizeof pid);

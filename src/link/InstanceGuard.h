@@ -1,5 +1,7 @@
 #pragma once
 
+#include <optional>
+
 #include <QCoreApplication>
 #include <QSharedMemory>
 #include <QString>
@@ -11,6 +13,8 @@ class InstanceGuard
     Q_DECLARE_TR_FUNCTIONS(UsbLink)
 public:
     static constexpr const char* DefaultKey = "OrvoUI_usb_0483_5750";
+    // How long a segment without a process id is taken for a copy still claiming it, not one that died.
+    static constexpr int ClaimSettleMs = 200;
 
     explicit InstanceGuard(const QString& key = QString::fromLatin1(DefaultKey));
     ~InstanceGuard();
@@ -23,8 +27,10 @@ public:
 
 private:
     bool writeOwnPid();
-    // The process id recorded by the holder, 0 when the segment cannot be read.
-    qint64 holderPid() const;
+    // The process id recorded by the holder (0 while none is written), nothing when the segment cannot be read.
+    std::optional<qint64> holderPid() const;
+    // The holder's process id, given a moment to appear when the segment has none yet; 0 when there is none.
+    qint64 settledHolderPid() const;
 
     QString m_key;
     QSharedMemory m_segment;
