@@ -152,6 +152,7 @@ private Q_SLOTS:
             "1.5.4", "2.0 Kestrova-2.0-a.exe");
         row("firmware first of equal numbers", firmware, {"FW9.bin", "FW12.bin", "fw12.hex", "FW3.bin"}, "10",
             "12 FW12.bin");
+        row("firmware installed is the newest", firmware, {"FW12.bin"}, "12", "");
         row("firmware without numbered entry", firmware, {"readme.txt", "FWX.bin", "FW12"}, "10", "");
     }
 
@@ -193,6 +194,19 @@ private Q_SLOTS:
         m_now = m_now.addSecs(1);
         QVERIFY(answered(*m_checker, 2, [&] { m_checker->checkDevice("11", "5"); }));
         QCOMPARE(m_site->requests().size(), 4);
+    }
+
+    // A page fetched "in the future" of a clock set back is not fresh for ever: it is asked for again.
+    void clockSetBack()
+    {
+        m_site->setPage("firmware", page({"FW12.bin"}));
+        QVERIFY(answered(*m_checker, 1, [&] { m_checker->checkDevice("10", ""); }));
+        m_now = m_now.addDays(-1);
+        QVERIFY(answered(*m_checker, 1, [&] { m_checker->checkDevice("10", ""); }));
+        m_now = m_now.addSecs(60);
+        m_checker->checkDevice("10", "");
+        QCOMPARE(m_site->requests().size(), 2);
+        QCOMPARE(m_checker->results().size(), 1);
     }
 
     // A failed fetch keeps what was found and leaves the stale page to be asked for again; a page
