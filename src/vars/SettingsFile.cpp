@@ -461,7 +461,7 @@ QByteArray SettingsFile::valueText(const Entry& e, bool* laterForm)
         break;
     default:
         value = "0x" + e.value.toHex().toUpper();
-        // A program that knows only format 1 refuses the type; say so before it tries.
+        // A reader of format 1 knows only its seven types: the file it would refuse says it is format 2.
         if (laterForm && !isKnownType(e.type))
             *laterForm = true;
         break;
