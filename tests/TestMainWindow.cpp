@@ -1267,7 +1267,7 @@ void TestMainWindow::settingsFileLeftWithEdits_data()
 {
     QTest::addColumn<QString>("way");    // how the file is left
     QTest::addColumn<QString>("answer"); // to "Save changes to car.kset?"
-    for (const char* way : {"another file", "back to the device", "transport selector"}) {
+    for (const char* way : {"another file", "back to the device", "transport selector", "closing"}) {
         for (const char* answer : {"Save", "Discard", "Cancel"})
             QTest::addRow("%s, %s", way, answer) << QString::fromLatin1(way) << QString::fromLatin1(answer);
     }
@@ -1308,6 +1308,8 @@ void TestMainWindow::settingsFileLeftWithEdits()
         snapshots->openFile();
     } else if (way == QLatin1String("back to the device")) {
         back->trigger();
+    } else if (way == QLatin1String("closing")) {
+        QCOMPARE(rig.window->close(), answer != QLatin1String("Cancel"));
     } else {
         combo->setCurrentIndex(combo->findData(QStringLiteral("sim")));
     }
@@ -1325,6 +1327,8 @@ void TestMainWindow::settingsFileLeftWithEdits()
         QVERIFY(snapshots->showsFile() && rig.enabled("btnSave"));
         return;
     }
+    if (way == QLatin1String("closing"))
+        return;
     if (way == QLatin1String("another file")) {
         QTRY_VERIFY_WITH_TIMEOUT(rig.logged(QStringLiteral("Opened settings file other.kset")), Wait);
         QTRY_COMPARE_WITH_TIMEOUT(rig.text("pinBadge"), QStringLiteral("other.kset"), Wait);

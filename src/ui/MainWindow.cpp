@@ -159,7 +159,6 @@ MainWindow::MainWindow(DeviceStack& stack, const Timing& timing, QWidget* parent
             onTransportChanged();
         else
             transportBar->select(id);
-        transportBar->refresh(); // a choice kept by the user's leave check shows as it is
     });
     for (const TransportManager::Transport& transport : m_transports.transports()) {
         if (TransportPanel* panel = transportBar->panel(transport.id))
@@ -1267,6 +1266,11 @@ void MainWindow::closeEvent(QCloseEvent* event)
     // and a close before the data (list walk, create) would leave its temporary file on the device.
     if (m_transferActive || m_filesPage->busy()) {
         information(tr("A file transfer is running: abort it first."));
+        event->ignore();
+        return;
+    }
+    // A file's edits are kept by writing the file, not by a save to a device.
+    if (m_snapshots->showsFile() && !keepFileEdits()) {
         event->ignore();
         return;
     }

@@ -13,7 +13,7 @@
 TransportBar::TransportBar(QMainWindow* window, TransportManager& manager, QToolBar* statusToolBar)
     : QObject(window), m_manager(manager)
 {
-    // One row with the status bar, on its left: the pages keep the height a second row would take.
+    // In one row with the status tool bar, on its left: the pages keep the height a second row would take.
     m_toolBar = new QToolBar(tr("Connection"), window);
     if (statusToolBar)
         window->insertToolBar(statusToolBar, m_toolBar);
@@ -75,13 +75,14 @@ bool TransportBar::select(const QString& id)
 
 void TransportBar::fill()
 {
-    // Start on the transport the worker uses or is about to adopt (the demo device chosen at start).
+    // The choice announced last; at first the transport the worker uses or is about to adopt (the demo
+    // device chosen at start). The worker's own state is no guide later: it lags behind the choice.
     const DeviceLink* current = m_manager.pendingLink() ? m_manager.pendingLink() : m_manager.activeLink();
     const QSignalBlocker block(m_combo);
     m_combo->clear();
     for (const TransportManager::Transport& t : m_manager.transports()) {
         m_combo->addItem(TransportManager::displayTitle(t), t.id);
-        if (t.link == current)
+        if (m_shownId.isEmpty() ? t.link == current : t.id == m_shownId)
             m_combo->setCurrentIndex(m_combo->count() - 1);
     }
     const bool choice = m_combo->count() >= 2;
@@ -92,7 +93,6 @@ void TransportBar::fill()
 void TransportBar::refresh()
 {
     fill();
-    m_shownId = currentId();
 }
 
 void TransportBar::onCurrentChanged()

@@ -28,7 +28,7 @@ public:
     // Makes that transport the current one, as choosing it in the selector does; false for an unknown id.
     bool select(const QString& id);
     QToolBar* toolBar() const { return m_toolBar; }
-    // Lists the transports registered since and shows the one chosen, without announcing a change.
+    // Lists the transports registered since, keeping the choice, without announcing a change.
     void refresh();
     // Asked before the transport with that id is left for another: false keeps it.
     void setLeaveCheck(std::function<bool(const QString& leaving)> check) { m_leaveCheck = std::move(check); }
