@@ -30,18 +30,18 @@
 #include "ui/MainWindow.h"
 #include "ui/ModalBox.h"
 #include "ui/NavPanel.h"
-#include "ui/PreferencesDialog.h"
 #include "ui/PlotView.h"
 #include "ui/PlotWindow.h"
+#include "ui/PreferencesDialog.h"
 #include "ui/SnapshotActions.h"
 #include "ui/SnapshotCompareDialog.h"
 #include "ui/SpinVarEditor.h"
 #include "ui/VarEditor.h"
 #include "ui/VarWidget.h"
-#include "vars/SettingsFileLink.h"
 #include "ui/VarsTab.h"
 #include "update/UpdateChecker.h"
 #include "vars/PlotModel.h"
+#include "vars/SettingsFileLink.h"
 #include "vars/SettingsSnapshot.h"
 #include "vars/VARS.h"
 #include "vars/VarsUI.h"
@@ -435,7 +435,7 @@ void TestMainWindow::filesNeverReady()
 
 void TestMainWindow::losingTheDevice_data()
 {
-    QTest::addColumn<bool>("loaded"); // false: while the file system starts
+    QTest::addColumn<bool>("loaded");     // false: while the file system starts
     QTest::addColumn<bool>("atSaveRead"); // the device goes while the state of its save is read after loading
     QTest::newRow("unplugged, variables loaded") << true << false;
     QTest::newRow("unplugged while the save state is read") << true << true;
@@ -1231,8 +1231,8 @@ void TestMainWindow::fitsSmallScreens()
                 continue;
             const auto* label = qobject_cast<const QLabel*>(w);
             // A wrapping text only needs the height of its lines at the width it has.
-            const QSize need = label && label->wordWrap() ? QSize(0, label->heightForWidth(w->width()))
-                                                          : w->minimumSizeHint();
+            const QSize need =
+                label && label->wordWrap() ? QSize(0, label->heightForWidth(w->width())) : w->minimumSizeHint();
             if (w->height() < need.height() || w->width() < need.width())
                 crushed << QStringLiteral("%1 %2 (%3): %4 x %5 of %6 x %7")
                                .arg(QString::fromLatin1(w->metaObject()->className()), w->objectName(),

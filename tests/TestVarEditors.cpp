@@ -1,5 +1,5 @@
-#include <QtTest>
 #include <QToolTip>
+#include <QtTest>
 
 #include <QComboBox>
 #include <QLabel>

@@ -17,8 +17,7 @@ QString AboutBox::text(const QString& version)
     text += QStringLiteral("<p>%1</p><pre>%2</pre><p>%3</p>")
                 .arg(tr("On Linux the device opens only with the udev rule installed (a package or an "
                         "installation to /usr has it). For a program built from source, from the Kestrova folder:"),
-                     FirstRunPanel::udevCommands().toHtmlEscaped(),
-                     tr("Then unplug the device and plug it in again."));
+                     FirstRunPanel::udevCommands().toHtmlEscaped(), tr("Then unplug the device and plug it in again."));
 #endif
     return text;
 }

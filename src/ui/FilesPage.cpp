@@ -179,8 +179,8 @@ void FilesPage::addButtons(QBoxLayout* row)
         auto* button = new QPushButton(action->text(), m_tabPage);
         button->setObjectName(action->objectName() + QStringLiteral("Button"));
         button->setAccessibleName(action->text());
-        button->setToolTip(QStringLiteral("%1 (%2)").arg(action->text(),
-                                                         action->shortcut().toString(QKeySequence::NativeText)));
+        button->setToolTip(
+            QStringLiteral("%1 (%2)").arg(action->text(), action->shortcut().toString(QKeySequence::NativeText)));
         button->setEnabled(action->isEnabled());
         connect(button, &QPushButton::clicked, action, &QAction::trigger);
         connect(action, &QAction::enabledChanged, button, &QPushButton::setEnabled);

@@ -67,7 +67,7 @@ void LineVarEditor::setValue(const VarRecord& record)
     m_typeRange = VARS::integerRange(record, &m_min, &m_max);
     const VarKind kind = info().kind;
     m_shown = kind == VarKind::Float || kind == VarKind::Float2 ? info().floatText(floatOf(record))
-                                                                 : vars().valueText(record);
+                                                                : vars().valueText(record);
     if (!m_modified)
         m_edit->setText(m_shown);
 }

@@ -148,9 +148,8 @@ MainWindow::MainWindow(DeviceStack& stack, const Timing& timing, QWidget* parent
     buildStatusToolBar();
     auto* transportBar = new TransportBar(this, m_transports, m_statusToolBar);
     connect(transportBar, &TransportBar::transportChanged, this, &MainWindow::onTransportChanged);
-    transportBar->setLeaveCheck([this](const QString& leaving) {
-        return leaving != SettingsFileLink::TransportId || keepFileEdits();
-    });
+    transportBar->setLeaveCheck(
+        [this](const QString& leaving) { return leaving != SettingsFileLink::TransportId || keepFileEdits(); });
     m_snapshots->setLeaveCheck([this] { return keepFileEdits(); });
     connect(m_snapshots, &SnapshotActions::transportRequested, transportBar, [this, transportBar](const QString& id) {
         transportBar->refresh();
@@ -387,17 +386,19 @@ void MainWindow::slot_device_hotplug()
         handleLoss(!m_restartPending);
         return;
     }
-    // The worker reports the old link's close after the new one is already open: one connection, one notice.
-    if (m_connectedView && active == m_connectedLink)
-        return;
+    // The worker may report the old link's close once the new one is already open, and then its opening:
+    // one connection, one notice. Its state is read again all the same.
+    const bool noticed = m_connectedView && active == m_connectedLink;
     m_connectedLink = active;
-    slotLog(m_snapshots->showsFile()
-                ? m_snapshots->openedNote()
-                : tr("Connected:") + QStringLiteral(" ") + tr(" product:") +
-                      QStringLiteral(" %1, ").arg(QString::fromStdString(active->product())) + tr(" manufacturer:") +
-                      QStringLiteral(" %1, ").arg(QString::fromStdString(active->manufacturer())) +
-                      QStringLiteral("#") + QString::fromStdString(active->serialNumber()),
-            true);
+    if (!noticed)
+        slotLog(m_snapshots->showsFile()
+                    ? m_snapshots->openedNote()
+                    : tr("Connected:") + QStringLiteral(" ") + tr(" product:") +
+                          QStringLiteral(" %1, ").arg(QString::fromStdString(active->product())) +
+                          tr(" manufacturer:") +
+                          QStringLiteral(" %1, ").arg(QString::fromStdString(active->manufacturer())) +
+                          QStringLiteral("#") + QString::fromStdString(active->serialNumber()),
+                true);
     ui->lProductModel->setText(QString::fromStdString(active->infoText()));
     ui->lSerial->setText(QString::fromStdString(active->serialNumber()));
     DeviceProtocol* protocol = &m_protocol;

@@ -23,9 +23,8 @@ SnapshotCompareDialog::SnapshotCompareDialog(const SettingsFile& file, const QSt
     : QDialog(parent), m_file(file), m_registry(registry), m_model(model), m_writer(new SnapshotWriter(registry, this)),
       m_otherModel(new QLabel(this)), m_filter(new QLineEdit(this)), m_count(new QLabel(this)),
       m_identical(new QLabel(tr("The settings are identical"), this)), m_table(new QTableWidget(this)),
-      m_readOnlyLabel(new QLabel(this)), m_readOnlyTable(new QTableWidget(this)),
-      m_progress(new QProgressBar(this)), m_report(new QPlainTextEdit(this)),
-      m_write(new QPushButton(tr("Write differences…"), this)),
+      m_readOnlyLabel(new QLabel(this)), m_readOnlyTable(new QTableWidget(this)), m_progress(new QProgressBar(this)),
+      m_report(new QPlainTextEdit(this)), m_write(new QPushButton(tr("Write differences…"), this)),
       m_saveToDevice(new QPushButton(tr("Save to the device"), this))
 {
     setWindowTitle(tr("Compare with device: %1").arg(fileName));

@@ -55,7 +55,7 @@ private:
     const VarsUI* m_model;
     QList<SettingsSnapshot::Difference> m_differences; // those a write can set
     QList<SettingsSnapshot::Difference> m_readOnly;    // values the device measures or reports
-    QString m_refusal; // why nothing of the file may be written to this device
+    QString m_refusal;                                 // why nothing of the file may be written to this device
     SettingsSnapshot::WritePlan m_plan;
     SnapshotWriter* m_writer;
 

@@ -50,7 +50,9 @@ QString VarUiInfo::floatText(double value) const
     const QRegularExpressionMatch match = oneFloat().match(format);
     if (!match.hasMatch())
         return number;
-    const auto text = [&match](int part) { return match.captured(part).replace(QStringLiteral("%%"), QStringLiteral("%")); };
+    const auto text = [&match](int part) {
+        return match.captured(part).replace(QStringLiteral("%%"), QStringLiteral("%"));
+    };
     return text(1) + number + text(3);
 }
 
