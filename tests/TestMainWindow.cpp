@@ -30,9 +30,9 @@
 #include "ui/MainWindow.h"
 #include "ui/ModalBox.h"
 #include "ui/NavPanel.h"
-#include "ui/PreferencesDialog.h"
 #include "ui/PlotView.h"
 #include "ui/PlotWindow.h"
+#include "ui/PreferencesDialog.h"
 #include "ui/SnapshotActions.h"
 #include "ui/SnapshotCompareDialog.h"
 #include "ui/SpinVarEditor.h"
@@ -41,6 +41,7 @@
 #include "ui/VarsTab.h"
 #include "update/UpdateChecker.h"
 #include "vars/PlotModel.h"
+#include "vars/SettingsFileLink.h"
 #include "vars/SettingsSnapshot.h"
 #include "vars/VARS.h"
 #include "vars/VarsUI.h"
@@ -311,6 +312,16 @@ private Q_SLOTS:
     void preferencesSurviveARestart();
     void pageBuiltWhenFirstShown();
     void plotKeepsItsRowPolled();
+    void fitsSmallScreens_data();
+    void fitsSmallScreens();
+    void revertOfEverythingLeavesNothingUnsaved();
+    void settingsFileLeftWithEdits_data();
+    void settingsFileLeftWithEdits();
+    void commandsAreNoSettingChanges_data();
+    void commandsAreNoSettingChanges();
+    void fileKeysOnlyOnTheFilesTab_data();
+    void fileKeysOnlyOnTheFilesTab();
+    void helpAbout();
 
 private:
     QStringList m_boxes;    // their texts
@@ -424,7 +435,7 @@ void TestMainWindow::filesNeverReady()
 
 void TestMainWindow::losingTheDevice_data()
 {
-    QTest::addColumn<bool>("loaded"); // false: while the file system starts
+    QTest::addColumn<bool>("loaded");     // false: while the file system starts
     QTest::addColumn<bool>("atSaveRead"); // the device goes while the state of its save is read after loading
     QTest::newRow("unplugged, variables loaded") << true << false;
     QTest::newRow("unplugged while the save state is read") << true << true;
@@ -1172,4 +1183,248 @@ void TestMainWindow::plotKeepsItsRowPolled()
     QTRY_VERIFY_WITH_TIMEOUT(reads > readsAt + 20, Wait);
     QVERIFY(supplyReads <= closedAt + 1);
     QVERIFY(plot->model().series().isEmpty());
+}
+
+void TestMainWindow::fitsSmallScreens_data()
+{
+    QTest::addColumn<bool>("english");
+    QTest::addColumn<bool>("plotDocked");
+    QTest::addColumn<QSize>("size"); // a screen less its task bar, and the smallest window
+    QTest::newRow("800 x 600, Ukrainian") << false << false << QSize(800, 600);
+    QTest::newRow("800 x 600, English") << true << false << QSize(800, 600);
+    QTest::newRow("1280 x 680, Ukrainian, plot docked") << false << true << QSize(1280, 680);
+    QTest::newRow("1280 x 680, English, plot docked") << true << true << QSize(1280, 680);
+    QTest::newRow("1366 x 728, Ukrainian, plot docked") << false << true << QSize(1366, 728);
+}
+
+// Every control keeps the size it needs, and the sections stay in full view.
+void TestMainWindow::fitsSmallScreens()
+{
+    QFETCH(bool, english);
+    QFETCH(bool, plotDocked);
+    QFETCH(QSize, size);
+    Catalogue catalogue;
+    catalogue.install(english ? Catalogue::Language::English : Catalogue::Language::Ukrainian);
+    const auto restore = qScopeGuard([] { QLocale::setDefault(QLocale::system()); });
+    Rig rig(SimFixture::DemoProfile, {.pageList = true});
+    QVERIFY(rig.loaded());
+    if (plotDocked)
+        rig.find<PlotWindow>("plotWindow")->show();
+    QCoreApplication::processEvents();
+    const QSize least = rig.window->minimumSizeHint();
+    QVERIFY2(least.height() <= 560 && least.width() <= size.width(),
+             qPrintable(QStringLiteral("%1 x %2").arg(least.width()).arg(least.height())));
+
+    rig.window->resize(size);
+    QStringList crushed;
+    const QTabBar* sections = rig.window->findChild<NavPanel*>()->sectionsBar();
+    showEveryPage(*rig.window, [&] {
+        QTest::qWait(20); // texts the page set as it appeared are laid out
+        if (sections->width() < sections->sizeHint().width())
+            crushed << QStringLiteral("sections: %1 of %2").arg(sections->width()).arg(sections->sizeHint().width());
+        for (const QWidget* w : rig.window->findChildren<QWidget*>()) {
+            // Qt's own parts (a tab bar's scroll arrows, a spin box's text) are sized by their owners.
+            if (!w->isVisible() || w->objectName().startsWith(QLatin1String("qt_")) ||
+                qobject_cast<const QTabBar*>(w->parentWidget()) ||
+                !(qobject_cast<const QAbstractButton*>(w) || qobject_cast<const QLabel*>(w) ||
+                  qobject_cast<const QLineEdit*>(w) || qobject_cast<const QTabBar*>(w)))
+                continue;
+            const auto* label = qobject_cast<const QLabel*>(w);
+            // A wrapping text only needs the height of its lines at the width it has.
+            const QSize need =
+                label && label->wordWrap() ? QSize(0, label->heightForWidth(w->width())) : w->minimumSizeHint();
+            if (w->height() < need.height() || w->width() < need.width())
+                crushed << QStringLiteral("%1 %2 (%3): %4 x %5 of %6 x %7")
+                               .arg(QString::fromLatin1(w->metaObject()->className()), w->objectName(),
+                                    shownTexts(w).join(QLatin1Char(' ')).simplified().left(30))
+                               .arg(w->width())
+                               .arg(w->height())
+                               .arg(need.width())
+                               .arg(need.height());
+        }
+    });
+    crushed.removeDuplicates();
+    QVERIFY2(crushed.isEmpty(), qPrintable(crushed.mid(0, 15).join(QStringLiteral(" | "))));
+}
+
+void TestMainWindow::revertOfEverythingLeavesNothingUnsaved()
+{
+    Rig rig;
+    QVERIFY(rig.loaded());
+    rig.changeFlashSetting();
+    QTRY_VERIFY_WITH_TIMEOUT(rig.enabled("btnSave"), Wait);
+    rig.find<QAction>("actionRevertUnsaved")->trigger();
+    QTRY_VERIFY_WITH_TIMEOUT(!m_boxes.isEmpty(), Wait);
+    QVERIFY2(m_boxes.constFirst().startsWith(QLatin1String("Reverted to the saved value")), qPrintable(m_boxes[0]));
+    QCOMPARE(rig.device->variable(100)->value, QByteArray(4, '\0'));
+    QVERIFY(!rig.enabled("btnSave"));
+    m_boxes.clear();
+    QVERIFY(rig.window->close()); // nothing to warn about
+    QVERIFY(m_boxes.isEmpty());
+}
+
+void TestMainWindow::settingsFileLeftWithEdits_data()
+{
+    QTest::addColumn<QString>("way");    // how the file is left
+    QTest::addColumn<QString>("answer"); // to "Save changes to car.kset?"
+    for (const char* way : {"another file", "back to the device", "transport selector", "closing"}) {
+        for (const char* answer : {"Save", "Discard", "Cancel"})
+            QTest::addRow("%s, %s", way, answer) << QString::fromLatin1(way) << QString::fromLatin1(answer);
+    }
+}
+
+void TestMainWindow::settingsFileLeftWithEdits()
+{
+    QFETCH(QString, way);
+    QFETCH(QString, answer);
+    Rig rig;
+    QVERIFY(rig.loaded());
+    auto* snapshots = rig.window->findChild<SnapshotActions*>();
+    snapshots->saveToFile();
+    const QString other = m_dir.filePath(QStringLiteral("other.kset"));
+    QFile::remove(other);
+    QVERIFY(QFile::copy(m_chosen, other));
+    Arrivals loaded(&rig.stack->protocol(), &DeviceProtocol::uiVarsLoadEnd);
+    snapshots->openFile();
+    QTRY_VERIFY_WITH_TIMEOUT(rig.logged(QStringLiteral("Opened settings file car.kset")), Wait);
+    QTRY_VERIFY_WITH_TIMEOUT(!loaded.isEmpty(), Wait);
+    QTRY_COMPARE_WITH_TIMEOUT(rig.text("lFirmwareV"), QStringLiteral("154"), Wait);
+    // The window says a file, not a car, is the device.
+    const QString log = rig.find<QPlainTextEdit>("teLog")->toPlainText();
+    QCOMPARE(log.count(QStringLiteral("Opened settings file car.kset")), 1);
+    QCOMPARE(rig.text("pinBadge"), QStringLiteral("car.kset"));
+    QCOMPARE(rig.find<QPushButton>("btnSave")->text(), QStringLiteral("Save to file"));
+    QCOMPARE(rig.find<QAction>("actionSaveVars")->text(), QStringLiteral("Save to file"));
+    auto* combo = rig.find<QComboBox>("transportCombo");
+    QCOMPARE(combo->currentData().toString(), SettingsFileLink::TransportId);
+    auto* back = rig.find<QAction>("actionBackToDevice");
+    QVERIFY(back->isVisible());
+
+    rig.changeFlashSetting();
+    QTRY_VERIFY_WITH_TIMEOUT(rig.enabled("btnSave"), Wait);
+    m_answer = answer;
+    if (way == QLatin1String("another file")) {
+        m_chosen = other;
+        snapshots->openFile();
+    } else if (way == QLatin1String("back to the device")) {
+        back->trigger();
+    } else if (way == QLatin1String("closing")) {
+        QCOMPARE(rig.window->close(), answer != QLatin1String("Cancel"));
+    } else {
+        combo->setCurrentIndex(combo->findData(QStringLiteral("sim")));
+    }
+    QCOMPARE(m_boxes, QStringList{QStringLiteral("Save changes to car.kset?")});
+    const auto setting = [](const QString& path) {
+        const std::optional<SettingsFile> file = SettingsFile::read(path);
+        const auto entry =
+            std::find_if(file->entries.cbegin(), file->entries.cend(), [](auto& e) { return e.id == 100; });
+        return entry->value;
+    };
+    const QString car = m_dir.filePath(QStringLiteral("car.kset"));
+    QCOMPARE(setting(car), answer == QLatin1String("Save") ? QByteArray("\x07\0\0\0", 4) : QByteArray(4, '\0'));
+    if (answer == QLatin1String("Cancel")) {
+        QCOMPARE(combo->currentData().toString(), SettingsFileLink::TransportId);
+        QVERIFY(snapshots->showsFile() && rig.enabled("btnSave"));
+        return;
+    }
+    if (way == QLatin1String("closing"))
+        return;
+    if (way == QLatin1String("another file")) {
+        QTRY_VERIFY_WITH_TIMEOUT(rig.logged(QStringLiteral("Opened settings file other.kset")), Wait);
+        QTRY_COMPARE_WITH_TIMEOUT(rig.text("pinBadge"), QStringLiteral("other.kset"), Wait);
+        return;
+    }
+    QTRY_VERIFY_WITH_TIMEOUT(!snapshots->showsFile() && !back->isVisible(), Wait);
+    QCOMPARE(combo->currentData().toString(), QStringLiteral("sim"));
+    QTRY_VERIFY_WITH_TIMEOUT(rig.awaitsPin(), Wait);
+    QCOMPARE(rig.find<QPushButton>("btnSave")->text(), QStringLiteral("Save to device"));
+    QVERIFY(rig.text("pinBadge").startsWith(QLatin1String("PIN")));
+}
+
+void TestMainWindow::commandsAreNoSettingChanges_data()
+{
+    QTest::addColumn<int>("id");
+    QTest::addColumn<bool>("logged");
+    QTest::newRow("service command") << 40000 << false;
+    QTest::newRow("state of the last command") << 40002 << false;
+    QTest::newRow("log export") << 65532 << false;
+    QTest::newRow("a setting") << 100 << true;
+}
+
+void TestMainWindow::commandsAreNoSettingChanges()
+{
+    QFETCH(int, id);
+    QFETCH(bool, logged);
+    Rig rig;
+    QVERIFY(rig.loaded());
+    rig.window->slotOnVarsChangedPC(uint16_t(id));
+    QCOMPARE(rig.logged(QStringLiteral("var %1 changed").arg(id)), logged);
+    QVERIFY(!rig.logged(QStringLiteral("on_bVarsSave_clicked")));
+    rig.find<QPushButton>("btnSave")->setEnabled(true);
+    rig.find<QPushButton>("btnSave")->click();
+    QVERIFY(!rig.logged(QStringLiteral("on_bVarsSave_clicked")));
+    QVERIFY(rig.logged(QStringLiteral("Saving the settings to the device's flash")));
+}
+
+void TestMainWindow::fileKeysOnlyOnTheFilesTab_data()
+{
+    QTest::addColumn<QString>("action");
+    QTest::addColumn<QKeySequence>("key");
+    QTest::addColumn<QString>("caption");
+    QTest::newRow("upload") << "uploadFile" << QKeySequence(Qt::Key_Insert) << "Upload new file";
+    QTest::newRow("download") << "downloadFile" << QKeySequence(Qt::CTRL | Qt::Key_D) << "Download";
+    QTest::newRow("rename") << "renameFile" << QKeySequence(Qt::Key_F2) << "Rename";
+    QTest::newRow("delete") << "deleteFile" << QKeySequence(QKeySequence::Delete) << "Delete";
+}
+
+void TestMainWindow::fileKeysOnlyOnTheFilesTab()
+{
+    QFETCH(QString, action);
+    QFETCH(QKeySequence, key);
+    QFETCH(QString, caption);
+    Rig rig;
+    QVERIFY(rig.loaded());
+    auto* files = rig.find("tabFiles");
+    const QList<QAction*> actions = files->actions();
+    const auto found = std::find_if(actions.cbegin(), actions.cend(),
+                                    [&action](const QAction* a) { return a->objectName() == action; });
+    QVERIFY(found != actions.cend());
+    QAction* act = *found;
+    QCOMPARE(act->shortcut(), key);
+    QCOMPARE(act->shortcutContext(), Qt::WidgetWithChildrenShortcut);
+    auto* button = files->findChild<QPushButton*>(action + QStringLiteral("Button"));
+    QVERIFY(button);
+    QCOMPARE(button->text(), caption);
+    QCOMPARE(button->accessibleName(), caption);
+    QVERIFY(button->focusPolicy() & Qt::TabFocus);
+
+    // With a file chosen in the list, the key acts there, and nowhere else.
+    auto* tabs = rig.find<QTabWidget>("tabWidget");
+    tabs->setCurrentWidget(files);
+    auto* table = rig.find<QTableWidget>("twFiles");
+    QTRY_VERIFY_WITH_TIMEOUT(table->rowCount() > 0, Wait);
+    table->selectRow(0);
+    QVERIFY(button->isEnabled());
+    QSignalSpy triggered(act, &QAction::triggered);
+    QLineEdit* search = rig.window->findChild<NavPanel*>()->searchField();
+    search->setFocus();
+    QTest::keySequence(search, key);
+    QCOMPARE(triggered.count(), 0);
+    table->clearSelection();
+    QCOMPARE(button->isEnabled(), action == QLatin1String("uploadFile"));
+}
+
+void TestMainWindow::helpAbout()
+{
+    Rig rig;
+    auto* about = rig.find<QAction>("actionAbout");
+    QVERIFY(about && rig.find<QMenu>("menuHelp")->actions().contains(about));
+    about->trigger();
+    QCOMPARE(m_boxes.size(), 1);
+    const QString text = m_boxes.constFirst();
+    QVERIFY2(text.contains(MainWindow::versionText().section(QLatin1Char(' '), 0, 0)), qPrintable(text));
+    QVERIFY(text.contains(QLatin1String("licence")));
+#ifdef Q_OS_LINUX
+    QVERIFY(text.contains(QLatin1String("70-kestrova.rules")));
+#endif
 }

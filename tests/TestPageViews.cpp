@@ -177,9 +177,16 @@ void TestPageViews::searchMarksTheRows()
     nav->searchField()->setText(QStringLiteral("zzz"));
     QTRY_VERIFY_WITH_TIMEOUT(nav->nothingFound()->isVisible(), NavPanel::SearchDelayMs * 3);
     QCOMPARE(nav->pagesBar()->count(), 0);
+    // No page stays on screen to be edited while no bar selects it.
+    QVERIFY(!tabs->isVisible() && !imeiRow->isVisible());
+    QCOMPARE(nav->nothingFound()->parentWidget(), &window); // in the pages' place
+    nav->searchField()->setText(QStringLiteral("zzzz"));
+    QTest::qWait(NavPanel::SearchDelayMs * 2);
+    QVERIFY(nav->nothingFound()->isVisible() && !tabs->isVisible());
 
     nav->searchField()->clear();
     QTRY_VERIFY_WITH_TIMEOUT(!nav->nothingFound()->isVisible(), NavPanel::SearchDelayMs * 3);
+    QVERIFY(tabs->isVisible());
     QVERIFY(!imeiRow->isHighlighted());
     QVERIFY(!imeiRow->isVisible()); // folded as the user left it
 }

@@ -17,6 +17,8 @@ class TestSnapshotCompareDialog : public QObject
     Q_OBJECT
 private Q_SLOTS:
     void showFilterAndWrite();
+    void otherModelSaidFirst_data();
+    void otherModelSaidFirst();
 };
 
 void TestSnapshotCompareDialog::showFilterAndWrite()
@@ -35,11 +37,17 @@ void TestSnapshotCompareDialog::showFilterAndWrite()
     dialog.show();
     auto* table = dialog.findChild<QTableWidget*>(QStringLiteral("differences"));
     auto* count = dialog.findChild<QLabel*>(QStringLiteral("count"));
-    QCOMPARE(table->rowCount(), 3);
+    auto* readOnly = dialog.findChild<QTableWidget*>(QStringLiteral("readOnlyDifferences"));
+    // A value the device reports is shown apart: it is no difference a write could mend.
+    QCOMPARE(table->rowCount(), 2);
+    QCOMPARE(readOnly->rowCount(), 1);
+    QCOMPARE(readOnly->item(0, SnapshotCompareDialog::IdColumn)->text(), QStringLiteral("9"));
+    QCOMPARE(count->text(), QStringLiteral("2 difference(s)"));
+    QVERIFY(!dialog.findChild<QLabel*>(QStringLiteral("otherModel"))->isVisible());
     QVERIFY(!dialog.findChild<QPushButton*>(QStringLiteral("saveToDevice"))->isVisible()); // nothing written yet
 
     dialog.setFilter(QStringLiteral("північ"));
-    QCOMPARE(count->text(), QStringLiteral("1 of 3 difference(s) shown")); // the device's text matches too
+    QCOMPARE(count->text(), QStringLiteral("1 of 2 difference(s) shown")); // the device's text matches too
     dialog.setFilter({});
 
     // Asked first; "No" sends nothing.
@@ -57,12 +65,48 @@ void TestSnapshotCompareDialog::showFilterAndWrite()
     dialog.writeSelected();
     auto* report = dialog.findChild<QPlainTextEdit*>(QStringLiteral("report"));
     QTRY_VERIFY_WITH_TIMEOUT(report->isVisible(), 5000);
-    QCOMPARE(report->toPlainText(),
-             QStringLiteral("2 setting(s) written.\nVariable 9: skipped: read-only on the device"));
+    QCOMPARE(report->toPlainText(), QStringLiteral("2 setting(s) written."));
     QVERIFY(dialog.findChild<QPushButton*>(QStringLiteral("saveToDevice"))->isVisible()); // written: offer to save
-    QCOMPARE(table->rowCount(), 1);
+    QCOMPARE(table->rowCount(), 0);
+    QVERIFY(dialog.findChild<QLabel*>(QStringLiteral("identical"))->isVisible());
+    QCOMPARE(readOnly->rowCount(), 1);
     QCOMPARE(car.device->variable(6)->value, QByteArray("Північ"));
     ModalBox::setChooser({});
+}
+
+void TestSnapshotCompareDialog::otherModelSaidFirst_data()
+{
+    QTest::addColumn<QString>("model");
+    QTest::addColumn<bool>("refused");
+    QTest::newRow("another model") << QStringLiteral("Orvo X9") << true;
+    QTest::newRow("no model named") << QString() << true;
+    QTest::newRow("the same model") << QStringLiteral("Orvo X7") << false;
+}
+
+void TestSnapshotCompareDialog::otherModelSaidFirst()
+{
+    QFETCH(QString, model);
+    QFETCH(bool, refused);
+    QList<SettingsFile::Entry> entries = SettingsFile::read(SimFixture::SmallProfile)->entries;
+    entries << SettingsFile::Entry{DeviceVar::Model, 'T', VarFlag::ReadOnly, 0, 32, "Orvo X7"};
+    SimFixture::RunningStack car(SimFixture::deviceWith(entries));
+    QVERIFY(car.connectAndLoad());
+    VarsRegistry registry(car.stack.protocol(), car.stack.worker());
+    SettingsFile file = SettingsSnapshot::capture(car.stack.protocol().vars());
+    file.model = model;
+    file.entries[0].value = QByteArray("\x05\0\0\0", 4);
+    SnapshotCompareDialog dialog(file, QStringLiteral("car.kset"), registry, nullptr);
+    dialog.show();
+    auto* otherModel = dialog.findChild<QLabel*>(QStringLiteral("otherModel"));
+    QCOMPARE(otherModel->isVisible(), refused);
+    if (refused) {
+        QVERIFY(otherModel->text().contains(QStringLiteral("Orvo X7")));
+        // Above everything listed.
+        for (const char* below : {"filter", "count", "differences"})
+            QVERIFY(otherModel->y() < dialog.findChild<QWidget*>(QString::fromLatin1(below))->y());
+    }
+    dialog.selectIds({1});
+    QCOMPARE(dialog.findChild<QPushButton*>(QStringLiteral("write"))->isEnabled(), !refused);
 }
 
 QTEST_MAIN(TestSnapshotCompareDialog)

@@ -1,3 +1,4 @@
+#include <QToolTip>
 #include <QtTest>
 
 #include <QComboBox>
@@ -130,6 +131,12 @@ private Q_SLOTS:
     void typedNumberSentOnceSteppedAfterThePause();
     void readOnlyTexts_data();
     void readOnlyTexts();
+    void floatsInTheInterfaceLanguage_data();
+    void floatsInTheInterfaceLanguage();
+    void typedNumberOutsideTheRange_data();
+    void typedNumberOutsideTheRange();
+    void sliderKeepsToTheSteps_data();
+    void sliderKeepsToTheSteps();
 };
 
 void TestVarEditors::readOnlyTexts_data()
@@ -142,9 +149,11 @@ void TestVarEditors::readOnlyTexts_data()
     QByteArray volts(4, '\0');
     qToLittleEndian(12.5f, volts.data());
     QTest::newRow("percent sign kept") << VarKind::Float2 << "%.1f %%" << 'F' << volts << "12.5 %";
-    // Formats that would make printf read past the one value fall back to the plain one.
-    QTest::newRow("text conversion") << VarKind::Float << "%s" << 'F' << volts << "12.500000";
-    QTest::newRow("two conversions") << VarKind::Float << "%f/%f" << 'F' << volts << "12.500000";
+    // Formats that would make printf read past the one value fall back to three decimals.
+    QTest::newRow("text conversion") << VarKind::Float << "%s" << 'F' << volts << "12.500";
+    QTest::newRow("two conversions") << VarKind::Float << "%f/%f" << 'F' << volts << "12.500";
+    QTest::newRow("float2 without precision") << VarKind::Float2 << "%f" << 'F' << volts << "12.500000";
+    QTest::newRow("slider of floats") << VarKind::SliderF << "" << 'F' << volts << "12.500";
     QTest::newRow("markup from the device")
         << VarKind::String << "" << 'T' << QByteArray("<b>Гараж</b>") << "<b>Гараж</b>";
 }
@@ -180,7 +189,7 @@ void TestVarEditors::lineEditors_data()
     };
     const QString usbLimit(47, QLatin1Char('a'));
     row("comma in a float", VarKind::Float, 'F', 4, number(0), "1,5", "1,5", {"1.5"});
-    row("float without digits", VarKind::Float, 'F', 4, number(0), "-", "0.000000", {});
+    row("float without digits", VarKind::Float, 'F', 4, number(0), "-", "0.000", {});
     row("letter in an unsigned", VarKind::Unsigned, 'U', 4, number(7), "1a2", "12", {"12"});
     row("unsigned past 32 bits", VarKind::Unsigned, 'U', 4, number(5), "99999999999", "5", {});
     row("unsigned past its one byte", VarKind::Unsigned, 'U', 4, QByteArray(1, 9), "256", "9", {});
@@ -370,6 +379,121 @@ void TestVarEditors::typedNumberSentOnceSteppedAfterThePause()
     QCOMPARE(writes(), QList<uint32_t>{45});
     QTRY_COMPARE_WITH_TIMEOUT(writes(), (QList<uint32_t>{45, 46}), Wait);
     QTRY_COMPARE_WITH_TIMEOUT(page.session.device->variable(13)->value, QByteArray("\x2E\0\0\0", 4), Wait);
+}
+
+void TestVarEditors::floatsInTheInterfaceLanguage_data()
+{
+    QTest::addColumn<QLocale::Language>("language");
+    QTest::addColumn<VarKind>("kind");
+    QTest::addColumn<QString>("format");
+    QTest::addColumn<bool>("editable");
+    QTest::addColumn<QString>("shown");
+    const QLocale::Language uk = QLocale::Ukrainian;
+    const QLocale::Language en = QLocale::English;
+    QTest::newRow("read-only, Ukrainian") << uk << VarKind::Float << "" << false << "11,800";
+    QTest::newRow("editable, Ukrainian") << uk << VarKind::Float << "" << true << "11,800";
+    QTest::newRow("read-only, English") << en << VarKind::Float << "" << false << "11.800";
+    QTest::newRow("editable, English") << en << VarKind::Float << "" << true << "11.800";
+    QTest::newRow("page's decimals, editable") << uk << VarKind::Float2 << "%.1f" << true << "11,8";
+    QTest::newRow("page's decimals, read-only") << en << VarKind::Float2 << "%.2f" << false << "11.80";
+    QTest::newRow("slider of floats, editable") << uk << VarKind::SliderF << "" << true << "11,800";
+    QTest::newRow("slider of floats, read-only") << en << VarKind::SliderF << "" << false << "11.800";
+}
+
+// The same value reads the same on every page, with the separator of the language shown.
+void TestVarEditors::floatsInTheInterfaceLanguage()
+{
+    QFETCH(QLocale::Language, language);
+    QFETCH(VarKind, kind);
+    QFETCH(QString, format);
+    QFETCH(bool, editable);
+    QFETCH(QString, shown);
+    QLocale::setDefault(QLocale(language));
+    const auto restore = qScopeGuard([] { QLocale::setDefault(QLocale::system()); });
+    auto info = std::make_shared<VarUiInfo>(*infoOf(kind, 0, 1024, format));
+    info->fmax = 100.0f;
+    QByteArray volts(4, '\0');
+    qToLittleEndian(11.8f, volts.data());
+
+    VARS vars;
+    std::unique_ptr<VarEditor> editor;
+    if (!editable)
+        editor = std::make_unique<RoVarEditor>(info, vars);
+    else if (kind == VarKind::SliderF)
+        editor = std::make_unique<SpinVarEditor>(info, vars);
+    else
+        editor = std::make_unique<LineVarEditor>(info, vars);
+    editor->setValue(recordOf(vars, 'F', 4, volts));
+    if (auto* ro = qobject_cast<RoVarEditor*>(editor.get()))
+        QCOMPARE(ro->text(), shown);
+    else if (auto* spin = qobject_cast<SpinVarEditor*>(editor.get()))
+        QCOMPARE(spin->floatSpinBox()->text(), shown);
+    else
+        QCOMPARE(static_cast<LineVarEditor*>(editor.get())->lineEdit()->text(), shown);
+}
+
+void TestVarEditors::typedNumberOutsideTheRange_data()
+{
+    QTest::addColumn<int>("min");
+    QTest::addColumn<QString>("keys");
+    QTest::addColumn<QStringList>("sent");
+    QTest::addColumn<bool>("refused"); // the allowed range was shown as the number was typed
+    QTest::newRow("above the maximum") << 0 << "500" << QStringList{} << true;
+    QTest::newRow("below the minimum") << -20 << "-50" << QStringList{} << true;
+    QTest::newRow("within the range") << 0 << "150" << QStringList{"150"} << false;
+}
+
+// Typing 500 where 180 is the most: the box never shows 50 for it, and nothing is written.
+void TestVarEditors::typedNumberOutsideTheRange()
+{
+    QFETCH(int, min);
+    QFETCH(QString, keys);
+    QFETCH(QStringList, sent);
+    QFETCH(bool, refused);
+    VARS vars;
+    SpinVarEditor editor(infoOf(VarKind::Slider, min, 180), vars);
+    editor.show();
+    editor.setValue(recordOf(vars, 'U', 4, number(50)));
+    QSignalSpy edited(&editor, &VarEditor::edited);
+    QSpinBox* spin = editor.spinBox();
+    spin->setFocus();
+    spin->selectAll();
+    QToolTip::hideText();
+    QTest::keyClicks(spin, keys);
+    QCOMPARE(spin->text(), keys);
+    QCOMPARE(QToolTip::text().contains(QStringLiteral("Allowed: %1 to 180").arg(min)), refused);
+    QTest::keyClick(spin, Qt::Key_Return);
+    QCOMPARE(sentTexts(edited), sent);
+    QCOMPARE(spin->value(), sent.isEmpty() ? 50 : sent.first().toInt());
+}
+
+void TestVarEditors::sliderKeepsToTheSteps_data()
+{
+    QTest::addColumn<int>("dragged");
+    QTest::addColumn<int>("shown");
+    QTest::newRow("between steps, nearer the next") << 78 << 80;
+    QTest::newRow("between steps, nearer the last") << 73 << 70;
+    QTest::newRow("on a step") << 40 << 40;
+    QTest::newRow("past the last step") << 98 << 100;
+}
+
+void TestVarEditors::sliderKeepsToTheSteps()
+{
+    QFETCH(int, dragged);
+    QFETCH(int, shown);
+    auto info = std::make_shared<VarUiInfo>(*infoOf(VarKind::Slider, 0, 100));
+    info->step = 10;
+    VARS vars;
+    SpinVarEditor editor(info, vars);
+    editor.setValue(recordOf(vars, 'U', 4, number(10)));
+    QSignalSpy edited(&editor, &VarEditor::edited);
+    editor.slider()->setSliderDown(true);
+    editor.slider()->setValue(dragged);
+    editor.slider()->setSliderDown(false);
+    QCOMPARE(editor.slider()->value(), shown);
+    QCOMPARE(editor.spinBox()->value(), shown);
+    QVERIFY(edited.wait(2000));
+    QCOMPARE(sentTexts(edited), QStringList{QString::number(shown)});
 }
 
 QTEST_MAIN(TestVarEditors)

@@ -42,6 +42,10 @@
         <source>Allowed: %1 to %2</source>
         <translation>Допустимо: від %1 до %2</translation>
     </message>
+    <message>
+        <source>%1 does not fit this setting.</source>
+        <translation>%1 не вміщується в це налаштування.</translation>
+    </message>
 </context>
 <context>
     <name>LineVarEditor</name>
@@ -56,10 +60,6 @@
     <message>
         <source>%1 / %2 bytes</source>
         <translation>%1 / %2 байт</translation>
-    </message>
-    <message>
-        <source>%1 does not fit this setting.</source>
-        <translation>%1 не вміщується в це налаштування.</translation>
     </message>
 </context>
 </TS>

@@ -123,6 +123,13 @@
             <numerusform>%n settings written.</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>%n read-only value(s) the device measures or reports differ; no file sets them, so they are not counted or written:</source>
+        <translation>
+            <numerusform>%n read-only value the device measures or reports differs; no file sets it, so it is not counted or written:</numerusform>
+            <numerusform>%n read-only values the device measures or reports differ; no file sets them, so they are not counted or written:</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>VarCommands</name>

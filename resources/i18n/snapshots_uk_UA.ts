@@ -195,6 +195,22 @@
             <numerusform>Записати %n значень на пристрій?</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Differences</source>
+        <translation>Відмінності</translation>
+    </message>
+    <message>
+        <source>Read-only values</source>
+        <translation>Значення лише для читання</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n read-only value(s) the device measures or reports differ; no file sets them, so they are not counted or written:</source>
+        <translation>
+            <numerusform>%n значення лише для читання, яке пристрій вимірює або повідомляє, відрізняється; файл його не задає, тому воно не враховується і не записується:</numerusform>
+            <numerusform>%n значення лише для читання, які пристрій вимірює або повідомляє, відрізняються; файл їх не задає, тому вони не враховуються і не записуються:</numerusform>
+            <numerusform>%n значень лише для читання, які пристрій вимірює або повідомляє, відрізняються; файл їх не задає, тому вони не враховуються і не записуються:</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>SnapshotActions</name>
@@ -256,6 +272,10 @@
     <message>
         <source>Settings written to %1</source>
         <translation>Налаштування записано у файл %1</translation>
+    </message>
+    <message>
+        <source>Back to the device</source>
+        <translation>Назад до пристрою</translation>
     </message>
 </context>
 </TS>

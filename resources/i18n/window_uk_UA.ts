@@ -168,10 +168,6 @@
         <translation>Системний</translation>
     </message>
     <message>
-        <source>File</source>
-        <translation>Файл</translation>
-    </message>
-    <message>
         <source>Save settings to device</source>
         <translation>Зберегти налаштування в пристрій</translation>
     </message>
@@ -419,6 +415,38 @@
         <source>File system not ready: device files unavailable</source>
         <translation>Файлова система не готова: файли пристрою недоступні</translation>
     </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Файл</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Довідка</translation>
+    </message>
+    <message>
+        <source>About Kestrova…</source>
+        <translation>Про Kestrova…</translation>
+    </message>
+    <message>
+        <source>Save to file</source>
+        <translation>Зберегти у файл</translation>
+    </message>
+    <message>
+        <source>Writing the settings to %1</source>
+        <translation>Налаштування записуються у %1</translation>
+    </message>
+    <message>
+        <source>Saving the settings to the device&apos;s flash</source>
+        <translation>Налаштування зберігаються у флеш-пам'ять пристрою</translation>
+    </message>
+    <message>
+        <source>Unsaved changes</source>
+        <translation>Незбережені зміни</translation>
+    </message>
+    <message>
+        <source>Save changes to %1?</source>
+        <translation>Зберегти зміни у %1?</translation>
+    </message>
 </context>
 <context>
     <name>Startup</name>
@@ -491,6 +519,29 @@
     <message>
         <source>Cannot write the log to %1: %2</source>
         <translation>Не вдалося записати журнал у %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>AboutBox</name>
+    <message>
+        <source>Service tool for Orvo vehicle security controllers.</source>
+        <translation>Сервісна програма для охоронних контролерів Orvo.</translation>
+    </message>
+    <message>
+        <source>© 2026 Orvo SOFT. Proprietary licence: all rights reserved. The program may be used only as Orvo SOFT permits; copying, changing or passing it on needs Orvo SOFT&apos;s written permission.</source>
+        <translation>© 2026 Orvo SOFT. Власницька ліцензія: усі права захищено. Програмою можна користуватися лише так, як дозволяє Orvo SOFT; копіювати, змінювати чи передавати її можна лише з письмового дозволу Orvo SOFT.</translation>
+    </message>
+    <message>
+        <source>On Linux the device opens only with the udev rule installed (a package or an installation to /usr has it). For a program built from source, from the Kestrova folder:</source>
+        <translation>У Linux пристрій відкривається лише зі встановленим правилом udev (пакет або встановлення в /usr його мають). Для програми, зібраної з вихідного коду, з теки Kestrova:</translation>
+    </message>
+    <message>
+        <source>Then unplug the device and plug it in again.</source>
+        <translation>Потім від'єднайте пристрій і під'єднайте його знову.</translation>
+    </message>
+    <message>
+        <source>About Kestrova</source>
+        <translation>Про Kestrova</translation>
     </message>
 </context>
 </TS>

@@ -1,6 +1,7 @@
 #include "FilesPage.h"
 
 #include <QAction>
+#include <QBoxLayout>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -65,15 +66,30 @@ FilesPage::FilesPage(FileService& files, QWidget* tabPage, QTableWidget* table, 
     m_deleteSelectedAction = new QAction(tr("Delete selected files"), this);
     m_downloadAllAction = new QAction(tr("Download all files"), this);
     m_uploadAction = new QAction(tr("Upload new file"), this);
+    m_uploadAction->setObjectName(QStringLiteral("uploadFile"));
+    m_downloadAction->setObjectName(QStringLiteral("downloadFile"));
+    m_renameAction->setObjectName(QStringLiteral("renameFile"));
+    m_deleteAction->setObjectName(QStringLiteral("deleteFile"));
     connect(m_replaceAction, &QAction::triggered, this, &FilesPage::replaceContent);
     connect(m_renameAction, &QAction::triggered, this, &FilesPage::rename);
-    connect(m_downloadAction, &QAction::triggered, this, &FilesPage::downloadOne);
-    connect(m_deleteAction, &QAction::triggered, this, &FilesPage::deleteOne);
+    connect(m_downloadAction, &QAction::triggered, this, &FilesPage::downloadChosen);
+    connect(m_deleteAction, &QAction::triggered, this, &FilesPage::deleteChosen);
     connect(m_downloadSelectedAction, &QAction::triggered, this, [this] { downloadMany(true); });
     connect(m_deleteSelectedAction, &QAction::triggered, this, &FilesPage::deleteSelected);
     connect(m_downloadAllAction, &QAction::triggered, this, [this] { downloadMany(false); });
     connect(m_uploadAction, &QAction::triggered, this, &FilesPage::uploadNew);
 
+    m_uploadAction->setShortcut(QKeySequence(Qt::Key_Insert));
+    m_downloadAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_D));
+    m_renameAction->setShortcut(QKeySequence(Qt::Key_F2));
+    m_deleteAction->setShortcut(QKeySequence(QKeySequence::Delete));
+    for (QAction* action : {m_uploadAction, m_downloadAction, m_renameAction, m_deleteAction}) {
+        // Only while the tab has the focus: Delete in the search field must never delete a file.
+        action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+        m_tabPage->addAction(action);
+    }
+    connect(m_table, &QTableWidget::itemSelectionChanged, this, &FilesPage::updateActions);
+    updateActions();
     connect(m_table, &QWidget::customContextMenuRequested, this, &FilesPage::showMenu);
     connect(reload, &QPushButton::clicked, this, &FilesPage::reloadList);
     connect(&m_files, &FileService::filesCleared, this, &FilesPage::onFilesCleared);
@@ -154,6 +170,46 @@ QList<int> FilesPage::selectedRows() const
     }
     std::sort(rows.begin(), rows.end());
     return rows;
+}
+
+void FilesPage::addButtons(QBoxLayout* row)
+{
+    int at = 0;
+    for (QAction* action : {m_uploadAction, m_downloadAction, m_renameAction, m_deleteAction}) {
+        auto* button = new QPushButton(action->text(), m_tabPage);
+        button->setObjectName(action->objectName() + QStringLiteral("Button"));
+        button->setAccessibleName(action->text());
+        button->setToolTip(
+            QStringLiteral("%1 (%2)").arg(action->text(), action->shortcut().toString(QKeySequence::NativeText)));
+        button->setEnabled(action->isEnabled());
+        connect(button, &QPushButton::clicked, action, &QAction::trigger);
+        connect(action, &QAction::enabledChanged, button, &QPushButton::setEnabled);
+        row->insertWidget(at++, button);
+    }
+}
+
+void FilesPage::updateActions()
+{
+    const qsizetype chosen = selectedRows().size();
+    m_downloadAction->setEnabled(chosen > 0);
+    m_deleteAction->setEnabled(chosen > 0);
+    m_renameAction->setEnabled(chosen == 1);
+}
+
+void FilesPage::downloadChosen()
+{
+    if (selectedRows().size() > 1)
+        downloadMany(true);
+    else if (m_table->currentRow() >= 0)
+        downloadOne();
+}
+
+void FilesPage::deleteChosen()
+{
+    if (selectedRows().size() > 1)
+        deleteSelected();
+    else if (m_table->currentRow() >= 0)
+        deleteOne();
 }
 
 void FilesPage::showMenu(const QPoint& pos)

@@ -13,6 +13,7 @@
 
 class FileService;
 class QAction;
+class QBoxLayout;
 class QPoint;
 class QPushButton;
 class QTableWidget;
@@ -41,6 +42,8 @@ public:
     FilesPage(FileService& files, QWidget* tabPage, QTableWidget* table, QPushButton* reload, QWidget* window);
 
     void reloadList();
+    // Buttons for the file actions at the start of that row; their keys work while the tab has the focus.
+    void addButtons(QBoxLayout* row);
     void uploadOne(const QString& localPath, const QString& name, bool system);
     bool busy() const { return m_busy > 0; }
     // The free space the device reported last; nullopt while unknown, when uploads are not checked.
@@ -88,6 +91,10 @@ private:
     ExistingFiles askExisting(const QString& folder, const QStringList& names);
     void deleteOne();
     void deleteSelected();
+    // The selected files, or the file under the cursor.
+    void downloadChosen();
+    void deleteChosen();
+    void updateActions();
     void rename();
 
     Row row(int index) const;

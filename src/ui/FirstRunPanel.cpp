@@ -49,9 +49,7 @@ FirstRunPanel::FirstRunPanel(bool demoAvailable, QWidget* covered) : QFrame(cove
     column->addWidget(paragraph(tr("On Linux the device can be opened only with the udev rule installed (an "
                                    "installation to /usr has it). From the Kestrova folder:"),
                                 card));
-    auto* commands = new QLabel(QStringLiteral("sudo cp packaging/70-kestrova.rules /etc/udev/rules.d/\n"
-                                               "sudo udevadm control --reload && sudo udevadm trigger"),
-                                card);
+    auto* commands = new QLabel(udevCommands(), card);
     commands->setStyleSheet(QString::fromLatin1(CommandStyle));
     commands->setTextInteractionFlags(Qt::TextSelectableByMouse);
     column->addWidget(commands);
@@ -87,4 +85,10 @@ bool FirstRunPanel::eventFilter(QObject* watched, QEvent* event)
     if (watched == parent() && event->type() == QEvent::Resize)
         setGeometry(parentWidget()->rect());
     return QFrame::eventFilter(watched, event);
+}
+
+QString FirstRunPanel::udevCommands()
+{
+    return QStringLiteral("sudo cp packaging/70-kestrova.rules /etc/udev/rules.d/\n"
+                          "sudo udevadm control --reload && sudo udevadm trigger");
 }

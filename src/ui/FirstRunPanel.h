@@ -10,6 +10,9 @@ class FirstRunPanel : public QFrame
 public:
     FirstRunPanel(bool demoAvailable, QWidget* covered);
 
+    // The commands that install the udev rule of a program built from source, run in its folder.
+    static QString udevCommands();
+
 Q_SIGNALS:
     void demoRequested();
 

@@ -65,7 +65,9 @@ void LineVarEditor::setValue(const VarRecord& record)
     if (m_utf8 && record.maxLen != 0)
         m_utf8->setLimit(qMin<int>(record.maxLen, record.textLimit));
     m_typeRange = VARS::integerRange(record, &m_min, &m_max);
-    m_shown = vars().valueText(record);
+    const VarKind kind = info().kind;
+    m_shown = kind == VarKind::Float || kind == VarKind::Float2 ? info().floatText(floatOf(record))
+                                                                : vars().valueText(record);
     if (!m_modified)
         m_edit->setText(m_shown);
 }
@@ -146,10 +148,7 @@ void LineVarEditor::onEditingFinished()
         const qint64 value = text.toLongLong(&valid);
         if (valid && integerLimits(&min, &max) && (value < min || value > max)) {
             m_edit->setText(m_shown);
-            QToolTip::showText(m_edit->mapToGlobal(QPoint(0, m_edit->height())),
-                               tr("%1 does not fit this setting.").arg(text) + QLatin1Char(' ') +
-                                   allowedText(QString::number(min), QString::number(max)),
-                               m_edit);
+            QToolTip::showText(m_edit->mapToGlobal(QPoint(0, m_edit->height())), doesNotFit(text), m_edit);
             return;
         }
         break;

@@ -19,6 +19,7 @@ const QString HeightKey = QStringLiteral("window/log_height");
 const QString FolderKey = QStringLiteral("last_log_path");
 constexpr int ShownLines = 5000;
 constexpr int LogHeight = 140;
+constexpr int LogShareDivisor = 4; // the log takes at most a quarter of the height below the tool bars
 
 } // namespace
 
@@ -48,8 +49,11 @@ LogView::LogView(QMainWindow& window, QSettings& settings)
 bool LogView::eventFilter(QObject* watched, QEvent* event)
 {
     // The splitter would share a new height out by the sizes it had; the log keeps its own instead.
-    if (watched == m_split && event->type() == QEvent::Resize)
-        m_split->setSizes({m_split->height() - m_split->handleWidth() - m_logHeight, m_logHeight});
+    // On a low screen the pages keep most of the height: the log takes at most a quarter of it.
+    if (watched == m_split && event->type() == QEvent::Resize) {
+        const int log = qMin(m_logHeight, m_split->height() / LogShareDivisor);
+        m_split->setSizes({m_split->height() - m_split->handleWidth() - log, log});
+    }
     return QPlainTextEdit::eventFilter(watched, event);
 }
 

@@ -7,15 +7,19 @@
 #include <QCloseEvent>
 #include <QFileInfo>
 #include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
 #include <QMessageBox>
 #include <QMimeData>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QSemaphore>
 #include <QTabBar>
 #include <QTime>
 #include <QToolBar>
 
+#include "AboutBox.h"
 #include "FilesPage.h"
 #include "FirstRunPanel.h"
 #include "LogView.h"
@@ -38,6 +42,7 @@
 #include "link/TransportManager.h"
 #include "update/UpdateChecker.h"
 #include "vars/DeviceVars.h"
+#include "vars/SettingsFileLink.h"
 #include "vars/SettingsSnapshot.h"
 #include "vars/UnsavedChanges.h"
 #include "vars/VARS.h"
@@ -56,6 +61,8 @@ const char* const UpdateButtonStyle =
 const char* const PinOkStyle =
     "font-weight: bold; color: white; background: #2e9e4f; border-radius: 3px; padding: 3px 10px;";
 const char* const PinPlainStyle = "font-weight: bold; padding: 3px 10px;";
+const char* const FileBadgeStyle =
+    "font-weight: bold; color: #5a4500; background: #fff3b0; border-radius: 3px; padding: 3px 10px;";
 const char* const SaveButtonStyle =
     "QPushButton:enabled { background: #f28c1e; color: white; font-weight: bold; border: 1px solid #c96f0b; "
     "border-radius: 4px; padding: 6px 22px; }QPushButton:enabled:hover { background: #ff9d33; "
@@ -79,6 +86,22 @@ bool filesUsable(uint8_t efsStatus)
     return efsUsable(efsStatus);
 }
 
+// The tab's contents scroll in a window too low for them, rather than being squeezed over each other.
+void makeScrollable(QWidget* tab)
+{
+    auto* contents = new QWidget;
+    contents->setObjectName(tab->objectName() + QStringLiteral("Contents"));
+    contents->setLayout(tab->layout()); // takes the layout, and the widgets in it, from the tab
+    auto* scroll = new QScrollArea(tab);
+    scroll->setObjectName(tab->objectName() + QStringLiteral("Scroll"));
+    scroll->setWidgetResizable(true);
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setWidget(contents);
+    auto* layout = new QVBoxLayout(tab);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(scroll);
+}
+
 // Variables the window shows itself.
 constexpr uint16_t VarStatus = DeviceVar::Status;
 constexpr uint16_t VarCan = DeviceVar::Can;
@@ -97,6 +120,8 @@ MainWindow::MainWindow(DeviceStack& stack, const Timing& timing, QWidget* parent
       m_awake(tr("A file transfer to the device is running"))
 {
     ui->setupUi(this);
+    makeScrollable(ui->tabGeneral);
+    makeScrollable(ui->tabStatus);
     m_log = new LogView(*this, m_settings);
     m_statusLabel = new QLabel(this);
     m_statusLabel->setObjectName(QStringLiteral("statusLabel"));
@@ -110,6 +135,12 @@ MainWindow::MainWindow(DeviceStack& stack, const Timing& timing, QWidget* parent
     ui->actionPreferences->setShortcut(
         QKeySequence::keyBindings(QKeySequence::Preferences).value(0, QKeySequence(Qt::CTRL | Qt::Key_Comma)));
     connect(m_snapshots, &SnapshotActions::logLine, this, &MainWindow::slotLog1);
+    QMenu* help = menuBar()->addMenu(tr("&Help"));
+    help->setObjectName(QStringLiteral("menuHelp"));
+    QAction* about = help->addAction(tr("About Kestrova…"));
+    about->setObjectName(QStringLiteral("actionAbout"));
+    connect(about, &QAction::triggered, this,
+            [this] { AboutBox::show(this, versionText().section(QLatin1Char(' '), 0, 0)); });
     statusBar()->addWidget(m_snapshots->badge());
     connect(m_snapshots, &SnapshotActions::saveToDeviceRequested, this, &MainWindow::on_actionSaveVars_triggered);
     ui->tabWidget->setCurrentIndex(0);
@@ -117,6 +148,17 @@ MainWindow::MainWindow(DeviceStack& stack, const Timing& timing, QWidget* parent
     buildStatusToolBar();
     auto* transportBar = new TransportBar(this, m_transports, m_statusToolBar);
     connect(transportBar, &TransportBar::transportChanged, this, &MainWindow::onTransportChanged);
+    transportBar->setLeaveCheck(
+        [this](const QString& leaving) { return leaving != SettingsFileLink::TransportId || keepFileEdits(); });
+    m_snapshots->setLeaveCheck([this] { return keepFileEdits(); });
+    connect(m_snapshots, &SnapshotActions::transportRequested, transportBar, [this, transportBar](const QString& id) {
+        transportBar->refresh();
+        // Another file through the same transport: the selector has no change to announce, the window has.
+        if (transportBar->currentId() == id)
+            onTransportChanged();
+        else
+            transportBar->select(id);
+    });
     for (const TransportManager::Transport& transport : m_transports.transports()) {
         if (TransportPanel* panel = transportBar->panel(transport.id))
             connect(panel, &TransportPanel::message, this, &MainWindow::information);
@@ -131,7 +173,14 @@ MainWindow::MainWindow(DeviceStack& stack, const Timing& timing, QWidget* parent
     m_plots->hide();
     UnsavedChanges& unsaved = m_registry->unsaved();
     connect(ui->actionRevertUnsaved, &QAction::triggered, &unsaved, &UnsavedChanges::revert);
-    connect(&unsaved, &UnsavedChanges::reverted, this, &MainWindow::information);
+    connect(&unsaved, &UnsavedChanges::reverted, this, [this, &unsaved](const QString& report) {
+        // What the device holds is what it held at the last load or save: nothing waits to be saved.
+        if (unsaved.unsavedIds().isEmpty()) {
+            setUnsaved(false);
+            setSaveEnabled(false);
+        }
+        information(report);
+    });
     connect(&unsaved, &UnsavedChanges::changed, this, &MainWindow::updateMenuActions);
     buildPages();
     m_firstRun = new FirstRunPanel(m_transports.find(TransportManager::DemoId), ui->centralwidget);
@@ -192,6 +241,7 @@ MainWindow::MainWindow(DeviceStack& stack, const Timing& timing, QWidget* parent
     m_updates->checkProgram(versionText().section(QLatin1Char(' '), 0, 0));
 
     m_filesPage = new FilesPage(stack.files(), ui->tabFiles, ui->twFiles, ui->bFilesReload, this);
+    m_filesPage->addButtons(ui->filesButtons);
     connect(m_filesPage, &FilesPage::message, this, &MainWindow::information);
     connect(m_filesPage, &FilesPage::logLine, this, &MainWindow::slotLog1);
     // The device takes either PIN through the same command.
@@ -336,13 +386,19 @@ void MainWindow::slot_device_hotplug()
         handleLoss(!m_restartPending);
         return;
     }
-    slotLog(m_snapshots->showsFile()
-                ? m_snapshots->openedNote()
-                : tr("Connected:") + QStringLiteral(" ") + tr(" product:") +
-                      QStringLiteral(" %1, ").arg(QString::fromStdString(active->product())) + tr(" manufacturer:") +
-                      QStringLiteral(" %1, ").arg(QString::fromStdString(active->manufacturer())) +
-                      QStringLiteral("#") + QString::fromStdString(active->serialNumber()),
-            true);
+    // The worker may report the old link's close once the new one is already open, and then its opening:
+    // one connection, one notice. Its state is read again all the same.
+    const bool noticed = m_connectedView && active == m_connectedLink;
+    m_connectedLink = active;
+    if (!noticed)
+        slotLog(m_snapshots->showsFile()
+                    ? m_snapshots->openedNote()
+                    : tr("Connected:") + QStringLiteral(" ") + tr(" product:") +
+                          QStringLiteral(" %1, ").arg(QString::fromStdString(active->product())) +
+                          tr(" manufacturer:") +
+                          QStringLiteral(" %1, ").arg(QString::fromStdString(active->manufacturer())) +
+                          QStringLiteral("#") + QString::fromStdString(active->serialNumber()),
+                true);
     ui->lProductModel->setText(QString::fromStdString(active->infoText()));
     ui->lSerial->setText(QString::fromStdString(active->serialNumber()));
     DeviceProtocol* protocol = &m_protocol;
@@ -402,6 +458,17 @@ void MainWindow::handleLoss(bool readOnlyView)
 void MainWindow::updatePinBadge()
 {
     m_pinAction->setVisible(linkOpen());
+    const bool file = m_snapshots->showsFile();
+    // A file has no PIN and no flash: the badge and the save say what the device really is.
+    ui->btnSave->setText(file ? tr("Save to file") : tr("Save to device"));
+    ui->actionSaveVars->setText(file ? tr("Save to file") : tr("Save settings to device"));
+    if (file) {
+        m_pinBadge->setText(m_snapshots->fileName());
+        m_pinBadge->setToolTip(m_snapshots->openedNote());
+        m_pinBadge->setStyleSheet(QString::fromLatin1(FileBadgeStyle));
+        return;
+    }
+    m_pinBadge->setToolTip(QString());
     if (m_pinAccepted) {
         m_pinBadge->setText(tr("PIN OK"));
         m_pinBadge->setStyleSheet(m_pinBadge->property("okStyle").toString());
@@ -747,6 +814,9 @@ void MainWindow::slotVarsUpdated(const QList<int>& ids)
 
 void MainWindow::slotOnVarsChangedPC(uint16_t var_id)
 {
+    // A service command and its state are the command's own business, not a changed setting.
+    if (ServiceCommands::usesVariable(var_id))
+        return;
     bool found = false;
     const VarRecord record = m_protocol.vars().snapshot(var_id, &found);
     QString line = tr("var %1 changed").arg(var_id);
@@ -907,7 +977,8 @@ void MainWindow::startSave()
 {
     m_savePending = true;
     m_worker.requestVarsSave();
-    slotLog1(QStringLiteral("on_bVarsSave_clicked"));
+    slotLog1(m_snapshots->showsFile() ? tr("Writing the settings to %1").arg(m_snapshots->fileName())
+                                      : tr("Saving the settings to the device's flash"));
 }
 
 void MainWindow::on_btnSave_clicked()
@@ -1125,6 +1196,34 @@ void MainWindow::showBox(const QString& title, const QString& text, bool warning
     ModalBox::exec(box);
 }
 
+bool MainWindow::keepFileEdits()
+{
+    if (!m_unsaved || !m_snapshots->showsFile())
+        return true;
+    QMessageBox box(QMessageBox::Question, tr("Unsaved changes"),
+                    tr("Save changes to %1?").arg(m_snapshots->fileName()), QMessageBox::NoButton, this);
+    QPushButton* save = box.addButton(QMessageBox::Save);
+    QPushButton* discard = box.addButton(QMessageBox::Discard);
+    box.addButton(QMessageBox::Cancel);
+    box.setDefaultButton(save);
+    const QAbstractButton* chosen = ModalBox::exec(box);
+    if (chosen == save) {
+        QString error;
+        if (!m_snapshots->writeFile(&error)) {
+            showBox(tr("Save to file"), error, true);
+            return false;
+        }
+        slotLog1(m_snapshots->savedNote());
+    } else if (chosen == discard) {
+        m_snapshots->discardEdits();
+    } else {
+        return false;
+    }
+    setUnsaved(false);
+    setSaveEnabled(false);
+    return true;
+}
+
 bool MainWindow::askQuestion(const QString& title, const QString& text)
 {
     QMessageBox box(QMessageBox::Warning, title, text, QMessageBox::NoButton, this);
@@ -1168,6 +1267,11 @@ void MainWindow::closeEvent(QCloseEvent* event)
     // and a close before the data (list walk, create) would leave its temporary file on the device.
     if (m_transferActive || m_filesPage->busy()) {
         information(tr("A file transfer is running: abort it first."));
+        event->ignore();
+        return;
+    }
+    // A file's edits are kept by writing the file, not by a save to a device.
+    if (m_snapshots->showsFile() && !keepFileEdits()) {
         event->ignore();
         return;
     }

@@ -149,6 +149,8 @@ private:
     void showUpdateList();
     void showBox(const QString& title, const QString& text, bool warning);
     bool askQuestion(const QString& title, const QString& text);
+    // Before the settings file shown is left: asks to save its unsaved edits; false to stay.
+    bool keepFileEdits();
     // Dropped local files go to the Files tab while it is shown and idle.
     QStringList droppedFiles(const QMimeData* data) const;
     QString valueText(uint16_t id, bool* found = nullptr) const;
@@ -189,6 +191,7 @@ private:
     QTimer m_overlayTimer;
 
     bool m_connectedView = false;
+    const DeviceLink* m_connectedLink = nullptr; // the link the connected view shows
     bool m_pinAccepted = false;
     uint32_t m_lockSeconds = 0;
     QTimer m_lockTimer;

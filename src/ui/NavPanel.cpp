@@ -19,7 +19,7 @@ const char* const SectionsStyle =
     "QTabBar::tab { font-weight: bold; padding: 6px 16px; border: none; background: transparent; border-bottom: 3px "
     "solid transparent; color: #555; }QTabBar::tab:hover { color: black; }QTabBar::tab:disabled { color: #b0b0b0; "
     "}QTabBar::tab:selected { color: black; border-bottom: 3px solid #3b78c4; }";
-const char* const NothingStyle = "QLabel { color: #a33; padding: 4px 12px; }";
+const char* const NothingStyle = "QLabel { color: #777; font-size: 18px; }";
 const char* const PagesStyle =
     "QTabBar::tab { padding: 4px 12px; border: none; background: transparent; border-bottom: 2px solid transparent; "
     "color: #666; }QTabBar::tab:hover { color: black; }QTabBar::tab:disabled { color: #b0b0b0; }QTabBar::tab:selected "
@@ -58,11 +58,14 @@ NavPanel::NavPanel(QTabWidget& tabs, QWidget* parent)
       m_sections(makeBar(SectionsStyle, this)), m_pages(makeBar(PagesStyle, this)),
       m_nothing(new QLabel(tr("Nothing found"), this))
 {
+    m_nothing->setObjectName(QStringLiteral("nothingFound"));
+    m_nothing->setAlignment(Qt::AlignCenter);
     m_search->setPlaceholderText(tr("Search (Ctrl+F)"));
     m_search->setClearButtonEnabled(true);
     m_search->setFixedWidth(SearchWidth);
     m_nothing->setStyleSheet(QString::fromLatin1(NothingStyle));
     m_nothing->hide();
+    setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Maximum);
 
     auto* top = new QHBoxLayout;
     top->setContentsMargins(0, 0, 0, 0);
@@ -74,7 +77,6 @@ NavPanel::NavPanel(QTabWidget& tabs, QWidget* parent)
     auto* pagesRow = new QHBoxLayout;
     pagesRow->setContentsMargins(0, 0, 0, 0);
     pagesRow->addWidget(m_pages);
-    pagesRow->addWidget(m_nothing, 1);
     outer->addLayout(pagesRow);
 
     m_searchTimer.setSingleShot(true);
@@ -231,6 +233,9 @@ void NavPanel::refresh()
     blockPages.unblock();
     const bool nothing = !filter.isEmpty() && pages.isEmpty();
     m_pages->setVisible(!nothing);
+    if (nothing)
+        placeNothingFound();
+    m_tabs.setVisible(!nothing);
     m_nothing->setVisible(nothing);
 
     // The search left the page shown out: show the page the bars now select instead.
@@ -243,6 +248,18 @@ void NavPanel::refresh()
         }
     }
     markMatches(filter);
+}
+
+void NavPanel::placeNothingFound()
+{
+    // In the tab widget's place, so that no page, and nothing on it to edit, shows under a search without
+    // a match. The tab widget may have been laid out after the panel was made.
+    auto* box = qobject_cast<QBoxLayout*>(m_tabs.parentWidget() ? m_tabs.parentWidget()->layout() : nullptr);
+    if (!box || box->indexOf(m_nothing) >= 0)
+        return;
+    const int at = box->indexOf(&m_tabs);
+    if (at >= 0)
+        box->insertWidget(at + 1, m_nothing, box->stretch(at));
 }
 
 void NavPanel::onTabChanged()

@@ -47,6 +47,7 @@ public:
     QLineEdit* searchField() const { return m_search; }
     QTabBar* sectionsBar() const { return m_sections; }
     QTabBar* pagesBar() const { return m_pages; }
+    // Stands in for the pages while a search finds nothing.
     QLabel* nothingFound() const { return m_nothing; }
 
 protected:
@@ -58,6 +59,7 @@ private:
     bool listed(int tabIndex, const QString& filter) const;
     QString filter() const;
     void onTabChanged();
+    void placeNothingFound();
     void markMatches(const QString& filter);
     QString sectionOf(int tabIndex) const;
     void onSectionChosen(int barIndex);

@@ -2,24 +2,9 @@
 
 #include <QLabel>
 #include <QLayout>
-#include <QRegularExpression>
 #include <QStyle>
 
 #include "vars/VARS.h"
-
-namespace {
-
-// The page's format goes to printf with one double; anything but a single floating conversion
-// would read past it, so such a format falls back to the plain one.
-QString floatText(const QString& format, double value)
-{
-    static const QRegularExpression oneFloat(
-        QStringLiteral("^([^%]|%%)*%[-+ #0]*[0-9]*(\\.[0-9]*)?[aAeEfFgG]([^%]|%%)*$"));
-    const QString safe = oneFloat.match(format).hasMatch() ? format : QStringLiteral("%f");
-    return QString::asprintf(safe.toUtf8().constData(), value);
-}
-
-} // namespace
 
 RoVarEditor::RoVarEditor(VarUiInfoPtr info, const VARS& vars, QWidget* parent)
     : VarEditor(std::move(info), vars, parent), m_label(new QLabel(this))
@@ -61,15 +46,13 @@ void RoVarEditor::setValue(const VarRecord& record)
     switch (ui.kind) {
     case VarKind::Float:
     case VarKind::Float2:
-        text = floatText(ui.format.isEmpty() ? QStringLiteral("%f") : ui.format, floatOf(record));
+    case VarKind::SliderF:
+        text = ui.floatText(floatOf(record));
         break;
     case VarKind::Select:
         text = ui.optionText(intOf(record));
         if (text.isEmpty())
             text = vars().valueText(record);
-        break;
-    case VarKind::SliderF:
-        text = QString::number(floatOf(record), 'g', 6);
         break;
     default:
         text = vars().valueText(record);

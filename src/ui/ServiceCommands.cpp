@@ -70,3 +70,12 @@ void ServiceCommands::onExportFinished(Device40000::State state)
     else
         m_exportButton->setText(tr("Export - failed"));
 }
+
+bool ServiceCommands::usesVariable(int id)
+{
+    for (const Device40000::Spec& spec : {Device40000::stateSpec(), Device40000::logExportSpec()}) {
+        if (id == spec.commandVar || id == spec.stateVar)
+            return true;
+    }
+    return false;
+}

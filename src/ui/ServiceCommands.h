@@ -28,6 +28,8 @@ public:
 
     // The device is gone: nothing that waits on it can end.
     void cancel();
+    // The variable carries a service command or its state, not a setting.
+    static bool usesVariable(int id);
 
     Device40000& stateRunner() { return *m_state; }
     Device40000& logExportRunner() { return *m_logExport; }

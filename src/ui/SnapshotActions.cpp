@@ -25,8 +25,12 @@ const char* const NoticeStyle = "QLabel { background-color: rgba(245, 245, 245, 
 SnapshotActions::SnapshotActions(DeviceStack& stack, QWidget* window)
     : QObject(window), m_stack(stack), m_window(window), m_folder(QDir::homePath()),
       m_save(new QAction(tr("Save settings to file…"), this)), m_open(new QAction(tr("Open settings file…"), this)),
-      m_compare(new QAction(tr("Compare with device…"), this)), m_badge(new QLabel(window))
+      m_compare(new QAction(tr("Compare with device…"), this)), m_back(new QAction(tr("Back to the device"), this)),
+      m_badge(new QLabel(window))
 {
+    m_back->setObjectName(QStringLiteral("actionBackToDevice"));
+    m_back->setVisible(false);
+    connect(m_back, &QAction::triggered, this, &SnapshotActions::backToDevice);
     m_save->setObjectName(QStringLiteral("actionSaveSettingsFile"));
     m_open->setObjectName(QStringLiteral("actionOpenSettingsFile"));
     m_compare->setObjectName(QStringLiteral("actionCompareSettings"));
@@ -63,7 +67,7 @@ SnapshotActions::~SnapshotActions() = default;
 
 void SnapshotActions::addTo(QMenu* menu, QAction* before)
 {
-    menu->insertActions(before, {m_save, m_open, m_compare});
+    menu->insertActions(before, {m_save, m_open, m_back, m_compare});
     menu->insertSeparator(before);
     connect(menu, &QMenu::aboutToShow, this, &SnapshotActions::updateActions);
 }
@@ -154,10 +158,14 @@ void SnapshotActions::saveToFile()
 
 void SnapshotActions::openFile()
 {
+    if (showsFile() && m_leaveCheck && !m_leaveCheck())
+        return;
     const QString path = FileChooser::openFile(m_window, tr("Open settings file"), m_folder, filter());
     if (path.isEmpty())
         return;
     m_folder = QFileInfo(path).absolutePath();
+    if (!showsFile())
+        m_deviceTransport = selectedTransport();
     if (!m_file) {
         m_file = &static_cast<SettingsFileLink&>(m_stack.addTransport(
             SettingsFileLink::TransportId, QStringLiteral(QT_TRANSLATE_NOOP("TransportManager", "Offline file")),
@@ -168,8 +176,38 @@ void SnapshotActions::openFile()
         warn(tr("Open settings file"), error);
         return;
     }
-    m_stack.transports().select(SettingsFileLink::TransportId);
+    // Chosen through the window's selector, so that it shows the file and the switch is made once.
+    Q_EMIT transportRequested(SettingsFileLink::TransportId);
     updateBadge();
+}
+
+void SnapshotActions::backToDevice()
+{
+    if (!showsFile() || (m_leaveCheck && !m_leaveCheck()))
+        return;
+    Q_EMIT transportRequested(m_deviceTransport);
+}
+
+bool SnapshotActions::writeFile(QString* error)
+{
+    return m_file && m_file->writeBack(error);
+}
+
+void SnapshotActions::discardEdits()
+{
+    if (m_file)
+        m_file->load(m_file->path());
+}
+
+QString SnapshotActions::selectedTransport() const
+{
+    const TransportManager& transports = m_stack.transports();
+    const DeviceLink* selected = transports.pendingLink() ? transports.pendingLink() : transports.activeLink();
+    for (const TransportManager::Transport& transport : transports.transports()) {
+        if (transport.link == selected)
+            return transport.id;
+    }
+    return transports.transports().value(0).id; // the USB link, registered first
 }
 
 SnapshotCompareDialog* SnapshotActions::compare()
@@ -217,6 +255,7 @@ QString SnapshotActions::savedNote() const
 void SnapshotActions::updateBadge()
 {
     const bool file = showsFile();
+    m_back->setVisible(file);
     m_badge->setVisible(file);
     m_badge->setText(tr("Offline file: %1").arg(fileName()));
     for (qsizetype i = 0; i < m_unavailablePages.size(); ++i) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <functional>
+
 #include <QList>
 #include <QObject>
 #include <QString>
@@ -33,8 +35,17 @@ public:
     // Pages a settings file cannot serve, covered by a notice, and controls disabled, while a file is the device.
     void setUnavailableForFile(const QList<QWidget*>& pages, const QList<QWidget*>& controls);
 
+    // Asked before the settings file shown is left for another file or the device: false keeps it.
+    void setLeaveCheck(std::function<bool()> check) { m_leaveCheck = std::move(check); }
+
     void saveToFile();
     void openFile();
+    // Leaves the settings file for the transport used before it was opened.
+    void backToDevice();
+    // Writes the edited settings into the file shown.
+    bool writeFile(QString* error);
+    // Drops the edits of the file shown: it serves what the file holds again.
+    void discardEdits();
     SnapshotCompareDialog* compare();
     // Follows the transport chosen: the badge, and the pages and controls a file cannot serve.
     void updateBadge();
@@ -42,11 +53,15 @@ public:
     // A settings file is the device chosen.
     bool showsFile() const;
     QString openedNote() const;
+    // The name of the settings file opened last.
+    QString fileName() const;
     // The outcome of the last save to the device while a file is the device.
     QString savedNote() const;
 
 Q_SIGNALS:
     void saveToDeviceRequested();
+    // The transport to choose: the settings file opened, or the one used before it to leave it.
+    void transportRequested(const QString& id);
     // What was done, for the session's log.
     void logLine(const QString& text);
 
@@ -57,7 +72,7 @@ private:
     void updateActions();
     bool confirmIncomplete(const QList<uint16_t>& unread);
     VarsRegistry& registry();
-    QString fileName() const;
+    QString selectedTransport() const;
     void warn(const QString& title, const QString& text);
     static QString filter();
 
@@ -71,6 +86,9 @@ private:
     QAction* m_save;
     QAction* m_open;
     QAction* m_compare;
+    QAction* m_back;
+    QString m_deviceTransport; // chosen before the first file was opened
+    std::function<bool()> m_leaveCheck;
     QLabel* m_badge;
     QList<QWidget*> m_unavailablePages;
     QList<QLabel*> m_notices; // one per unavailable page

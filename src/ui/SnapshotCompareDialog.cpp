@@ -21,10 +21,10 @@
 SnapshotCompareDialog::SnapshotCompareDialog(const SettingsFile& file, const QString& fileName, VarsRegistry& registry,
                                              const VarsUI* model, QWidget* parent)
     : QDialog(parent), m_file(file), m_registry(registry), m_model(model), m_writer(new SnapshotWriter(registry, this)),
-      m_filter(new QLineEdit(this)), m_count(new QLabel(this)),
+      m_otherModel(new QLabel(this)), m_filter(new QLineEdit(this)), m_count(new QLabel(this)),
       m_identical(new QLabel(tr("The settings are identical"), this)), m_table(new QTableWidget(this)),
-      m_progress(new QProgressBar(this)), m_report(new QPlainTextEdit(this)),
-      m_write(new QPushButton(tr("Write differences…"), this)),
+      m_readOnlyLabel(new QLabel(this)), m_readOnlyTable(new QTableWidget(this)), m_progress(new QProgressBar(this)),
+      m_report(new QPlainTextEdit(this)), m_write(new QPushButton(tr("Write differences…"), this)),
       m_saveToDevice(new QPushButton(tr("Save to the device"), this))
 {
     setWindowTitle(tr("Compare with device: %1").arg(fileName));
@@ -33,14 +33,28 @@ SnapshotCompareDialog::SnapshotCompareDialog(const SettingsFile& file, const QSt
     m_filter->setClearButtonEnabled(true);
     m_count->setObjectName(QStringLiteral("count"));
     m_identical->setObjectName(QStringLiteral("identical"));
+    m_otherModel->setObjectName(QStringLiteral("otherModel"));
+    m_otherModel->setWordWrap(true);
+    m_otherModel->setTextFormat(Qt::PlainText);
+    m_otherModel->setStyleSheet(QStringLiteral("QLabel { color: white; background: #c0392b; font-weight: bold; "
+                                               "padding: 6px 10px; border-radius: 3px; }"));
     m_table->setObjectName(QStringLiteral("differences"));
-    m_table->setColumnCount(ColumnCount);
-    m_table->setHorizontalHeaderLabels(
-        {tr("Page"), tr("Name"), tr("Id"), tr("Value in the file"), tr("Value in the device")});
-    m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
-    m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    m_table->verticalHeader()->hide();
-    m_table->horizontalHeader()->setStretchLastSection(true);
+    m_table->setAccessibleName(tr("Differences"));
+    m_readOnlyTable->setObjectName(QStringLiteral("readOnlyDifferences"));
+    m_readOnlyTable->setAccessibleName(tr("Read-only values"));
+    m_readOnlyLabel->setObjectName(QStringLiteral("readOnlyCount"));
+    m_readOnlyLabel->setWordWrap(true);
+    for (QTableWidget* table : {m_table, m_readOnlyTable}) {
+        table->setColumnCount(ColumnCount);
+        table->setHorizontalHeaderLabels(
+            {tr("Page"), tr("Name"), tr("Id"), tr("Value in the file"), tr("Value in the device")});
+        table->setSelectionBehavior(QAbstractItemView::SelectRows);
+        table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+        table->verticalHeader()->hide();
+        table->horizontalHeader()->setStretchLastSection(true);
+    }
+    m_readOnlyTable->setSelectionMode(QAbstractItemView::NoSelection);
+    m_filter->setAccessibleName(tr("Filter"));
     m_progress->setObjectName(QStringLiteral("progress"));
     m_progress->hide();
     m_report->setObjectName(QStringLiteral("report"));
@@ -54,10 +68,13 @@ SnapshotCompareDialog::SnapshotCompareDialog(const SettingsFile& file, const QSt
     buttons->addButton(m_saveToDevice, QDialogButtonBox::ActionRole);
     m_saveToDevice->hide(); // after the box, which shows what it is given; offered once something is written
     auto* layout = new QVBoxLayout(this);
+    layout->addWidget(m_otherModel);
     layout->addWidget(m_filter);
     layout->addWidget(m_count);
     layout->addWidget(m_identical);
-    layout->addWidget(m_table, 1);
+    layout->addWidget(m_table, 3);
+    layout->addWidget(m_readOnlyLabel);
+    layout->addWidget(m_readOnlyTable, 1);
     layout->addWidget(m_progress);
     layout->addWidget(m_report);
     layout->addWidget(buttons);
@@ -65,8 +82,9 @@ SnapshotCompareDialog::SnapshotCompareDialog(const SettingsFile& file, const QSt
 
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     connect(m_filter, &QLineEdit::textChanged, this, &SnapshotCompareDialog::applyFilter);
-    connect(m_table, &QTableWidget::itemSelectionChanged, this,
-            [this] { m_write->setEnabled(!m_writer->isRunning() && !m_table->selectedItems().isEmpty()); });
+    connect(m_table, &QTableWidget::itemSelectionChanged, this, [this] {
+        m_write->setEnabled(writable() && !m_writer->isRunning() && !m_table->selectedItems().isEmpty());
+    });
     connect(m_write, &QPushButton::clicked, this, &SnapshotCompareDialog::writeSelected);
     connect(m_saveToDevice, &QPushButton::clicked, this, [this] {
         m_saveToDevice->setEnabled(false);
@@ -82,21 +100,34 @@ SnapshotCompareDialog::SnapshotCompareDialog(const SettingsFile& file, const QSt
 
 void SnapshotCompareDialog::refresh()
 {
-    m_differences = SettingsSnapshot::compare(m_file, m_registry.vars(), m_model);
-    m_table->setRowCount(0);
-    m_table->setRowCount(int(m_differences.size()));
-    for (int row = 0; row < m_differences.size(); ++row) {
-        const SettingsSnapshot::Difference& d = m_differences.at(row);
+    // Said first: nothing listed below may be written to a device of another model.
+    m_refusal = SettingsSnapshot::plan(m_file, m_registry.vars(), {}).refusal;
+    m_otherModel->setText(m_refusal);
+    m_otherModel->setVisible(!m_refusal.isEmpty());
+    m_differences.clear();
+    m_readOnly.clear();
+    for (const SettingsSnapshot::Difference& d : SettingsSnapshot::compare(m_file, m_registry.vars(), m_model))
+        (d.readOnly ? m_readOnly : m_differences).append(d);
+    fill(m_table, m_differences);
+    fill(m_readOnlyTable, m_readOnly);
+    applyFilter();
+}
+
+void SnapshotCompareDialog::fill(QTableWidget* table, const QList<SettingsSnapshot::Difference>& rows)
+{
+    table->setRowCount(0);
+    table->setRowCount(int(rows.size()));
+    for (int row = 0; row < rows.size(); ++row) {
+        const SettingsSnapshot::Difference& d = rows.at(row);
         const QString missing = tr("(none)");
         const QStringList texts{d.page, d.name, QString::number(d.id), d.inFile ? d.fileText : missing,
                                 d.onDevice ? d.deviceText : missing};
         for (int column = 0; column < ColumnCount; ++column)
-            m_table->setItem(row, column, new QTableWidgetItem(texts.at(column)));
-        m_table->item(row, FileColumn)->setToolTip(d.fileRaw);
-        m_table->item(row, DeviceColumn)->setToolTip(d.deviceRaw);
+            table->setItem(row, column, new QTableWidgetItem(texts.at(column)));
+        table->item(row, FileColumn)->setToolTip(d.fileRaw);
+        table->item(row, DeviceColumn)->setToolTip(d.deviceRaw);
     }
-    m_table->resizeColumnsToContents();
-    applyFilter();
+    table->resizeColumnsToContents();
 }
 
 void SnapshotCompareDialog::setFilter(const QString& text)
@@ -107,21 +138,33 @@ void SnapshotCompareDialog::setFilter(const QString& text)
 void SnapshotCompareDialog::applyFilter()
 {
     const QString filter = m_filter->text().trimmed();
-    int shown = 0;
-    for (int row = 0; row < m_table->rowCount(); ++row) {
-        bool match = filter.isEmpty();
-        for (int column = 0; column < ColumnCount && !match; ++column)
-            match = m_table->item(row, column)->text().contains(filter, Qt::CaseInsensitive);
-        m_table->setRowHidden(row, !match);
-        shown += match ? 1 : 0;
-    }
+    const auto filterTable = [&filter](QTableWidget* table) {
+        int shown = 0;
+        for (int row = 0; row < table->rowCount(); ++row) {
+            bool match = filter.isEmpty();
+            for (int column = 0; column < ColumnCount && !match; ++column)
+                match = table->item(row, column)->text().contains(filter, Qt::CaseInsensitive);
+            table->setRowHidden(row, !match);
+            shown += match ? 1 : 0;
+        }
+        return shown;
+    };
+    const int shown = filterTable(m_table);
+    filterTable(m_readOnlyTable);
     const int total = int(m_differences.size());
     m_count->setText(shown == total ? tr("%n difference(s)", nullptr, total)
                                     : tr("%1 of %n difference(s) shown", nullptr, total).arg(shown));
     m_identical->setVisible(total == 0);
     m_count->setVisible(total != 0);
     m_table->setVisible(total != 0);
-    m_write->setEnabled(!m_writer->isRunning() && !m_table->selectedItems().isEmpty());
+    const int readOnly = int(m_readOnly.size());
+    m_readOnlyLabel->setText(tr("%n read-only value(s) the device measures or reports differ; no file sets them, "
+                                "so they are not counted or written:",
+                                nullptr, readOnly));
+    m_readOnlyLabel->setVisible(readOnly != 0);
+    m_readOnlyTable->setVisible(readOnly != 0);
+    m_write->setEnabled(writable() && !m_writer->isRunning() && !m_table->selectedItems().isEmpty());
+    m_write->setToolTip(m_refusal);
 }
 
 void SnapshotCompareDialog::selectIds(const QList<uint16_t>& ids)

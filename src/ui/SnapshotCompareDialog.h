@@ -45,20 +45,27 @@ Q_SIGNALS:
     void saveToDeviceRequested();
 
 private:
+    static void fill(QTableWidget* table, const QList<SettingsSnapshot::Difference>& rows);
     void applyFilter();
+    bool writable() const { return m_refusal.isEmpty(); }
     void onWritten();
 
     SettingsFile m_file;
     VarsRegistry& m_registry;
     const VarsUI* m_model;
-    QList<SettingsSnapshot::Difference> m_differences;
+    QList<SettingsSnapshot::Difference> m_differences; // those a write can set
+    QList<SettingsSnapshot::Difference> m_readOnly;    // values the device measures or reports
+    QString m_refusal;                                 // why nothing of the file may be written to this device
     SettingsSnapshot::WritePlan m_plan;
     SnapshotWriter* m_writer;
 
+    QLabel* m_otherModel;
     QLineEdit* m_filter;
     QLabel* m_count;
     QLabel* m_identical;
     QTableWidget* m_table;
+    QLabel* m_readOnlyLabel;
+    QTableWidget* m_readOnlyTable;
     QProgressBar* m_progress;
     QPlainTextEdit* m_report;
     QPushButton* m_write;

@@ -3,16 +3,42 @@
 #include <QBoxLayout>
 #include <QDoubleSpinBox>
 #include <QLineEdit>
+#include <QRegularExpression>
 #include <QScopedValueRollback>
+#include <QSignalBlocker>
 #include <QSlider>
 #include <QSpinBox>
+#include <QToolTip>
+
+#include <algorithm>
+#include <functional>
 
 #include "vars/VarRecord.h"
 
 namespace {
 
-constexpr int FloatDecimals = 3;
 constexpr int TickDivisions = 5;
+
+// Takes a typed number outside the range as unfinished rather than dropping the keystroke, so that the
+// box never shows another number than the one typed; such a number is never entered.
+class TypedSpinBox : public QSpinBox
+{
+public:
+    using QSpinBox::QSpinBox;
+    std::function<void(const QString& text)> outOfRange;
+
+protected:
+    QValidator::State validate(QString& input, int& pos) const override
+    {
+        const QValidator::State state = QSpinBox::validate(input, pos);
+        static const QRegularExpression number(QStringLiteral("^-?[0-9]{1,10}$"));
+        if (state != QValidator::Invalid || !number.match(input).hasMatch())
+            return state;
+        if (outOfRange)
+            outOfRange(input);
+        return QValidator::Intermediate;
+    }
+};
 
 } // namespace
 
@@ -23,7 +49,7 @@ SpinVarEditor::SpinVarEditor(VarUiInfoPtr info, const VARS& vars, QWidget* paren
     auto* box = static_cast<QHBoxLayout*>(layout());
     if (ui.kind == VarKind::SliderF) {
         m_floatSpin = new QDoubleSpinBox(this);
-        m_floatSpin->setDecimals(FloatDecimals);
+        m_floatSpin->setDecimals(ui.decimals());
         m_floatSpin->setRange(ui.fmin, ui.fmax);
         m_floatSpin->setSingleStep(ui.fstep);
         guardWheel(m_floatSpin);
@@ -31,7 +57,9 @@ SpinVarEditor::SpinVarEditor(VarUiInfoPtr info, const VARS& vars, QWidget* paren
         box->addStretch();
         connect(m_floatSpin, &QDoubleSpinBox::valueChanged, this, &SpinVarEditor::onValueChanged);
     } else {
-        m_spin = new QSpinBox(this);
+        auto* spin = new TypedSpinBox(this);
+        spin->outOfRange = [this](const QString& text) { refuse(text); };
+        m_spin = spin;
         m_spin->setRange(ui.min, ui.max);
         m_spin->setSingleStep(ui.step);
         m_spin->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
@@ -45,8 +73,19 @@ SpinVarEditor::SpinVarEditor(VarUiInfoPtr info, const VARS& vars, QWidget* paren
         box->addWidget(m_spin);
         box->addWidget(m_slider, 1);
         box->addStretch(); // keeps the spin box at the left while the slider is hidden
-        connect(m_spin, &QSpinBox::valueChanged, m_slider, &QSlider::setValue);
-        connect(m_slider, &QSlider::valueChanged, m_spin, &QSpinBox::setValue);
+        connect(m_spin, &QSpinBox::valueChanged, this, [this](int value) {
+            // A typed number stays as typed; only what the slider chooses keeps to the steps.
+            const QSignalBlocker block(m_slider);
+            m_slider->setValue(value);
+        });
+        connect(m_slider, &QSlider::valueChanged, this, [this](int value) {
+            const int snapped = onStep(value);
+            if (snapped != value) {
+                const QSignalBlocker block(m_slider);
+                m_slider->setValue(snapped);
+            }
+            m_spin->setValue(snapped);
+        });
         connect(m_spin, &QSpinBox::valueChanged, this, &SpinVarEditor::onValueChanged);
     }
     QAbstractSpinBox* spin = m_floatSpin ? static_cast<QAbstractSpinBox*>(m_floatSpin) : m_spin;
@@ -58,6 +97,20 @@ SpinVarEditor::SpinVarEditor(VarUiInfoPtr info, const VARS& vars, QWidget* paren
     m_sendTimer.setSingleShot(true);
     m_sendTimer.setInterval(SendDelayMs);
     connect(&m_sendTimer, &QTimer::timeout, this, &SpinVarEditor::send);
+}
+
+int SpinVarEditor::onStep(int value) const
+{
+    const VarUiInfo& ui = info();
+    if (ui.step <= 1)
+        return value;
+    const qint64 steps = (qint64(value) - ui.min + ui.step / 2) / ui.step;
+    return int(std::clamp<qint64>(qint64(ui.min) + steps * ui.step, ui.min, ui.max));
+}
+
+void SpinVarEditor::refuse(const QString& text)
+{
+    QToolTip::showText(m_spin->mapToGlobal(QPoint(0, m_spin->height())), doesNotFit(text), m_spin);
 }
 
 void SpinVarEditor::onValueChanged()

@@ -28,6 +28,9 @@ public:
     QDoubleSpinBox* floatSpinBox() const { return m_floatSpin; }
 
 private:
+    // The nearest value on the row's steps, for the slider.
+    int onStep(int value) const;
+    void refuse(const QString& text);
     void onValueChanged();
     void onEditingFinished();
     void send();

@@ -4,6 +4,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QMainWindow>
+#include <QSignalBlocker>
 #include <QToolBar>
 
 #include "TransportPanel.h"
@@ -12,27 +13,27 @@
 TransportBar::TransportBar(QMainWindow* window, TransportManager& manager, QToolBar* statusToolBar)
     : QObject(window), m_manager(manager)
 {
-    window->addToolBarBreak(Qt::TopToolBarArea);
-    m_toolBar = window->addToolBar(tr("Connection"));
+    // In one row with the status tool bar, on its left: the pages keep the height a second row would take.
+    m_toolBar = new QToolBar(tr("Connection"), window);
+    if (statusToolBar)
+        window->insertToolBar(statusToolBar, m_toolBar);
+    else
+        window->addToolBar(m_toolBar);
     m_toolBar->setObjectName(QStringLiteral("connectionToolBar"));
     m_toolBar->setMovable(false);
     m_toolBar->setFloatable(false);
 
     m_combo = new QComboBox(m_toolBar);
     m_combo->setObjectName(QStringLiteral("transportCombo"));
-    // Start on the transport the worker uses or is about to adopt (the demo device chosen at start).
-    const DeviceLink* current = manager.pendingLink() ? manager.pendingLink() : manager.activeLink();
-    for (const TransportManager::Transport& t : manager.transports()) {
-        m_combo->addItem(TransportManager::displayTitle(t), t.id);
-        if (t.link == current)
-            m_combo->setCurrentIndex(m_combo->count() - 1);
-    }
+    m_combo->setSizeAdjustPolicy(QComboBox::AdjustToContents);
 
     auto* label = new QLabel(tr("Transport") + QLatin1Char(' '), m_toolBar);
     label->setObjectName(QStringLiteral("transportLabel"));
-    const bool choice = m_combo->count() >= 2;
-    m_toolBar->addWidget(label)->setVisible(choice);
-    m_toolBar->addWidget(m_combo)->setVisible(choice);
+    label->setBuddy(m_combo);
+    m_combo->setAccessibleName(tr("Transport"));
+    m_labelAction = m_toolBar->addWidget(label);
+    m_comboAction = m_toolBar->addWidget(m_combo);
+    fill();
 
     for (const TransportManager::Transport& t : manager.transports()) {
         if (!t.panel)
@@ -72,9 +73,37 @@ bool TransportBar::select(const QString& id)
     return true;
 }
 
+void TransportBar::fill()
+{
+    // The choice announced last; at first the transport the worker uses or is about to adopt (the demo
+    // device chosen at start). The worker's own state is no guide later: it lags behind the choice.
+    const DeviceLink* current = m_manager.pendingLink() ? m_manager.pendingLink() : m_manager.activeLink();
+    const QSignalBlocker block(m_combo);
+    m_combo->clear();
+    for (const TransportManager::Transport& t : m_manager.transports()) {
+        m_combo->addItem(TransportManager::displayTitle(t), t.id);
+        if (m_shownId.isEmpty() ? t.link == current : t.id == m_shownId)
+            m_combo->setCurrentIndex(m_combo->count() - 1);
+    }
+    const bool choice = m_combo->count() >= 2;
+    m_labelAction->setVisible(choice);
+    m_comboAction->setVisible(choice);
+}
+
+void TransportBar::refresh()
+{
+    fill();
+}
+
 void TransportBar::onCurrentChanged()
 {
     const QString id = currentId();
+    if (!m_shownId.isEmpty() && id != m_shownId && m_leaveCheck && !m_leaveCheck(m_shownId)) {
+        const QSignalBlocker block(m_combo);
+        m_combo->setCurrentIndex(m_combo->findData(m_shownId));
+        return;
+    }
+    m_shownId = id;
     for (const auto& [panelId, panel] : m_panels)
         panel->setActive(panelId == id);
     Q_EMIT transportChanged(id);

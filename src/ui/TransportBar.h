@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <map>
 
 #include <QObject>
@@ -27,15 +28,24 @@ public:
     // Makes that transport the current one, as choosing it in the selector does; false for an unknown id.
     bool select(const QString& id);
     QToolBar* toolBar() const { return m_toolBar; }
+    // Lists the transports registered since, keeping the choice, without announcing a change.
+    void refresh();
+    // Asked before the transport with that id is left for another: false keeps it.
+    void setLeaveCheck(std::function<bool(const QString& leaving)> check) { m_leaveCheck = std::move(check); }
 
 Q_SIGNALS:
     void transportChanged(QString id);
 
 private:
     void onCurrentChanged();
+    void fill();
 
     TransportManager& m_manager;
     QToolBar* m_toolBar;
     QComboBox* m_combo;
+    QAction* m_labelAction = nullptr;
+    QAction* m_comboAction = nullptr;
+    QString m_shownId; // the transport announced last
+    std::function<bool(const QString&)> m_leaveCheck;
     std::map<QString, TransportPanel*> m_panels;
 };

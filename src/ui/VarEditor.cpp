@@ -60,6 +60,11 @@ QString VarEditor::allowedText(const QString& min, const QString& max)
     return tr("Allowed: %1 to %2").arg(min, max);
 }
 
+QString VarEditor::doesNotFit(const QString& typed) const
+{
+    return tr("%1 does not fit this setting.").arg(typed) + QLatin1Char(' ') + rangeText();
+}
+
 int32_t VarEditor::intOf(const VarRecord& record)
 {
     return qFromLittleEndian<int32_t>(record.num);

@@ -44,6 +44,8 @@ protected:
     // changes a value on the way.
     static void guardWheel(QWidget* widget);
     static QString allowedText(const QString& min, const QString& max);
+    // Why a typed number is not taken, with the values the row takes.
+    QString doesNotFit(const QString& typed) const;
 
 private:
     VarUiInfoPtr m_info;

@@ -164,15 +164,28 @@ SettingsFileLink::Reply SettingsFileLink::execute(uint8_t cmd, const QByteArray&
     return reply;
 }
 
+bool SettingsFileLink::writeBack(QString* error)
+{
+    QMutexLocker lock(&m_mutex);
+    writeFile();
+    if (error)
+        *error = m_saveError;
+    return m_saveError.isEmpty();
+}
+
+void SettingsFileLink::writeFile()
+{
+    SettingsFile file = m_header;
+    file.entries = m_variables.variables();
+    file.saved = QDateTime::currentDateTimeUtc();
+    QString error;
+    m_saveError = file.write(m_path, &error) ? QString() : error;
+}
+
 SettingsFileLink::Reply SettingsFileLink::save(const QByteArray& payload)
 {
-    if (!payload.isEmpty() && uint8_t(payload.at(0)) == StartSave) {
-        SettingsFile file = m_header;
-        file.entries = m_variables.variables();
-        file.saved = QDateTime::currentDateTimeUtc();
-        QString error;
-        m_saveError = file.write(m_path, &error) ? QString() : error;
-    }
+    if (!payload.isEmpty() && uint8_t(payload.at(0)) == StartSave)
+        writeFile();
     QByteArray state(2, SaveIdle);
     state[1] = m_saveError.isEmpty() ? SaveIdle : SaveFailed;
     return {Status::Ok, state};

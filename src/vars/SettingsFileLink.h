@@ -27,6 +27,8 @@ public:
     QString path() const;
     // Why the last flash save could not write the file; empty after a save that did.
     QString saveError() const;
+    // Writes the settings as they are now into the file, as a flash save does, from any thread.
+    bool writeBack(QString* error = nullptr);
 
     bool isOpen() const override;
     bool open() override;
@@ -51,6 +53,7 @@ private:
     };
     Reply execute(uint8_t cmd, const QByteArray& payload); // with m_mutex held
     Reply save(const QByteArray& payload);
+    void writeFile(); // with m_mutex held
 
     std::atomic<bool> m_open{false};
     mutable QMutex m_mutex; // everything below: the file is loaded on the user interface thread

@@ -1,6 +1,7 @@
 #include "SettingsSnapshot.h"
 
 #include <algorithm>
+#include <bit>
 #include <cstring>
 
 #include <QDate>
@@ -44,6 +45,11 @@ QByteArray normalised(char type, QByteArray bytes)
 QByteArray recordBytes(const VarRecord& record)
 {
     return normalised(char(record.type), QByteArray(reinterpret_cast<const char*>(record.data), record.len));
+}
+
+bool isFloatRow(VarKind kind)
+{
+    return kind == VarKind::Float || kind == VarKind::Float2 || kind == VarKind::SliderF;
 }
 
 uint32_t numberOf(const QByteArray& bytes)
@@ -135,6 +141,8 @@ QString SettingsSnapshot::displayText(const VARS& vars, const VarRecord& record,
         text = onOff(value != 0);
     else if (info && info->kind == VarKind::Select && number)
         text = info->optionText(int(value));
+    else if (info && isFloatRow(info->kind) && record.type == 'F')
+        text = info->floatText(double(std::bit_cast<float>(value)));
     return text.isEmpty() ? rawText(vars, record) : withSettings(text, record);
 }
 

@@ -1,5 +1,8 @@
 #include "VarUiInfo.h"
 
+#include <QLocale>
+#include <QRegularExpression>
+
 #include <QHash>
 
 #include "VarsUIAttr.h"
@@ -11,6 +14,46 @@ QString VarUiInfo::optionText(int value) const
             return option.second;
     }
     return QString();
+}
+
+namespace {
+
+// The page's format holds one floating conversion, with any text around it ("%.1f %%").
+const QRegularExpression& oneFloat()
+{
+    static const QRegularExpression expression(
+        QStringLiteral("^((?:[^%]|%%)*)%[-+ #0]*[0-9]*(?:\\.([0-9]*))?[aAeEfFgG]((?:[^%]|%%)*)$"));
+    return expression;
+}
+
+} // namespace
+
+int VarUiInfo::decimals() const
+{
+    constexpr int Default = 3;
+    constexpr int PrintfDefault = 6; // what a conversion without a precision gives
+    constexpr int Most = 9;          // a float holds no more
+    const QRegularExpressionMatch match = oneFloat().match(format);
+    if (!match.hasMatch())
+        return Default;
+    if (!match.hasCaptured(2))
+        return PrintfDefault;
+    return qMin(match.captured(2).toInt(), Most);
+}
+
+QString VarUiInfo::floatText(double value) const
+{
+    QLocale locale;
+    // Group separators would not read back as a number in the row's editor.
+    locale.setNumberOptions(QLocale::OmitGroupSeparator);
+    const QString number = locale.toString(value, 'f', decimals());
+    const QRegularExpressionMatch match = oneFloat().match(format);
+    if (!match.hasMatch())
+        return number;
+    const auto text = [&match](int part) {
+        return match.captured(part).replace(QStringLiteral("%%"), QStringLiteral("%"));
+    };
+    return text(1) + number + text(3);
 }
 
 VarKind VarUiInfo::kindOf(const QString& uitype)

@@ -67,6 +67,10 @@ struct VarUiInfo
     int deviceId() const { return rid != 0 ? rid : id; }
     // Label of the option with that value, empty when there is none.
     QString optionText(int value) const;
+    // Digits after the decimal point of a float row: the precision its format names, else 3.
+    int decimals() const;
+    // A float value as the row shows it, with the decimal separator of the interface language.
+    QString floatText(double value) const;
 
     static VarKind kindOf(const QString& uitype);
     // Fills the attribute-driven fields from the element's attributes (id, rid and the uitype-dependent defaults).
