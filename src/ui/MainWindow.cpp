@@ -12,12 +12,14 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSemaphore>
+#include <QStyle>
 #include <QTabBar>
 #include <QTime>
 #include <QToolBar>
 
 #include "FilesPage.h"
 #include "FirstRunPanel.h"
+#include "FocusReturn.h"
 #include "LogView.h"
 #include "ModalBox.h"
 #include "NavPanel.h"
@@ -254,6 +256,8 @@ void MainWindow::buildStatusToolBar()
     m_pinAction->setVisible(false);
 
     ui->btnSave->setStyleSheet(QString::fromLatin1(SaveButtonStyle));
+    // Not by its orange alone: the button shows what it does, and greys out with nothing to save.
+    ui->btnSave->setIcon(style()->standardIcon(QStyle::SP_DialogSaveButton));
     m_statusToolBar->addWidget(ui->btnSave);
 }
 
@@ -626,6 +630,7 @@ void MainWindow::showOverlay()
         m_overlay->setStyleSheet(QString::fromLatin1(OverlayStyle));
         m_overlayBar = new QProgressBar(m_overlay);
         m_overlayBar->setTextVisible(false);
+        m_overlayBar->setAccessibleName(tr("Loading variables from the device ..."));
         m_overlayBar->setFixedSize(OverlayBarWidth, OverlayBarHeight);
     }
     placeOverlay();
@@ -993,6 +998,7 @@ void MainWindow::on_actionReloadVars_triggered()
 
 void MainWindow::on_actionPreferences_triggered()
 {
+    const FocusReturn focusBack;
     PreferencesDialog dialog(m_settings, this);
     if (dialog.exec() != QDialog::Accepted)
         return;

@@ -30,10 +30,12 @@ SnapshotCompareDialog::SnapshotCompareDialog(const SettingsFile& file, const QSt
     setWindowTitle(tr("Compare with device: %1").arg(fileName));
     m_filter->setObjectName(QStringLiteral("filter"));
     m_filter->setPlaceholderText(tr("Filter"));
+    m_filter->setAccessibleName(tr("Filter"));
     m_filter->setClearButtonEnabled(true);
     m_count->setObjectName(QStringLiteral("count"));
     m_identical->setObjectName(QStringLiteral("identical"));
     m_table->setObjectName(QStringLiteral("differences"));
+    m_table->setAccessibleName(tr("Differences"));
     m_table->setColumnCount(ColumnCount);
     m_table->setHorizontalHeaderLabels(
         {tr("Page"), tr("Name"), tr("Id"), tr("Value in the file"), tr("Value in the device")});
@@ -42,8 +44,10 @@ SnapshotCompareDialog::SnapshotCompareDialog(const SettingsFile& file, const QSt
     m_table->verticalHeader()->hide();
     m_table->horizontalHeader()->setStretchLastSection(true);
     m_progress->setObjectName(QStringLiteral("progress"));
+    m_progress->setAccessibleName(tr("Writing"));
     m_progress->hide();
     m_report->setObjectName(QStringLiteral("report"));
+    m_report->setAccessibleName(tr("Report"));
     m_report->setReadOnly(true);
     m_report->hide();
     m_write->setObjectName(QStringLiteral("write"));

@@ -30,6 +30,8 @@ TransportBar::TransportBar(QMainWindow* window, TransportManager& manager, QTool
 
     auto* label = new QLabel(tr("Transport") + QLatin1Char(' '), m_toolBar);
     label->setObjectName(QStringLiteral("transportLabel"));
+    label->setBuddy(m_combo);
+    m_combo->setAccessibleName(tr("Transport"));
     const bool choice = m_combo->count() >= 2;
     m_toolBar->addWidget(label)->setVisible(choice);
     m_toolBar->addWidget(m_combo)->setVisible(choice);
