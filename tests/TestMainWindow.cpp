@@ -1298,11 +1298,16 @@ void TestMainWindow::keyboardReachesAndReturns()
     QTest::keyClick(sections, Qt::Key_Right);
     QTRY_VERIFY_WITH_TIMEOUT(sections->tabText(sections->currentIndex()) != firstSection, Wait);
 
-    // Tab walks a page's rows in reading order: top to bottom, and left to right within a row.
+    // Tab goes from the page bar into the page, and walks its rows in reading order: top to bottom, and
+    // left to right within a row.
     const QList<VarWidget*> someRows = rig.rowsOnOnePage([](VarWidget* row) { return row->redirSelector(); }, 1);
     QCOMPARE(someRows.size(), 1);
     auto* page = qobject_cast<VarsTab*>(tabs->currentWidget());
     QVERIFY(page);
+    pages->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(pages, Qt::Key_Tab);
+    QVERIFY2(page->isAncestorOf(QApplication::focusWidget()),
+             qPrintable(QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : QString()));
     QWidget* start = nullptr;
     for (VarWidget* row : page->findChildren<VarWidget*>()) {
         if (!start && row->isVisible() && row->editor() && row->editor()->isEnabled()) {
