@@ -1277,6 +1277,9 @@ void TestMainWindow::everyControlNamed()
 void TestMainWindow::keyboardReachesAndReturns()
 {
     Rig rig(SimFixture::DemoProfile, {.pageList = true});
+    // The device asks for its PIN: the keyboard is already there.
+    QVERIFY(QTest::qWaitFor([&rig] { return rig.awaitsPin(); }, Wait));
+    QCOMPARE(rig.window->focusWidget(), rig.find<QLineEdit>("ePin1"));
     QVERIFY(rig.loaded());
     auto* nav = rig.window->findChild<NavPanel*>();
     auto* tabs = rig.find<QTabWidget>("tabWidget");

@@ -3,10 +3,12 @@
 
 #include <algorithm>
 
+#include <QApplication>
 #include <QBoxLayout>
 #include <QCloseEvent>
 #include <QFileInfo>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QMimeData>
 #include <QProgressBar>
@@ -463,7 +465,7 @@ void MainWindow::slotAuthUpdate1(uint8_t status, uint32_t timeout)
         setSaveEnabled(false);
         m_pinAccepted = false;
         if (linkOpen() && !m_restartPending) {
-            ui->gPin1->setEnabled(true);
+            offerPinEntry();
             ui->lPin1Status->clear();
         }
         if (timeout != 0)
@@ -523,7 +525,17 @@ void MainWindow::slotPinResult(int level, int code, uint32_t timeout, int ret)
     if (!m_lockTimer.isActive())
         ui->lPin1Status->setText(text);
     if (!m_pinAccepted && linkOpen() && !m_restartPending)
-        ui->gPin1->setEnabled(true);
+        offerPinEntry();
+}
+
+void MainWindow::offerPinEntry()
+{
+    ui->gPin1->setEnabled(true);
+    // The PIN is what the device waits for: the keyboard goes to it, unless the user is typing elsewhere.
+    if (!qobject_cast<QLineEdit*>(QApplication::focusWidget())) {
+        ui->ePin1->setFocus(Qt::OtherFocusReason);
+        ui->ePin1->selectAll();
+    }
 }
 
 void MainWindow::postFsCheck()

@@ -422,8 +422,14 @@ void VarWidget::fillBackground(const QColor& color)
     QPalette palette;
     if (color.isValid())
         palette.setColor(QPalette::Window, color);
-    if (m_highlighted)
-        palette.setColor(QPalette::WindowText, QColor(HighlightTextColour));
     setPalette(palette);
     setAutoFillBackground(color.isValid());
+    // The texts on the highlight are set one by one: the group's style sheet keeps them from inheriting it.
+    QPalette text;
+    if (m_highlighted)
+        text.setColor(QPalette::WindowText, QColor(HighlightTextColour));
+    for (QWidget* label : {static_cast<QWidget*>(m_name), static_cast<QWidget*>(m_inv)}) {
+        if (label)
+            label->setPalette(text);
+    }
 }
