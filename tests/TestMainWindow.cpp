@@ -1,5 +1,16 @@
 #include <QtTest>
 
+#include <QtGui/private/qguiapplication_p.h>
+#include <qpa/qplatformaccessibility.h>
+#include <qpa/qplatformintegration.h>
+
+#include <QAbstractItemView>
+#include <QAbstractSlider>
+#include <QAbstractSpinBox>
+#include <QAccessible>
+#include <QHeaderView>
+#include <QScrollBar>
+
 #include <QAbstractButton>
 #include <QCheckBox>
 #include <QComboBox>
@@ -33,6 +44,7 @@
 #include "ui/PlotView.h"
 #include "ui/PlotWindow.h"
 #include "ui/PreferencesDialog.h"
+#include "ui/TransferDialog.h"
 #include "ui/SnapshotActions.h"
 #include "ui/SnapshotCompareDialog.h"
 #include "ui/SpinVarEditor.h"
@@ -322,6 +334,9 @@ private Q_SLOTS:
     void fileKeysOnlyOnTheFilesTab_data();
     void fileKeysOnlyOnTheFilesTab();
     void helpAbout();
+    void everyControlNamed();
+    void keyboardReachesAndReturns();
+    void stateChangesAnnounced();
 
 private:
     QStringList m_boxes;    // their texts
@@ -1427,4 +1442,230 @@ void TestMainWindow::helpAbout()
 #ifdef Q_OS_LINUX
     QVERIFY(text.contains(QLatin1String("70-kestrova.rules")));
 #endif
+namespace {
+
+// What a screen reader lists as something to operate: buttons, fields, lists and bars. Scroll bars and
+// table headers come with their views; a spin box's or drop-down's own line edit is the control itself.
+bool operable(const QWidget* w)
+{
+    if (qobject_cast<const QScrollBar*>(w) || qobject_cast<const QHeaderView*>(w) || w->inherits("QTableCornerButton"))
+        return false;
+    if (qobject_cast<const QAbstractSpinBox*>(w->parentWidget()) || qobject_cast<const QComboBox*>(w->parentWidget()))
+        return false;
+    return qobject_cast<const QAbstractButton*>(w) || qobject_cast<const QAbstractSpinBox*>(w) ||
+           qobject_cast<const QAbstractSlider*>(w) || qobject_cast<const QComboBox*>(w) ||
+           qobject_cast<const QLineEdit*>(w) || qobject_cast<const QAbstractItemView*>(w) ||
+           qobject_cast<const QPlainTextEdit*>(w) || qobject_cast<const QTabBar*>(w) ||
+           qobject_cast<const QProgressBar*>(w);
+}
+
+QString accessibleName(QWidget* w)
+{
+    QAccessibleInterface* face = QAccessible::queryAccessibleInterface(w);
+    return face ? face->text(QAccessible::Name).trimmed() : QString();
+}
+
+// The operable controls shown under root that a screen reader could not name, counted in total.
+QStringList unnamedControls(QWidget* root, int& total)
+{
+    QStringList unnamed;
+    for (QWidget* w : root->findChildren<QWidget*>()) {
+        if (!w->isVisible() || !operable(w))
+            continue;
+        ++total;
+        if (accessibleName(w).isEmpty())
+            unnamed << QString::fromLatin1(w->metaObject()->className()) + QLatin1Char(' ') + w->objectName() +
+                           QLatin1String(" in ") + QString::fromLatin1(w->parentWidget()->metaObject()->className());
+    }
+    return unnamed;
+}
+
+} // namespace
+
+void TestMainWindow::everyControlNamed()
+{
+    Catalogue english;
+    english.install(Catalogue::Language::English);
+    const auto restore = qScopeGuard([] { QLocale::setDefault(QLocale::system()); });
+    Rig rig(SimFixture::DemoProfile, {.pageList = true});
+    QVERIFY(rig.loaded());
+
+    int total = 0;
+    QSet<QString> unnamed;
+    showEveryPage(*rig.window, [&] {
+        for (const QString& control : unnamedControls(rig.window.get(), total))
+            unnamed << control;
+    });
+    // A row names its editors after itself and says what they take.
+    const QList<VarWidget*> rows =
+        rig.rowsOnOnePage([](VarWidget* row) { return qobject_cast<SpinVarEditor*>(row->editor()); }, 1);
+    QCOMPARE(rows.size(), 1);
+    QSpinBox* spin = static_cast<SpinVarEditor*>(rows.first()->editor())->spinBox();
+    QCOMPARE(accessibleName(spin), QString(rows.first()->info().name).replace(QLatin1Char('\n'), QLatin1Char(' ')));
+    QVERIFY(spin->accessibleDescription().contains(QString::number(spin->maximum())));
+    QCOMPARE(rows.first()->nameLabel()->buddy(), spin);
+
+    QSettings settings;
+    PreferencesDialog preferences(settings);
+    preferences.show();
+    for (const QString& control : unnamedControls(&preferences, total))
+        unnamed << QStringLiteral("preferences: ") + control;
+    TransferDialog transfer;
+    transfer.setBatch(2, 2000);
+    transfer.startFile(QStringLiteral("a.cfg"), 1000);
+    transfer.setState(TransferDialog::WaitingPin1);
+    transfer.show();
+    for (const QString& control : unnamedControls(&transfer, total))
+        unnamed << QStringLiteral("transfer: ") + control;
+
+    QVERIFY(total > 300);
+    QStringList found = unnamed.values();
+    found.sort();
+    QVERIFY2(found.isEmpty(), qPrintable(QStringLiteral("%1 of %2 controls without a name: %3")
+                                             .arg(found.size())
+                                             .arg(total)
+                                             .arg(found.mid(0, 20).join(QStringLiteral(" | ")))));
+}
+
+void TestMainWindow::keyboardReachesAndReturns()
+{
+    Rig rig(SimFixture::DemoProfile, {.pageList = true});
+    // The device asks for its PIN: the keyboard is already there.
+    QVERIFY(QTest::qWaitFor([&rig] { return rig.awaitsPin(); }, Wait));
+    QCOMPARE(rig.window->focusWidget(), rig.find<QLineEdit>("ePin1"));
+    QVERIFY(rig.loaded());
+    auto* nav = rig.window->findChild<NavPanel*>();
+    auto* tabs = rig.find<QTabWidget>("tabWidget");
+    QTabBar* pages = nav->pagesBar();
+
+    // The bars take the focus and move with the arrows, Home and End.
+    QVERIFY(pages->focusPolicy() & Qt::TabFocus);
+    pages->setFocus(Qt::TabFocusReason);
+    QVERIFY(pages->count() > 2);
+    QTest::keyClick(pages, Qt::Key_End);
+    QTRY_COMPARE_WITH_TIMEOUT(tabs->currentIndex(), pages->tabData(pages->count() - 1).toInt(), Wait);
+    QTest::keyClick(pages, Qt::Key_Home);
+    QTRY_COMPARE_WITH_TIMEOUT(tabs->currentIndex(), pages->tabData(0).toInt(), Wait);
+    QTest::keyClick(pages, Qt::Key_Right);
+    QTRY_COMPARE_WITH_TIMEOUT(tabs->currentIndex(), pages->tabData(1).toInt(), Wait);
+    QTabBar* sections = nav->sectionsBar();
+    const QString firstSection = sections->tabText(sections->currentIndex());
+    sections->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(sections, Qt::Key_Right);
+    QTRY_VERIFY_WITH_TIMEOUT(sections->tabText(sections->currentIndex()) != firstSection, Wait);
+
+    // Tab goes from the page bar into the page, and walks its rows in reading order: top to bottom, and
+    // left to right within a row.
+    const QList<VarWidget*> someRows = rig.rowsOnOnePage([](VarWidget* row) { return row->redirSelector(); }, 1);
+    QCOMPARE(someRows.size(), 1);
+    auto* page = qobject_cast<VarsTab*>(tabs->currentWidget());
+    QVERIFY(page);
+    pages->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(pages, Qt::Key_Tab);
+    QVERIFY2(page->isAncestorOf(QApplication::focusWidget()),
+             qPrintable(QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : QString()));
+    QWidget* start = nullptr;
+    for (VarWidget* row : page->findChildren<VarWidget*>()) {
+        if (!start && row->isVisible() && row->editor() && row->editor()->isEnabled()) {
+            for (QWidget* w : row->editor()->findChildren<QWidget*>()) {
+                if (!start && (w->focusPolicy() & Qt::TabFocus) && w->isVisible())
+                    start = w;
+            }
+        }
+    }
+    QVERIFY(start);
+    start->setFocus(Qt::TabFocusReason);
+    // A control's place: its row's top, then its own left edge.
+    const auto placeOf = [page](QWidget* w) {
+        QWidget* row = w;
+        while (row && !qobject_cast<VarWidget*>(row))
+            row = row->parentWidget();
+        return QPoint(w->mapTo(page, QPoint(0, 0)).x(), (row ? row : w)->mapTo(page, QPoint(0, 0)).y());
+    };
+    QPoint last = placeOf(start);
+    int walked = 0;
+    for (int i = 0; i < 15; ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QWidget* now = QApplication::focusWidget();
+        if (!now || !page->isAncestorOf(now))
+            break;
+        const QPoint at = placeOf(now);
+        const bool sameLine = at.y() == last.y();
+        QVERIFY2(sameLine ? at.x() > last.x() : at.y() > last.y(),
+                 qPrintable(QStringLiteral("focus went from (%1, %2) to %3 at (%4, %5)")
+                                .arg(last.x())
+                                .arg(last.y())
+                                .arg(accessibleName(now))
+                                .arg(at.x())
+                                .arg(at.y())));
+        last = at;
+        ++walked;
+    }
+    QVERIFY(walked > 3);
+
+    // A dialog gives the focus back to the control that opened it.
+    auto* search = nav->searchField();
+    search->setFocus(Qt::ShortcutFocusReason);
+    QVERIFY(QTest::qWaitForWindowActive(rig.window.get()));
+    QTimer::singleShot(0, [] {
+        if (QWidget* dialog = QApplication::activeModalWidget())
+            QTest::keyClick(dialog, Qt::Key_Escape);
+    });
+    QAction* preferences = nullptr;
+    for (QAction* action : rig.window->findChildren<QAction*>()) {
+        if (action->shortcut() == QKeySequence::Preferences || action->objectName() == QLatin1String("actionPreferences"))
+            preferences = action;
+    }
+    QVERIFY(preferences);
+    preferences->trigger();
+    QTRY_COMPARE_WITH_TIMEOUT(QApplication::focusWidget(), search, Wait);
+}
+
+void TestMainWindow::stateChangesAnnounced()
+{
+    static QList<std::pair<QAccessible::Event, QObject*>> heard;
+    static QStringList names;
+    heard.clear();
+    names.clear();
+    QAccessible::installUpdateHandler([](QAccessibleEvent* event) {
+        heard.append({event->type(), event->object()});
+        if (event->type() == QAccessible::NameChanged && event->accessibleInterface())
+            names << event->accessibleInterface()->text(QAccessible::Name);
+    });
+    // What a screen reader's bridge does when it starts listening.
+    QPlatformAccessibility* platform = QGuiApplicationPrivate::platformIntegration()->accessibility();
+    QVERIFY(platform);
+    platform->setActive(true);
+    const auto restore = qScopeGuard([platform] {
+        platform->setActive(false);
+        QAccessible::installUpdateHandler(nullptr);
+    });
+    const auto heardFrom = [](QAccessible::Event type, const QObject* object) {
+        return std::any_of(heard.cbegin(), heard.cend(), [&](const auto& e) { return e.first == type && e.second == object; });
+    };
+
+    Rig rig(SimFixture::DemoProfile, {.pageList = true});
+    // Slow enough that the loading bar moves while it is shown.
+    static_cast<SimLink*>(rig.stack->transports().find(QStringLiteral("sim")))->setLatencyUs(1500);
+    QVERIFY(rig.loaded());
+    // The loading bar's progress, the PIN's acceptance.
+    const auto* bar = rig.find<QLabel>("loadingOverlay")->findChild<QProgressBar*>();
+    QVERIFY(heardFrom(QAccessible::ValueChanged, bar));
+    QVERIFY(names.contains(QStringLiteral("PIN OK")) || names.contains(rig.text("pinBadge")));
+
+    // A search that finds nothing says so.
+    auto* nav = rig.window->findChild<NavPanel*>();
+    nav->searchField()->setText(QStringLiteral("zzzz-nothing-like-it"));
+    QTRY_VERIFY_WITH_TIMEOUT(nav->nothingFound()->isVisible(), NavPanel::SearchDelayMs * 3);
+    QVERIFY(heardFrom(QAccessible::NameChanged, nav->nothingFound()) || heardFrom(QAccessible::Alert, nav->nothingFound()));
+
+    // The end of a transfer.
+    TransferDialog transfer;
+    transfer.setBatch(1, 10);
+    transfer.startFile(QStringLiteral("a.cfg"), 10);
+    transfer.show();
+    heard.clear();
+    transfer.finish(0);
+    QVERIFY(heardFrom(QAccessible::NameChanged, transfer.findChild<QLabel*>(QStringLiteral("status"))) ||
+            heardFrom(QAccessible::Alert, &transfer));
 }

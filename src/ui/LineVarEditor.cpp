@@ -12,7 +12,8 @@
 
 namespace {
 
-const char* const ModifiedStyle = "background-color: yellow";
+// Dark text on the yellow whatever the palette, so that a dark one stays readable.
+const char* const ModifiedStyle = "background-color: yellow; color: black";
 
 } // namespace
 

@@ -28,6 +28,7 @@ LogView::LogView(QMainWindow& window, QSettings& settings)
       m_saveAction(new QAction(tr("Save log…"), this)), m_logHeight(settings.value(HeightKey, LogHeight).toInt())
 {
     setObjectName(QStringLiteral("teLog"));
+    setAccessibleName(tr("Session log"));
     setReadOnly(true);
     setMaximumBlockCount(ShownLines);
 

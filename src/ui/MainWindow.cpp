@@ -3,10 +3,12 @@
 
 #include <algorithm>
 
+#include <QApplication>
 #include <QBoxLayout>
 #include <QCloseEvent>
 #include <QFileInfo>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -15,6 +17,7 @@
 #include <QPushButton>
 #include <QScrollArea>
 #include <QSemaphore>
+#include <QStyle>
 #include <QTabBar>
 #include <QTime>
 #include <QToolBar>
@@ -22,6 +25,7 @@
 #include "AboutBox.h"
 #include "FilesPage.h"
 #include "FirstRunPanel.h"
+#include "FocusReturn.h"
 #include "LogView.h"
 #include "ModalBox.h"
 #include "NavPanel.h"
@@ -304,6 +308,8 @@ void MainWindow::buildStatusToolBar()
     m_pinAction->setVisible(false);
 
     ui->btnSave->setStyleSheet(QString::fromLatin1(SaveButtonStyle));
+    // Not by its orange alone: the button shows what it does, and greys out with nothing to save.
+    ui->btnSave->setIcon(style()->standardIcon(QStyle::SP_DialogSaveButton));
     m_statusToolBar->addWidget(ui->btnSave);
 }
 
@@ -526,7 +532,7 @@ void MainWindow::slotAuthUpdate1(uint8_t status, uint32_t timeout)
         setSaveEnabled(false);
         m_pinAccepted = false;
         if (linkOpen() && !m_restartPending) {
-            ui->gPin1->setEnabled(true);
+            offerPinEntry();
             ui->lPin1Status->clear();
         }
         if (timeout != 0)
@@ -586,7 +592,17 @@ void MainWindow::slotPinResult(int level, int code, uint32_t timeout, int ret)
     if (!m_lockTimer.isActive())
         ui->lPin1Status->setText(text);
     if (!m_pinAccepted && linkOpen() && !m_restartPending)
-        ui->gPin1->setEnabled(true);
+        offerPinEntry();
+}
+
+void MainWindow::offerPinEntry()
+{
+    ui->gPin1->setEnabled(true);
+    // The PIN is what the device waits for: the keyboard goes to it, unless the user is typing elsewhere.
+    if (!qobject_cast<QLineEdit*>(QApplication::focusWidget())) {
+        ui->ePin1->setFocus(Qt::OtherFocusReason);
+        ui->ePin1->selectAll();
+    }
 }
 
 void MainWindow::postFsCheck()
@@ -693,6 +709,7 @@ void MainWindow::showOverlay()
         m_overlay->setStyleSheet(QString::fromLatin1(OverlayStyle));
         m_overlayBar = new QProgressBar(m_overlay);
         m_overlayBar->setTextVisible(false);
+        m_overlayBar->setAccessibleName(tr("Loading variables from the device ..."));
         m_overlayBar->setFixedSize(OverlayBarWidth, OverlayBarHeight);
     }
     placeOverlay();
@@ -1064,6 +1081,7 @@ void MainWindow::on_actionReloadVars_triggered()
 
 void MainWindow::on_actionPreferences_triggered()
 {
+    const FocusReturn focusBack;
     PreferencesDialog dialog(m_settings, this);
     if (dialog.exec() != QDialog::Accepted)
         return;

@@ -125,6 +125,7 @@ private:
     bool linkOpen() const;
     void buildStatusToolBar();
     void updatePinBadge();
+    void offerPinEntry();
     void handleLoss(bool readOnlyView);
     void showLockCountdown();
     void postFsCheck();

@@ -4,6 +4,8 @@
 #include <QMessageBox>
 #include <QPushButton>
 
+#include "FocusReturn.h"
+
 namespace {
 ModalBox::Chooser& chooser()
 {
@@ -21,6 +23,7 @@ QAbstractButton* ModalBox::exec(QMessageBox& box)
 {
     if (box.textFormat() == Qt::AutoText)
         box.setTextFormat(Qt::PlainText);
+    const FocusReturn focusBack;
     if (!chooser()) {
         box.exec();
         return box.clickedButton();

@@ -1,7 +1,9 @@
 #include "NavPanel.h"
 
+#include <QAccessible>
 #include <QBoxLayout>
 #include <QEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QShortcut>
@@ -15,25 +17,41 @@ namespace {
 
 constexpr int SearchWidth = 220;
 
+// Colours come from the palette, so that a dark one stays readable; the tab with the keyboard's focus is
+// framed, not only coloured.
 const char* const SectionsStyle =
     "QTabBar::tab { font-weight: bold; padding: 6px 16px; border: none; background: transparent; border-bottom: 3px "
-    "solid transparent; color: #555; }QTabBar::tab:hover { color: black; }QTabBar::tab:disabled { color: #b0b0b0; "
-    "}QTabBar::tab:selected { color: black; border-bottom: 3px solid #3b78c4; }";
-const char* const NothingStyle = "QLabel { color: #777; font-size: 18px; }";
+    "solid transparent; color: palette(window-text); }QTabBar::tab:disabled { color: palette(mid); "
+    "}QTabBar::tab:selected { border-bottom: 3px solid palette(highlight); }QTabBar::tab:focus { border: 1px dashed "
+    "palette(window-text); border-bottom: 3px solid palette(highlight); padding: 5px 15px; }";
+const char* const NothingStyle = "QLabel { font-size: 18px; }";
 const char* const PagesStyle =
     "QTabBar::tab { padding: 4px 12px; border: none; background: transparent; border-bottom: 2px solid transparent; "
-    "color: #666; }QTabBar::tab:hover { color: black; }QTabBar::tab:disabled { color: #b0b0b0; }QTabBar::tab:selected "
-    "{ color: black; background: #d6e4f5; border-bottom: 2px solid #3b78c4; }";
+    "color: palette(window-text); }QTabBar::tab:disabled { color: palette(mid); }QTabBar::tab:selected "
+    "{ color: palette(highlighted-text); background: palette(highlight); }QTabBar::tab:focus { border: 1px dashed "
+    "palette(window-text); border-bottom: 2px solid palette(window-text); padding: 3px 11px; }";
 
-QTabBar* makeBar(const char* styleSheet, QWidget* parent)
+QTabBar* makeBar(const char* styleSheet, const QString& name, QWidget* parent)
 {
     auto* bar = new QTabBar(parent);
     bar->setExpanding(false);
     bar->setUsesScrollButtons(true);
     bar->setElideMode(Qt::ElideNone);
-    bar->setFocusPolicy(Qt::NoFocus);
+    // Tab reaches the bar; the arrows, Home and End move along it.
+    bar->setFocusPolicy(Qt::StrongFocus);
+    bar->setAccessibleName(name);
     bar->setStyleSheet(QString::fromLatin1(styleSheet));
     return bar;
+}
+
+// The first (step 1) or last (step -1) tab that can be chosen.
+int firstEnabled(const QTabBar* bar, int step)
+{
+    for (int at = step > 0 ? 0 : bar->count() - 1; at >= 0 && at < bar->count(); at += step) {
+        if (bar->isTabEnabled(at))
+            return at;
+    }
+    return -1;
 }
 
 // A tab's title as the bars show it: admin pages without their "h_".
@@ -55,7 +73,7 @@ void clearBar(QTabBar* bar)
 
 NavPanel::NavPanel(QTabWidget& tabs, QWidget* parent)
     : QWidget(parent), m_tabs(tabs), m_tabBar(tabs.tabBar()), m_search(new QLineEdit(this)),
-      m_sections(makeBar(SectionsStyle, this)), m_pages(makeBar(PagesStyle, this)),
+      m_sections(makeBar(SectionsStyle, tr("Sections"), this)), m_pages(makeBar(PagesStyle, tr("Pages"), this)),
       m_nothing(new QLabel(tr("Nothing found"), this))
 {
     m_nothing->setObjectName(QStringLiteral("nothingFound"));
@@ -63,6 +81,7 @@ NavPanel::NavPanel(QTabWidget& tabs, QWidget* parent)
     m_search->setPlaceholderText(tr("Search (Ctrl+F)"));
     m_search->setClearButtonEnabled(true);
     m_search->setFixedWidth(SearchWidth);
+    m_search->setAccessibleName(tr("Search the pages"));
     m_nothing->setStyleSheet(QString::fromLatin1(NothingStyle));
     m_nothing->hide();
     setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Maximum);
@@ -100,6 +119,10 @@ NavPanel::NavPanel(QTabWidget& tabs, QWidget* parent)
     // The window locks its tab bar while no device is ready; the panel is the way to the same pages.
     m_tabBar->installEventFilter(this);
     setEnabled(m_tabBar->isEnabled());
+    m_sections->installEventFilter(this);
+    m_pages->installEventFilter(this);
+    setTabOrder(m_sections, m_search);
+    setTabOrder(m_search, m_pages);
 }
 
 bool NavPanel::eventFilter(QObject* watched, QEvent* event)
@@ -108,6 +131,16 @@ bool NavPanel::eventFilter(QObject* watched, QEvent* event)
     // owns it is being destroyed, when asking that widget for its bar is no longer valid.
     if (watched == m_tabBar && event->type() == QEvent::EnabledChange)
         setEnabled(m_tabBar->isEnabled());
+    if ((watched == m_sections || watched == m_pages) && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Home || key == Qt::Key_End) {
+            auto* bar = static_cast<QTabBar*>(watched);
+            const int at = firstEnabled(bar, key == Qt::Key_Home ? 1 : -1);
+            if (at >= 0)
+                bar->setCurrentIndex(at);
+            return true;
+        }
+    }
     return QWidget::eventFilter(watched, event);
 }
 
@@ -232,11 +265,17 @@ void NavPanel::refresh()
     blockSections.unblock();
     blockPages.unblock();
     const bool nothing = !filter.isEmpty() && pages.isEmpty();
+    const bool newlyNothing = nothing && m_nothing->isHidden();
     m_pages->setVisible(!nothing);
     if (nothing)
         placeNothingFound();
     m_tabs.setVisible(!nothing);
     m_nothing->setVisible(nothing);
+    if (newlyNothing) {
+        // A screen reader's user learns it without moving away from the search field.
+        QAccessibleEvent said(m_nothing, QAccessible::NameChanged);
+        QAccessible::updateAccessibility(&said);
+    }
 
     // The search left the page shown out: show the page the bars now select instead.
     if (!filter.isEmpty() && !currentListed) {

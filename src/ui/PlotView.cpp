@@ -107,6 +107,7 @@ PlotView::PlotView(PlotModel& model, QWidget* parent)
     m_pause->setToolTip(tr("Stop the chart moving; readings are still kept"));
     tools->addAction(tr("Reset zoom"), this, &PlotView::resetZoom);
     auto* remove = new QToolButton(this);
+    remove->setFocusPolicy(Qt::TabFocus);
     remove->setText(tr("Remove"));
     remove->setPopupMode(QToolButton::InstantPopup);
     remove->setMenu(new QMenu(remove));
@@ -129,6 +130,11 @@ PlotView::PlotView(PlotModel& model, QWidget* parent)
     m_span->setValue(60);
     m_span->setSuffix(tr(" s"));
     m_span->setEnabled(false);
+    // Each field is named by the words before it, which a screen reader does not join to it by itself.
+    m_span->setAccessibleName(tr("Last"));
+    m_yFrom->setAccessibleName(tr("Values from"));
+    m_yTo->setAccessibleName(tr("Values to"));
+    m_view->setAccessibleName(tr("Plot"));
     spans->addWidget(new QLabel(tr("Last"), this));
     spans->addWidget(m_span);
     values->addWidget(new QLabel(tr("Values from"), this));
@@ -142,6 +148,11 @@ PlotView::PlotView(PlotModel& model, QWidget* parent)
     int widest = 0;
     for (QToolBar* bar : {tools, spans, values}) {
         bar->setToolButtonStyle(Qt::ToolButtonTextOnly);
+        // A tool bar's buttons are left out of the Tab chain; here they are the only way to the tools.
+        for (QAction* action : bar->actions()) {
+            if (QWidget* button = bar->widgetForAction(action); button && button->focusPolicy() == Qt::NoFocus)
+                button->setFocusPolicy(Qt::TabFocus);
+        }
         layout->addWidget(bar);
         widest = std::max(widest, bar->sizeHint().width());
     }

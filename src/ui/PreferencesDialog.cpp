@@ -25,6 +25,7 @@ PreferencesDialog::PreferencesDialog(QSettings& settings, QWidget* parent)
     setWindowTitle(tr("Preferences"));
 
     m_language->setObjectName(QStringLiteral("language"));
+    m_language->setAccessibleName(tr("Language"));
     m_language->addItem(tr("Ukrainian"), int(Catalogue::Language::Ukrainian));
     m_language->addItem(tr("English"), int(Catalogue::Language::English));
     m_language->setCurrentIndex(m_language->findData(int(Catalogue::stored(settings))));
@@ -36,6 +37,7 @@ PreferencesDialog::PreferencesDialog(QSettings& settings, QWidget* parent)
     languageLayout->addWidget(languageNote);
 
     m_updateBase->setObjectName(QStringLiteral("updateBase"));
+    m_updateBase->setAccessibleName(tr("Download site address"));
     m_updateBase->setPlaceholderText(tr("no address: no update check"));
     m_updateBase->setText(settings.value(UpdateChecker::baseUrlKey()).toString());
     m_checkAtStart->setObjectName(QStringLiteral("checkAtStart"));
@@ -69,7 +71,9 @@ QWidget* PreferencesDialog::folderRow(QLineEdit*& edit, const QString& key, cons
     auto* row = new QWidget(this);
     edit = new QLineEdit(Platform::rememberedFolder(m_settings, key), row);
     edit->setObjectName(key);
+    edit->setAccessibleName(title);
     auto* browse = new QPushButton(tr("Choose…"), row);
+    browse->setAccessibleDescription(title);
     connect(browse, &QPushButton::clicked, this, [this, edit, title] {
         const QString folder = UserPrompt::folder(this, title, edit->text());
         if (!folder.isEmpty())

@@ -30,6 +30,7 @@ SnapshotCompareDialog::SnapshotCompareDialog(const SettingsFile& file, const QSt
     setWindowTitle(tr("Compare with device: %1").arg(fileName));
     m_filter->setObjectName(QStringLiteral("filter"));
     m_filter->setPlaceholderText(tr("Filter"));
+    m_filter->setAccessibleName(tr("Filter"));
     m_filter->setClearButtonEnabled(true);
     m_count->setObjectName(QStringLiteral("count"));
     m_identical->setObjectName(QStringLiteral("identical"));
@@ -54,10 +55,11 @@ SnapshotCompareDialog::SnapshotCompareDialog(const SettingsFile& file, const QSt
         table->horizontalHeader()->setStretchLastSection(true);
     }
     m_readOnlyTable->setSelectionMode(QAbstractItemView::NoSelection);
-    m_filter->setAccessibleName(tr("Filter"));
     m_progress->setObjectName(QStringLiteral("progress"));
+    m_progress->setAccessibleName(tr("Writing"));
     m_progress->hide();
     m_report->setObjectName(QStringLiteral("report"));
+    m_report->setAccessibleName(tr("Report"));
     m_report->setReadOnly(true);
     m_report->hide();
     m_write->setObjectName(QStringLiteral("write"));

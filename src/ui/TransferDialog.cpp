@@ -61,12 +61,14 @@ TransferDialog::TransferDialog(QWidget* parent)
     m_title->setFont(bold);
     m_fileBar = new QProgressBar(this);
     m_fileBar->setObjectName(QStringLiteral("fileBar"));
+    m_fileBar->setAccessibleName(tr("Progress of the current file"));
     m_detail = new QLabel(this);
     m_detail->setObjectName(QStringLiteral("detail"));
     m_batchLabel = new QLabel(this);
     m_batchLabel->setObjectName(QStringLiteral("batchLabel"));
     m_batchBar = new QProgressBar(this);
     m_batchBar->setObjectName(QStringLiteral("batchBar"));
+    m_batchBar->setAccessibleName(tr("Progress of all files"));
     m_status = new QLabel(this);
     m_status->setObjectName(QStringLiteral("status"));
     m_status->setAlignment(Qt::AlignCenter);
@@ -76,6 +78,7 @@ TransferDialog::TransferDialog(QWidget* parent)
     m_pinRow = new QWidget(this);
     m_pinField = new QLineEdit(m_pinRow);
     m_pinField->setObjectName(QStringLiteral("pinField"));
+    m_pinField->setAccessibleName(tr("PIN"));
     m_pinField->setEchoMode(QLineEdit::Password);
     m_pinField->setMaxLength(PinMaxLength);
     m_pinField->setFixedWidth(PinFieldWidth);
@@ -92,6 +95,7 @@ TransferDialog::TransferDialog(QWidget* parent)
 
     m_log = new QPlainTextEdit(this);
     m_log->setObjectName(QStringLiteral("log"));
+    m_log->setAccessibleName(tr("Transfer log"));
     m_log->setReadOnly(true);
     m_log->setMaximumBlockCount(MaxLogLines);
     m_button = new QPushButton(tr("Abort"), this);
@@ -273,6 +277,8 @@ void TransferDialog::finish(int result)
     m_tick.stop();
     // A stopped batch ends with 0 as well, yet its last file is incomplete.
     if (result == 0 && m_resumes == 0 && !m_aborted) {
+        // Said before the dialog goes, so that a screen reader announces the end too.
+        m_status->setText(tr("Transfer complete (resumes: %1)").arg(0));
         hide();
         return;
     }

@@ -4,6 +4,7 @@
 #include <QInputDialog>
 #include <QLabel>
 
+#include "FocusReturn.h"
 #include "PlainText.h"
 
 namespace {
@@ -23,6 +24,7 @@ std::optional<QStringList> UserPrompt::ask(QWidget* parent, const Request& reque
 {
     if (answerer())
         return answerer()(request);
+    const FocusReturn focusBack;
     QStringList chosen;
     switch (request.kind) {
     case OpenFiles:

@@ -1,5 +1,8 @@
 #include "VarWidget.h"
 
+#include <QAbstractButton>
+#include <QAbstractSlider>
+#include <QAbstractSpinBox>
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
@@ -33,6 +36,8 @@ constexpr int SelectorMinChars = 8;
 constexpr int LabelExtra = 8;
 constexpr int WrapInset = 6;
 constexpr QRgb HighlightColour = 0xfff1a8;
+// Text on the highlight, whatever the palette's own text colour.
+constexpr QRgb HighlightTextColour = 0x000000;
 
 // The name of a row with unsaved changes is bold; names are measured in it so that it always fits.
 QFont markedFont(QFont font)
@@ -107,6 +112,9 @@ void VarWidget::addPlotAction()
     if (!isPlottable())
         return;
     auto* plot = new QAction(tr("Plot"), this);
+    // The keyboard's way to the right-click menu: the key acts while the focus is in the row.
+    plot->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
+    plot->setShortcutContext(Qt::WidgetWithChildrenShortcut);
     connect(plot, &QAction::triggered, this, [this] { m_registry.requestPlot(deviceId(), m_info->name); });
     addAction(plot);
     setContextMenuPolicy(Qt::ActionsContextMenu);
@@ -117,6 +125,7 @@ void VarWidget::buildNormal()
     m_name = new QLabel(m_info->name, this);
     m_name->setTextFormat(Qt::PlainText);
     m_name->setWordWrap(true);
+    m_name->setAccessibleName(QString(m_info->name).replace(QLatin1Char('\n'), QLatin1Char(' ')));
     m_name->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     m_grid->addWidget(m_name, 0, NameColumn);
     const QFontMetrics metrics(markedFont(m_name->font()));
@@ -254,9 +263,12 @@ void VarWidget::setAvailable(bool available)
     if (available == m_available)
         return;
     m_available = available;
-    // A blank, greyed row rather than an editor's default that looks like a value the device holds.
-    if (m_name)
+    // A blank, greyed row rather than an editor's default that looks like a value the device holds; the
+    // label says so in words as well, for whoever cannot tell grey from black.
+    if (m_name) {
         m_name->setEnabled(available);
+        m_name->setText(shownName());
+    }
     if (m_editor) {
         m_editor->setEnabled(available);
         if (!available)
@@ -280,7 +292,15 @@ void VarWidget::setUnsaved(bool unsaved)
     if (unsaved == m_unsaved || !m_name)
         return;
     m_unsaved = unsaved;
-    m_name->setFont(unsaved ? markedFont(font()) : font());
+    updateNameFont();
+}
+
+void VarWidget::updateNameFont()
+{
+    // Bold for unsaved, underlined for a search match: neither by colour alone.
+    QFont font = m_unsaved ? markedFont(this->font()) : this->font();
+    font.setUnderline(m_highlighted);
+    m_name->setFont(font);
 }
 
 void VarWidget::updateToolTip()
@@ -296,6 +316,43 @@ void VarWidget::updateToolTip()
     if (m_unsaved)
         lines << tr("Changed since the settings were last saved to the device");
     setToolTip(lines.join(QLatin1Char('\n')));
+    nameControls(toolTip());
+}
+
+QString VarWidget::shownName() const
+{
+    return m_available ? m_info->name : tr("%1 (not available)").arg(m_info->name);
+}
+
+void VarWidget::nameControls(const QString& description)
+{
+    // Refreshed with every poll: setting a name announces it, so only a change is set.
+    const auto describe = [&description](QWidget* control, const QString& name) {
+        if (control->accessibleName() != name)
+            control->setAccessibleName(name);
+        if (control->accessibleDescription() != description)
+            control->setAccessibleDescription(description);
+    };
+    const QString name = QString(m_info->name).replace(QLatin1Char('\n'), QLatin1Char(' '));
+    if (m_editor) {
+        QWidget* first = nullptr;
+        for (QWidget* control : m_editor->findChildren<QWidget*>()) {
+            if (!qobject_cast<QAbstractButton*>(control) && !qobject_cast<QAbstractSpinBox*>(control) &&
+                !qobject_cast<QAbstractSlider*>(control) && !qobject_cast<QComboBox*>(control) &&
+                control->focusPolicy() == Qt::NoFocus)
+                continue;
+            describe(control, name);
+            first = first ? first : control;
+        }
+        if (m_name && first && m_name->buddy() != first)
+            m_name->setBuddy(first);
+    }
+    if (m_inv)
+        describe(m_inv, tr("%1: inversion").arg(name));
+    if (m_source)
+        describe(m_source, tr("%1: source").arg(name));
+    if (m_redir)
+        describe(m_redir, m_source ? tr("%1: target").arg(name) : tr("%1: connected to").arg(name));
 }
 
 void VarWidget::showRedirect(QComboBox* selector, const QList<int>& candidateIds, bool reverse, uint16_t redir)
@@ -331,10 +388,12 @@ void VarWidget::setLabelWidth(int width)
         return;
     const QFontMetrics metrics(markedFont(m_name->font()));
     int height = metrics.height();
-    // Laying the name out is only needed when it does not fit on one line.
-    if (m_info->name.contains(QLatin1Char('\n')) || m_nameWidth > width - WrapInset) {
+    // Laying the name out is only needed when it does not fit on one line; an unavailable row's longer
+    // name is measured too, so that its words are never cut off.
+    const QString longest = tr("%1 (not available)").arg(m_info->name);
+    if (longest.contains(QLatin1Char('\n')) || metrics.horizontalAdvance(longest) > width - WrapInset) {
         const QRect wrapped = metrics.boundingRect(QRect(0, 0, qMax(width - WrapInset, 1), QWIDGETSIZE_MAX),
-                                                   Qt::TextWordWrap, m_info->name);
+                                                   Qt::TextWordWrap, longest);
         height = qMax(wrapped.height(), height);
     }
     m_name->setFixedSize(width, height + 2);
@@ -353,14 +412,24 @@ void VarWidget::setHighlighted(bool on)
         return;
     m_highlighted = on;
     fillBackground(on ? QColor(HighlightColour) : m_background);
+    if (m_name)
+        updateNameFont();
 }
 
 void VarWidget::fillBackground(const QColor& color)
 {
-    if (color.isValid()) {
-        QPalette palette = this->palette();
+    // Only the roles set here are the row's own; the rest follows the window, a dark palette included.
+    QPalette palette;
+    if (color.isValid())
         palette.setColor(QPalette::Window, color);
-        setPalette(palette);
-    }
+    setPalette(palette);
     setAutoFillBackground(color.isValid());
+    // The texts on the highlight are set one by one: the group's style sheet keeps them from inheriting it.
+    QPalette text;
+    if (m_highlighted)
+        text.setColor(QPalette::WindowText, QColor(HighlightTextColour));
+    for (QWidget* label : {static_cast<QWidget*>(m_name), static_cast<QWidget*>(m_inv)}) {
+        if (label)
+            label->setPalette(text);
+    }
 }

@@ -60,6 +60,11 @@ private:
     void setAvailable(bool available);
     void setUnsaved(bool unsaved);
     void updateToolTip();
+    void updateNameFont();
+    // Screen readers announce a control by its own name: the row's label stands beside the editor, not in it.
+    void nameControls(const QString& description);
+    // The name as the label shows it, with "not available" where the device has no value for the row.
+    QString shownName() const;
 
     VarUiInfoPtr m_info;
     VarsRegistry& m_registry;
