@@ -79,6 +79,18 @@ bool filesUsable(uint8_t efsStatus)
     return efsUsable(efsStatus);
 }
 
+// The file system's state in words for the Status tab.
+QString efsStatusText(uint8_t efsStatus)
+{
+    if (efsStatus < EfsStarting)
+        return MainWindow::tr("ready");
+    if (efsStatus == EfsUnknown)
+        return MainWindow::tr("not reported");
+    if (efsStatus == EfsReadOnly)
+        return MainWindow::tr("read-only");
+    return MainWindow::tr("starting (%1)").arg(efsStatus);
+}
+
 // Variables the window shows itself.
 constexpr uint16_t VarStatus = DeviceVar::Status;
 constexpr uint16_t VarCan = DeviceVar::Can;
@@ -879,17 +891,6 @@ void MainWindow::slotFlashStatus(uint32_t flashSize, uint32_t sectorSize, uint32
     if (filesUsable(efsStatus))
         setFilesAvailable(true);
     updateFsAlert(efsStatus);
-}
-
-QString MainWindow::efsStatusText(uint8_t efsStatus)
-{
-    if (efsStatus < EfsStarting)
-        return tr("ready");
-    if (efsStatus == EfsUnknown)
-        return tr("not reported");
-    if (efsStatus == EfsReadOnly)
-        return tr("read-only");
-    return tr("starting (%1)").arg(efsStatus);
 }
 
 void MainWindow::updateFsAlert(uint8_t efsStatus)

@@ -88,8 +88,6 @@ public Q_SLOTS:
     void slotStatusFlashUpdate();
     void slotDateTime(const QDateTime& d);
     void updateStatusVars();
-    // The file system's state in words for the Status tab.
-    static QString efsStatusText(uint8_t efsStatus);
     void updateFsAlert(uint8_t efsStatus);
     void slotVarsStatusUpdate();
     void slotFlashStatus(uint32_t flashSize, uint32_t sectorSize, uint32_t sectorFree, uint32_t sectorErased,
