@@ -14,6 +14,9 @@
 //   invariant_violations, invariant_violations_reexec   runs that broke a rule (each described on stderr)
 //   recoverable_runs, recoverable_runs_reexec           runs hit by a fault the program should ride out
 //   recovered_ratio                                     recoverable runs that succeeded
+// A second campaign runs on the USB link's profile (no batched reads, transfers resume): uploads, downloads and
+// cancelled transfers cut by a pulled cable, with the figures faults_run_usb, faults_run_usb_reexec,
+// recoverable_runs_usb(_reexec), invariant_violations_usb (both device kinds) and recovered_ratio_usb.
 // Usage: bench_fault_campaign [--faults N] [--seed S] [--min-recovered R]; exits 1 on any violation or a
 // recovered_ratio below R (0.95), 2 on a hang.
 #include <chrono>
@@ -128,7 +131,7 @@ private:
 // One fresh stand-in device with the demo profile, a link to it and the protocol, logged in.
 struct Stand
 {
-    explicit Stand(bool batched, bool answer)
+    Stand(bool batched, bool resumes, bool answer)
         : clock(std::make_shared<ManualClock>()), device(std::make_shared<SimDevice>(clock)), link(device)
     {
         QString error;
@@ -137,6 +140,7 @@ struct Stand
             std::exit(1);
         }
         link.setBatched(batched);
+        link.setResumes(resumes);
         link.setSleepClock(clock);
         protocol.setLink(&link);
         // Waits for a lost device pass in the device's time, not in real time.
@@ -198,7 +202,9 @@ struct Outcome
 class Campaign
 {
 public:
-    Campaign(quint32 seed, bool reruns) : m_rng(seed), m_reruns(reruns) {}
+    // usbProfile: the USB link's profile (no batched reads, transfers resume) and only transfers, cut by a pulled
+    // cable; otherwise every kind of work and fault on either link, where only the batched link resumes.
+    Campaign(quint32 seed, bool reruns, bool usbProfile) : m_rng(seed), m_reruns(reruns), m_usbProfile(usbProfile) {}
 
     Outcome run(int index, Watchdog& watchdog);
 
@@ -213,6 +219,7 @@ private:
     bool arm(SimLink& link, int faultKind, int point);
 
     QRandomGenerator m_rng;
+    const bool m_usbProfile;
     bool m_reruns;
     QTemporaryDir m_dir;
 };
@@ -581,9 +588,10 @@ Outcome Campaign::writeDifferences(const QString& what, bool batched, int faultK
 
 Outcome Campaign::run(int index, Watchdog& watchdog)
 {
-    const bool batched = m_rng.bounded(2) == 1;
-    const int workKind = m_rng.bounded(WorkKinds);
-    const int faultKind = m_rng.bounded(5);
+    const bool batched = !m_usbProfile && m_rng.bounded(2) == 1;
+    // A pulled cable, before a command or after one whose answer it took.
+    const int workKind = m_usbProfile ? m_rng.bounded(Upload, Cancel + 1) : m_rng.bounded(WorkKinds);
+    const int faultKind = m_usbProfile ? (m_rng.bounded(2) == 1 ? 4 : 0) : m_rng.bounded(5);
     const bool answer = m_rng.bounded(2) == 1;
     const QString what =
         QStringLiteral("fault %1: %2 on the %3 link, %4")
@@ -594,7 +602,7 @@ Outcome Campaign::run(int index, Watchdog& watchdog)
     watchdog.arm(what.toStdString());
     if (workKind == WriteDifferences)
         return writeDifferences(what, batched, faultKind);
-    Stand stand(batched, answer);
+    Stand stand(batched, m_usbProfile, answer);
     stand.device->setRerunsRetries(m_reruns);
     const bool cancelUpload = m_rng.bounded(2) == 1;
     const Scenario scenario = workKind == Load           ? load(batched)
@@ -618,9 +626,9 @@ Outcome Campaign::run(int index, Watchdog& watchdog)
     outcome.violation = scenario.check(stand);
     if (!outcome.violation.isEmpty())
         outcome.violation = what + QStringLiteral(": ") + outcome.violation;
-    // Only a transfer waits for a lost device, and only on the batched link; a cancelled one is not judged.
+    // Only a transfer waits for a lost device, and only on a link that resumes; a cancelled one is not judged.
     const bool transfer = workKind >= Upload && workKind <= DownloadMany;
-    outcome.recoverable = workKind != Cancel && (absorbed || (batched && transfer));
+    outcome.recoverable = workKind != Cancel && (absorbed || (stand.link.resumesTransfers() && transfer));
     outcome.succeeded = scenario.succeeded();
     if (outcome.recoverable && !outcome.succeeded)
         std::fprintf(stderr, "not recovered: %s; log: %s; messages: %s\n", qPrintable(what),
@@ -647,28 +655,39 @@ int main(int argc, char* argv[])
             minRecovered = std::atof(argv[i + 1]);
     }
     Watchdog watchdog;
-    int violations[2] = {};
-    double ratio[2] = {};
-    for (const bool reruns : {false, true}) {
-        Campaign campaign(seed, reruns);
-        int recoverable = 0;
-        int recovered = 0;
-        for (int i = 0; i < faults; ++i) {
-            const Outcome outcome = campaign.run(i, watchdog);
-            if (!outcome.violation.isEmpty()) {
-                ++violations[reruns];
-                std::fprintf(stderr, "violation: %s\n", qPrintable(outcome.violation));
+    bool failed = false;
+    for (const bool usb : {false, true}) {
+        const char* const profile = usb ? "_usb" : "";
+        int violations[2] = {};
+        double ratio[2] = {};
+        for (const bool reruns : {false, true}) {
+            Campaign campaign(seed, reruns, usb);
+            int recoverable = 0;
+            int recovered = 0;
+            for (int i = 0; i < faults; ++i) {
+                const Outcome outcome = campaign.run(i, watchdog);
+                if (!outcome.violation.isEmpty()) {
+                    ++violations[reruns];
+                    std::fprintf(stderr, "violation: %s\n", qPrintable(outcome.violation));
+                }
+                recoverable += outcome.recoverable;
+                recovered += outcome.recoverable && outcome.succeeded;
             }
-            recoverable += outcome.recoverable;
-            recovered += outcome.recoverable && outcome.succeeded;
+            ratio[reruns] = recoverable ? double(recovered) / recoverable : 1.0;
+            const char* const mode = reruns ? "_reexec" : "";
+            std::printf("faults_run%s%s %d faults\n", profile, mode, faults);
+            if (!usb)
+                std::printf("invariant_violations%s %d violations\n", mode, violations[reruns]);
+            std::printf("recoverable_runs%s%s %d runs\n", profile, mode, recoverable);
+            std::fflush(stdout);
         }
-        ratio[reruns] = recoverable ? double(recovered) / recoverable : 1.0;
-        std::printf("faults_run%s %d faults\n", reruns ? "_reexec" : "", faults);
-        std::printf("invariant_violations%s %d violations\n", reruns ? "_reexec" : "", violations[reruns]);
-        std::printf("recoverable_runs%s %d runs\n", reruns ? "_reexec" : "", recoverable);
+        // The USB profile's violations are one figure for both device kinds.
+        if (usb)
+            std::printf("invariant_violations_usb %d violations\n", violations[0] + violations[1]);
+        const double recoveredRatio = std::min(ratio[0], ratio[1]);
+        std::printf("recovered_ratio%s %.3f ratio\n", profile, recoveredRatio);
         std::fflush(stdout);
+        failed = failed || violations[0] || violations[1] || recoveredRatio < minRecovered;
     }
-    const double recoveredRatio = std::min(ratio[0], ratio[1]);
-    std::printf("recovered_ratio %.3f ratio\n", recoveredRatio);
-    return violations[0] || violations[1] || recoveredRatio < minRecovered ? 1 : 0;
+    return failed ? 1 : 0;
 }

@@ -76,6 +76,11 @@ bool SimLink::batchedReads() const
     return m_batched;
 }
 
+bool SimLink::resumesTransfers() const
+{
+    return m_batched || m_resumes;
+}
+
 bool SimLink::keepsPins() const
 {
     return m_keepsPins;

@@ -31,6 +31,7 @@ public:
     uint16_t readRequestWord() const override;
     int maxTextLength() const override;
     bool batchedReads() const override;
+    bool resumesTransfers() const override;
     bool keepsPins() const override;
     QString blockNote() const override;
     uint32_t kindMask(uint8_t cmd, const CommandRecord& request) const override;
@@ -40,6 +41,8 @@ public:
 
     // Fault knobs; each may be set from any thread. The wire's knobs are described in SimWire.
     void setBatched(bool on) { m_batched = on; }
+    // Transfers wait for a lost device on the batched link, and with this knob also on the USB link's profile.
+    void setResumes(bool on) { m_resumes = on; }
     // A link that may not wait for a lost device and forgets the stored PINs when it gives up.
     void setKeepsPins(bool on) { m_keepsPins = on; }
     void setLatencyUs(int us) { m_latencyUs = us; }
@@ -68,6 +71,7 @@ private:
     SimWire m_wire;
     std::atomic<bool> m_open{false};
     std::atomic<bool> m_batched{false};
+    std::atomic<bool> m_resumes{false};
     std::atomic<bool> m_keepsPins{true};
     std::atomic<int> m_latencyUs{0};
     std::atomic<int> m_openAttempts{0};

@@ -4,7 +4,9 @@
 #include <QTemporaryDir>
 
 #include "SimFixture.h"
+#include "link/CommandTable.h"
 #include "sim/SimFileSystem.h"
+#include "sim/SimLink.h"
 
 // The file service with the real worker over the stand-in device: what the files page receives.
 class TestFileService : public QObject
@@ -89,11 +91,42 @@ private Q_SLOTS:
         QCOMPARE(fs.file("third.cfg")->data, QByteArray(500, 'u')); // the cancel ends with the tasks before it
     }
 
+    void uploadQueuedDuringAWaitRunsAfterIt()
+    {
+        // While an upload waits for the device the worker serves its queue; an upload asked for meanwhile
+        // keeps its place behind it rather than being dropped, so each result answers its own request.
+        SimLink& link = *m_rig->link;
+        link.setResumes(true);
+        FileService& files = m_rig->stack.files();
+        const QString big = m_dir.filePath("big.bin");
+        QFile file(big);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(QByteArray(6000, 'b')) == 6000);
+        file.close();
+        int writes = 0;
+        link.setRequestObserver([&link, &writes](uint8_t cmd, const QByteArray&) {
+            if (cmd == Cmd::EFS_FILE_WRITE && ++writes == 20)
+                link.unplugAtExchange(1, 1500);
+        });
+        bool queued = false;
+        connect(&files, &FileService::taskState, this, [this, &files, &queued](int state) {
+            if (state == 1 && !std::exchange(queued, true))
+                files.fileUpload(m_local, "second.cfg", false);
+        });
+        files.fileUpload(big, "first.bin", false);
+        QCOMPARE(nextResult(), 0);
+        QVERIFY(queued);
+        QCOMPARE(nextResult(), 0);
+        SimFileSystem& fs = m_rig->device->files();
+        QCOMPARE(fs.file("first.bin")->data, QByteArray(6000, 'b'));
+        QCOMPARE(fs.file("second.cfg")->data, QByteArray(500, 'u'));
+        link.setRequestObserver({});
+    }
+
 private:
     // Waits for the next taskDone not looked at yet and returns its result.
     int nextResult()
     {
-        if (!QTest::qWaitFor([&] { return m_done->count() > m_seen; }, 5000))
+        if (!QTest::qWaitFor([&] { return m_done->count() > m_seen; }, 15000))
             return INT_MIN;
         return m_done->at(m_seen++).at(0).toInt();
     }

@@ -12,6 +12,7 @@
 #include <QTemporaryDir>
 
 #include "files/FileNames.h"
+#include "files/TransferOutcome.h"
 #include "link/DeviceProtocol.h"
 #include "sim/SimDevice.h"
 #include "sim/SimFileSystem.h"
@@ -54,6 +55,7 @@ private Q_SLOTS:
     void hostileDeviceNamesStayInTheFolder();
     void droppedFilesUploadOnTheFilesTab();
     void namesWithTagsShowAsTheyAre();
+    void uploadBeyondFreeSpaceIsRefused_data();
     void uploadBeyondFreeSpaceIsRefused();
     void folderDownloadAsksOnceAboutExistingFiles_data();
     void folderDownloadAsksOnceAboutExistingFiles();
@@ -85,6 +87,7 @@ private:
         QString title;
         QString text;
         Qt::TextFormat format;
+        QMessageBox::StandardButton defaultButton;
     };
     QList<Box> m_boxes; // the message boxes shown
     QString m_choice;   // the button pressed in a box that has it; else Yes or OK
@@ -103,7 +106,8 @@ void TestFilesPage::initTestCase()
     QCoreApplication::setApplicationName(QStringLiteral("TestFilesPage"));
     QSettings().clear();
     ModalBox::setChooser([this](QMessageBox& box) -> QAbstractButton* {
-        m_boxes.append({box.windowTitle(), box.text(), box.textFormat()});
+        m_boxes.append({box.windowTitle(), box.text(), box.textFormat(),
+                        box.defaultButton() ? box.standardButton(box.defaultButton()) : QMessageBox::NoButton});
         for (QAbstractButton* button : box.buttons()) {
             if (button->text() == m_choice)
                 return button;
@@ -268,7 +272,8 @@ void TestFilesPage::abortedDownloadIsNotReportedClean()
     QVERIFY(!log().contains(QStringLiteral("Downloaded")));
     QVERIFY(dialog->isVisible());
     QCOMPARE(dialog->findChild<QLabel*>(QStringLiteral("status"))->text(),
-             QStringLiteral("Transfer failed or stopped (%1)").arg(result));
+             result == 0 ? QStringLiteral("Transfer stopped")
+                         : QStringLiteral("Transfer failed: ") + TransferOutcome::text(result));
     QVERIFY(!m_page->busy());
 }
 
@@ -355,23 +360,43 @@ void TestFilesPage::namesWithTagsShowAsTheyAre()
 
     rowMenu(name, QStringLiteral("Delete"));
     QCOMPARE(m_boxes.size(), 1);
-    QVERIFY(m_boxes[0].text.startsWith(QStringLiteral("Delete file <b>x</b> (fn=")));
+    QCOMPARE(m_boxes[0].text, QStringLiteral("Delete the file <b>x</b> from the device?"));
+    QCOMPARE(m_boxes[0].defaultButton, QMessageBox::No);
     QCOMPARE(m_boxes[0].format, Qt::PlainText);
     QCOMPARE(nextResult(), 0);
 }
 
+void TestFilesPage::uploadBeyondFreeSpaceIsRefused_data()
+{
+    QTest::addColumn<int>("size");
+    QTest::addColumn<QString>("refusal"); // empty: the upload starts
+    QTest::newRow("well beyond") << 50000 << "Not enough space on the device: need 49 KB, free 40 KB";
+    // Rounded alike, the two sizes are given in bytes.
+    QTest::newRow("one byte beyond") << 40961 << "Not enough space on the device: need 40961 bytes, free 40960 bytes";
+    QTest::newRow("exactly the free space") << 40960 << "";
+}
+
 void TestFilesPage::uploadBeyondFreeSpaceIsRefused()
 {
+    QFETCH(int, size);
+    QFETCH(QString, refusal);
     m_device->files().setFlashSize(16 * 4096); // 6 sectors in use: 40 KB free
     m_window->connectDevice();
     m_window->findChild<QTabWidget*>(QStringLiteral("tabWidget"))
         ->setCurrentWidget(m_window->findChild<QWidget*>(QStringLiteral("tabFiles")));
+    // The Status tab quotes the free space as the check does.
     QTRY_COMPARE_WITH_TIMEOUT(m_window->findChild<QLabel*>(QStringLiteral("lStatusFlashFree"))->text(),
-                              QStringLiteral("0 MB"), Wait);
+                              QStringLiteral("40 KB"), Wait);
     QSignalSpy messages(m_page, &FilesPage::message);
-    m_page->uploadOne(localFile(QStringLiteral("big.bin"), content(50000, 7)), QStringLiteral("big.bin"), false);
+    m_page->uploadOne(localFile(QStringLiteral("big.bin"), content(size, 7)), QStringLiteral("big.bin"), false);
+    if (refusal.isEmpty()) {
+        QVERIFY(m_page->busy());
+        QVERIFY(nextResult() != INT_MIN);
+        QCOMPARE(messages.size(), 0);
+        return;
+    }
     QCOMPARE(messages.size(), 1);
-    QCOMPARE(messages[0][0].toString(), QStringLiteral("Not enough space on the device: need 49 KB, free 40 KB"));
+    QCOMPARE(messages[0][0].toString(), refusal);
     QVERIFY(!m_page->busy()); // nothing was sent: an upload is busy from its start
 }
 

@@ -303,6 +303,8 @@ private Q_SLOTS:
     void deviceClock();
     void saveToFlash_data();
     void saveToFlash();
+    void flashFigures_data();
+    void flashFigures();
     void fileSystemFigures();
     void transferAndUnsavedHoldTheClose();
     void closeWithSave_data();
@@ -557,14 +559,41 @@ void TestMainWindow::saveToFlash()
     QCOMPARE(rig.device->savesCompleted(), stateUnreadable ? 0 : 1);
 }
 
+void TestMainWindow::flashFigures_data()
+{
+    QTest::addColumn<uint32_t>("sectors");
+    QTest::addColumn<uint32_t>("sectorSize");
+    QTest::addColumn<uint32_t>("free");
+    QTest::addColumn<int>("efsStatus");
+    QTest::addColumn<QStringList>("shown"); // total, used, free, state
+    QTest::newRow("beyond 32 bits") << 1000000u << 65536u << 0u << 0
+                                    << QStringList{"62500.0 MB", "62500.0 MB", "0.0 KB", "ready"};
+    // Below a megabyte in kilobytes, as the upload check quotes the free space.
+    QTest::newRow("small flash") << 16u << 4096u << 10u << 1 << QStringList{"64 KB", "24 KB", "40 KB", "ready"};
+    QTest::newRow("more free than there is")
+        << 16u << 4096u << 32u << 255 << QStringList{"64 KB", "0.0 KB", "128 KB", "not reported"};
+    QTest::newRow("starting") << 256u << 4096u << 128u << 2
+                              << QStringList{"1.0 MB", "512 KB", "512 KB", "starting (2)"};
+    QTest::newRow("read-only") << 512u << 4096u << 0u << 253 << QStringList{"2.0 MB", "2.0 MB", "0.0 KB", "read-only"};
+}
+
+void TestMainWindow::flashFigures()
+{
+    QFETCH(uint32_t, sectors);
+    QFETCH(uint32_t, sectorSize);
+    QFETCH(uint32_t, free);
+    QFETCH(int, efsStatus);
+    QFETCH(QStringList, shown);
+    Rig rig;
+    rig.window->slotFlashStatus(sectors, sectorSize, free, 0, uint8_t(efsStatus));
+    QCOMPARE((QStringList{rig.text("lStatusFlashTotal"), rig.text("lStatusFlashUsed"), rig.text("lStatusFlashFree"),
+                          rig.text("lStatusFlashEfsStatus")}),
+             shown);
+}
+
 void TestMainWindow::fileSystemFigures()
 {
     Rig rig;
-    rig.window->slotFlashStatus(1000000, 65536, 0, 0, 0);
-    QCOMPARE(rig.text("lStatusFlashTotal"), QStringLiteral("62500 MB")); // beyond 32 bits
-    rig.window->slotFlashStatus(16, 4096, 32, 0, 0);
-    QCOMPARE(rig.text("lStatusFlashUsed"), QStringLiteral("0 MB")); // more free than there is
-
     const auto shows = [&rig, this](uint8_t status, const char* alert, int boxes) {
         rig.window->updateFsAlert(status);
         return rig.text("label_general_alert") == QString::fromLatin1(alert) && m_boxes.size() == boxes;

@@ -19,7 +19,8 @@ private Q_SLOTS:
     void filesOfABatch();
     void pinEntry();
     void abortAndClose();
-    void deviceRefusalByName();
+    void endsInWords_data();
+    void endsInWords();
 
 private:
     template <typename T = QLabel> T* find(const char* name) const
@@ -107,11 +108,24 @@ void TestTransferDialog::abortAndClose()
     QVERIFY(!m_dialog->isVisible());
 }
 
-void TestTransferDialog::deviceRefusalByName()
+void TestTransferDialog::endsInWords_data()
 {
+    QTest::addColumn<int>("result");
+    QTest::addColumn<QString>("status");
+    QTest::newRow("device refusal") << 6 << "Transfer failed: The device refused: No space (6)";
+    QTest::newRow("cable pulled") << -4 << "Transfer failed: The cable was pulled or the device restarted";
+    QTest::newRow("no answer") << -7 << "Transfer failed: The device did not answer in time";
+    QTest::newRow("told before") << -3 << "Transfer failed: The reason was given in the message before";
+    QTest::newRow("another link failure") << -9 << "Transfer failed: The link to the device failed";
+}
+
+void TestTransferDialog::endsInWords()
+{
+    QFETCH(int, result);
+    QFETCH(QString, status);
     m_dialog->startFile(QStringLiteral("x"), 100);
-    m_dialog->finish(6);
-    QCOMPARE(text("status"), QStringLiteral("Transfer failed: No space (6)"));
+    m_dialog->finish(result);
+    QCOMPARE(text("status"), status);
 }
 
 QTEST_MAIN(TestTransferDialog)

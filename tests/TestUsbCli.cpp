@@ -1,8 +1,12 @@
 #include <QtTest>
 
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+
 #include "CliRun.h"
 #include "UsbTestbed.h"
 #include "sim/SimDevice.h"
+#include "sim/SimFileSystem.h"
 #include "vars/SettingsFile.h"
 
 // kestrova-cli over the real USB link and libusb, against the stand-in device on the emulated bus.
@@ -58,7 +62,134 @@ private Q_SLOTS:
         QCOMPARE(first.exitCode(), 0);
     }
 
+    void transferRidesOutAPulledCable_data()
+    {
+        QTest::addColumn<bool>("isUpload");
+        QTest::newRow("upload") << true;
+        QTest::newRow("download") << false;
+    }
+
+    void transferRidesOutAPulledCable()
+    {
+        QFETCH(bool, isUpload);
+        const QByteArray content = pattern(FileSize, 60);
+        const QString local = m_dir.filePath(QStringLiteral("cable.bin"));
+        if (isUpload)
+            writeLocal(local, content);
+        else
+            m_device->files().addFile("cable.bin", content);
+        const QStringList args = isUpload ? QStringList{QStringLiteral("upload"), local, QStringLiteral("cable.bin")}
+                                          : QStringList{QStringLiteral("download"), QStringLiteral("cable.bin"), local};
+        const CliRun run = cliWithPull(args, PullMs);
+        QVERIFY2(run.status == 0, run.err.constData());
+        QVERIFY2(run.err.contains("interrupted at"), run.err.constData());
+        QCOMPARE(m_device->files().file("cable.bin")->data, content);
+        QVERIFY(!m_device->files().file("cable.tmp"));
+        QFile got(local);
+        QVERIFY(got.open(QIODevice::ReadOnly));
+        QCOMPARE(got.readAll(), content);
+    }
+
+    void uploadCutLongerThanTheWaitGoesOnNextTime()
+    {
+        const QByteArray content = pattern(FileSize, 61);
+        const QString local = m_dir.filePath(QStringLiteral("long.bin"));
+        writeLocal(local, content);
+        const QStringList args = {QStringLiteral("--wait"), QStringLiteral("2"), QStringLiteral("upload"), local};
+        const CliRun cut = cliWithPull(args, -1);
+        QVERIFY2(cut.status == 3, cut.err.constData());
+        QVERIFY2(!cut.err.contains("(-4)") && !cut.err.contains("fn_id"), cut.err.constData()); // words, not codes
+        QVERIFY(m_device->files().file("long.tmp"));
+
+        m_bus->plug();
+        const CliRun again = cli({QStringLiteral("upload"), local});
+        QVERIFY2(again.status == 0, again.err.constData());
+        QCOMPARE(m_device->files().file("long.bin")->data, content);
+        QVERIFY(!m_device->files().file("long.tmp"));
+    }
+
+    void partialFileInTheWay_data()
+    {
+        QTest::addColumn<bool>("yes");
+        QTest::addColumn<int>("status");
+        QTest::newRow("without --yes") << false << 5;
+        QTest::newRow("with --yes") << true << 0;
+    }
+
+    void partialFileInTheWay()
+    {
+        QFETCH(bool, yes);
+        QFETCH(int, status);
+        const QByteArray content = pattern(3000, 62);
+        const QString local = m_dir.filePath(QStringLiteral("way.bin"));
+        writeLocal(local, content);
+        m_device->files().addFile("way.tmp", pattern(1000, 63));
+        QStringList args = {QStringLiteral("upload"), local};
+        if (yes)
+            args << QStringLiteral("--yes");
+        const CliRun run = cli(args);
+        QVERIFY2(run.status == status, run.err.constData());
+        if (yes) {
+            QCOMPARE(m_device->files().file("way.bin")->data, content);
+            QVERIFY(!m_device->files().file("way.tmp"));
+        } else {
+            QVERIFY2(run.err.contains("way.tmp") && run.err.contains("--yes"), run.err.constData());
+            QCOMPARE(m_device->files().file("way.tmp")->data, pattern(1000, 63));
+        }
+    }
+
 private:
+    static constexpr int FileSize = 20000;
+    static constexpr int PullMs = 1500;
+
+    static QByteArray pattern(int size, quint32 seed)
+    {
+        QRandomGenerator rng{seed};
+        QByteArray data(size, '\0');
+        for (char& c : data)
+            c = char(rng.bounded(256));
+        return data;
+    }
+
+    static void writeLocal(const QString& path, const QByteArray& data)
+    {
+        QFile f(path);
+        QVERIFY(f.open(QIODevice::WriteOnly) && f.write(data) == data.size());
+    }
+
+    // Runs the program and pulls the controller's cable in the middle of its transfer (about 200 exchanges in);
+    // the cable goes back after outMs, or stays out (-1).
+    CliRun cliWithPull(const QStringList& args, int outMs)
+    {
+        const int start = m_bus->wire().exchanges();
+        QProcess process;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.remove(QStringLiteral("KESTROVA_PIN"));
+        process.setProcessEnvironment(env);
+        process.start(QStringLiteral(KESTROVA_CLI_EXE),
+                      QStringList{QStringLiteral("--english"), QStringLiteral("--pin"), QStringLiteral("1234")} + args);
+        CliRun run;
+        if (!process.waitForStarted(5000) ||
+            !QTest::qWaitFor([&] { return m_bus->wire().exchanges() - start >= 200; }, 30000))
+            return run;
+        m_bus->unplug();
+        if (outMs >= 0) {
+            QTest::qWait(outMs);
+            m_bus->plug();
+        }
+        if (!QTest::qWaitFor([&process] { return process.state() == QProcess::NotRunning; }, 60000)) {
+            process.kill();
+            process.waitForFinished(5000);
+            return run;
+        }
+        run.status = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+        run.out = process.readAllStandardOutput();
+        run.err = process.readAllStandardError();
+        return run;
+    }
+
+    QTemporaryDir m_dir;
+
     static CliRun cli(const QStringList& args)
     {
         // Taken now: the emulated bus names itself to the processes started in the environment.

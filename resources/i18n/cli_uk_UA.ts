@@ -49,7 +49,7 @@
   compare FILE                  the differences between FILE and the device, as the window&apos;s compare lists them
   apply FILE [--yes] [--save]   write the differences (asks on a terminal unless --yes), then save to flash with --save
   ls                            the device&apos;s files: name, size, flags
-  upload LOCAL [NAME]           safe upload (temporary name, size check, rename), resumable as in the window
+  upload LOCAL [NAME] [--yes]   safe upload (temporary name, size check, rename), resumable as in the window; --yes deletes a partial file in the way that is not part of LOCAL
   download NAME [LOCAL]         verified download; an existing LOCAL is replaced only by a complete file
   rm NAME | mv OLD NEW          delete or rename a device file
   clock [--sync]                show the device clock; --sync sets it from this computer
@@ -69,7 +69,7 @@ Exit status: 0 success (compare: identical), 1 compare found differences, 2 usag
   compare ФАЙЛ                  відмінності між ФАЙЛОМ і пристроєм, як їх перелічує порівняння у вікні
   apply ФАЙЛ [--yes] [--save]   записати відмінності (у терміналі питає, якщо немає --yes), з --save потім зберегти у флеш-пам&apos;ять
   ls                            файли пристрою: назва, розмір, позначки
-  upload ЛОКАЛЬНИЙ [НАЗВА]      безпечне вивантаження (тимчасова назва, перевірка розміру, перейменування), з відновленням, як у вікні
+  upload ЛОКАЛЬНИЙ [НАЗВА] [--yes] безпечне вивантаження (тимчасова назва, перевірка розміру, перейменування), з відновленням, як у вікні; --yes видаляє частковий файл, що заважає і не є частиною ЛОКАЛЬНОГО
   download НАЗВА [ЛОКАЛЬНИЙ]    перевірене завантаження; наявний ЛОКАЛЬНИЙ файл замінюється лише повним файлом
   rm НАЗВА | mv СТАРА НОВА      видалити або перейменувати файл пристрою
   clock [--sync]                показати годинник пристрою; --sync встановлює його за цим комп&apos;ютером
@@ -200,10 +200,6 @@ PIN: --pin, інакше змінна середовища KESTROVA_PIN, іна�
     <message>
         <source>%1: %2 of %3 bytes</source>
         <translation>%1: %2 з %3 байтів</translation>
-    </message>
-    <message>
-        <source>The device did not answer (error %1)</source>
-        <translation>Пристрій не відповів (помилка %1)</translation>
     </message>
     <message>
         <source>Cannot open local file %1: %2</source>

@@ -28,20 +28,12 @@
         <translation>Вивантаження не вдалося</translation>
     </message>
     <message>
-        <source>The temporary name &apos;%1&apos; is already used on the device. Delete that file first.</source>
-        <translation>Тимчасова назва &apos;%1&apos; вже зайнята на пристрої. Спершу видаліть цей файл.</translation>
-    </message>
-    <message>
         <source>Upload &apos;%1&apos;, %2 bytes</source>
         <translation>Вивантаження &apos;%1&apos;, %2 байт</translation>
     </message>
     <message>
         <source>Upload of &apos;%1&apos; starts again</source>
         <translation>Вивантаження &apos;%1&apos; починається знову</translation>
-    </message>
-    <message>
-        <source>The partial file &apos;%1&apos; (fn_id=%2) could not be deleted from the device</source>
-        <translation>Неповний файл &apos;%1&apos; (fn_id=%2) не вдалося видалити з пристрою</translation>
     </message>
     <message>
         <source>&apos;%1&apos; on the device has %2 bytes, the local file has %3. The old file is kept.</source>

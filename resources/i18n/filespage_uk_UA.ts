@@ -20,10 +20,6 @@
         <translation>Не вдається відкрити локальний файл %1, старий файл не змінено</translation>
     </message>
     <message>
-        <source>Delete file %1 (fn=%2)</source>
-        <translation>Видалити файл %1 (fn=%2)</translation>
-    </message>
-    <message>
         <source>Delete file</source>
         <translation>Видалення файлу</translation>
     </message>
@@ -66,10 +62,6 @@
     <message>
         <source>File name is not valid</source>
         <translation>Неприпустима назва файлу</translation>
-    </message>
-    <message>
-        <source>File operation failed (%1)</source>
-        <translation>Файлова операція не вдалася (%1)</translation>
     </message>
     <message>
         <source>Name must be 1-%1 characters, Latin-1 only.
@@ -270,10 +262,6 @@ Replace them, keep both (the download gets a numbered name) or skip them?</sourc
     <message>
         <source>Transfer ended (%1), %2</source>
         <translation>Передачу закінчено (%1), %2</translation>
-    </message>
-    <message>
-        <source>Transfer failed or stopped (%1)</source>
-        <translation>Передача не вдалася або зупинена (%1)</translation>
     </message>
     <message>
         <source>Transferring</source>

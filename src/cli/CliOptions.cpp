@@ -18,7 +18,7 @@ const QHash<QString, Arity>& commands()
         {QStringLiteral("set"), {1, -1}},     {QStringLiteral("save-flash"), {0, 0}},
         {QStringLiteral("dump"), {0, 0}},     {QStringLiteral("save-settings"), {1, 1}},
         {QStringLiteral("compare"), {1, 1}},  {QStringLiteral("apply"), {1, 3}},
-        {QStringLiteral("ls"), {0, 0}},       {QStringLiteral("upload"), {1, 2}},
+        {QStringLiteral("ls"), {0, 0}},       {QStringLiteral("upload"), {1, 3}},
         {QStringLiteral("download"), {1, 2}}, {QStringLiteral("rm"), {1, 1}},
         {QStringLiteral("mv"), {2, 2}},       {QStringLiteral("clock"), {0, 1}},
         {QStringLiteral("command"), {1, 1}},
@@ -108,8 +108,8 @@ QString CliOptions::usage()
               "  apply FILE [--yes] [--save]   write the differences (asks on a terminal unless --yes), then save "
               "to flash with --save\n"
               "  ls                            the device's files: name, size, flags\n"
-              "  upload LOCAL [NAME]           safe upload (temporary name, size check, rename), resumable as in "
-              "the window\n"
+              "  upload LOCAL [NAME] [--yes]   safe upload (temporary name, size check, rename), resumable as in "
+              "the window; --yes deletes a partial file in the way that is not part of LOCAL\n"
               "  download NAME [LOCAL]         verified download; an existing LOCAL is replaced only by a complete "
               "file\n"
               "  rm NAME | mv OLD NEW          delete or rename a device file\n"

@@ -1,5 +1,8 @@
 #include "FileCommands.h"
 
+#include <atomic>
+#include <memory>
+
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFileInfo>
@@ -10,7 +13,9 @@
 #include "CliSession.h"
 #include "files/FileNames.h"
 #include "files/FileService.h"
+#include "files/TransferOutcome.h"
 #include "link/DeviceLink.h"
+#include "platform/Platform.h"
 #include "worker/DeviceStack.h"
 
 namespace {
@@ -33,8 +38,15 @@ int FileCommands::run(const QString& command, const QStringList& args)
         return status;
     if (command == QLatin1String("ls"))
         return ls();
-    if (command == QLatin1String("upload"))
-        return upload(args.at(0), args.value(1, QFileInfo(args.at(0)).fileName()));
+    if (command == QLatin1String("upload")) {
+        QStringList rest = args;
+        const bool yes = rest.removeAll(QStringLiteral("--yes")) > 0;
+        if (rest.isEmpty() || rest.size() > 2) {
+            m_session.out().error(tr("upload takes LOCAL, an optional NAME and the flag --yes"));
+            return CliExit::Usage;
+        }
+        return upload(rest.at(0), rest.value(1, QFileInfo(rest.at(0)).fileName()), yes);
+    }
     if (command == QLatin1String("download"))
         return download(args.at(0), args.value(1, FileNames::safeLocalName(args.at(0))));
     if (command == QLatin1String("rm"))
@@ -142,7 +154,7 @@ int FileCommands::task(const std::function<void()>& start)
         return CliExit::LocalFile;
     if (ret > 0 || ret == FileResult::Shown || ret == FileResult::Incomplete || ret == FileResult::NoSeek)
         return CliExit::Refused;
-    out.error(tr("The device did not answer (error %1)").arg(ret));
+    out.error(TransferOutcome::text(ret));
     return CliExit::NoDevice;
 }
 
@@ -163,7 +175,7 @@ int FileCommands::ls()
     return CliExit::Ok;
 }
 
-int FileCommands::upload(const QString& local, const QString& name)
+int FileCommands::upload(const QString& local, const QString& name, bool yes)
 {
     QFile file(local);
     if (!file.open(QIODevice::ReadOnly)) {
@@ -183,8 +195,22 @@ int FileCommands::upload(const QString& local, const QString& name)
             return CliExit::Refused;
         }
     }
+    // A partial file in the way that is not part of this file is deleted only on the user's word: asked on a
+    // terminal, given by --yes otherwise. Asked on the worker, so the answer without either is only noted there.
+    const auto unanswered = std::make_shared<std::atomic<bool>>(false);
+    m_session.stack().protocol().setQuestion([yes, unanswered](const QString& title, const QString& text) {
+        if (yes)
+            return true;
+        if (!Platform::isTerminal(0)) {
+            *unanswered = true;
+            return false;
+        }
+        return CliSession::confirm(title + QStringLiteral(": ") + text);
+    });
     FileService& service = m_session.stack().files();
     const int status = task([&] { service.fileUpload(local, name, false); });
+    if (*unanswered)
+        m_session.out().error(tr("Run the upload again with --yes to answer yes without a terminal."));
     if (status == CliExit::Ok) {
         m_session.out().set(QStringLiteral("uploaded"),
                             QJsonObject{{QStringLiteral("name"), name}, {QStringLiteral("size"), size}});

@@ -34,7 +34,7 @@ private:
     bool validName(const QString& name);
 
     int ls();
-    int upload(const QString& local, const QString& name);
+    int upload(const QString& local, const QString& name, bool yes);
     int download(const QString& name, const QString& local);
     int remove(const QString& name);
     int rename(const QString& from, const QString& to);

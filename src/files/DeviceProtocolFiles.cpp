@@ -230,8 +230,9 @@ int DeviceProtocol::readNext(CommandRecord& rec, uint32_t position)
         // Firmware that runs a retried read again has moved past the data of the lost answer: read that again.
         if (reads >= MaxRereads)
             return LIBUSB_ERROR_IO;
+        // Without seek the data stands: a firmware that moved on leaves the file short, which its size check finds.
         if (const int seek = fileSeek(position); seek != 0)
-            return seek;
+            return seek == FileResult::NoSeek ? 0 : seek;
     }
 }
 

@@ -9,7 +9,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
-#include <QScopeGuard>
 
 #include "link/CommandRecord.h"
 #include "link/CommandTable.h"
@@ -89,12 +88,6 @@ bool DeviceProtocol::ask(const QString& title, const QString& text) const
 
 int DeviceProtocol::fileWrite(const QString& localPath, const QString& name, bool system)
 {
-    // While a transfer waits for the device the worker serves its queue; a transfer queued behind
-    // it must not run in the middle of it.
-    if (m_inTransfer)
-        return FileResult::Dropped;
-    m_inTransfer = true;
-    const auto transferEnds = qScopeGuard([this] { m_inTransfer = false; });
     m_pin2AtStart = m_pin2Access;
     const QString temporary = temporaryName(name);
     const qint64 expected = QFileInfo(localPath).size();
@@ -102,16 +95,13 @@ int DeviceProtocol::fileWrite(const QString& localPath, const QString& name, boo
     int ret = withRecovery([this] { return fileUpdateList(false); });
     if (ret != 0)
         return ret;
-    if (cachedFile(temporary)) {
-        tellFailure(
-            tr("Upload failed"),
-            tr("The temporary name '%1' is already used on the device. Delete that file first.").arg(temporary));
-        return FileResult::Shown;
-    }
     bool expectedSystem = system;
     if (const auto old = cachedFile(name))
         expectedSystem = old->system;
-    ret = createTemporary(temporary);
+    // An earlier run of this upload that was cut off leaves its temporary file: it goes on from there.
+    uint32_t resumeAt = 0;
+    const auto partial = cachedFile(temporary);
+    ret = partial ? takeOverPartial(*partial, localPath, resumeAt) : createTemporary(temporary);
     if (ret != 0)
         return ret;
 
@@ -121,12 +111,17 @@ int DeviceProtocol::fileWrite(const QString& localPath, const QString& name, boo
         Q_EMIT uiFileTaskFile(tr("Upload '%1', %2 bytes").arg(localPath).arg(expected), expected);
         ret = withRecovery([this, uploadId] { return fileOpen(uploadId); });
         if (ret == 0) {
-            uint32_t sent = 0;
+            uint32_t sent = std::exchange(resumeAt, 0);
             QFile local(localPath);
-            if (!local.open(QIODevice::ReadOnly)) {
+            if (sent > 0)
+                ret = fileSeek(sent);
+            if (ret == 0 && (!local.open(QIODevice::ReadOnly) || !local.seek(sent))) {
                 qCritical("fileWrite: local file open failed");
                 ret = FileResult::LocalFailure;
-            } else {
+            }
+            if (ret == 0) {
+                if (sent > 0)
+                    Q_EMIT uiFileWriteUpdate(uploadId, int(sent));
                 m_transferActive = !m_cancel;
                 ret = writeLoop(uploadId, local, sent);
                 if (ret == 0 && qint64(sent) != local.size())
@@ -159,13 +154,54 @@ int DeviceProtocol::fileWrite(const QString& localPath, const QString& name, boo
     return ret == FileResult::Incomplete ? 0 : ret;
 }
 
+int DeviceProtocol::takeOverPartial(const EfsFile& partial, const QString& localPath, uint32_t& resumeAt)
+{
+    QFile local(localPath);
+    if (!local.open(QIODevice::ReadOnly)) {
+        qCritical("fileWrite: local file open failed");
+        return FileResult::LocalFailure;
+    }
+    bool same = partial.size <= local.size();
+    const uint32_t tail = std::min(partial.size, TailBytes);
+    if (same) {
+        int ret = withRecovery([this, &partial] { return fileOpen(partial.id); });
+        if (ret != 0)
+            return ret;
+        QByteArray theirs;
+        if (tail >= 1)
+            ret = fileReadAt(partial.size - tail, int(tail), theirs);
+        fileClose();
+        // Without seek the upload could not go on behind the partial copy anyway.
+        if (ret != 0 && ret != FileResult::NoSeek)
+            return ret;
+        same = ret == 0 && local.seek(partial.size - tail) && local.read(tail) == theirs;
+    }
+    if (same) {
+        m_openFileId = partial.id;
+        resumeAt = partial.size;
+        Q_EMIT eventLog(tr("'%1' on the device holds the first %2 bytes of this file: the upload goes on from there")
+                            .arg(partial.name)
+                            .arg(partial.size),
+                        true);
+        return 0;
+    }
+    if (!ask(tr("Upload: a partial file is in the way"),
+             tr("Delete the partial file %1 and upload again?").arg(partial.name))) {
+        tellFailure(tr("Upload failed"),
+                    tr("The partial file %1 on the device is not part of this file and was kept.").arg(partial.name));
+        return FileResult::Shown;
+    }
+    if (!deletePartial(partial.name, partial.id))
+        return FileResult::Shown;
+    return createTemporary(partial.name);
+}
+
 bool DeviceProtocol::deletePartial(const QString& temporary, uint16_t id)
 {
     if (fileUnlink(id, true) == 0)
         return true;
-    // Every temporary file that stays behind is named in the log.
-    Q_EMIT eventLog(tr("The partial file '%1' (fn_id=%2) could not be deleted from the device").arg(temporary).arg(id),
-                    true);
+    // Every temporary file that stays behind is named in the log; the next upload of the same file goes on from it.
+    Q_EMIT eventLog(tr("The partial file '%1' could not be deleted from the device").arg(temporary), true);
     return false;
 }
 
@@ -201,7 +237,7 @@ int DeviceProtocol::createTemporary(const QString& temporary)
 int DeviceProtocol::withRecovery(const std::function<int()>& step)
 {
     int ret = step();
-    for (int recoveries = 0; ret < 0 && m_link->batchedReads() && !m_cancel && recoveries < MaxRecoveries;
+    for (int recoveries = 0; ret < 0 && m_link->resumesTransfers() && !m_cancel && recoveries < MaxRecoveries;
          ++recoveries) {
         const QString text = tr("The link to the device was lost, waiting for the device ...");
         Q_EMIT uiFileTaskState(1);
@@ -237,19 +273,13 @@ int DeviceProtocol::replaceWithUpload(const QString& name, const QString& tempor
     const QString notRenamed =
         tr("The file is uploaded but could not be renamed. It stays on the device as '%1'.").arg(temporary);
     if (const auto old = cachedFile(name)) {
-        // "Not found" is what firmware that runs a retried deletion again answers once the first run took it.
-        ret = fileUnlink(old->id, true);
+        ret = deleteOld(old->id);
+        // After a lost answer the old file may be gone: the new one stays, or the device could hold neither.
         if (ret < 0) {
-            // A lost answer does not tell whether the old file is gone. Deleting the new one now could
-            // leave neither, so look first.
-            const int listed = withRecovery([this] { return fileUpdateList(false); });
-            if (listed != 0) {
-                tellFailure(tr("Upload failed"), notRenamed);
-                return ret;
-            }
-            ret = cachedFile(old->id) ? fileUnlink(old->id, true) : 0;
+            tellFailure(tr("Upload failed"), notRenamed);
+            return ret;
         }
-        if (ret != 0) {
+        if (ret > 0) {
             deletePartial(temporary, uploadId);
             return ret;
         }
@@ -276,6 +306,19 @@ int DeviceProtocol::replaceWithUpload(const QString& name, const QString& tempor
     return ret != 0 ? ret : FileResult::Shown;
 }
 
+int DeviceProtocol::deleteOld(uint16_t id)
+{
+    // "Not found" is what firmware that runs a retried deletion again answers once the first run took it.
+    int ret = fileUnlink(id, true);
+    for (int looks = 0; ret < 0 && looks <= MaxRestarts; ++looks) {
+        // A lost answer does not tell whether the file is gone: look before deleting it again.
+        if (withRecovery([this] { return fileUpdateList(false); }) != 0)
+            return ret;
+        ret = cachedFile(id) ? fileUnlink(id, true) : 0;
+    }
+    return ret;
+}
+
 int DeviceProtocol::writeLoop(uint16_t id, QFile& local, uint32_t& sent)
 {
     if (!m_transferActive)
@@ -297,7 +340,7 @@ int DeviceProtocol::writeLoop(uint16_t id, QFile& local, uint32_t& sent)
                     QString::asprintf("fileWrite USB Error %u - %d (%s)", unsigned(ret), int(sent), qPrintable(path)));
                 return ret;
             };
-            if (!m_link->batchedReads() || m_cancel || recoveries >= MaxRecoveries)
+            if (!m_link->resumesTransfers() || m_cancel || recoveries >= MaxRecoveries)
                 return linkError();
             const QString text = tr("Upload interrupted at %1 bytes, waiting for the device ...").arg(sent);
             Q_EMIT uiFileTaskState(1);
@@ -328,13 +371,19 @@ int DeviceProtocol::writeLoop(uint16_t id, QFile& local, uint32_t& sent)
         }
         if (rec.sends > 1 && recoveries < MaxRecoveries) {
             // Firmware that runs a retried frame again may have stored the chunk twice: look at the device file.
-            const int check = recoverUpload(id, local, sent, int(chunk.size()));
-            if (check != 0)
-                return check;
-            ++recoveries;
-            if (!m_transferActive)
-                return 0;
-            continue;
+            // Without seek nothing could be mended; the size checks after the upload decide instead.
+            const int seek = fileSeek(sent + uint32_t(chunk.size()));
+            if (seek != 0 && seek != FileResult::NoSeek)
+                return seek;
+            if (seek == 0) {
+                const int check = recoverUpload(id, local, sent, int(chunk.size()));
+                if (check != 0)
+                    return check;
+                ++recoveries;
+                if (!m_transferActive)
+                    return 0;
+                continue;
+            }
         }
         sent += uint32_t(chunk.size());
         Q_EMIT uiFileWriteUpdate(id, int(sent));
@@ -414,10 +463,6 @@ int DeviceProtocol::recoverUpload(uint16_t id, QFile& local, uint32_t& sent, int
 
 int DeviceProtocol::fileRead(const QList<FileDownloadItem>& items)
 {
-    if (m_inTransfer)
-        return FileResult::Dropped;
-    m_inTransfer = true;
-    const auto transferEnds = qScopeGuard([this] { m_inTransfer = false; });
     m_pin2AtStart = m_pin2Access;
     for (const FileDownloadItem& item : items) {
         if (m_cancel)
@@ -496,7 +541,7 @@ int DeviceProtocol::readLoop(const FileDownloadItem& item, QFileDevice& local)
                                  tr("The link to the device failed while reading the file"));
             return ret;
         };
-        if (!m_link->batchedReads() || m_cancel || recoveries >= MaxRecoveries)
+        if (!m_link->resumesTransfers() || m_cancel || recoveries >= MaxRecoveries)
             return linkFailure();
         ++recoveries;
         const int recovered = recoverDownload(item.id, tail, received);
@@ -593,7 +638,12 @@ bool DeviceProtocol::waitForDevice()
                 askNow = false;
                 lastInfo = waitClockMs();
             }
-            if (infoDue && send(Cmd::INFO, rec) == 0) {
+            const int asked = infoDue ? send(Cmd::INFO, rec) : 1;
+            if (asked < 0) {
+                // A pulled cable leaves the handle dead; a replugged device is only reached through a new one.
+                QMutexLocker lock(&m_link->commandMutex());
+                m_link->close();
+            } else if (asked == 0) {
                 if (!answered) {
                     answered = true;
                     m_lastAuthStatus = -1;
@@ -601,34 +651,40 @@ bool DeviceProtocol::waitForDevice()
                 onInfoPayload(rec.rxData, rec.rxLen);
                 const std::optional<uint8_t> status = authStatus(rec);
                 if (status && (*status & AuthBit::Pin1) && (!m_pin2AtStart || (*status & AuthBit::Pin2))) {
-                    ready = true;
-                    break;
-                }
-                const int level = status && (*status & AuthBit::Pin1) ? 2 : 1;
-                const QByteArray pin = storedPin(level);
-                if (status && !pin.isEmpty() && !pin1Tried && level == 1) {
-                    pin1Tried = true;
-                    Q_EMIT eventLog(tr("Device is back: PIN %1 is sent again").arg(level), true);
-                    const int answer = auth(pin.toStdString());
-                    if (answer != 0) {
-                        tellFailure(tr("File transfer stopped"),
-                                    tr("The device is back, but PIN %1 was not accepted (answer %2). The transfer is "
-                                       "stopped: enter the PIN and start it again.")
-                                        .arg(level)
-                                        .arg(answer));
-                        m_stoppedByPin = true;
-                        return false;
+                    // A restarted device answers before its file system is up, and until then its file looks
+                    // gone: the check waits for it.
+                    if (efsStats() == 0 && efsUsable(m_efsStatus)) {
+                        ready = true;
+                        break;
                     }
-                    askNow = true;
-                    pause = false;
-                } else if (level != announced) {
-                    announced = level;
-                    const QString text = level == 1
-                                             ? tr("Device is back: send PIN 1 to continue the transfer")
-                                             : tr("Device is back: send PIN 2 to continue the transfer (system files)");
-                    Q_EMIT uiFileTaskState(level == 1 ? 2 : 4);
-                    Q_EMIT uiFileTaskNote(text);
-                    Q_EMIT eventLog(text, true);
+                } else {
+                    const int level = status && (*status & AuthBit::Pin1) ? 2 : 1;
+                    const QByteArray pin = storedPin(level);
+                    if (status && !pin.isEmpty() && !pin1Tried && level == 1) {
+                        pin1Tried = true;
+                        Q_EMIT eventLog(tr("Device is back: PIN %1 is sent again").arg(level), true);
+                        const int answer = auth(pin.toStdString());
+                        if (answer != 0) {
+                            tellFailure(
+                                tr("File transfer stopped"),
+                                tr("The device is back, but PIN %1 was not accepted (answer %2). The transfer is "
+                                   "stopped: enter the PIN and start it again.")
+                                    .arg(level)
+                                    .arg(answer));
+                            m_stoppedByPin = true;
+                            return false;
+                        }
+                        askNow = true;
+                        pause = false;
+                    } else if (level != announced) {
+                        announced = level;
+                        const QString text =
+                            level == 1 ? tr("Device is back: send PIN 1 to continue the transfer")
+                                       : tr("Device is back: send PIN 2 to continue the transfer (system files)");
+                        Q_EMIT uiFileTaskState(level == 1 ? 2 : 4);
+                        Q_EMIT uiFileTaskNote(text);
+                        Q_EMIT eventLog(text, true);
+                    }
                 }
             }
         }

@@ -73,6 +73,11 @@ bool DeviceLink::batchedReads() const
     return false;
 }
 
+bool DeviceLink::resumesTransfers() const
+{
+    return false;
+}
+
 bool DeviceLink::keepsPins() const
 {
     return true;

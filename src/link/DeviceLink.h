@@ -44,6 +44,8 @@ public:
     virtual bool pollsBusy() const;
     virtual void sleepMs(int ms);
     virtual bool batchedReads() const;
+    // Whether a transfer cut by a lost device waits for it and goes on where it stopped.
+    virtual bool resumesTransfers() const;
     virtual bool keepsPins() const;
     virtual QString blockNote() const;
     virtual bool hasSettingsPanel() const;

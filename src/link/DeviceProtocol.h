@@ -155,7 +155,12 @@ private:
     int recoverUpload(uint16_t id, QFile& local, uint32_t& sent, int inFlight);
     int replaceWithUpload(const QString& name, const QString& temporary, uint16_t uploadId, qint64 expected,
                           bool expectedSystem);
+    // An upload's temporary file left by an earlier run: taken over (resumeAt its size) when it is the start of
+    // the local file, else deleted once the user agrees; leaves the file to write to as the open file id.
+    int takeOverPartial(const EfsFile& partial, const QString& localPath, uint32_t& resumeAt);
     bool deletePartial(const QString& temporary, uint16_t id);
+    // Deletes the file an upload replaces: 0 once it is gone, a refusal, or a link result when that is unknown.
+    int deleteOld(uint16_t id);
     int createTemporary(const QString& temporary);
     // Runs a step of a transfer outside its chunk loops (each can run twice: a list, an open); on a link
     // that waits for a lost device, a step that lost the link runs again once the device is back.
@@ -197,7 +202,6 @@ private:
     bool m_pin2Access = false;
     bool m_pin2AtStart = false;
     bool m_stoppedByPin = false;
-    bool m_inTransfer = false;
     qint64 m_deviceWaitMs = 1800000;
     std::function<qint64()> m_waitClock;
 };

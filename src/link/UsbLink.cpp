@@ -84,6 +84,11 @@ int UsbLink::transact(unsigned tries, unsigned timeoutMs)
     return runExchange(tries, timeoutMs);
 }
 
+bool UsbLink::resumesTransfers() const
+{
+    return true;
+}
+
 QString UsbLink::blockNote() const
 {
     QMutexLocker lock(&m_noteMutex);

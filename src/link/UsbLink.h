@@ -30,6 +30,8 @@ public:
     void close() override;
     int transact(unsigned tries, unsigned timeoutMs) override;
     QString blockNote() const override;
+    // A loose connector is the usual way a real controller is lost in the middle of a transfer.
+    bool resumesTransfers() const override;
 
 protected:
     int writeFrame(const uint8_t* frame, int size, unsigned timeoutMs) override;

@@ -16,6 +16,7 @@
 #include "UserPrompt.h"
 #include "files/FileNames.h"
 #include "files/FileService.h"
+#include "files/TransferOutcome.h"
 #include "platform/Platform.h"
 
 namespace {
@@ -417,7 +418,7 @@ FilesPage::ExistingFiles FilesPage::askExisting(const QString& folder, const QSt
 void FilesPage::deleteOne()
 {
     const Row target = row(m_table->currentRow());
-    if (!ask(tr("Delete file"), tr("Delete file %1 (fn=%2)").arg(target.name, QString::number(target.id)), true))
+    if (!ask(tr("Delete file"), tr("Delete the file %1 from the device?").arg(target.name), true))
         return;
     Q_EMIT logLine(QStringLiteral("Delete file %1 (fn=%2)").arg(target.name, QString::number(target.id)));
     raiseBusy();
@@ -498,6 +499,9 @@ bool FilesPage::ask(const QString& title, const QString& text, bool warning)
 {
     QMessageBox box(warning ? QMessageBox::Warning : QMessageBox::Question, title, text,
                     QMessageBox::Yes | QMessageBox::No, m_window);
+    // A deletion is never a Return key away.
+    if (warning)
+        box.setDefaultButton(QMessageBox::No);
     return ModalBox::exec(box) == box.button(QMessageBox::Yes);
 }
 
@@ -564,5 +568,5 @@ void FilesPage::onTaskDone(int result)
     if (m_busy == 0)
         m_dialog->finish(m_batchError);
     if (result < 0 && result != FileResult::Shown)
-        Q_EMIT message(tr("File operation failed (%1)").arg(result));
+        Q_EMIT message(tr("File operation failed: %1").arg(TransferOutcome::text(result)));
 }

@@ -106,6 +106,18 @@ void makeScrollable(QWidget* tab)
     layout->addWidget(scroll);
 }
 
+// The file system's state in words for the Status tab.
+QString efsStatusText(uint8_t efsStatus)
+{
+    if (efsStatus < EfsStarting)
+        return MainWindow::tr("ready");
+    if (efsStatus == EfsUnknown)
+        return MainWindow::tr("not reported");
+    if (efsStatus == EfsReadOnly)
+        return MainWindow::tr("read-only");
+    return MainWindow::tr("starting (%1)").arg(efsStatus);
+}
+
 // Variables the window shows itself.
 constexpr uint16_t VarStatus = DeviceVar::Status;
 constexpr uint16_t VarCan = DeviceVar::Can;
@@ -954,13 +966,15 @@ void MainWindow::slotFlashStatus(uint32_t flashSize, uint32_t sectorSize, uint32
     const quint64 sector = sectorSize;
     // A device reporting more free sectors than it has would otherwise show an absurd used size.
     const quint64 usedSectors = flashSize > sectorFree ? quint64(flashSize - sectorFree) : 0;
-    ui->lStatusFlashTotal->setText(tr("%1 MB").arg(quint64(flashSize) * sector >> 20));
+    // The files page's sizes, so the free space agrees with what its upload check quotes.
+    const auto size = [sector](quint64 sectors) { return TransferDialog::sizeText(qint64(sectors * sector)); };
+    ui->lStatusFlashTotal->setText(size(flashSize));
     ui->lStatusFlashSectorSize->setText(tr("%1 KB").arg(sector >> 10));
-    ui->lStatusFlashFree->setText(tr("%1 MB").arg(quint64(sectorFree) * sector >> 20));
-    ui->lStatusFlashErased->setText(tr("%1 MB").arg(quint64(sectorErased) * sector >> 20));
-    ui->lStatusFlashUsed->setText(tr("%1 MB").arg(usedSectors * sector >> 20));
-    ui->lStatusFlashEfsStatus->setText(QString::number(efsStatus));
-    m_filesPage->setFreeSpace(qint64(sectorFree * sector));
+    ui->lStatusFlashFree->setText(size(sectorFree));
+    ui->lStatusFlashErased->setText(size(sectorErased));
+    ui->lStatusFlashUsed->setText(size(usedSectors));
+    ui->lStatusFlashEfsStatus->setText(efsStatusText(efsStatus));
+    m_filesPage->setFreeSpace(qint64(quint64(sectorFree) * sector));
     if (filesUsable(efsStatus))
         setFilesAvailable(true);
     updateFsAlert(efsStatus);

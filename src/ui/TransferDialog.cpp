@@ -15,7 +15,7 @@
 #include <QVBoxLayout>
 
 #include "PlainText.h"
-#include "vars/VARS.h"
+#include "files/TransferOutcome.h"
 
 namespace {
 
@@ -282,13 +282,11 @@ void TransferDialog::finish(int result)
         hide();
         return;
     }
-    if (result > 0) {
-        // A device status: the user gets its meaning, not only its number.
-        m_status->setText(
-            tr("Transfer failed: %1").arg(QStringLiteral("%1 (%2)").arg(VARS::errorTextTr(result)).arg(result)));
+    if (result != 0) {
+        m_status->setText(tr("Transfer failed: %1").arg(TransferOutcome::text(result)));
         setStatusColour(Red);
-    } else if (result != 0 || m_aborted) {
-        m_status->setText(tr("Transfer failed or stopped (%1)").arg(result));
+    } else if (m_aborted) {
+        m_status->setText(tr("Transfer stopped"));
         setStatusColour(Red);
     } else {
         m_status->setText(tr("Transfer complete (resumes: %1)").arg(m_resumes));

@@ -1,5 +1,6 @@
 #include "DeviceThread.h"
 
+#include <algorithm>
 #include <chrono>
 #include <mutex>
 
@@ -28,7 +29,7 @@ DeviceThread::DeviceThread(DeviceProtocol& protocol, TransportManager& transport
     m_transports.setChangeCallback([this] { wake(); });
     m_protocol.setLink(m_link);
     m_protocol.setStopCheck([this] { return isInterruptionRequested(); });
-    m_protocol.setPump([this] { drainQueue(); });
+    m_protocol.setPump([this] { drainQueue(false); });
 }
 
 DeviceThread::~DeviceThread()
@@ -42,16 +43,21 @@ DeviceThread::~DeviceThread()
 
 bool DeviceThread::post(Callback work, Callback drop)
 {
+    return enqueue({std::move(work), std::move(drop), false});
+}
+
+bool DeviceThread::enqueue(Task task)
+{
     {
         QMutexLocker lock(&m_queueMutex);
         if (m_connected) {
-            m_queue.push_back({std::move(work), std::move(drop)});
+            m_queue.push_back(std::move(task));
             m_queueCondition.notify_all();
             return true;
         }
     }
-    if (drop)
-        drop();
+    if (task.drop)
+        task.drop();
     return false;
 }
 
@@ -70,7 +76,7 @@ bool DeviceThread::postFileTask(FileTask task, bool refreshList)
             m_protocol.fileUpdateList(true);
         Q_EMIT uiFileTaskDone(ret);
     };
-    return post(std::move(work), [this] { Q_EMIT uiFileTaskDone(LIBUSB_ERROR_NO_DEVICE); });
+    return enqueue({std::move(work), [this] { Q_EMIT uiFileTaskDone(LIBUSB_ERROR_NO_DEVICE); }, true});
 }
 
 void DeviceThread::requestReboot()
@@ -370,17 +376,19 @@ bool DeviceThread::readPollList(const QList<uint16_t>& ids, uint32_t generation)
     return true;
 }
 
-void DeviceThread::drainQueue()
+void DeviceThread::drainQueue(bool fileTasks)
 {
     // Work queued for a device that is being switched away from is dropped by the switch instead.
     while (!stopping()) {
         Task task;
         {
             QMutexLocker lock(&m_queueMutex);
-            if (m_queue.empty())
+            const auto next = std::find_if(m_queue.begin(), m_queue.end(),
+                                           [fileTasks](const Task& t) { return fileTasks || !t.fileTask; });
+            if (next == m_queue.end())
                 return;
-            task = std::move(m_queue.front());
-            m_queue.pop_front();
+            task = std::move(*next);
+            m_queue.erase(next);
         }
         if (task.work)
             task.work();

@@ -88,8 +88,10 @@ private:
     {
         Callback work;
         Callback drop;
+        bool fileTask = false;
     };
 
+    bool enqueue(Task task);
     void wake();
     bool stopping() const;
     void applyTransportChange();
@@ -105,7 +107,9 @@ private:
     void variableStep();
     // False when the pass was cut short: lists cleared, transport changing, exit, or a failed read.
     bool readPollList(const QList<uint16_t>& ids, uint32_t generation);
-    void drainQueue();
+    // Runs the queued work; a transfer waiting for the device serves the other work only, so the file tasks
+    // behind it keep their order and run once it has ended.
+    void drainQueue(bool fileTasks = true);
     void waitForWork();
     void handleLoss(bool keepVars);
     // Empties the queue and, under the same lock, marks the device gone; returns the tasks.
