@@ -1603,12 +1603,14 @@ void TestMainWindow::keyboardReachesAndReturns()
     }
     QVERIFY(start);
     start->setFocus(Qt::TabFocusReason);
-    // A control's place: its row's top, then its own left edge.
-    const auto placeOf = [page](QWidget* w) {
+    // A control's place on the page's contents, which scroll as the focus moves down: its row's top, then
+    // its own left edge.
+    QWidget* contents = page->widget();
+    const auto placeOf = [contents](QWidget* w) {
         QWidget* row = w;
         while (row && !qobject_cast<VarWidget*>(row))
             row = row->parentWidget();
-        return QPoint(w->mapTo(page, QPoint(0, 0)).x(), (row ? row : w)->mapTo(page, QPoint(0, 0)).y());
+        return QPoint(w->mapTo(contents, QPoint(0, 0)).x(), (row ? row : w)->mapTo(contents, QPoint(0, 0)).y());
     };
     QPoint last = placeOf(start);
     int walked = 0;
