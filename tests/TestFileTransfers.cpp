@@ -326,10 +326,10 @@ private Q_SLOTS:
         fs.setStartupMs(startupMs);
         const QByteArray content = pattern(5000, 40);
         fs.addFile("u.bin", isUpload ? pattern(700, 41) : content);
+        int opens = 0; // outlives the transfer that the observer watches
         if (lostAt > 0) {
             loseDeviceAt(lostAt, 2500);
         } else {
-            int opens = 0;
             m_link->setRequestObserver([this, &opens](uint8_t cmd, const QByteArray&) {
                 if (cmd == Cmd::EFS_FILE_OPEN && ++opens == 1)
                     m_link->unplugAtExchange(1, 2500);

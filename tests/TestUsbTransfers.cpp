@@ -130,7 +130,9 @@ private Q_SLOTS:
         QList<int> states;
         for (const QList<QVariant>& state : std::as_const(*m_states))
             states << state.first().toInt();
-        QVERIFY2(states.contains(1) && states.indexOf(3) > states.indexOf(1), qPrintable(QTest::toString(states)));
+        QString seen;
+        QDebug(&seen) << states;
+        QVERIFY2(states.contains(1) && states.indexOf(3) > states.indexOf(1), qPrintable(seen));
         QCOMPARE(m_page->dialog()->findChild<QLabel*>(QStringLiteral("status"))->text(),
                  QStringLiteral("Transfer complete (resumes: 1)"));
         QVERIFY(m_boxes.isEmpty());
