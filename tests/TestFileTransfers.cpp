@@ -103,7 +103,7 @@ private Q_SLOTS:
         // Someone's file under the temporary name: nothing is created or overwritten.
         fs.addFile("x.tm_", "someone's file");
         fs.clearRequests();
-        QCOMPARE(upload("x.tmp", pattern(100, 2)), -3);
+        QCOMPARE(upload("x.tmp", pattern(100, 2)), FileResult::Shown);
         const QString taken = "The temporary name 'x.tm_' is already used on the device. Delete that file first.";
         QCOMPARE(messages(), QStringList("Upload failed|" + taken));
         for (const auto& request : fs.requests())
@@ -126,7 +126,7 @@ private Q_SLOTS:
             if (cmd == Cmd::EFS_FILE_CREATE && local.open(QIODevice::Append))
                 local.write("late");
         });
-        QCOMPARE(upload("grow.cfg", pattern(500, 8)), -3);
+        QCOMPARE(upload("grow.cfg", pattern(500, 8)), FileResult::Shown);
         m_link->setRequestObserver({});
         QCOMPARE(messages(), QStringList("Upload failed|'grow.tmp' on the device has 504 bytes, the local file has "
                                          "500. The old file is kept."));
@@ -137,7 +137,7 @@ private Q_SLOTS:
         QTest::ignoreMessage(QtWarningMsg,
                              QRegularExpression("upload 's.tmp' not complete \\(ret=-3\\), delete partial "
                                                 "file fn_id=\\d+"));
-        QCOMPARE(upload("s.cfg", pattern(500, 6)), -3);
+        QCOMPARE(upload("s.cfg", pattern(500, 6)), FileResult::Shown);
         QCOMPARE(messages(), QStringList("File transfer failed|The device wrote 56 of 57 bytes at byte 0."));
         QVERIFY(!fs.file("s.tmp"));
         QVERIFY(!fs.file("s.cfg"));
@@ -338,7 +338,7 @@ private Q_SLOTS:
         QByteArray got;
         QCOMPARE(download("alarm.wav", &got), 0);
         QCOMPARE(got, m_device->files().file("alarm.wav")->data);
-        QCOMPARE(nested, QList<int>({-4}));
+        QCOMPARE(nested, QList<int>({FileResult::Dropped}));
         QVERIFY(!m_device->files().file("queued.cfg"));
         QVERIFY(!m_device->files().file("queued.tmp"));
     }
@@ -376,7 +376,7 @@ private Q_SLOTS:
             QTest::ignoreMessage(QtWarningMsg, QRegularExpression("upload 'm.tmp' not complete \\(ret=-3\\)"));
 
         QByteArray local;
-        QCOMPARE(transfer(isUpload, "m.bin", content, &local), again ? 0 : -3);
+        QCOMPARE(transfer(isUpload, "m.bin", content, &local), again ? 0 : FileResult::Shown);
         QCOMPARE(m_questions.size(), 1);
         if (isUpload) {
             QCOMPARE(m_questions[0],
