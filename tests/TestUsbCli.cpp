@@ -1,8 +1,14 @@
 #include <QtTest>
 
+#include <sys/stat.h>
+
+#include <QTemporaryDir>
+
 #include "CliRun.h"
 #include "UsbTestbed.h"
+#include "link/CommandTable.h"
 #include "sim/SimDevice.h"
+#include "sim/SimFileSystem.h"
 #include "vars/SettingsFile.h"
 
 // kestrova-cli over the real USB link and libusb, against the stand-in device on the emulated bus.
@@ -46,6 +52,9 @@ private Q_SLOTS:
         // One copy runs a long service command; a second gives up after its wait, with the window's note.
         m_device->setCommandDurationMs(6000);
         QProcess first;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("KESTROVA_TEST_GUARD_KEY"), m_guardKey);
+        first.setProcessEnvironment(env);
         first.start(QStringLiteral(KESTROVA_CLI_EXE), {QStringLiteral("--pin"), QStringLiteral("1234"),
                                                        QStringLiteral("command"), QStringLiteral("HORN")});
         QVERIFY(first.waitForStarted(5000));
@@ -58,15 +67,112 @@ private Q_SLOTS:
         QCOMPARE(first.exitCode(), 0);
     }
 
+    // The exit statuses a script branches on, over the real link.
+    void exitStatuses_data()
+    {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<int>("status");
+        QTest::newRow("--wait 0 finds the device") << QStringList{"--wait", "0", "info"} << 0;
+        QTest::newRow("wrong PIN") << QStringList{"--pin", "9999", "info"} << 4;
+        QTest::newRow("usage before the device") << QStringList{"--pin", "9999", "get", "abc"} << 2;
+        QTest::newRow("value out of limits") << QStringList{"set", "16003=1000"} << 2;
+        QTest::newRow("no such variable") << QStringList{"set", "9=5"} << 5;
+        QTest::newRow("redirected variable") << QStringList{"set", "10027=1"} << 0;
+    }
+
+    void exitStatuses()
+    {
+        QFETCH(QStringList, args);
+        QFETCH(int, status);
+        const CliRun run = cli(args);
+        QVERIFY2(run.status == status, run.err.constData());
+        QCOMPARE(run.json().value(QStringLiteral("exit")).toInt(), status);
+    }
+
+    void noDeviceLooksOnce()
+    {
+        m_bus->unplug();
+        const CliRun run = cli({QStringLiteral("--wait"), QStringLiteral("0"), QStringLiteral("info")});
+        QCOMPARE(run.status, 3);
+        QVERIFY(run.json()[QStringLiteral("error")][QStringLiteral("message")].toString().contains(
+            QStringLiteral("No device")));
+    }
+
+    // A pipe's data reaches the device as counted; a FIFO gets the downloaded data in place.
+    void streams()
+    {
+        const CliRun up = cli({QStringLiteral("upload"), QStringLiteral("-"), QStringLiteral("settings.cfg")}, "x\n");
+        QVERIFY2(up.status == 0, up.err.constData());
+        QCOMPARE(m_device->files().file("settings.cfg")->data, QByteArray("x\n"));
+
+        QTemporaryDir dir;
+        const QByteArray fifo = QFile::encodeName(dir.filePath(QStringLiteral("fifo")));
+        QCOMPARE(::mkfifo(fifo.constData(), 0600), 0);
+        QByteArray received;
+        std::unique_ptr<QThread> drain(QThread::create([&] {
+            QFile reader(QFile::decodeName(fifo));
+            if (reader.open(QIODevice::ReadOnly))
+                received = reader.readAll();
+        }));
+        drain->start();
+        const CliRun down = cli({QStringLiteral("download"), QStringLiteral("settings.cfg"), QFile::decodeName(fifo)});
+        QVERIFY(drain->wait(10000));
+        QVERIFY2(down.status == 0, down.err.constData());
+        QCOMPARE(received, QByteArray("x\n"));
+        QVERIFY(!QFileInfo(QFile::decodeName(fifo)).isFile());
+    }
+
+    // Replies lost in the middle of a transfer are the link's failure: exit 3 with a message, never 6.
+    void lostRepliesInTransfer_data()
+    {
+        QTest::addColumn<bool>("upload");
+        QTest::newRow("upload") << true;
+        QTest::newRow("download") << false;
+    }
+
+    void lostRepliesInTransfer()
+    {
+        QFETCH(bool, upload);
+        QTemporaryDir dir;
+        const QString local = dir.filePath(QStringLiteral("data.bin"));
+        QFile file(local);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(QByteArray(20000, 'u'));
+        file.close();
+        const uint8_t cut = upload ? Cmd::EFS_FILE_WRITE : Cmd::EFS_FILE_READ;
+        SimWire* wire = &m_bus->wire();
+        wire->setRequestObserver([wire, cut](uint8_t cmd, const QByteArray&) {
+            if (cmd == cut)
+                wire->dropRepliesNext(1000000);
+        });
+        const QStringList args = upload ? QStringList{QStringLiteral("upload"), local, QStringLiteral("data.bin")}
+                                        : QStringList{QStringLiteral("download"), QStringLiteral("events.log"), local};
+        const CliRun run = cli(QStringList{QStringLiteral("--wait"), QStringLiteral("1")} + args);
+        wire->setRequestObserver({});
+        QVERIFY2(run.status == 3, run.out.constData());
+        QVERIFY(!run.err.isEmpty());
+        QCOMPARE(run.json()[QStringLiteral("error")][QStringLiteral("status")].toInt(), 3);
+        // What was there stays: no partial device file, the local file untouched.
+        QVERIFY(!m_device->files().file("data.bin"));
+        QCOMPARE(file.size(), 20000);
+    }
+
 private:
-    static CliRun cli(const QStringList& args)
+    CliRun cli(const QStringList& args, const QByteArray& input = {}) const
     {
         // Taken now: the emulated bus names itself to the processes started in the environment.
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.remove(QStringLiteral("KESTROVA_PIN"));
+        // A guard of its own: another copy of the program on this machine must not decide the outcome.
+        env.insert(QStringLiteral("KESTROVA_TEST_GUARD_KEY"), m_guardKey);
+        const bool pinGiven = args.contains(QStringLiteral("--pin"));
         return CliRun::run(
-            QStringList{QStringLiteral("--json"), QStringLiteral("--pin"), QStringLiteral("1234")} + args, env);
+            QStringList{QStringLiteral("--json")} +
+                (pinGiven ? QStringList{} : QStringList{QStringLiteral("--pin"), QStringLiteral("1234")}) + args,
+            env, 30000, input);
     }
+
+    const QString m_guardKey = QStringLiteral("KestrovaTestUsbCli_%1").arg(QCoreApplication::applicationPid());
 
     std::shared_ptr<SimDevice> m_device;
     std::unique_ptr<UsbTestbed> m_bus;
