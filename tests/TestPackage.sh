@@ -30,10 +30,11 @@ depends=$(field Depends)
 files=$(dpkg-deb -c "$deb" | awk '$1 !~ /^d/ { sub(/^\.\//, "", $6); print $6 }')
 for f in usr/bin/kestrova usr/bin/kestrova-cli usr/share/man/man1/kestrova-cli.1.gz usr/lib/udev/rules.d/70-kestrova.rules usr/share/applications/ua.orvo.Kestrova.desktop \
     usr/share/icons/hicolor/scalable/apps/kestrova.svg usr/share/metainfo/ua.orvo.Kestrova.metainfo.xml \
-    usr/share/doc/kestrova/copyright usr/share/doc/kestrova/changelog.gz usr/share/man/man1/kestrova.1.gz; do
+    usr/share/doc/kestrova/copyright usr/share/doc/kestrova/changelog.gz usr/share/man/man1/kestrova.1.gz \
+    usr/share/bash-completion/completions/kestrova-cli; do
     grep -qxF "$f" <<< "$files" || fail "$f missing from the package"
 done
-stray=$(grep -vE '^usr/(bin|lib/udev/rules\.d|share/(applications|icons/hicolor|metainfo|doc/kestrova|man/man1))/' \
+stray=$(grep -vE '^usr/(bin|lib/udev/rules\.d|share/(applications|icons/hicolor|metainfo|doc/kestrova|man/man1|bash-completion/completions))/' \
     <<< "$files" || true)
 [ -z "$stray" ] || fail "unexpected files: $stray"
 
