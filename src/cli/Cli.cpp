@@ -63,9 +63,10 @@ int Cli::run()
         // The session ends, and with it the worker, before the result is written.
         CliSession session(*options, out);
         const std::unique_ptr<CliCommand> command = commandFor(session, *options);
-        status = session.prepare();
+        // The command's own checks first: a mistake there is not worth a PIN prompt.
+        status = command->prepare();
         if (status == CliExit::Ok)
-            status = command->prepare();
+            status = session.prepare();
         if (status == CliExit::Ok)
             status = session.open();
         if (status == CliExit::Ok)

@@ -56,11 +56,8 @@ int FileCommands::prepare()
     } else if (command == QLatin1String("download")) {
         m_target = std::make_unique<LocalTarget>(args.value(1, FileNames::safeLocalName(args.first())),
                                                  FileNames::safeLocalName(args.first()));
-        const QFileInfo info(m_target->path());
-        if (!m_target->isStream() && !info.absoluteDir().exists()) {
-            out.error(
-                tr("Cannot write %1: the folder %2 does not exist")
-                    .arg(QDir::toNativeSeparators(m_target->path()), QDir::toNativeSeparators(info.absolutePath())));
+        if (QString error; !m_target->reachable(&error)) {
+            out.error(error);
             return CliExit::LocalFile;
         }
     } else if (command == QLatin1String("mv") && !validName(args.at(1))) {

@@ -24,6 +24,16 @@ LocalTarget::LocalTarget(const QString& given, const QString& nameInFolder) : m_
     m_stream = info.exists() && !info.isFile();
 }
 
+bool LocalTarget::reachable(QString* error) const
+{
+    const QFileInfo info(m_path);
+    if (m_stream || info.absoluteDir().exists())
+        return true;
+    *error = tr("Cannot write %1: the folder %2 does not exist")
+                 .arg(QDir::toNativeSeparators(m_path), QDir::toNativeSeparators(info.absolutePath()));
+    return false;
+}
+
 bool LocalTarget::write(const QByteArray& data, QString* error) const
 {
     if (m_path == CliOptions::StandardStream) {

@@ -15,6 +15,9 @@ public:
     // The path written to; "-" for standard output.
     const QString& path() const { return m_path; }
     bool isStream() const { return m_stream; }
+    // False with the error when the target cannot be written at all (its folder is not there), checked before
+    // any work that would be lost.
+    bool reachable(QString* error) const;
     // Writes all of data: the error (naming the path) when it could not.
     bool write(const QByteArray& data, QString* error) const;
 

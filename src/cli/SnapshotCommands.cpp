@@ -25,10 +25,8 @@ int SnapshotCommands::prepare()
     const QString& path = m_options.args.first();
     if (m_options.command == QLatin1String("save-settings")) {
         // A folder that is not there fails now, not after the device's whole load.
-        const QFileInfo info(path);
-        if (path != CliOptions::StandardStream && !info.exists() && !info.absoluteDir().exists()) {
-            out.error(tr("Cannot write %1: the folder %2 does not exist")
-                          .arg(QDir::toNativeSeparators(path), QDir::toNativeSeparators(info.absolutePath())));
+        if (QString error; !LocalTarget(path, QString()).reachable(&error)) {
+            out.error(error);
             return CliExit::LocalFile;
         }
         return CliExit::Ok;
