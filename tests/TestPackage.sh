@@ -70,4 +70,6 @@ fi
 out=$(env -u QT_QPA_PLATFORM -u DISPLAY -u WAYLAND_DISPLAY "$root/usr/bin/kestrova" --version) || fail "kestrova --version failed"
 [[ $out =~ (^|[[:space:]])"$version"$ ]] || fail "kestrova --version printed '$out'"
 "$root/usr/bin/kestrova-cli" --help > /dev/null || fail "kestrova-cli --help failed"
+bash -c 'source "$1" && complete -p kestrova-cli' _ "$root/usr/share/bash-completion/completions/kestrova-cli" \
+    > /dev/null || fail "the installed bash completion does not register kestrova-cli"
 echo "PASS: $(basename "$deb")"
