@@ -107,10 +107,6 @@
 <context>
     <name>FileCommands</name>
     <message>
-        <source>upload takes LOCAL, an optional NAME and the flag --yes</source>
-        <translation>upload приймає ЛОКАЛЬНИЙ файл, необов&apos;язкову НАЗВУ і прапорець --yes</translation>
-    </message>
-    <message>
         <source>Run the upload again with --yes to answer yes without a terminal.</source>
         <translation>Запустіть вивантаження знову з --yes, щоб відповісти «так» без термінала.</translation>
     </message>
