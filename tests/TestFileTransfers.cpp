@@ -390,7 +390,7 @@ private Q_SLOTS:
         QTest::newRow("empty") << QByteArray() << false << false << 0;
         QTest::newRow("all of it") << content << false << false << 0;
         QTest::newRow("another file, deleted") << pattern(1200, 31) << true << true << 0;
-        QTest::newRow("another file, kept") << pattern(1200, 31) << false << true << -3;
+        QTest::newRow("another file, kept") << pattern(1200, 31) << false << true << FileResult::Shown;
         QTest::newRow("longer than this file") << content + "x" << true << true << 0;
     }
 

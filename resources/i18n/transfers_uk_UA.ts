@@ -39,8 +39,16 @@
         <translation>Передачу зупинено до її завершення</translation>
     </message>
     <message>
-        <source>A file on this computer could not be read or written, or the link to the device failed</source>
-        <translation>Не вдалося прочитати або записати файл на цьому комп&apos;ютері, або зв&apos;язок із пристроєм перервався</translation>
+        <source>A file on this computer could not be read or written</source>
+        <translation>Не вдалося прочитати або записати файл на цьому комп&apos;ютері</translation>
+    </message>
+    <message>
+        <source>The device did not come back within the wait</source>
+        <translation>Пристрій не повернувся за час очікування</translation>
+    </message>
+    <message>
+        <source>The device was gone before the operation could run</source>
+        <translation>Пристрій зник раніше, ніж операція встигла виконатися</translation>
     </message>
     <message>
         <source>The cable was pulled or the device restarted</source>
