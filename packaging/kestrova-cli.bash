@@ -38,6 +38,7 @@ _kestrova_cli()
         case $command in
             set) options+=" --force" ;;
             apply) options+=" --yes --save --force" ;;
+            upload) options+=" --yes" ;;
             clock) options+=" --sync" ;;
             command) options+=" --yes" ;;
         esac

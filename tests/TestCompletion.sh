@@ -32,6 +32,8 @@ unset KESTROVA_PIN
 expect "save-flash save-settings set" "$cli" s
 expect "--demo" "$cli" --de
 expect "--yes" "$cli" --demo command --y
+expect "--yes" "$cli" upload local.bin --y
+expect "" "$cli" download events.log --y
 expect "--save" "$cli" apply x.kset --s
 expect "--sync" "$cli" clock --sy
 expect "ZAPUSK" "$cli" command ZAP

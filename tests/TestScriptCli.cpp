@@ -40,6 +40,7 @@ private Q_SLOTS:
         row("horn without --yes", {"command", "horn"}, 2, "--yes");
         row("wait too long", {"--wait", "4294968", "info"}, 2, "--wait");
         row("option of another command", {"info", "--sync"}, 2, "does not take --sync");
+        row("--yes of upload only", {"download", "events.log", "--yes"}, 2, "does not take --yes");
         row("unknown option", {"--verbose", "info"}, 2, "unknown option");
         row("missing PIN file", {"--pin-file", "/nonexistent.pin", "info"}, 6, "nonexistent.pin");
         row("two PINs", {"--pin", "1", "--pin-file", "/etc/hostname", "info"}, 2, "not both");
