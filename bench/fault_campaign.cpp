@@ -219,8 +219,8 @@ private:
     bool arm(SimLink& link, int faultKind, int point);
 
     QRandomGenerator m_rng;
-    const bool m_usbProfile;
     bool m_reruns;
+    const bool m_usbProfile;
     QTemporaryDir m_dir;
 };
 

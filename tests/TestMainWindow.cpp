@@ -1169,9 +1169,6 @@ void TestMainWindow::pageBuiltWhenFirstShown()
     QTRY_COMPARE_WITH_TIMEOUT(edit->text(), QString::number(later), Wait);
 }
 
-QTEST_MAIN(TestMainWindow)
-#include "TestMainWindow.moc"
-
 void TestMainWindow::plotKeepsItsRowPolled()
 {
     Rig rig(SimFixture::DemoProfile);
@@ -1471,6 +1468,8 @@ void TestMainWindow::helpAbout()
 #ifdef Q_OS_LINUX
     QVERIFY(text.contains(QLatin1String("70-kestrova.rules")));
 #endif
+}
+
 namespace {
 
 // What a screen reader lists as something to operate: buttons, fields, lists and bars. Scroll bars and
@@ -1698,3 +1697,6 @@ void TestMainWindow::stateChangesAnnounced()
     QVERIFY(heardFrom(QAccessible::NameChanged, transfer.findChild<QLabel*>(QStringLiteral("status"))) ||
             heardFrom(QAccessible::Alert, &transfer));
 }
+
+QTEST_MAIN(TestMainWindow)
+#include "TestMainWindow.moc"
