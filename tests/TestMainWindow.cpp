@@ -1603,12 +1603,14 @@ void TestMainWindow::keyboardReachesAndReturns()
     }
     QVERIFY(start);
     start->setFocus(Qt::TabFocusReason);
-    // A control's place: its row's top, then its own left edge.
-    const auto placeOf = [page](QWidget* w) {
+    // A control's place: its row's top, then its own left edge, in the page's content, which scrolls to keep
+    // the focus in view.
+    QWidget* content = page->widget();
+    const auto placeOf = [content](QWidget* w) {
         QWidget* row = w;
         while (row && !qobject_cast<VarWidget*>(row))
             row = row->parentWidget();
-        return QPoint(w->mapTo(page, QPoint(0, 0)).x(), (row ? row : w)->mapTo(page, QPoint(0, 0)).y());
+        return QPoint(w->mapTo(content, QPoint(0, 0)).x(), (row ? row : w)->mapTo(content, QPoint(0, 0)).y());
     };
     QPoint last = placeOf(start);
     int walked = 0;
