@@ -15,11 +15,15 @@ struct CliRun
     // The --json document; empty when the output does not parse as one.
     QJsonObject json() const { return QJsonDocument::fromJson(out).object(); }
 
-    static CliRun run(const QStringList& args, const QProcessEnvironment& env, int timeoutMs = 30000)
+    // input, when given, is the program's whole standard input; otherwise it has none (a closed input).
+    static CliRun run(const QStringList& args, const QProcessEnvironment& env, int timeoutMs = 30000,
+                      const QByteArray& input = {})
     {
         QProcess cli;
         cli.setProcessEnvironment(env);
         cli.start(QStringLiteral(KESTROVA_CLI_EXE), QStringList{QStringLiteral("--english")} + args);
+        cli.write(input);
+        cli.closeWriteChannel();
         CliRun run;
         // The event loop keeps turning: an emulated USB device answers from this process.
         if (!cli.waitForStarted(5000) ||

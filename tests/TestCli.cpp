@@ -1,27 +1,17 @@
 #include <QtTest>
 
 #include <QJsonArray>
-#include <QTemporaryDir>
 
-#include "CliRun.h"
+#include "DemoCli.h"
 #include "link/CommandTable.h"
-#include "vars/SettingsFile.h"
 #include "vars/VarRecord.h"
 
-// kestrova-cli on its demo device, whose state a test folder keeps between runs (the demo transport's
-// test-only KESTROVA_DEMO_STATE), so that each run meets the device the previous one left.
+// kestrova-cli on its demo device: snapshots, writes, transfers and what a lost device leaves.
 class TestCli : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
-    void init()
-    {
-        m_dir = std::make_unique<QTemporaryDir>();
-        m_env = QProcessEnvironment::systemEnvironment();
-        m_env.insert(QStringLiteral("KESTROVA_DEMO_STATE"), m_dir->filePath(QStringLiteral("device")));
-        m_env.remove(QStringLiteral("KESTROVA_PIN"));
-        QDir().mkpath(m_dir->filePath(QStringLiteral("device")));
-    }
+    void init() { m_demo = std::make_unique<DemoCli>(); }
 
     void snapshotCompareApply()
     {
@@ -107,7 +97,7 @@ private Q_SLOTS:
         QCOMPARE(cli(QStringList{QStringLiteral("set")} + changes).status, 0);
 
         // The second write never reaches the device, which does not come back.
-        m_env.insert(QStringLiteral("KESTROVA_DEMO_LOSE_AT"), QStringLiteral("%1:2").arg(Cmd::VAR_SET));
+        m_demo->env.insert(QStringLiteral("KESTROVA_DEMO_LOSE_AT"), QStringLiteral("%1:2").arg(Cmd::VAR_SET));
         const CliRun run = cli({QStringLiteral("--json"), QStringLiteral("--wait"), QStringLiteral("1"),
                                 QStringLiteral("apply"), file, QStringLiteral("--yes")});
         QCOMPARE(run.status, 3);
@@ -142,12 +132,12 @@ private Q_SLOTS:
 
         // A download the lost device cuts short leaves the earlier local file as it was.
         write(back, "earlier");
-        m_env.insert(QStringLiteral("KESTROVA_DEMO_LOSE_AT"), QStringLiteral("%1:3").arg(Cmd::EFS_FILE_READ));
+        m_demo->env.insert(QStringLiteral("KESTROVA_DEMO_LOSE_AT"), QStringLiteral("%1:3").arg(Cmd::EFS_FILE_READ));
         const CliRun lost = cli({QStringLiteral("--wait"), QStringLiteral("1"), QStringLiteral("download"),
                                  QStringLiteral("sound.wav"), back});
         QCOMPARE(lost.status, 3);
         QCOMPARE(read(back), QByteArray("earlier"));
-        QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files).size(), 2); // no partial file beside it
+        QCOMPARE(QDir(m_demo->dir.path()).entryList(QDir::Files).size(), 2); // no partial file beside it
     }
 
     void jsonCarriesTheFacts_data()
@@ -191,37 +181,12 @@ private Q_SLOTS:
     }
 
 private:
-    CliRun cli(const QStringList& args)
-    {
-        const bool pinGiven = args.contains(QStringLiteral("--pin"));
-        return CliRun::run(
-            QStringList{QStringLiteral("--demo")} +
-                (pinGiven ? QStringList{} : QStringList{QStringLiteral("--pin"), QStringLiteral("1234")}) + args,
-            m_env);
-    }
-
-    QString path(const QString& name) const { return m_dir->filePath(name); }
-
-    // The variable as the device holds it; nothing when it has no such variable.
-    std::optional<SettingsFile::Entry> deviceEntry(uint16_t id) const
-    {
-        const std::optional<SettingsFile> device =
-            SettingsFile::read(m_dir->filePath(QStringLiteral("device/device.kset")));
-        if (!device)
-            return {};
-        for (const SettingsFile::Entry& e : device->entries) {
-            if (e.id == id)
-                return e;
-        }
-        return {};
-    }
-
-    // The value the device holds, as a settings file writes it; empty when it has no such variable.
-    QByteArray deviceValue(uint16_t id) const
-    {
-        const std::optional<SettingsFile::Entry> entry = deviceEntry(id);
-        return entry ? SettingsFile::valueText(*entry) : QByteArray();
-    }
+    CliRun cli(const QStringList& args) { return m_demo->run(args); }
+    QString path(const QString& name) const { return m_demo->path(name); }
+    QByteArray deviceValue(uint16_t id) const { return m_demo->deviceValue(id); }
+    std::optional<SettingsFile::Entry> deviceEntry(uint16_t id) const { return m_demo->deviceEntry(id); }
+    static void write(const QString& name, const QByteArray& data) { DemoCli::write(name, data); }
+    static QByteArray read(const QString& name) { return DemoCli::read(name); }
 
     // The demo's measured values move between runs: listed, marked, and never a settings difference.
     static QJsonArray settingDifferences(const CliRun& compare)
@@ -234,21 +199,7 @@ private:
         return settings;
     }
 
-    static void write(const QString& name, const QByteArray& data)
-    {
-        QFile file(name);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(data);
-    }
-
-    static QByteArray read(const QString& name)
-    {
-        QFile file(name);
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    }
-
-    std::unique_ptr<QTemporaryDir> m_dir;
-    QProcessEnvironment m_env;
+    std::unique_ptr<DemoCli> m_demo;
 };
 
 QTEST_GUILESS_MAIN(TestCli)

@@ -86,7 +86,7 @@ private Q_SLOTS:
         QSignalSpy shown(m_protocol, &DeviceProtocol::uiShowMessage);
 
         QCOMPARE(m_protocol->fileSeek(40), 0);
-        QCOMPARE(m_protocol->fileSeek(500), -3);
+        QCOMPARE(m_protocol->fileSeek(500), FileResult::Shown);
         QCOMPARE(shown.count(), 1);
         QCOMPARE(shown[0][0].toString(), QStringLiteral("File transfer failed"));
         QCOMPARE(shown[0][1].toString(),
@@ -94,7 +94,7 @@ private Q_SLOTS:
 
         // Firmware without seek: no message box.
         m_fs->setSeekSupported(false);
-        QCOMPARE(m_protocol->fileReadAt(10, 10, out), -6);
+        QCOMPARE(m_protocol->fileReadAt(10, 10, out), FileResult::NoSeek);
         QCOMPARE(shown.count(), 1);
     }
 

@@ -116,7 +116,7 @@ private Q_SLOTS:
             if (cmd == Cmd::EFS_FILE_CREATE && local.open(QIODevice::Append))
                 local.write("late");
         });
-        QCOMPARE(upload("grow.cfg", pattern(500, 8)), -3);
+        QCOMPARE(upload("grow.cfg", pattern(500, 8)), FileResult::Shown);
         m_link->setRequestObserver({});
         QCOMPARE(messages(), QStringList("Upload failed|'grow.tmp' on the device has 504 bytes, the local file has "
                                          "500. The old file is kept."));
@@ -125,9 +125,9 @@ private Q_SLOTS:
 
         fs.setShortWrites(true);
         QTest::ignoreMessage(QtWarningMsg,
-                             QRegularExpression("upload 's.tmp' not complete \\(ret=-3\\), delete partial "
+                             QRegularExpression("upload 's.tmp' not complete \\(ret=-1003\\), delete partial "
                                                 "file fn_id=\\d+"));
-        QCOMPARE(upload("s.cfg", pattern(500, 6)), -3);
+        QCOMPARE(upload("s.cfg", pattern(500, 6)), FileResult::Shown);
         QCOMPARE(messages(), QStringList("File transfer failed|The device wrote 56 of 57 bytes at byte 0."));
         QVERIFY(!fs.file("s.tmp"));
         QVERIFY(!fs.file("s.cfg"));
@@ -219,7 +219,7 @@ private Q_SLOTS:
         connect(m_protocol.get(), &DeviceProtocol::uiFileWriteUpdate, this, halfway);
         connect(m_protocol.get(), &DeviceProtocol::uiFileReadUpdate, this, halfway);
         if (isUpload)
-            QTest::ignoreMessage(QtWarningMsg, QRegularExpression("upload 'alarm.tmp' not complete \\(ret=-2\\)"));
+            QTest::ignoreMessage(QtWarningMsg, QRegularExpression("upload 'alarm.tmp' not complete \\(ret=-1002\\)"));
 
         QByteArray local;
         QCOMPARE(transfer(isUpload, "alarm.wav", pattern(12000, 7), &local), 0);
@@ -240,11 +240,12 @@ private Q_SLOTS:
         QTest::newRow("lost link") << "lost" << -4
                                    << "File transfer failed|The link to the device failed while reading the file";
         QTest::newRow("shorter than listed")
-            << "short" << -3 << "Download failed|'d.bin' has 1000 bytes on the device, the downloaded file has 600.";
+            << "short" << FileResult::Shown
+            << "Download failed|'d.bin' has 1000 bytes on the device, the downloaded file has 600.";
         QTest::newRow("cancelled") << "cancel" << 0 << "";
         // The read stops one chunk past the listed size: nothing of it reaches the disk.
         QTest::newRow("longer than listed")
-            << "long" << -3
+            << "long" << FileResult::Shown
             << "Download failed|The device sends more than the 300 bytes listed for 'd.bin'. The "
                "download is stopped.";
     }
@@ -389,7 +390,7 @@ private Q_SLOTS:
         QTest::newRow("empty") << QByteArray() << false << false << 0;
         QTest::newRow("all of it") << content << false << false << 0;
         QTest::newRow("another file, deleted") << pattern(1200, 31) << true << true << 0;
-        QTest::newRow("another file, kept") << pattern(1200, 31) << false << true << -3;
+        QTest::newRow("another file, kept") << pattern(1200, 31) << false << true << FileResult::Shown;
         QTest::newRow("longer than this file") << content + "x" << true << true << 0;
     }
 
@@ -497,10 +498,10 @@ private Q_SLOTS:
             fs.addFile(target, data, 0xFF, f->id);
         });
         if (isUpload && !again)
-            QTest::ignoreMessage(QtWarningMsg, QRegularExpression("upload 'm.tmp' not complete \\(ret=-3\\)"));
+            QTest::ignoreMessage(QtWarningMsg, QRegularExpression("upload 'm.tmp' not complete \\(ret=-1003\\)"));
 
         QByteArray local;
-        QCOMPARE(transfer(isUpload, "m.bin", content, &local), again ? 0 : -3);
+        QCOMPARE(transfer(isUpload, "m.bin", content, &local), again ? 0 : FileResult::Shown);
         QCOMPARE(m_questions.size(), 1);
         if (isUpload) {
             QCOMPARE(m_questions[0],

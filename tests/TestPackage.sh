@@ -30,10 +30,11 @@ depends=$(field Depends)
 files=$(dpkg-deb -c "$deb" | awk '$1 !~ /^d/ { sub(/^\.\//, "", $6); print $6 }')
 for f in usr/bin/kestrova usr/bin/kestrova-cli usr/share/man/man1/kestrova-cli.1.gz usr/lib/udev/rules.d/70-kestrova.rules usr/share/applications/ua.orvo.Kestrova.desktop \
     usr/share/icons/hicolor/scalable/apps/kestrova.svg usr/share/metainfo/ua.orvo.Kestrova.metainfo.xml \
-    usr/share/doc/kestrova/copyright usr/share/doc/kestrova/changelog.gz usr/share/man/man1/kestrova.1.gz; do
+    usr/share/doc/kestrova/copyright usr/share/doc/kestrova/changelog.gz usr/share/man/man1/kestrova.1.gz \
+    usr/share/bash-completion/completions/kestrova-cli; do
     grep -qxF "$f" <<< "$files" || fail "$f missing from the package"
 done
-stray=$(grep -vE '^usr/(bin|lib/udev/rules\.d|share/(applications|icons/hicolor|metainfo|doc/kestrova|man/man1))/' \
+stray=$(grep -vE '^usr/(bin|lib/udev/rules\.d|share/(applications|icons/hicolor|metainfo|doc/kestrova|man/man1|bash-completion/completions))/' \
     <<< "$files" || true)
 [ -z "$stray" ] || fail "unexpected files: $stray"
 
@@ -69,4 +70,6 @@ fi
 out=$(env -u QT_QPA_PLATFORM -u DISPLAY -u WAYLAND_DISPLAY "$root/usr/bin/kestrova" --version) || fail "kestrova --version failed"
 [[ $out =~ (^|[[:space:]])"$version"$ ]] || fail "kestrova --version printed '$out'"
 "$root/usr/bin/kestrova-cli" --help > /dev/null || fail "kestrova-cli --help failed"
+bash -c 'source "$1" && complete -p kestrova-cli' _ "$root/usr/share/bash-completion/completions/kestrova-cli" \
+    > /dev/null || fail "the installed bash completion does not register kestrova-cli"
 echo "PASS: $(basename "$deb")"

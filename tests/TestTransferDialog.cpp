@@ -6,6 +6,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 
+#include "files/EfsFile.h"
 #include "ui/TransferDialog.h"
 
 // The transfer dialog on its own, driven the way the file service drives it.
@@ -115,8 +116,15 @@ void TestTransferDialog::endsInWords_data()
     QTest::newRow("device refusal") << 6 << "Transfer failed: The device refused: No space (6)";
     QTest::newRow("cable pulled") << -4 << "Transfer failed: The cable was pulled or the device restarted";
     QTest::newRow("no answer") << -7 << "Transfer failed: The device did not answer in time";
-    QTest::newRow("told before") << -3 << "Transfer failed: The reason was given in the message before";
+    QTest::newRow("told before") << FileResult::Shown
+                                 << "Transfer failed: The reason was given in the message before";
     QTest::newRow("another link failure") << -9 << "Transfer failed: The link to the device failed";
+    // The link's input/output error is not a file on this computer, nor the other way round.
+    QTest::newRow("link I/O error") << -1 << "Transfer failed: The link to the device failed";
+    QTest::newRow("local file") << FileResult::LocalFailure
+                                << "Transfer failed: A file on this computer could not be read or written";
+    QTest::newRow("device gone for good") << FileResult::DeviceGone
+                                          << "Transfer failed: The device did not come back within the wait";
 }
 
 void TestTransferDialog::endsInWords()

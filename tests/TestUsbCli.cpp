@@ -1,10 +1,13 @@
 #include <QtTest>
 
+#include <sys/stat.h>
+
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 
 #include "CliRun.h"
 #include "UsbTestbed.h"
+#include "link/CommandTable.h"
 #include "sim/SimDevice.h"
 #include "sim/SimFileSystem.h"
 #include "vars/SettingsFile.h"
@@ -50,8 +53,10 @@ private Q_SLOTS:
         // One copy runs a long service command; a second gives up after its wait, with the window's note.
         m_device->setCommandDurationMs(6000);
         QProcess first;
-        first.start(QStringLiteral(KESTROVA_CLI_EXE), {QStringLiteral("--pin"), QStringLiteral("1234"),
-                                                       QStringLiteral("command"), QStringLiteral("HORN")});
+        first.setProcessEnvironment(environment());
+        first.start(QStringLiteral(KESTROVA_CLI_EXE),
+                    {QStringLiteral("--pin"), QStringLiteral("1234"), QStringLiteral("command"),
+                     QStringLiteral("--yes"), QStringLiteral("HORN")});
         QVERIFY(first.waitForStarted(5000));
         QVERIFY(QTest::qWaitFor([this] { return m_device->pinAccepted(); }, 10000));
         // Long enough for a slow (instrumented) copy to get as far as the guard.
@@ -60,6 +65,96 @@ private Q_SLOTS:
         QVERIFY2(second.err.contains(QByteArray::number(first.processId())), second.err.constData());
         QVERIFY(QTest::qWaitFor([&first] { return first.state() == QProcess::NotRunning; }, 15000));
         QCOMPARE(first.exitCode(), 0);
+    }
+
+    // The exit statuses a script branches on, over the real link.
+    void exitStatuses_data()
+    {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<int>("status");
+        QTest::newRow("--wait 0 finds the device") << QStringList{"--wait", "0", "info"} << 0;
+        QTest::newRow("wrong PIN") << QStringList{"--pin", "9999", "info"} << 4;
+        QTest::newRow("usage before the device") << QStringList{"--pin", "9999", "get", "abc"} << 2;
+        QTest::newRow("value out of limits") << QStringList{"set", "16003=1000"} << 2;
+        QTest::newRow("no such variable") << QStringList{"set", "9=5"} << 5;
+        QTest::newRow("redirected variable") << QStringList{"set", "10027=1"} << 0;
+    }
+
+    void exitStatuses()
+    {
+        QFETCH(QStringList, args);
+        QFETCH(int, status);
+        const CliRun run = cli(args);
+        QVERIFY2(run.status == status, run.err.constData());
+        QCOMPARE(run.json().value(QStringLiteral("exit")).toInt(), status);
+    }
+
+    void noDeviceLooksOnce()
+    {
+        m_bus->unplug();
+        const CliRun run = cli({QStringLiteral("--wait"), QStringLiteral("0"), QStringLiteral("info")});
+        QCOMPARE(run.status, 3);
+        QVERIFY(run.json()[QStringLiteral("error")][QStringLiteral("message")].toString().contains(
+            QStringLiteral("No device")));
+    }
+
+    // A pipe's data reaches the device as counted; a FIFO gets the downloaded data in place.
+    void streams()
+    {
+        const CliRun up = cli({QStringLiteral("upload"), QStringLiteral("-"), QStringLiteral("settings.cfg")}, "x\n");
+        QVERIFY2(up.status == 0, up.err.constData());
+        QCOMPARE(m_device->files().file("settings.cfg")->data, QByteArray("x\n"));
+
+        QTemporaryDir dir;
+        const QByteArray fifo = QFile::encodeName(dir.filePath(QStringLiteral("fifo")));
+        QCOMPARE(::mkfifo(fifo.constData(), 0600), 0);
+        QByteArray received;
+        std::unique_ptr<QThread> drain(QThread::create([&] {
+            QFile reader(QFile::decodeName(fifo));
+            if (reader.open(QIODevice::ReadOnly))
+                received = reader.readAll();
+        }));
+        drain->start();
+        const CliRun down = cli({QStringLiteral("download"), QStringLiteral("settings.cfg"), QFile::decodeName(fifo)});
+        QVERIFY(drain->wait(10000));
+        QVERIFY2(down.status == 0, down.err.constData());
+        QCOMPARE(received, QByteArray("x\n"));
+        QVERIFY(!QFileInfo(QFile::decodeName(fifo)).isFile());
+    }
+
+    // Replies broken in the middle of a transfer are the link's failure: exit 3 with a message, never 6.
+    void brokenRepliesInTransfer_data()
+    {
+        QTest::addColumn<bool>("upload");
+        QTest::newRow("upload") << true;
+        QTest::newRow("download") << false;
+    }
+
+    void brokenRepliesInTransfer()
+    {
+        QFETCH(bool, upload);
+        QTemporaryDir dir;
+        const QString local = dir.filePath(QStringLiteral("data.bin"));
+        QFile file(local);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(QByteArray(20000, 'u'));
+        file.close();
+        const uint8_t cut = upload ? Cmd::EFS_FILE_WRITE : Cmd::EFS_FILE_READ;
+        SimWire* wire = &m_bus->wire();
+        wire->setRequestObserver([wire, cut](uint8_t cmd, const QByteArray&) {
+            if (cmd == cut)
+                wire->corruptRepliesNext(BrokenReplies);
+        });
+        const QStringList args = upload ? QStringList{QStringLiteral("upload"), local, QStringLiteral("data.bin")}
+                                        : QStringList{QStringLiteral("download"), QStringLiteral("events.log"), local};
+        const CliRun run = cli(QStringList{QStringLiteral("--wait"), QStringLiteral("1")} + args);
+        wire->setRequestObserver({});
+        QVERIFY2(run.status == 3, run.out.constData() + QByteArray("\n") + run.err);
+        QVERIFY(!run.err.isEmpty());
+        QCOMPARE(run.json()[QStringLiteral("error")][QStringLiteral("status")].toInt(), 3);
+        // What was there stays: no partial device file, the local file untouched.
+        QVERIFY(!m_device->files().file("data.bin"));
+        QCOMPARE(file.size(), 20000);
     }
 
     void transferRidesOutAPulledCable_data()
@@ -163,9 +258,7 @@ private:
     {
         const int start = m_bus->wire().exchanges();
         QProcess process;
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.remove(QStringLiteral("KESTROVA_PIN"));
-        process.setProcessEnvironment(env);
+        process.setProcessEnvironment(environment());
         process.start(QStringLiteral(KESTROVA_CLI_EXE),
                       QStringList{QStringLiteral("--english"), QStringLiteral("--pin"), QStringLiteral("1234")} + args);
         CliRun run;
@@ -190,14 +283,28 @@ private:
 
     QTemporaryDir m_dir;
 
-    static CliRun cli(const QStringList& args)
+    CliRun cli(const QStringList& args, const QByteArray& input = {}) const
+    {
+        const bool pinGiven = args.contains(QStringLiteral("--pin"));
+        return CliRun::run(
+            QStringList{QStringLiteral("--json")} +
+                (pinGiven ? QStringList{} : QStringList{QStringLiteral("--pin"), QStringLiteral("1234")}) + args,
+            environment(), 30000, input);
+    }
+
+    QProcessEnvironment environment() const
     {
         // Taken now: the emulated bus names itself to the processes started in the environment.
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.remove(QStringLiteral("KESTROVA_PIN"));
-        return CliRun::run(
-            QStringList{QStringLiteral("--json"), QStringLiteral("--pin"), QStringLiteral("1234")} + args, env);
+        // A guard of its own: another copy of the program on this machine must not decide the outcome.
+        env.insert(QStringLiteral("KESTROVA_TEST_GUARD_KEY"), m_guardKey);
+        return env;
     }
+
+    // As many broken replies as the link tries one exchange: the link fails it, then the device answers again.
+    static constexpr int BrokenReplies = 3;
+    const QString m_guardKey = QStringLiteral("KestrovaTestUsbCli_%1").arg(QCoreApplication::applicationPid());
 
     std::shared_ptr<SimDevice> m_device;
     std::unique_ptr<UsbTestbed> m_bus;

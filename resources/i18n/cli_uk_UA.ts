@@ -19,10 +19,6 @@
         <translation>%1 потребує значення</translation>
     </message>
     <message>
-        <source>--wait takes a number of seconds, not &quot;%1&quot;</source>
-        <translation>--wait приймає кількість секунд, а не «%1»</translation>
-    </message>
-    <message>
         <source>unknown option %1</source>
         <translation>невідомий параметр %1</translation>
     </message>
@@ -31,54 +27,109 @@
         <translation>команду не вказано</translation>
     </message>
     <message>
-        <source>unknown command %1</source>
-        <translation>невідома команда %1</translation>
-    </message>
-    <message>
         <source>wrong number of arguments for %1</source>
         <translation>неправильна кількість аргументів для %1</translation>
     </message>
     <message>
-        <source>Usage: kestrova-cli [--demo] [--pin PIN] [--wait SECONDS] [--json] [--english] COMMAND [ARGS...]
+        <source>%1 takes no value</source>
+        <translation>%1 не приймає значення</translation>
+    </message>
+    <message>
+        <source>--wait takes a number of seconds from 0 to %1, not &quot;%2&quot;</source>
+        <translation>--wait приймає кількість секунд від 0 до %1, а не «%2»</translation>
+    </message>
+    <message>
+        <source>give the PIN with --pin or with --pin-file, not both</source>
+        <translation>вкажіть PIN через --pin або через --pin-file, не обидва</translation>
+    </message>
+    <message>
+        <source>unknown command &quot;%1&quot;</source>
+        <translation>невідома команда «%1»</translation>
+    </message>
+    <message>
+        <source>%1 does not take %2</source>
+        <translation>%1 не приймає %2</translation>
+    </message>
+    <message>
+        <source>an empty argument for %1</source>
+        <translation>порожній аргумент для %1</translation>
+    </message>
+    <message>
+        <source>--pin - and upload - both read standard input</source>
+        <translation>--pin - і upload - обидва читають стандартний вхід</translation>
+    </message>
+    <message>
+        <source>%1 - writes to standard output, where --json writes its document</source>
+        <translation>%1 - пише у стандартний вивід, куди --json пише свій документ</translation>
+    </message>
+    <message>
+        <source>Usage: kestrova-cli [OPTIONS] COMMAND [ARGS...]
   info                          model, serial, firmware, bootloader, algorithm, PIN state
   get ID...                     each variable: id, type, value (as the settings file writes it), page and name when a page shows it
-  set ID=VALUE...               write values (value text as the settings file writes it); each is confirmed by a read-back
+  set [--force] ID=VALUE...     write values (value text as the settings file writes it); each is checked against its page&apos;s limits and confirmed by a read-back
   save-flash                    store the settings in flash and wait until the device reports it done
   dump                          every variable the pages show: page, name, id, value as the page shows it
-  save-settings FILE            a settings file of the whole device (as &quot;Save settings to file…&quot;)
+  save-settings FILE|DIR|-      a settings file of the whole device (as &quot;Save settings to file…&quot;)
   compare FILE                  the differences between FILE and the device, as the window&apos;s compare lists them
-  apply FILE [--yes] [--save]   write the differences (asks on a terminal unless --yes), then save to flash with --save
-  ls                            the device&apos;s files: name, size, flags
-  upload LOCAL [NAME] [--yes]   safe upload (temporary name, size check, rename), resumable as in the window; --yes deletes a partial file in the way that is not part of LOCAL
-  download NAME [LOCAL]         verified download; an existing LOCAL is replaced only by a complete file
+  apply FILE [--yes] [--save] [--force]
+                                write the differences (asks on a terminal unless --yes), then save to flash with --save
+  ls                            the device&apos;s files: name, size, flags, time created
+  upload LOCAL|- [NAME] [--yes] safe upload (temporary name, size check, rename), resumable as in the window; --yes deletes a partial file in the way that is not part of LOCAL
+  download NAME [LOCAL|DIR|-]   verified download; an existing LOCAL is replaced only by a complete file
   rm NAME | mv OLD NEW          delete or rename a device file
   clock [--sync]                show the device clock; --sync sets it from this computer
-  command TEXT                  run a service command (as the Status tab&apos;s buttons) and print its result
+  command [--yes] TEXT          run a service command (as the Status tab&apos;s buttons) and print its result; %1 ask on a terminal and need --yes otherwise
 
-The device: USB, waited for up to --wait seconds (10); --demo uses the built-in demo device (PIN 1234).
-The PIN: --pin, else the environment variable KESTROVA_PIN, else asked on the terminal.
-Exit status: 0 success (compare: identical), 1 compare found differences, 2 usage error, 3 no device or the link was lost, 4 PIN refused or locked, 5 the device refused an operation, 6 a local file could not be read or written.
+Options:
+  --demo                        use the built-in demo device (PIN 1234) instead of USB
+  --wait SECONDS                wait up to SECONDS for the USB device (10; 0: look once)
+  --pin PIN | --pin -           the PIN, or one line of standard input (--pin is visible to other users in the process list: prefer KESTROVA_PIN or --pin-file)
+  --pin-file FILE               the PIN from the first line of FILE
+  --json                        one JSON document on standard output, also for errors
+  --english                     English output whatever the preferences say
+  -h, --help | --version        this help | the version
+  --                            ends the options; &quot;-&quot; is standard input or output
+
+The PIN: --pin or --pin-file, else the environment variable KESTROVA_PIN, else asked on the terminal.
+Exit status: 0 success (compare: identical), 1 compare found differences, 2 usage error, 3 no device or the link was lost, 4 PIN refused or locked, 5 the device refused an operation, 6 a local file could not be read or written, 7 apply skipped some settings.
 </source>
-        <translation>Використання: kestrova-cli [--demo] [--pin PIN] [--wait СЕКУНДИ] [--json] [--english] КОМАНДА [АРГУМЕНТИ...]
+        <translation>Використання: kestrova-cli [ПАРАМЕТРИ] КОМАНДА [АРГУМЕНТИ...]
   info                          модель, серійний номер, прошивка, завантажувач, алгоритм, стан PIN
   get НОМЕР...                  кожна змінна: номер, тип, значення (як його пише файл налаштувань), сторінка й назва, коли сторінка її показує
-  set НОМЕР=ЗНАЧЕННЯ...         записати значення (текст значення як у файлі налаштувань); кожне підтверджується зворотним читанням
+  set [--force] НОМЕР=ЗНАЧЕННЯ... записати значення (текст значення як у файлі налаштувань); кожне перевіряється за межами його сторінки й підтверджується зворотним читанням
   save-flash                    зберегти налаштування у флеш-пам&apos;ять і дочекатися, поки пристрій повідомить про завершення
   dump                          усі змінні, які показують сторінки: сторінка, назва, номер, значення, як його показує сторінка
-  save-settings ФАЙЛ            файл налаштувань усього пристрою (як «Зберегти налаштування у файл…»)
+  save-settings ФАЙЛ|ТЕКА|-     файл налаштувань усього пристрою (як «Зберегти налаштування у файл…»)
   compare ФАЙЛ                  відмінності між ФАЙЛОМ і пристроєм, як їх перелічує порівняння у вікні
-  apply ФАЙЛ [--yes] [--save]   записати відмінності (у терміналі питає, якщо немає --yes), з --save потім зберегти у флеш-пам&apos;ять
-  ls                            файли пристрою: назва, розмір, позначки
-  upload ЛОКАЛЬНИЙ [НАЗВА] [--yes] безпечне вивантаження (тимчасова назва, перевірка розміру, перейменування), з відновленням, як у вікні; --yes видаляє частковий файл, що заважає і не є частиною ЛОКАЛЬНОГО
-  download НАЗВА [ЛОКАЛЬНИЙ]    перевірене завантаження; наявний ЛОКАЛЬНИЙ файл замінюється лише повним файлом
+  apply ФАЙЛ [--yes] [--save] [--force]
+                                записати відмінності (у терміналі питає, якщо немає --yes), з --save потім зберегти у флеш-пам&apos;ять
+  ls                            файли пристрою: назва, розмір, позначки, час створення
+  upload ЛОКАЛЬНИЙ|- [НАЗВА] [--yes] безпечне вивантаження (тимчасова назва, перевірка розміру, перейменування), з відновленням, як у вікні; --yes видаляє частковий файл, що заважає і не є частиною ЛОКАЛЬНОГО
+  download НАЗВА [ЛОКАЛЬНИЙ|ТЕКА|-] перевірене завантаження; наявний ЛОКАЛЬНИЙ файл замінюється лише повним файлом
   rm НАЗВА | mv СТАРА НОВА      видалити або перейменувати файл пристрою
   clock [--sync]                показати годинник пристрою; --sync встановлює його за цим комп&apos;ютером
-  command ТЕКСТ                 виконати сервісну команду (як кнопки вкладки «Стан») і вивести її результат
+  command [--yes] ТЕКСТ         виконати сервісну команду (як кнопки вкладки «Стан») і вивести її результат; %1 питають у терміналі, а без нього потребують --yes
 
-Пристрій: USB, очікування до --wait секунд (10); --demo використовує вбудований демонстраційний пристрій (PIN 1234).
-PIN: --pin, інакше змінна середовища KESTROVA_PIN, інакше запит у терміналі.
-Код завершення: 0 успіх (compare: однакові), 1 compare знайшла відмінності, 2 помилка у виклику, 3 немає пристрою або зв&apos;язок втрачено, 4 PIN відхилено або пристрій заблоковано, 5 пристрій відмовив в операції, 6 не вдалося прочитати або записати локальний файл.
+Параметри:
+  --demo                        вбудований демонстраційний пристрій (PIN 1234) замість USB
+  --wait СЕКУНДИ                чекати на USB-пристрій до СЕКУНД (10; 0: глянути один раз)
+  --pin PIN | --pin -           PIN або один рядок стандартного входу (--pin бачать інші користувачі у списку процесів: краще KESTROVA_PIN або --pin-file)
+  --pin-file ФАЙЛ               PIN з першого рядка ФАЙЛУ
+  --json                        один документ JSON у стандартний вивід, також для помилок
+  --english                     виведення англійською, хоч би що казали налаштування
+  -h, --help | --version        ця довідка | версія
+  --                            кінець параметрів; «-» — стандартний вхід або вивід
+
+PIN: --pin або --pin-file, інакше змінна середовища KESTROVA_PIN, інакше запит у терміналі.
+Код завершення: 0 успіх (compare: однакові), 1 compare знайшла відмінності, 2 помилка у виклику, 3 немає пристрою або зв&apos;язок втрачено, 4 PIN відхилено або пристрій заблоковано, 5 пристрій відмовив в операції, 6 не вдалося прочитати або записати локальний файл, 7 apply пропустила деякі налаштування.
 </translation>
+    </message>
+</context>
+<context>
+    <name>CliOutput</name>
+    <message>
+        <source>kestrova-cli: cannot write the standard output</source>
+        <translation>kestrova-cli: не вдалося записати стандартний вивід</translation>
     </message>
 </context>
 <context>
@@ -106,10 +157,6 @@ PIN: --pin, інакше змінна середовища KESTROVA_PIN, іна�
     <message>
         <source>PIN: </source>
         <translation>PIN: </translation>
-    </message>
-    <message>
-        <source>No PIN: give it with --pin or in KESTROVA_PIN, or run on a terminal to be asked.</source>
-        <translation>Немає PIN: задайте його параметром --pin або змінною KESTROVA_PIN чи запустіть програму в терміналі, щоб її запитали.</translation>
     </message>
     <message numerus="yes">
         <source>The PIN was refused; the device is locked for %n second(s).</source>
@@ -139,13 +186,17 @@ PIN: --pin, інакше змінна середовища KESTROVA_PIN, іна�
         <source>Writing: %1 of %2</source>
         <translation>Запис: %1 з %2</translation>
     </message>
+    <message>
+        <source>Cannot read the PIN file %1: %2</source>
+        <translation>Не вдалося прочитати файл PIN %1: %2</translation>
+    </message>
+    <message>
+        <source>No PIN: give it with --pin, --pin-file or in KESTROVA_PIN, or run on a terminal to be asked.</source>
+        <translation>Немає PIN: вкажіть його через --pin, --pin-file або в KESTROVA_PIN, або запустіть у терміналі, щоб його запитали.</translation>
+    </message>
 </context>
 <context>
     <name>DeviceCommands</name>
-    <message>
-        <source>clock takes only --sync</source>
-        <translation>clock приймає лише --sync</translation>
-    </message>
     <message>
         <source>Device clock: %1</source>
         <translation>Годинник пристрою: %1</translation>
@@ -178,6 +229,22 @@ PIN: --pin, інакше змінна середовища KESTROVA_PIN, іна�
         <source>The device reports the command failed</source>
         <translation>Пристрій повідомляє, що команда не виконана</translation>
     </message>
+    <message>
+        <source>Start the engine of the car now?</source>
+        <translation>Запустити двигун автомобіля зараз?</translation>
+    </message>
+    <message>
+        <source>Sound the horn of the car now?</source>
+        <translation>Подати звуковий сигнал автомобіля зараз?</translation>
+    </message>
+    <message>
+        <source>%1 makes the car move or sound; without a terminal give --yes</source>
+        <translation>%1 змушує автомобіль рухатися або звучати; без термінала вкажіть --yes</translation>
+    </message>
+    <message>
+        <source>Nothing sent</source>
+        <translation>Нічого не надіслано</translation>
+    </message>
 </context>
 <context>
     <name>FileCommands</name>
@@ -200,10 +267,6 @@ PIN: --pin, інакше змінна середовища KESTROVA_PIN, іна�
     <message>
         <source>%1: %2 of %3 bytes</source>
         <translation>%1: %2 з %3 байтів</translation>
-    </message>
-    <message>
-        <source>Cannot open local file %1: %2</source>
-        <translation>Не вдається відкрити локальний файл %1: %2</translation>
     </message>
     <message>
         <source>A system file &apos;%1&apos; exists, it cannot be replaced</source>
@@ -233,13 +296,40 @@ PIN: --pin, інакше змінна середовища KESTROVA_PIN, іна�
         <source>Renamed &apos;%1&apos; to &apos;%2&apos; on the device</source>
         <translation>&apos;%1&apos; перейменовано на &apos;%2&apos; на пристрої</translation>
     </message>
+    <message>
+        <source>upload - needs the NAME the data gets on the device</source>
+        <translation>upload - потребує НАЗВИ, яку дані отримають на пристрої</translation>
+    </message>
+    <message>
+        <source>Cannot read or write the local file %1</source>
+        <translation>Не вдалося прочитати або записати локальний файл %1</translation>
+    </message>
+    <message>
+        <source>%1 is a system file and is not downloaded</source>
+        <translation>%1 — системний файл, його не завантажують</translation>
+    </message>
+    <message>
+        <source>Cannot make a temporary folder: %1</source>
+        <translation>Не вдалося створити тимчасову теку: %1</translation>
+    </message>
+</context>
+<context>
+    <name>LocalTarget</name>
+    <message>
+        <source>Cannot write the standard output</source>
+        <translation>Не вдалося записати стандартний вивід</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: %2</source>
+        <translation>Не вдалося записати %1: %2</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: the folder %2 does not exist</source>
+        <translation>Не вдалося записати %1: теки %2 не існує</translation>
+    </message>
 </context>
 <context>
     <name>SnapshotCommands</name>
-    <message>
-        <source>apply takes one FILE and the flags --yes and --save</source>
-        <translation>apply приймає один ФАЙЛ і прапорці --yes та --save</translation>
-    </message>
     <message numerus="yes">
         <source>Settings of %n variable(s) saved to %1</source>
         <translation>
@@ -299,6 +389,37 @@ PIN: --pin, інакше змінна середовища KESTROVA_PIN, іна�
     <message>
         <source>Nothing written</source>
         <translation>Нічого не записано</translation>
+    </message>
+    <message>
+        <source>read-only: not written</source>
+        <translation>лише для читання: не записано</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n setting(s) of the file were skipped</source>
+        <translation>
+            <numerusform>%n налаштування файлу пропущено</numerusform>
+            <numerusform>%n налаштування файлу пропущено</numerusform>
+            <numerusform>%n налаштувань файлу пропущено</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>UploadSource</name>
+    <message>
+        <source>standard input</source>
+        <translation>стандартний вхід</translation>
+    </message>
+    <message>
+        <source>Cannot read %1: %2</source>
+        <translation>Не вдалося прочитати %1: %2</translation>
+    </message>
+    <message>
+        <source>Cannot make a temporary copy of %1: %2</source>
+        <translation>Не вдалося створити тимчасову копію %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 brings more than %2 bytes, more than the device holds</source>
+        <translation>%1 містить понад %2 байтів, більше, ніж вміщує пристрій</translation>
     </message>
 </context>
 <context>
@@ -390,6 +511,10 @@ PIN: --pin, інакше змінна середовища KESTROVA_PIN, іна�
             <numerusform>Пристрій не завершив збереження за %n секунди.</numerusform>
             <numerusform>Пристрій не завершив збереження за %n секунд.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Variable %1 is given twice</source>
+        <translation>Змінну %1 вказано двічі</translation>
     </message>
 </context>
 </TS>

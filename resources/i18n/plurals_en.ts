@@ -92,6 +92,13 @@
             <numerusform>Write %n values to the device?</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>%n setting(s) of the file were skipped</source>
+        <translation>
+            <numerusform>%n setting of the file was skipped</numerusform>
+            <numerusform>%n settings of the file were skipped</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>SnapshotCompareDialog</name>

@@ -39,8 +39,16 @@
         <translation>Передачу зупинено до її завершення</translation>
     </message>
     <message>
-        <source>A file on this computer could not be read or written, or the link to the device failed</source>
-        <translation>Не вдалося прочитати або записати файл на цьому комп&apos;ютері, або зв&apos;язок із пристроєм перервався</translation>
+        <source>A file on this computer could not be read or written</source>
+        <translation>Не вдалося прочитати або записати файл на цьому комп&apos;ютері</translation>
+    </message>
+    <message>
+        <source>The device did not come back within the wait</source>
+        <translation>Пристрій не повернувся за час очікування</translation>
+    </message>
+    <message>
+        <source>The device was gone before the operation could run</source>
+        <translation>Пристрій зник раніше, ніж операція встигла виконатися</translation>
     </message>
     <message>
         <source>The cable was pulled or the device restarted</source>
@@ -106,10 +114,6 @@
 </context>
 <context>
     <name>FileCommands</name>
-    <message>
-        <source>upload takes LOCAL, an optional NAME and the flag --yes</source>
-        <translation>upload приймає ЛОКАЛЬНИЙ файл, необов&apos;язкову НАЗВУ і прапорець --yes</translation>
-    </message>
     <message>
         <source>Run the upload again with --yes to answer yes without a terminal.</source>
         <translation>Запустіть вивантаження знову з --yes, щоб відповісти «так» без термінала.</translation>

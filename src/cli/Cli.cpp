@@ -1,6 +1,7 @@
 #include "Cli.h"
 
 #include <cstdio>
+#include <memory>
 
 #include <QSettings>
 
@@ -21,15 +22,15 @@ namespace {
 void discardMessage(QtMsgType, const QMessageLogContext&, const QString&)
 {}
 
-int dispatch(CliSession& session, const CliOptions& options)
+std::unique_ptr<CliCommand> commandFor(CliSession& session, const CliOptions& options)
 {
     if (VarCommands::handles(options.command))
-        return VarCommands(session).run(options.command, options.args);
+        return std::make_unique<VarCommands>(session, options);
     if (SnapshotCommands::handles(options.command))
-        return SnapshotCommands(session).run(options.command, options.args);
+        return std::make_unique<SnapshotCommands>(session, options);
     if (FileCommands::handles(options.command))
-        return FileCommands(session).run(options.command, options.args);
-    return DeviceCommands(session).run(options.command, options.args);
+        return std::make_unique<FileCommands>(session, options);
+    return std::make_unique<DeviceCommands>(session, options);
 }
 
 } // namespace
@@ -42,14 +43,17 @@ int Cli::run()
     QString error;
     const std::optional<CliOptions> options = CliOptions::parse(arguments, &error);
     if (!options) {
-        std::fputs(qPrintable(tr("kestrova-cli: %1").arg(error) + QLatin1Char('\n') +
-                              tr("Run kestrova-cli --help for the commands.") + QLatin1Char('\n')),
-                   stderr);
-        return CliExit::Usage;
+        CliOutput out(CliOptions::wantsJson(arguments));
+        out.error(tr("kestrova-cli: %1").arg(error));
+        out.note(tr("Run kestrova-cli --help for the commands."));
+        return out.finish(CliExit::Usage);
     }
-    if (options->help) {
-        std::fputs(CliOptions::usage().toUtf8().constData(), stdout);
-        return CliExit::Ok;
+    if (options->help || options->version) {
+        const QString text = options->help
+                                 ? CliOptions::usage()
+                                 : QStringLiteral("kestrova-cli %1\n").arg(QCoreApplication::applicationVersion());
+        std::fputs(text.toUtf8().constData(), stdout);
+        return CliOutput(false).finish(CliExit::Ok);
     }
     qInstallMessageHandler(discardMessage);
     Diagnostics::setEnabled(false);
@@ -58,10 +62,15 @@ int Cli::run()
     {
         // The session ends, and with it the worker, before the result is written.
         CliSession session(*options, out);
-        status = session.open();
+        const std::unique_ptr<CliCommand> command = commandFor(session, *options);
+        // The command's own checks first: a mistake there is not worth a PIN prompt.
+        status = command->prepare();
         if (status == CliExit::Ok)
-            status = dispatch(session, *options);
+            status = session.prepare();
+        if (status == CliExit::Ok)
+            status = session.open();
+        if (status == CliExit::Ok)
+            status = command->run();
     }
-    out.finish(status);
-    return status;
+    return out.finish(status);
 }

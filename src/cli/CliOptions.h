@@ -15,25 +15,38 @@ constexpr int NoDevice = 3; // no device, or the link was lost and not recovered
 constexpr int PinRefused = 4;
 constexpr int Refused = 5; // the device refused an operation
 constexpr int LocalFile = 6;
+constexpr int Partial = 7; // apply: some settings were skipped
 } // namespace CliExit
 
-// The command line of kestrova-cli: global options, then one command with its arguments.
+// The command line of kestrova-cli: one command with its arguments, options anywhere before "--".
 class CliOptions
 {
     Q_DECLARE_TR_FUNCTIONS(CliOptions)
 public:
     static constexpr int DefaultWaitSeconds = 10;
+    // A day: far beyond any real wait, and well inside the milliseconds a timer counts.
+    static constexpr int MaxWaitSeconds = 86400;
+    // The word for standard input or output in place of a file.
+    static constexpr QLatin1StringView StandardStream{"-"};
 
     bool demo = false;
     bool json = false;
     bool english = false;
     bool help = false;
-    std::optional<QString> pin;
+    bool version = false;
+    bool yes = false;
+    bool save = false;
+    bool sync = false;
+    bool force = false;
+    std::optional<QString> pin; // "-": one line of standard input
+    QString pinFile;
     int waitSeconds = DefaultWaitSeconds;
     QString command;
     QStringList args;
 
     // Null with error set when the line is not one the program takes.
     static std::optional<CliOptions> parse(const QStringList& arguments, QString* error);
+    // Whether the line asks for JSON output, even when it parses as nothing else.
+    static bool wantsJson(const QStringList& arguments);
     static QString usage();
 };

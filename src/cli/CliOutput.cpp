@@ -1,8 +1,11 @@
 #include "CliOutput.h"
 
+#include <cstdlib>
+
 #include <QJsonDocument>
 #include <QVariant>
 
+#include "CliOptions.h"
 #include "platform/Platform.h"
 
 namespace {
@@ -10,6 +13,16 @@ namespace {
 void write(std::FILE* stream, const QString& text)
 {
     std::fputs(text.toUtf8().constData(), stream);
+}
+
+// One record, one line, tab-separated: a tab, a line break or a backslash in a cell is written as its escape.
+QString escaped(QString cell)
+{
+    cell.replace(QLatin1Char('\\'), QLatin1String("\\\\"));
+    cell.replace(QLatin1Char('\t'), QLatin1String("\\t"));
+    cell.replace(QLatin1Char('\n'), QLatin1String("\\n"));
+    cell.replace(QLatin1Char('\r'), QLatin1String("\\r"));
+    return cell;
 }
 
 } // namespace
@@ -23,14 +36,19 @@ void CliOutput::field(const QString& key, const QString& label, const QJsonValue
         m_document.insert(key, value);
         return;
     }
-    const QString text = value.toVariant().toString();
-    line(label + QStringLiteral(": ") + text);
+    line(label + QStringLiteral(": ") + value.toVariant().toString());
 }
 
 void CliOutput::set(const QString& key, const QJsonValue& value)
 {
     if (m_json)
         m_document.insert(key, value);
+}
+
+void CliOutput::list(const QString& key)
+{
+    if (m_json && !m_document.contains(key))
+        m_document.insert(key, QJsonArray());
 }
 
 void CliOutput::row(const QString& key, const QStringList& cells, const QJsonObject& record)
@@ -41,10 +59,9 @@ void CliOutput::row(const QString& key, const QStringList& cells, const QJsonObj
         m_document.insert(key, rows);
         return;
     }
-    // One record, one line: names that break lines on the pages do not here.
-    QStringList flat = cells;
-    for (QString& cell : flat)
-        cell.replace(QLatin1Char('\n'), QLatin1Char(' '));
+    QStringList flat;
+    for (const QString& cell : cells)
+        flat << escaped(cell);
     line(flat.join(QLatin1Char('\t')));
 }
 
@@ -56,10 +73,18 @@ void CliOutput::line(const QString& text)
     write(stdout, text + QLatin1Char('\n'));
 }
 
+void CliOutput::note(const QString& text)
+{
+    if (m_json)
+        return;
+    endProgress();
+    write(stderr, text + QLatin1Char('\n'));
+}
+
 void CliOutput::error(const QString& text)
 {
     endProgress();
-    m_messages.append(text);
+    m_messages << text;
     write(stderr, text + QLatin1Char('\n'));
     std::fflush(stderr);
 }
@@ -81,14 +106,36 @@ void CliOutput::endProgress()
     m_progressShown = false;
 }
 
-void CliOutput::finish(int exitStatus)
+int CliOutput::finish(int exitStatus)
 {
     endProgress();
     if (m_json) {
         m_document.insert(QStringLiteral("exit"), exitStatus);
         if (!m_messages.isEmpty())
-            m_document.insert(QStringLiteral("messages"), m_messages);
+            m_document.insert(QStringLiteral("messages"), QJsonArray::fromStringList(m_messages));
+        // Compare's differences are its answer, not a failure.
+        if (exitStatus != CliExit::Ok && exitStatus != CliExit::Differences) {
+            m_document.insert(QStringLiteral("error"),
+                              QJsonObject{{QStringLiteral("status"), exitStatus},
+                                          {QStringLiteral("message"), m_messages.join(QLatin1Char('\n'))}});
+        }
         write(stdout, QString::fromUtf8(QJsonDocument(m_document).toJson(QJsonDocument::Indented)));
     }
-    std::fflush(stdout);
+    if (std::fflush(stdout) != 0 || std::ferror(stdout)) {
+        write(stderr, tr("kestrova-cli: cannot write the standard output") + QLatin1Char('\n'));
+        return exitStatus == CliExit::Ok || exitStatus == CliExit::Differences ? CliExit::LocalFile : exitStatus;
+    }
+    return exitStatus;
+}
+
+QString CliOutput::isoTime(const QDateTime& time)
+{
+    const QDateTime local = time.toLocalTime();
+    // The offset written out always, "+00:00" too, so that every time has the same shape.
+    const int offset = local.offsetFromUtc();
+    const int minutes = std::abs(offset) / 60;
+    return local.toString(QStringLiteral("yyyy-MM-ddTHH:mm:ss")) + (offset < 0 ? QLatin1Char('-') : QLatin1Char('+')) +
+           QStringLiteral("%1:%2")
+               .arg(minutes / 60, 2, 10, QLatin1Char('0'))
+               .arg(minutes % 60, 2, 10, QLatin1Char('0'));
 }

@@ -2,15 +2,18 @@
 
 #include <cstdio>
 
+#include <QCoreApplication>
+#include <QDateTime>
 #include <QJsonArray>
 #include <QJsonObject>
 #include <QString>
 #include <QStringList>
 
 // What kestrova-cli tells: results on standard output as lines of text for people, or as one JSON document
-// with --json; errors and notes on standard error; progress on standard error only when it is a terminal.
+// with --json; errors, notes and summaries on standard error; progress there only when it is a terminal.
 class CliOutput
 {
+    Q_DECLARE_TR_FUNCTIONS(CliOutput)
 public:
     explicit CliOutput(bool json);
 
@@ -20,15 +23,25 @@ public:
     void field(const QString& key, const QString& label, const QJsonValue& value);
     // A fact only the document carries; text output says it in a line of its own.
     void set(const QString& key, const QJsonValue& value);
+    // A list the document carries even when no row follows.
+    void list(const QString& key);
     // One record of a list: its cells joined by tabs as text, an object appended to the array key.
     void row(const QString& key, const QStringList& cells, const QJsonObject& record);
-    // A line for people only; the document carries the same fact in its own fields.
+    // A line of results for people only; the document carries the same fact in its own fields.
     void line(const QString& text);
-    // An error or a note: always on standard error, and listed under "messages" in the document.
+    // A summary for people (what was done, how many): on standard error, so that standard output holds results.
+    void note(const QString& text);
+    // An error: always on standard error, and in the document's "error" object.
     void error(const QString& text);
+    // How many errors were told so far: a step that adds none has still to say why it failed.
+    int errorCount() const { return int(m_messages.size()); }
     void progress(const QString& text);
-    // Ends the progress line, then writes the document (with the exit status) in JSON mode.
-    void finish(int exitStatus);
+    // Ends the progress line, then writes the document (with the exit status) in JSON mode. The status to exit
+    // with: LocalFile when standard output could not take what was written to it.
+    int finish(int exitStatus);
+
+    // A time as ISO 8601 with its offset from UTC, in the computer's time zone.
+    static QString isoTime(const QDateTime& time);
 
 private:
     void endProgress();
@@ -37,5 +50,5 @@ private:
     const bool m_progress;
     bool m_progressShown = false;
     QJsonObject m_document;
-    QJsonArray m_messages;
+    QStringList m_messages;
 };

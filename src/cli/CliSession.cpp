@@ -7,6 +7,7 @@
 
 #include <QDeadlineTimer>
 #include <QEventLoop>
+#include <QFile>
 #include <QTimer>
 
 #include "CliOptions.h"
@@ -25,6 +26,10 @@ constexpr int InfoTextSize = 57; // INFO's texts with their end, as the window r
 // The longest the event loop sleeps before the waiting step looks at its condition again.
 constexpr int WakeMs = 100;
 constexpr int ProgressMs = 200;
+// How long past its wait the program gives a transport for its first look for the device.
+constexpr int LookGraceMs = 5000;
+// A PIN is a few digits; a line longer than this is not one.
+constexpr int MaxPinLine = 256;
 
 DeviceStack::Options stackOptions(const CliOptions& options)
 {
@@ -32,6 +37,9 @@ DeviceStack::Options stackOptions(const CliOptions& options)
     // The pause after opening gives a USB device's firmware time; the demo device in this process needs none.
     if (options.demo)
         stack.timing.openSettleMs = 0;
+    // Tests run the program beside other copies on the same machine; a guard of their own keeps them apart.
+    if (const QString key = qEnvironmentVariable("KESTROVA_TEST_GUARD_KEY"); !key.isEmpty())
+        stack.usbGuardKey = key;
     return stack;
 }
 
@@ -67,6 +75,13 @@ CliSession::CliSession(const CliOptions& options, CliOutput& out)
         },
         queued);
     connect(
+        &stack.worker(), &DeviceThread::uiDeviceLooked, this,
+        [this] {
+            m_looked = true;
+            wake();
+        },
+        queued);
+    connect(
         &stack.worker(), &DeviceThread::uiLinkBlocked, this,
         [this](const QString& note) {
             m_blockNote = note;
@@ -89,11 +104,19 @@ CliSession::CliSession(const CliOptions& options, CliOutput& out)
         queued);
     connect(
         &protocol, &DeviceProtocol::uiShowMessage, this,
-        [this](const QString& title, const QString& text) { m_out.error(title + QStringLiteral(": ") + text); },
+        [this](const QString& title, const QString& text) {
+            m_shownText = text;
+            m_out.error(title + QStringLiteral(": ") + text);
+        },
         queued);
+    // A failure goes both to a message and to the window's log; here it is told once.
     connect(
-        &protocol, &DeviceProtocol::eventLog, this, [this](const QString& text, bool) { m_out.error(text); }, queued);
-    stack.start();
+        &protocol, &DeviceProtocol::eventLog, this,
+        [this](const QString& text, bool) {
+            if (text != std::exchange(m_shownText, QString()))
+                m_out.error(text);
+        },
+        queued);
 }
 
 CliSession::~CliSession()
@@ -196,10 +219,46 @@ bool CliSession::confirm(const QString& question)
     return yes == QLatin1String("y") || yes == QLatin1String("yes") || yes == tr("y");
 }
 
+int CliSession::prepare()
+{
+    std::optional<QString> given;
+    if (!m_options.pinFile.isEmpty()) {
+        QFile file(m_options.pinFile);
+        if (!file.open(QIODevice::ReadOnly)) {
+            m_out.error(tr("Cannot read the PIN file %1: %2").arg(m_options.pinFile, file.errorString()));
+            return CliExit::LocalFile;
+        }
+        given = QString::fromLocal8Bit(file.readLine(MaxPinLine)).trimmed();
+    } else if (m_options.pin == CliOptions::StandardStream) {
+        char line[MaxPinLine] = {};
+        given =
+            std::fgets(line, sizeof line, stdin) ? std::optional(QString::fromLocal8Bit(line).trimmed()) : std::nullopt;
+    } else {
+        given = pin();
+    }
+    if (!given || given->isEmpty()) {
+        m_out.error(tr("No PIN: give it with --pin, --pin-file or in KESTROVA_PIN, or run on a terminal to be "
+                       "asked."));
+        return CliExit::Usage;
+    }
+    m_pin = *given;
+    return CliExit::Ok;
+}
+
+bool CliSession::found(const QDeadlineTimer& deadline, const QDeadlineTimer& grace) const
+{
+    return m_connected || (deadline.hasExpired() && (m_looked || grace.hasExpired()));
+}
+
 int CliSession::open()
 {
-    const int waitMs = m_options.waitSeconds * 1000;
-    if (!waitFor([this] { return m_connected; }, waitMs)) {
+    m_stack->start();
+    const qint64 waitMs = qint64(m_options.waitSeconds) * 1000;
+    const QDeadlineTimer deadline(waitMs);
+    // A transport that never looks (no USB support at all) must not hold the program for ever.
+    const QDeadlineTimer grace(waitMs + LookGraceMs);
+    waitFor([&] { return found(deadline, grace); });
+    if (!m_connected) {
         m_out.error(tr("No device found within %n second(s).", nullptr, m_options.waitSeconds));
         if (!m_blockNote.isEmpty())
             m_out.error(m_blockNote);
@@ -231,13 +290,8 @@ std::optional<QString> CliSession::pin() const
 
 int CliSession::authenticate()
 {
-    const std::optional<QString> given = pin();
-    if (!given) {
-        m_out.error(tr("No PIN: give it with --pin or in KESTROVA_PIN, or run on a terminal to be asked."));
-        return CliExit::Usage;
-    }
     DeviceProtocol& protocol = m_stack->protocol();
-    const std::string text = given->toStdString();
+    const std::string text = m_pin.toStdString();
     m_lockSeconds = 0;
     const std::optional<int> result = run([&protocol, text] { return protocol.auth(text); });
     if (!result || *result < 0)

@@ -17,6 +17,7 @@
 class CliOptions;
 class CliOutput;
 class DeviceStack;
+class QDeadlineTimer;
 class QEventLoop;
 class VARS;
 
@@ -29,11 +30,14 @@ public:
     CliSession(const CliOptions& options, CliOutput& out);
     ~CliSession() override;
 
+    // Takes the PIN from where the options say, before the device is looked for: CliExit::Ok or the status.
+    int prepare();
     // Waits for the device, reads its information and sends the PIN: CliExit::Ok or the status to exit with.
     int open();
     // Reads every variable the pages show, as the window's load does: CliExit::Ok or the status to exit with.
     int loadAll();
-    // Reads these variables from the device into the store: CliExit::Ok or NoDevice.
+    // Reads these variables from the device into the store: CliExit::Ok or NoDevice. A variable the device
+    // lacks is left out of the store, not an error.
     int read(const QList<uint16_t>& ids);
     // Runs work on the device worker and waits for its result; nullopt when the worker dropped it, the
     // device being gone.
@@ -72,6 +76,8 @@ Q_SIGNALS:
 private:
     std::optional<QString> pin() const;
     int authenticate();
+    // The device was found, or the wait is over (a look was made, or the wait's grace ran out).
+    bool found(const QDeadlineTimer& deadline, const QDeadlineTimer& grace) const;
 
     const CliOptions& m_options;
     CliOutput& m_out;
@@ -79,11 +85,14 @@ private:
     std::unique_ptr<VarsUI> m_pages;
     std::unique_ptr<VarsRegistry> m_registry; // after the stack, whose store it watches, so it goes first
     QEventLoop* m_loop = nullptr;
+    QString m_pin; // never written anywhere
     bool m_connected = false;
+    bool m_looked = false;
     bool m_lost = false;
     bool m_lossTold = false;
     bool m_loaded = false;
     QString m_blockNote;
+    QString m_shownText; // the last message's text, which the log repeats
     QString m_infoModel;
     QString m_infoSerial;
     int m_pinCode = -1;

@@ -2,27 +2,74 @@
 
 #include <QDateTime>
 
-#include "CliOptions.h"
 #include "CliOutput.h"
 #include "CliSession.h"
+#include "platform/Platform.h"
 #include "vars/VARS.h"
 #include "worker/Device40000.h"
 #include "worker/DeviceStack.h"
+
+namespace {
+
+// The service commands that start the engine or sound the horn: asked first, as the window's buttons do.
+struct Guarded
+{
+    const char* word;
+    const char* question;
+};
+
+constexpr Guarded GuardedCommands[] = {
+    {"ZAPUSK", QT_TRANSLATE_NOOP("DeviceCommands", "Start the engine of the car now?")},
+    {"HORN", QT_TRANSLATE_NOOP("DeviceCommands", "Sound the horn of the car now?")},
+};
+
+const Guarded* guarded(const QString& text)
+{
+    for (const Guarded& g : GuardedCommands) {
+        if (text.trimmed().compare(QLatin1String(g.word), Qt::CaseInsensitive) == 0)
+            return &g;
+    }
+    return nullptr;
+}
+
+} // namespace
 
 bool DeviceCommands::handles(const QString& command)
 {
     return command == QLatin1String("clock") || command == QLatin1String("command");
 }
 
-int DeviceCommands::run(const QString& command, const QStringList& args)
+QStringList DeviceCommands::guardedNames()
 {
-    if (command == QLatin1String("command"))
-        return serviceCommand(args.first());
-    if (!args.isEmpty() && args != QStringList{QStringLiteral("--sync")}) {
-        m_session.out().error(tr("clock takes only --sync"));
+    QStringList names;
+    for (const Guarded& g : GuardedCommands)
+        names << QLatin1String(g.word);
+    return names;
+}
+
+int DeviceCommands::prepare()
+{
+    if (m_options.command != QLatin1String("command") || m_options.yes)
+        return CliExit::Ok;
+    const Guarded* g = guarded(m_options.args.first());
+    if (!g)
+        return CliExit::Ok;
+    if (!Platform::isTerminal(0)) {
+        m_session.out().error(tr("%1 makes the car move or sound; without a terminal give --yes").arg(g->word));
         return CliExit::Usage;
     }
-    return clock(!args.isEmpty());
+    if (!CliSession::confirm(tr(g->question))) {
+        m_session.out().error(tr("Nothing sent"));
+        return CliExit::Usage;
+    }
+    return CliExit::Ok;
+}
+
+int DeviceCommands::run()
+{
+    if (m_options.command == QLatin1String("command"))
+        return serviceCommand(m_options.args.first());
+    return clock(m_options.sync);
 }
 
 int DeviceCommands::clock(bool sync)
@@ -47,8 +94,9 @@ int DeviceCommands::clock(bool sync)
     if (!got || *got != 0)
         return m_session.lostLink();
     CliOutput& out = m_session.out();
-    out.set(QStringLiteral("clock"), time.isValid() ? QJsonValue(time.toString(Qt::ISODate)) : QJsonValue());
-    out.line(tr("Device clock: %1").arg(time.isValid() ? time.toString(Qt::ISODate) : tr("not set")));
+    const QString text = CliOutput::isoTime(time);
+    out.set(QStringLiteral("clock"), time.isValid() ? QJsonValue(text) : QJsonValue());
+    out.line(tr("Device clock: %1").arg(time.isValid() ? text : tr("not set")));
     if (sync)
         out.set(QStringLiteral("synced"), true);
     return CliExit::Ok;

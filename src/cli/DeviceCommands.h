@@ -3,21 +3,22 @@
 #include <QCoreApplication>
 #include <QStringList>
 
-class CliSession;
+#include "CliCommand.h"
 
 // The device's clock and its text service commands: clock, command.
-class DeviceCommands
+class DeviceCommands : public CliCommand
 {
     Q_DECLARE_TR_FUNCTIONS(DeviceCommands)
 public:
     static bool handles(const QString& command);
+    // The service commands that make the car move or sound, as the help names them.
+    static QStringList guardedNames();
 
-    explicit DeviceCommands(CliSession& session) : m_session(session) {}
-    int run(const QString& command, const QStringList& args);
+    using CliCommand::CliCommand;
+    int prepare() override;
+    int run() override;
 
 private:
     int clock(bool sync);
     int serviceCommand(const QString& text);
-
-    CliSession& m_session;
 };

@@ -7,10 +7,12 @@
 #include <QElapsedTimer>
 #include <QFileInfo>
 #include <QJsonObject>
+#include <QTemporaryDir>
 
 #include "CliOptions.h"
 #include "CliOutput.h"
 #include "CliSession.h"
+#include "LocalTarget.h"
 #include "files/FileNames.h"
 #include "files/FileService.h"
 #include "files/TransferOutcome.h"
@@ -32,25 +34,56 @@ bool FileCommands::handles(const QString& command)
         .contains(command);
 }
 
-int FileCommands::run(const QString& command, const QStringList& args)
+FileCommands::FileCommands(CliSession& session, const CliOptions& options) : CliCommand(session, options)
+{}
+
+FileCommands::~FileCommands() = default;
+
+int FileCommands::prepare()
+{
+    const QString& command = m_options.command;
+    const QStringList& args = m_options.args;
+    CliOutput& out = m_session.out();
+    if (command == QLatin1String("upload")) {
+        if (args.size() < 2 && args.first() == CliOptions::StandardStream) {
+            out.error(tr("upload - needs the NAME the data gets on the device"));
+            return CliExit::Usage;
+        }
+        if (!validName(args.value(1, QFileInfo(args.first()).fileName())))
+            return CliExit::Usage;
+        // Read before the device is opened: the wait and the PIN are not spent on an input that fails.
+        QString error;
+        if (!m_source.open(args.first(), &error)) {
+            out.error(error);
+            return CliExit::LocalFile;
+        }
+    } else if (command == QLatin1String("download")) {
+        m_target = std::make_unique<LocalTarget>(args.value(1, FileNames::safeLocalName(args.first())),
+                                                 FileNames::safeLocalName(args.first()));
+        if (QString error; !m_target->reachable(&error)) {
+            out.error(error);
+            return CliExit::LocalFile;
+        }
+    } else if (command == QLatin1String("mv") && !validName(args.at(1))) {
+        return CliExit::Usage;
+    }
+    return CliExit::Ok;
+}
+
+int FileCommands::run()
 {
     if (const int status = waitUntilReady(); status != CliExit::Ok)
         return status;
+    const QString& command = m_options.command;
+    const QStringList& args = m_options.args;
     if (command == QLatin1String("ls"))
         return ls();
-    if (command == QLatin1String("upload")) {
-        QStringList rest = args;
-        const bool yes = rest.removeAll(QStringLiteral("--yes")) > 0;
-        if (rest.isEmpty() || rest.size() > 2) {
-            m_session.out().error(tr("upload takes LOCAL, an optional NAME and the flag --yes"));
-            return CliExit::Usage;
-        }
-        return upload(rest.at(0), rest.value(1, QFileInfo(rest.at(0)).fileName()), yes);
-    }
+    if (command == QLatin1String("upload"))
+        return upload(args.value(1, QFileInfo(args.first()).fileName()));
     if (command == QLatin1String("download"))
-        return download(args.at(0), args.value(1, FileNames::safeLocalName(args.at(0))));
+        return download(args.first());
     if (command == QLatin1String("rm"))
-        return remove(args.at(0));
+        return remove(args.first());
     return rename(args.at(0), args.at(1));
 }
 
@@ -88,7 +121,7 @@ int FileCommands::list(QList<QSharedPointer<EfsFile>>& files)
     return CliExit::Ok;
 }
 
-int FileCommands::find(const QString& name, QSharedPointer<EfsFile>& file)
+int FileCommands::find(const QString& name, QSharedPointer<EfsFile>& file, const QString& systemRefusal)
 {
     QList<QSharedPointer<EfsFile>> files;
     if (const int status = list(files); status != CliExit::Ok)
@@ -103,10 +136,21 @@ int FileCommands::find(const QString& name, QSharedPointer<EfsFile>& file)
         m_session.out().error(tr("The device has no file %1").arg(name));
         return CliExit::Refused;
     }
-    // The window keeps system files out of reach; so does this program.
+    // The window never lists system files; neither does this program reach them.
     if (file->system) {
-        m_session.out().error(tr("%1 is a system file of the device and cannot be changed").arg(name));
+        m_session.out().error(systemRefusal);
         return CliExit::Refused;
+    }
+    return CliExit::Ok;
+}
+
+int FileCommands::acceptableName(const QString& name, const QList<QSharedPointer<EfsFile>>& files)
+{
+    for (const QSharedPointer<EfsFile>& f : files) {
+        if (f->system && f->name.compare(name, Qt::CaseInsensitive) == 0) {
+            m_session.out().error(tr("A system file '%1' exists, it cannot be replaced").arg(name));
+            return CliExit::Refused;
+        }
     }
     return CliExit::Ok;
 }
@@ -120,7 +164,7 @@ bool FileCommands::validName(const QString& name)
     return false;
 }
 
-int FileCommands::task(const std::function<void()>& start)
+int FileCommands::task(const std::function<void()>& start, const QString& localPath)
 {
     FileService& service = m_session.stack().files();
     CliOutput& out = m_session.out();
@@ -139,23 +183,31 @@ int FileCommands::task(const std::function<void()>& start)
     const auto progress = [&](int bytes) { out.progress(tr("%1: %2 of %3 bytes").arg(label).arg(bytes).arg(total)); };
     QObject::connect(&service, &FileService::writeUpdate, &context, [&progress](uint16_t, int n) { progress(n); });
     QObject::connect(&service, &FileService::readUpdate, &context, [&progress](uint16_t, int n) { progress(n); });
+    const int errorsBefore = out.errorCount();
     start();
     // A transfer rides out a lost link as long as the program waits for the device; its result says how it ended.
     m_session.waitFor([&result] { return result.has_value(); }, -1, false);
-    if (!result)
-        return m_session.lostLink();
-    const int ret = *result;
+    const int ret = result.value_or(FileResult::Dropped);
     if (ret == 0)
         return CliExit::Ok;
+    const bool told = out.errorCount() > errorsBefore;
     const DeviceLink* link = m_session.stack().transports().activeLink();
-    if (ret == FileResult::Dropped || !link || !link->isOpen())
+    // The link's own results, and any failure while the link is down, are the link's: never a local problem.
+    const bool linkFailed = FileResult::isLinkResult(ret) || ret == FileResult::DeviceGone;
+    if (linkFailed || ret == FileResult::Dropped || !link || !link->isOpen()) {
+        if (linkFailed && !told)
+            out.error(TransferOutcome::text(ret));
         return m_session.lostLink();
-    if (ret == FileResult::LocalFailure)
+    }
+    if (ret == FileResult::LocalFailure) {
+        if (!told)
+            out.error(tr("Cannot read or write the local file %1").arg(QDir::toNativeSeparators(localPath)));
         return CliExit::LocalFile;
-    if (ret > 0 || ret == FileResult::Shown || ret == FileResult::Incomplete || ret == FileResult::NoSeek)
-        return CliExit::Refused;
-    out.error(TransferOutcome::text(ret));
-    return CliExit::NoDevice;
+    }
+    // The rest in the words the window uses for a transfer's end, unless the reason was told already.
+    if (!told)
+        out.error(TransferOutcome::text(ret));
+    return CliExit::Refused;
 }
 
 int FileCommands::ls()
@@ -163,42 +215,31 @@ int FileCommands::ls()
     QList<QSharedPointer<EfsFile>> files;
     if (const int status = list(files); status != CliExit::Ok)
         return status;
+    m_session.out().list(QStringLiteral("files"));
     for (const QSharedPointer<EfsFile>& f : std::as_const(files)) {
         const QString flags = f->system ? QStringLiteral("system") : QString();
-        const QString created = f->created.toString(Qt::ISODate);
+        const QString created = f->created.isValid() ? CliOutput::isoTime(f->created) : QString();
         m_session.out().row(QStringLiteral("files"), {f->name, QString::number(f->size), flags, created},
                             {{QStringLiteral("name"), f->name},
                              {QStringLiteral("size"), qint64(f->size)},
                              {QStringLiteral("system"), f->system},
-                             {QStringLiteral("created"), created}});
+                             {QStringLiteral("created"), f->created.isValid() ? QJsonValue(created) : QJsonValue()}});
     }
     return CliExit::Ok;
 }
 
-int FileCommands::upload(const QString& local, const QString& name, bool yes)
+int FileCommands::upload(const QString& name)
 {
-    QFile file(local);
-    if (!file.open(QIODevice::ReadOnly)) {
-        m_session.out().error(tr("Cannot open local file %1: %2").arg(local, file.errorString()));
-        return CliExit::LocalFile;
-    }
-    const qint64 size = file.size();
-    file.close();
-    if (!validName(name))
-        return CliExit::Usage;
     QList<QSharedPointer<EfsFile>> files;
     if (const int status = list(files); status != CliExit::Ok)
         return status;
-    for (const QSharedPointer<EfsFile>& f : std::as_const(files)) {
-        if (f->system && f->name.compare(name, Qt::CaseInsensitive) == 0) {
-            m_session.out().error(tr("A system file '%1' exists, it cannot be replaced").arg(name));
-            return CliExit::Refused;
-        }
-    }
+    if (const int status = acceptableName(name, files); status != CliExit::Ok)
+        return status;
     // A partial file in the way that is not part of this file is deleted only on the user's word: asked on a
     // terminal, given by --yes otherwise. Asked on the worker, so the answer without either is only noted there.
     const auto unanswered = std::make_shared<std::atomic<bool>>(false);
-    m_session.stack().protocol().setQuestion([yes, unanswered](const QString& title, const QString& text) {
+    m_session.stack().protocol().setQuestion([yes = m_options.yes, unanswered](const QString& title,
+                                                                               const QString& text) {
         if (yes)
             return true;
         if (!Platform::isTerminal(0)) {
@@ -208,30 +249,49 @@ int FileCommands::upload(const QString& local, const QString& name, bool yes)
         return CliSession::confirm(title + QStringLiteral(": ") + text);
     });
     FileService& service = m_session.stack().files();
-    const int status = task([&] { service.fileUpload(local, name, false); });
+    const QString& local = m_options.args.first();
+    const int status = task([&] { service.fileUpload(m_source.path(), name, false); }, local);
     if (*unanswered)
         m_session.out().error(tr("Run the upload again with --yes to answer yes without a terminal."));
     if (status == CliExit::Ok) {
+        const qint64 size = m_source.size();
         m_session.out().set(QStringLiteral("uploaded"),
                             QJsonObject{{QStringLiteral("name"), name}, {QStringLiteral("size"), size}});
-        m_session.out().line(tr("Uploaded %1 as '%2' (%n byte(s))", nullptr, int(size)).arg(local, name));
+        m_session.out().note(tr("Uploaded %1 as '%2' (%n byte(s))", nullptr, int(size)).arg(local, name));
     }
     return status;
 }
 
-int FileCommands::download(const QString& name, const QString& local)
+int FileCommands::download(const QString& name)
 {
     QSharedPointer<EfsFile> file;
-    if (const int status = find(name, file); status != CliExit::Ok)
+    if (const int status = find(name, file, tr("%1 is a system file and is not downloaded").arg(name));
+        status != CliExit::Ok)
         return status;
-    const QString path = QFileInfo(local).isDir() ? QDir(local).filePath(FileNames::safeLocalName(name)) : local;
     FileService& service = m_session.stack().files();
-    const int status = task([&] { service.fileDownload({{file->id, file->name, file->size, path}}); });
+    // A stream cannot be replaced once complete: the verified download goes to a temporary file first and only
+    // a complete file reaches the stream.
+    QTemporaryDir spool;
+    const QString path = m_target->isStream() ? spool.filePath(FileNames::safeLocalName(name)) : m_target->path();
+    if (m_target->isStream() && !spool.isValid()) {
+        m_session.out().error(tr("Cannot make a temporary folder: %1").arg(spool.errorString()));
+        return CliExit::LocalFile;
+    }
+    int status = task([&] { service.fileDownload({{file->id, file->name, file->size, path}}); }, path);
+    if (status == CliExit::Ok && m_target->isStream()) {
+        QFile complete(path);
+        QString error;
+        if (!complete.open(QIODevice::ReadOnly) || !m_target->write(complete.readAll(), &error)) {
+            m_session.out().error(error.isEmpty() ? complete.errorString() : error);
+            status = CliExit::LocalFile;
+        }
+    }
     if (status == CliExit::Ok) {
         m_session.out().set(QStringLiteral("downloaded"), QJsonObject{{QStringLiteral("name"), name},
-                                                                      {QStringLiteral("file"), path},
+                                                                      {QStringLiteral("file"), m_target->path()},
                                                                       {QStringLiteral("size"), qint64(file->size)}});
-        m_session.out().line(tr("Downloaded '%1' to %2 (%n byte(s))", nullptr, int(file->size)).arg(name, path));
+        m_session.out().note(
+            tr("Downloaded '%1' to %2 (%n byte(s))", nullptr, int(file->size)).arg(name, m_target->path()));
     }
     return status;
 }
@@ -239,25 +299,30 @@ int FileCommands::download(const QString& name, const QString& local)
 int FileCommands::remove(const QString& name)
 {
     QSharedPointer<EfsFile> file;
-    if (const int status = find(name, file); status != CliExit::Ok)
+    if (const int status = find(name, file, tr("%1 is a system file of the device and cannot be changed").arg(name));
+        status != CliExit::Ok)
         return status;
     FileService& service = m_session.stack().files();
-    const int status = task([&] { service.fileDeleteMany({file->id}); });
+    const int status = task([&] { service.fileDeleteMany({file->id}); }, QString());
     if (status == CliExit::Ok)
-        m_session.out().line(tr("Deleted '%1' from the device").arg(name));
+        m_session.out().note(tr("Deleted '%1' from the device").arg(name));
     return status;
 }
 
 int FileCommands::rename(const QString& from, const QString& to)
 {
-    if (!validName(to))
-        return CliExit::Usage;
+    QList<QSharedPointer<EfsFile>> files;
+    if (const int status = list(files); status != CliExit::Ok)
+        return status;
+    if (const int status = acceptableName(to, files); status != CliExit::Ok)
+        return status;
     QSharedPointer<EfsFile> file;
-    if (const int status = find(from, file); status != CliExit::Ok)
+    if (const int status = find(from, file, tr("%1 is a system file of the device and cannot be changed").arg(from));
+        status != CliExit::Ok)
         return status;
     FileService& service = m_session.stack().files();
-    const int status = task([&] { service.fileRenameAsync(file->id, to); });
+    const int status = task([&] { service.fileRenameAsync(file->id, to); }, QString());
     if (status == CliExit::Ok)
-        m_session.out().line(tr("Renamed '%1' to '%2' on the device").arg(from, to));
+        m_session.out().note(tr("Renamed '%1' to '%2' on the device").arg(from, to));
     return status;
 }

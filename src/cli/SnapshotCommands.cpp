@@ -1,10 +1,13 @@
 #include "SnapshotCommands.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QJsonObject>
 
 #include "CliOptions.h"
 #include "CliOutput.h"
 #include "CliSession.h"
+#include "LocalTarget.h"
 #include "VarCommands.h"
 #include "platform/Platform.h"
 #include "vars/SettingsSnapshot.h"
@@ -16,44 +19,60 @@ bool SnapshotCommands::handles(const QString& command)
         command);
 }
 
-int SnapshotCommands::run(const QString& command, QStringList args)
+int SnapshotCommands::prepare()
 {
-    if (command == QLatin1String("save-settings"))
-        return saveSettings(args.first());
-    if (command == QLatin1String("compare"))
-        return compare(args.first());
-    const bool yes = args.removeAll(QStringLiteral("--yes")) > 0;
-    const bool save = args.removeAll(QStringLiteral("--save")) > 0;
-    if (args.size() != 1) {
-        m_session.out().error(tr("apply takes one FILE and the flags --yes and --save"));
+    CliOutput& out = m_session.out();
+    const QString& path = m_options.args.first();
+    if (m_options.command == QLatin1String("save-settings")) {
+        // A folder that is not there fails now, not after the device's whole load.
+        if (QString error; !LocalTarget(path, QString()).reachable(&error)) {
+            out.error(error);
+            return CliExit::LocalFile;
+        }
+        return CliExit::Ok;
+    }
+    QString error;
+    m_file = SettingsFile::read(path, &error);
+    if (!m_file) {
+        out.error(error);
+        return CliExit::LocalFile;
+    }
+    if (m_options.command == QLatin1String("apply") && !m_options.yes && !Platform::isTerminal(0)) {
+        out.error(tr("apply asks before writing; without a terminal give --yes"));
         return CliExit::Usage;
     }
-    return apply(args.first(), yes, save);
+    return CliExit::Ok;
+}
+
+int SnapshotCommands::run()
+{
+    if (m_options.command == QLatin1String("save-settings"))
+        return saveSettings(m_options.args.first());
+    if (m_options.command == QLatin1String("compare"))
+        return compare();
+    return apply();
 }
 
 int SnapshotCommands::saveSettings(const QString& path)
 {
     if (const int status = m_session.loadAll(); status != CliExit::Ok)
         return status;
+    const LocalTarget target(path, SettingsSnapshot::defaultFileName(m_session.vars()));
     QString error;
-    if (!SettingsSnapshot::save(m_session.vars(), path, &error)) {
+    if (!target.write(SettingsSnapshot::capture(m_session.vars()).toText(), &error)) {
         m_session.out().error(error);
         return CliExit::LocalFile;
     }
-    m_session.out().set(QStringLiteral("file"), path);
+    m_session.out().set(QStringLiteral("file"), target.path());
     m_session.out().set(QStringLiteral("variables"), m_session.vars().count());
-    m_session.out().line(tr("Settings of %n variable(s) saved to %1", nullptr, m_session.vars().count()).arg(path));
+    m_session.out().note(
+        tr("Settings of %n variable(s) saved to %1", nullptr, m_session.vars().count()).arg(target.path()));
     return CliExit::Ok;
 }
 
-int SnapshotCommands::compare(const QString& path)
+int SnapshotCommands::compare()
 {
-    QString error;
-    const std::optional<SettingsFile> file = SettingsFile::read(path, &error);
-    if (!file) {
-        m_session.out().error(error);
-        return CliExit::LocalFile;
-    }
+    const std::optional<SettingsFile>& file = m_file;
     if (const int status = m_session.loadAll(); status != CliExit::Ok)
         return status;
     const QList<SettingsSnapshot::Difference> differences =
@@ -61,6 +80,7 @@ int SnapshotCommands::compare(const QString& path)
     CliOutput& out = m_session.out();
     const QString none = tr("(none)");
     const QString measured = tr("read-only");
+    out.list(QStringLiteral("differences"));
     int settings = 0;
     for (const SettingsSnapshot::Difference& d : differences) {
         const QString inFile = d.inFile ? d.fileText : none;
@@ -84,58 +104,64 @@ int SnapshotCommands::compare(const QString& path)
     // whether the file and the device differ.
     out.set(QStringLiteral("identical"), settings == 0);
     if (settings == 0) {
-        out.line(differences.isEmpty() ? tr("The settings are identical")
+        out.note(differences.isEmpty() ? tr("The settings are identical")
                                        : tr("The settings are identical; %n read-only value(s) differ", nullptr,
                                             int(differences.size())));
         return CliExit::Ok;
     }
-    out.line(tr("%n difference(s)", nullptr, settings));
+    out.note(tr("%n difference(s)", nullptr, settings));
     return CliExit::Differences;
 }
 
-int SnapshotCommands::apply(const QString& path, bool yes, bool save)
+int SnapshotCommands::apply()
 {
     CliOutput& out = m_session.out();
-    QString error;
-    const std::optional<SettingsFile> file = SettingsFile::read(path, &error);
-    if (!file) {
-        out.error(error);
-        return CliExit::LocalFile;
-    }
-    if (!yes && !Platform::isTerminal(0)) {
-        out.error(tr("apply asks before writing; without a terminal give --yes"));
-        return CliExit::Usage;
-    }
+    const SettingsFile& file = *m_file;
     if (const int status = m_session.loadAll(); status != CliExit::Ok)
         return status;
     QList<uint16_t> ids;
-    for (const SettingsSnapshot::Difference& d : SettingsSnapshot::compare(*file, m_session.vars())) {
+    QList<uint16_t> readOnly;
+    for (const SettingsSnapshot::Difference& d : SettingsSnapshot::compare(file, m_session.vars())) {
         if (d.inFile)
-            ids << d.id;
+            (d.readOnly ? readOnly : ids) << d.id;
     }
-    const SettingsSnapshot::WritePlan plan = SettingsSnapshot::plan(*file, m_session.vars(), ids);
+    const SettingsSnapshot::WritePlan plan =
+        SettingsSnapshot::plan(file, m_session.vars(), ids, ValueLimits(&m_session.pages(), m_options.force));
     if (!plan.refusal.isEmpty()) {
         out.error(plan.refusal);
         return CliExit::Refused;
     }
     if (!plan.warning.isEmpty())
         out.error(plan.warning);
-    // What cannot be written is listed; it does not fail the run, as the window's write does not.
+    // Values the device measures or reports are listed apart, as compare does; no file sets them.
+    out.list(QStringLiteral("readOnly"));
+    for (const uint16_t id : std::as_const(readOnly)) {
+        out.row(QStringLiteral("readOnly"), {QString::number(id), tr("read-only: not written")},
+                {{QStringLiteral("id"), id}});
+    }
+    out.list(QStringLiteral("skipped"));
     for (const SettingsSnapshot::Skipped& s : plan.skipped) {
         const QString reason = tr("skipped: %1").arg(s.reason);
         out.row(QStringLiteral("skipped"), {QString::number(s.id), reason},
                 {{QStringLiteral("id"), s.id}, {QStringLiteral("reason"), s.reason}});
     }
     if (plan.writes.isEmpty()) {
-        out.line(tr("Nothing to write"));
+        out.note(tr("Nothing to write"));
     } else {
         const QString question = tr("Write %n value(s) to the device?", nullptr, int(plan.writes.size()));
-        if (!yes && !CliSession::confirm(question)) {
+        if (!m_options.yes && !CliSession::confirm(question)) {
             out.error(tr("Nothing written"));
             return CliExit::Ok;
         }
         if (const int status = VarCommands::report(m_session, m_session.write(plan.writes)); status != CliExit::Ok)
             return status;
     }
-    return save ? VarCommands::saveFlash(m_session) : CliExit::Ok;
+    if (m_options.save) {
+        if (const int status = VarCommands::saveFlash(m_session); status != CliExit::Ok)
+            return status;
+    }
+    if (plan.skipped.isEmpty())
+        return CliExit::Ok;
+    out.error(tr("%n setting(s) of the file were skipped", nullptr, int(plan.skipped.size())));
+    return CliExit::Partial;
 }

@@ -1,25 +1,29 @@
 #pragma once
 
+#include <optional>
+
 #include <QCoreApplication>
 #include <QStringList>
 
-class CliSession;
+#include "CliCommand.h"
+#include "vars/SettingsFile.h"
 
 // The settings-file commands: save-settings, compare and apply, on the same snapshot, compare and write plan
 // as the window's File menu.
-class SnapshotCommands
+class SnapshotCommands : public CliCommand
 {
     Q_DECLARE_TR_FUNCTIONS(SnapshotCommands)
 public:
     static bool handles(const QString& command);
 
-    explicit SnapshotCommands(CliSession& session) : m_session(session) {}
-    int run(const QString& command, QStringList args);
+    using CliCommand::CliCommand;
+    int prepare() override;
+    int run() override;
 
 private:
     int saveSettings(const QString& path);
-    int compare(const QString& path);
-    int apply(const QString& path, bool yes, bool save);
+    int compare();
+    int apply();
 
-    CliSession& m_session;
+    std::optional<SettingsFile> m_file; // compare and apply: the file, read before the device is looked for
 };

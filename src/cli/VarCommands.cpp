@@ -31,14 +31,46 @@ bool VarCommands::handles(const QString& command)
         .contains(command);
 }
 
-int VarCommands::run(const QString& command, const QStringList& args)
+int VarCommands::prepare()
 {
+    CliOutput& out = m_session.out();
+    if (m_options.command == QLatin1String("get")) {
+        QString bad;
+        const std::optional<QList<uint16_t>> ids = parseIds(m_options.args, &bad);
+        if (!ids) {
+            out.error(tr("\"%1\" is not a variable id (1 to 65535)").arg(bad));
+            return CliExit::Usage;
+        }
+        m_ids = *ids;
+    } else if (m_options.command == QLatin1String("set")) {
+        for (const QString& arg : m_options.args) {
+            const qsizetype eq = arg.indexOf(QLatin1Char('='));
+            QString bad;
+            const std::optional<QList<uint16_t>> id = parseIds({arg.left(eq)}, &bad);
+            if (eq < 0 || !id) {
+                out.error(tr("\"%1\" is not ID=VALUE").arg(arg));
+                return CliExit::Usage;
+            }
+            if (m_ids.contains(id->first())) {
+                out.error(tr("Variable %1 is given twice").arg(id->first()));
+                return CliExit::Usage;
+            }
+            m_ids << id->first();
+            m_values << arg.mid(eq + 1);
+        }
+    }
+    return CliExit::Ok;
+}
+
+int VarCommands::run()
+{
+    const QString& command = m_options.command;
     if (command == QLatin1String("info"))
         return info();
     if (command == QLatin1String("get"))
-        return get(args);
+        return get();
     if (command == QLatin1String("set"))
-        return set(args);
+        return set();
     if (command == QLatin1String("save-flash"))
         return saveFlash(m_session);
     return dump();
@@ -81,19 +113,14 @@ int VarCommands::info()
     return CliExit::Ok;
 }
 
-int VarCommands::get(const QStringList& args)
+int VarCommands::get()
 {
-    QString bad;
-    const std::optional<QList<uint16_t>> ids = parseIds(args, &bad);
-    if (!ids) {
-        m_session.out().error(tr("\"%1\" is not a variable id (1 to 65535)").arg(bad));
-        return CliExit::Usage;
-    }
-    if (const int status = m_session.read(*ids); status != CliExit::Ok)
+    if (const int status = m_session.read(m_ids); status != CliExit::Ok)
         return status;
     int status = CliExit::Ok;
     const VarsUI& pages = m_session.pages();
-    for (const uint16_t id : *ids) {
+    m_session.out().list(QStringLiteral("variables"));
+    for (const uint16_t id : std::as_const(m_ids)) {
         bool found = false;
         const VarRecord record = m_session.vars().snapshot(id, &found);
         if (!found) {
@@ -116,55 +143,60 @@ int VarCommands::get(const QStringList& args)
     return status;
 }
 
-int VarCommands::set(const QStringList& args)
+int VarCommands::set()
 {
     CliOutput& out = m_session.out();
-    QList<uint16_t> ids;
-    QStringList values;
-    for (const QString& arg : args) {
-        const qsizetype eq = arg.indexOf(QLatin1Char('='));
-        QString bad;
-        const std::optional<QList<uint16_t>> id = parseIds({arg.left(eq)}, &bad);
-        if (eq < 0 || !id) {
-            out.error(tr("\"%1\" is not ID=VALUE").arg(arg));
-            return CliExit::Usage;
-        }
-        ids << id->first();
-        values << arg.mid(eq + 1);
+    if (const int status = m_session.read(m_ids); status != CliExit::Ok)
+        return status;
+    // The plan checks a redirect against its target, so the targets are read too.
+    QList<uint16_t> targets;
+    for (const uint16_t id : std::as_const(m_ids)) {
+        bool found = false;
+        const VarRecord record = m_session.vars().snapshot(id, &found);
+        if (found && record.redir != 0 && !m_ids.contains(record.redir) && !targets.contains(record.redir))
+            targets << record.redir;
     }
-    if (const int status = m_session.read(ids); status != CliExit::Ok)
+    if (const int status = m_session.read(targets); status != CliExit::Ok)
         return status;
     // The values become a settings file of this device, so the window's write plan judges them.
     SettingsFile file = SettingsSnapshot::capture(m_session.vars());
     file.entries.clear();
     int status = CliExit::Ok;
-    for (qsizetype i = 0; i < ids.size(); ++i) {
+    QList<uint16_t> given;
+    for (qsizetype i = 0; i < m_ids.size(); ++i) {
+        const uint16_t id = m_ids.at(i);
         bool found = false;
-        const VarRecord record = m_session.vars().snapshot(ids.at(i), &found);
+        const VarRecord record = m_session.vars().snapshot(id, &found);
         if (!found) {
-            out.error(tr("Variable %1: the device has no such variable").arg(ids.at(i)));
+            out.error(tr("Variable %1: the device has no such variable").arg(id));
             status = CliExit::Refused;
             continue;
         }
         SettingsFile::Entry entry = SettingsSnapshot::entryOf(record);
-        std::optional<QByteArray> value = SettingsFile::parseValue(entry.type, values.at(i));
+        std::optional<QByteArray> value = SettingsFile::parseValue(entry.type, m_values.at(i));
         // A text may also be given bare, without the file's quotes and escapes.
-        if (!value && entry.type == 'T' && !values.at(i).startsWith(QLatin1Char('"')))
-            value = values.at(i).toUtf8();
+        if (!value && entry.type == 'T' && !m_values.at(i).startsWith(QLatin1Char('"')))
+            value = m_values.at(i).toUtf8();
         if (!value) {
             out.error(tr("Variable %1: \"%2\" is not a value of type %3")
-                          .arg(ids.at(i))
-                          .arg(values.at(i), QString(QLatin1Char(entry.type))));
+                          .arg(id)
+                          .arg(m_values.at(i), QString(QLatin1Char(entry.type))));
             return CliExit::Usage;
         }
         entry.value = *value;
         file.entries.append(entry);
+        given << id;
     }
-    const SettingsSnapshot::WritePlan plan = SettingsSnapshot::plan(file, m_session.vars(), ids);
+    const SettingsSnapshot::WritePlan plan =
+        SettingsSnapshot::plan(file, m_session.vars(), given, ValueLimits(&m_session.pages(), m_options.force));
     for (const SettingsSnapshot::Skipped& skipped : plan.skipped) {
         out.error(tr("Variable %1: not written: %2").arg(skipped.id).arg(skipped.reason));
-        status = CliExit::Refused;
+        // A value the command line got wrong is a usage error, whatever else the device refused.
+        if (skipped.badValue || status != CliExit::Usage)
+            status = skipped.badValue ? CliExit::Usage : CliExit::Refused;
     }
+    if (status == CliExit::Usage)
+        return status;
     // Values the device holds already need no write and are reported as written.
     QList<SnapshotWriter::Result> results = m_session.write(plan.writes);
     for (const SettingsFile::Entry& entry : std::as_const(file.entries)) {
@@ -182,6 +214,7 @@ int VarCommands::set(const QStringList& args)
 int VarCommands::report(CliSession& session, const QList<SnapshotWriter::Result>& results)
 {
     CliOutput& out = session.out();
+    out.list(QStringLiteral("writes"));
     int status = CliExit::Ok;
     // A write without the device's answer means the link failed, whether or not the worker has told yet.
     bool linkFailed = session.lost();
@@ -236,7 +269,7 @@ int VarCommands::saveFlash(CliSession& session)
                 return CliExit::Refused;
             }
             out.set(QStringLiteral("saved"), true);
-            out.line(tr("Settings saved in flash"));
+            out.note(tr("Settings saved in flash"));
             return CliExit::Ok;
         }
         if (elapsed.elapsed() > SaveLimitMs) {
@@ -255,6 +288,7 @@ int VarCommands::dump()
         return status;
     const VarsUI& pages = m_session.pages();
     const VARS& vars = m_session.vars();
+    m_session.out().list(QStringLiteral("rows"));
     for (const VarsUI::Page& page : pages.pages()) {
         for (const VarsUI::Item& item : page.items) {
             if (item.kind != VarsUI::ItemKind::Variable || item.info->noUitype)

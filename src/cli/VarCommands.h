@@ -7,12 +7,11 @@
 #include <QList>
 #include <QStringList>
 
+#include "CliCommand.h"
 #include "vars/SnapshotWriter.h"
 
-class CliSession;
-
 // The commands on single variables and the device's identity: info, get, set, save-flash, dump.
-class VarCommands
+class VarCommands : public CliCommand
 {
     Q_DECLARE_TR_FUNCTIONS(VarCommands)
 public:
@@ -24,14 +23,16 @@ public:
     // Stores the settings in flash and waits for the device to finish: the exit status.
     static int saveFlash(CliSession& session);
 
-    explicit VarCommands(CliSession& session) : m_session(session) {}
-    int run(const QString& command, const QStringList& args);
+    using CliCommand::CliCommand;
+    int prepare() override;
+    int run() override;
 
 private:
     int info();
-    int get(const QStringList& args);
-    int set(const QStringList& args);
+    int get();
+    int set();
     int dump();
 
-    CliSession& m_session;
+    QList<uint16_t> m_ids;
+    QStringList m_values; // set: the value given for each id
 };

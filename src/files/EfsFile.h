@@ -35,14 +35,21 @@ struct FileDownloadItem
     QString localPath;
 };
 
-// Results of the file operations besides 0, a device status (positive) and a link result (negative);
-// the codes share the range of the link results.
+// Results of the file operations besides 0, a device status (positive) and a link result (negative, as
+// libusb counts, -1 to -99). The program's own codes lie below the link's, so a lost link is never taken
+// for a local file problem.
 namespace FileResult {
-constexpr int LocalFailure = -1; // a local file problem, a name too long, or a wait for the device in vain
-constexpr int Incomplete = -2;   // an upload sent fewer bytes than the local file holds
-constexpr int Shown = -3;        // the failure has already been shown to the user
-constexpr int Dropped = -4;      // the task did not run
-constexpr int NoSeek = -6;       // the firmware has no seek
+constexpr int LocalFailure = -1001; // a local file problem, or a name too long
+constexpr int Incomplete = -1002;   // an upload sent fewer bytes than the local file holds
+constexpr int Shown = -1003;        // the failure has already been shown to the user
+constexpr int Dropped = -1004;      // the task did not run
+constexpr int NoSeek = -1006;       // the firmware has no seek
+constexpr int DeviceGone = -1007;   // the device did not come back within the wait
+// A result of the link itself, not of this program.
+constexpr bool isLinkResult(int ret)
+{
+    return ret < 0 && ret > LocalFailure;
+}
 } // namespace FileResult
 
 Q_DECLARE_METATYPE(QSharedPointer<EfsFile>)

@@ -571,7 +571,7 @@ int DeviceProtocol::recoverDownload(uint16_t id, const QByteArray& ours, uint32_
     Q_EMIT uiFileTaskNote(text);
     Q_EMIT eventLog(text, true);
     if (!waitForDevice())
-        return m_stoppedByPin ? FileResult::Shown : FileResult::LocalFailure;
+        return m_stoppedByPin ? FileResult::Shown : FileResult::DeviceGone;
 
     Q_EMIT uiFileTaskState(3);
     fileClose();

@@ -16,10 +16,12 @@ QString TransferOutcome::text(int result)
         return tr("The reason was given in the message before");
     case FileResult::Incomplete:
         return tr("The transfer was stopped before its end");
-    // Also LIBUSB_ERROR_IO: both mean that a file on this computer or the link failed, and a link failure
-    // in a transfer has been told by then.
     case FileResult::LocalFailure:
-        return tr("A file on this computer could not be read or written, or the link to the device failed");
+        return tr("A file on this computer could not be read or written");
+    case FileResult::DeviceGone:
+        return tr("The device did not come back within the wait");
+    case FileResult::Dropped:
+        return tr("The device was gone before the operation could run");
     case LIBUSB_ERROR_NO_DEVICE:
         return tr("The cable was pulled or the device restarted");
     case LIBUSB_ERROR_TIMEOUT:

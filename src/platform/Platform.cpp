@@ -15,12 +15,12 @@
 
 #include <windows.h>
 #else
+#include <csignal>
 #include <termios.h>
 #include <unistd.h>
 #endif
 #if !defined(Q_OS_WIN) && !defined(Q_OS_LINUX)
 #include <cerrno>
-#include <csignal>
 #endif
 
 namespace {
@@ -32,6 +32,19 @@ bool sameSuite(const QString& other, const QString& own)
     const auto inSuite = [](const QString& name) { return suite.contains(name, Qt::CaseInsensitive); };
     return other.compare(own, Qt::CaseInsensitive) == 0 || (inSuite(other) && inSuite(own));
 }
+
+#ifndef Q_OS_WIN
+// The terminal's settings while echo is off for a PIN: an interrupt puts them back before the program ends,
+// or the user's shell would stay without echo.
+termios g_echoSaved{};
+
+void restoreEchoAndStop(int signal)
+{
+    tcsetattr(STDIN_FILENO, TCSANOW, &g_echoSaved);
+    std::signal(signal, SIG_DFL);
+    std::raise(signal);
+}
+#endif
 
 } // namespace
 
@@ -152,7 +165,13 @@ std::optional<QString> Platform::readHiddenLine(const QString& prompt)
 #else
     termios saved{};
     const bool console = tcgetattr(STDIN_FILENO, &saved) == 0;
+    using Handler = void (*)(int);
+    Handler interrupt = SIG_DFL;
+    Handler terminate = SIG_DFL;
     if (console) {
+        g_echoSaved = saved;
+        interrupt = std::signal(SIGINT, restoreEchoAndStop);
+        terminate = std::signal(SIGTERM, restoreEchoAndStop);
         termios quiet = saved;
         quiet.c_lflag &= ~tcflag_t(ECHO);
         tcsetattr(STDIN_FILENO, TCSANOW, &quiet);
@@ -166,8 +185,11 @@ std::optional<QString> Platform::readHiddenLine(const QString& prompt)
     if (console)
         SetConsoleMode(input, mode);
 #else
-    if (console)
+    if (console) {
         tcsetattr(STDIN_FILENO, TCSANOW, &saved);
+        std::signal(SIGINT, interrupt);
+        std::signal(SIGTERM, terminate);
+    }
 #endif
     std::fputs("\n", stderr);
     if (c == EOF && line.empty())

@@ -190,7 +190,7 @@ void SnapshotCompareDialog::writeSelected()
     if (ids.isEmpty() || m_writer->isRunning())
         return;
     std::sort(ids.begin(), ids.end());
-    m_plan = SettingsSnapshot::plan(m_file, m_registry.vars(), ids);
+    m_plan = SettingsSnapshot::plan(m_file, m_registry.vars(), ids, ValueLimits(m_model));
     if (!m_plan.refusal.isEmpty()) {
         QMessageBox box(QMessageBox::Warning, tr("Write differences"), m_plan.refusal, QMessageBox::Ok, this);
         ModalBox::exec(box);

@@ -256,7 +256,7 @@ QList<SettingsSnapshot::Difference> SettingsSnapshot::compare(const SettingsFile
 }
 
 SettingsSnapshot::WritePlan SettingsSnapshot::plan(const SettingsFile& file, const VARS& vars,
-                                                   const QList<uint16_t>& ids)
+                                                   const QList<uint16_t>& ids, const ValueLimits& limits)
 {
     WritePlan plan;
     const QString deviceModel = identityText(vars, DeviceVar::Model);
@@ -279,7 +279,7 @@ SettingsSnapshot::WritePlan SettingsSnapshot::plan(const SettingsFile& file, con
     for (const SettingsFile::Entry& entry : file.entries)
         entries.insert(entry.id, &entry);
     for (const uint16_t id : ids) {
-        auto skip = [&](const QString& reason) { plan.skipped.append({id, reason}); };
+        auto skip = [&](const QString& reason, bool badValue = false) { plan.skipped.append({id, reason, badValue}); };
         const SettingsFile::Entry* entry = entries.value(id);
         bool found = false;
         const VarRecord record = vars.snapshot(id, &found);
@@ -313,20 +313,25 @@ SettingsSnapshot::WritePlan SettingsSnapshot::plan(const SettingsFile& file, con
         }
         const int room = std::min<int>(record.maxLen, record.textLimit);
         if (entry->type == 'T' && normalised('T', entry->value).size() > room) {
-            skip(tr("the text is longer than the %1 bytes the device holds").arg(room));
+            skip(tr("the text is longer than the %1 bytes the device holds").arg(room), true);
             continue;
         }
         if (entry->type == 'T' && !normalised('T', entry->value).isValidUtf8()) {
-            skip(tr("the text is not valid UTF-8 and cannot be written as it is"));
+            skip(tr("the text is not valid UTF-8 and cannot be written as it is"), true);
             continue;
         }
         if (isNumber(entry->type) && !fitsIn(entry->value, numberRoom(record))) {
             skip(tr("the value %1 does not fit in the %n byte(s) the device holds", nullptr, numberRoom(record))
-                     .arg(valueText(*entry)));
+                     .arg(valueText(*entry)),
+                 true);
             continue;
         }
         if (entry->type == 'C' && numberOf(entry->value) > MaxWritableChar) {
-            skip(tr("the character cannot be written to the device"));
+            skip(tr("the character cannot be written to the device"), true);
+            continue;
+        }
+        if (const QString refusal = limits.refusal(*entry, record); !refusal.isEmpty()) {
+            skip(refusal, true);
             continue;
         }
         bool targetFound = false;

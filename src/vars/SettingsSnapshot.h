@@ -7,6 +7,7 @@
 #include <QString>
 
 #include "SettingsFile.h"
+#include "ValueLimits.h"
 
 class VARS;
 class VarsUI;
@@ -38,6 +39,7 @@ public:
     {
         uint16_t id = 0;
         QString reason;
+        bool badValue = false; // the value itself is refused, not the device's state
     };
 
     struct WritePlan
@@ -59,8 +61,10 @@ public:
 
     // Ascending by id; a file the device matches gives none. model may be null.
     static QList<Difference> compare(const SettingsFile& file, const VARS& vars, const VarsUI* model = nullptr);
-    // Which of the file's variables named in ids may be written to the device as it is now.
-    static WritePlan plan(const SettingsFile& file, const VARS& vars, const QList<uint16_t>& ids);
+    // Which of the file's variables named in ids may be written to the device as it is now, each value held
+    // to limits.
+    static WritePlan plan(const SettingsFile& file, const VARS& vars, const QList<uint16_t>& ids,
+                          const ValueLimits& limits = ValueLimits());
 
     // The value as the variable's row shows it: the option's label for a select, on or off for a check box,
     // the value text otherwise.

@@ -228,6 +228,7 @@ void DeviceThread::connectStep()
         m_link->sleepMs(m_timing.openSettleMs);
         return;
     }
+    Q_EMIT uiDeviceLooked();
     const QString note = m_link->blockNote();
     if (note != m_lastNote) {
         m_lastNote = note;

@@ -75,6 +75,8 @@ public:
 Q_SIGNALS:
     void uiDeviceHotplug();
     void uiLinkBlocked(QString note);
+    // A look for the device found none (a program that looks once waits for this, not for a time).
+    void uiDeviceLooked();
     void uiVarsStatus(int retCount, uint32_t count, int retSave, uint8_t save, uint8_t error);
     void uiVarsSaveStarted(int ret);
     void uiDateTime(QDateTime d);
