@@ -79,10 +79,6 @@
 <context>
     <name>SnapshotCompareDialog</name>
     <message>
-        <source>Differences</source>
-        <translation>Відмінності</translation>
-    </message>
-    <message>
         <source>Writing</source>
         <translation>Запис</translation>
     </message>
