@@ -18,6 +18,7 @@
 #include <QElapsedTimer>
 #include <QTabWidget>
 
+#include "BenchFailure.h"
 #include "link/DeviceProtocol.h"
 #include "sim/SimDevice.h"
 #include "sim/SimLink.h"
@@ -41,12 +42,6 @@ constexpr int SettleMs = 300;
 
 void discard(QtMsgType, const QMessageLogContext&, const QString&)
 {}
-
-[[noreturn]] void fail(const char* what)
-{
-    std::fprintf(stderr, "%s\n", what);
-    std::exit(1);
-}
 
 DeviceStack::Options stackOptions()
 {

@@ -11,6 +11,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include "BenchFailure.h"
 #include "link/DeviceProtocol.h"
 #include "sim/SimDevice.h"
 #include "sim/SimFileSystem.h"
@@ -21,12 +22,6 @@ namespace {
 constexpr int FileSize = 200 * 1024;
 constexpr int Pulls = 3;
 constexpr qint64 PullMs = 2000;
-
-[[noreturn]] void fail(const char* what)
-{
-    std::fprintf(stderr, "%s\n", what);
-    std::exit(1);
-}
 
 QByteArray content()
 {

@@ -16,6 +16,7 @@
 #include <sys/prctl.h>
 #endif
 
+#include "BenchFailure.h"
 #include "link/CommandRecord.h"
 #include "link/CommandTable.h"
 #include "link/DeviceProtocol.h"
@@ -28,12 +29,6 @@ namespace {
 constexpr int FileSize = 1024 * 1024;
 constexpr int LatencyUs = 1000;
 constexpr int BaselineExchanges = 2000;
-
-[[noreturn]] void fail(const char* what)
-{
-    std::fprintf(stderr, "%s\n", what);
-    std::exit(1);
-}
 
 QByteArray content()
 {

@@ -15,6 +15,16 @@
 
 namespace SimFixture {
 
+// Bytes a transfer test can tell apart from any other file's: the same seed gives the same bytes.
+inline QByteArray pattern(int size, quint32 seed)
+{
+    QRandomGenerator rng{seed};
+    QByteArray data(size, '\0');
+    for (char& c : data)
+        c = char(rng.bounded(256));
+    return data;
+}
+
 const QString SmallProfile = QStringLiteral(KESTROVA_TEST_DATA "/small.profile");
 const QString DemoProfile = QStringLiteral(":/sim/profiles/default.profile");
 

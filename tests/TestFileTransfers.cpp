@@ -3,28 +3,19 @@
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 
+#include "SimFixture.h"
 #include "link/CommandTable.h"
 #include "link/DeviceProtocol.h"
 #include "sim/SimAudit.h"
 #include "sim/SimFileSystem.h"
 #include "sim/SimLink.h"
 
-namespace {
-
-QByteArray pattern(int size, quint32 seed)
-{
-    QRandomGenerator rng{seed};
-    QByteArray data(size, '\0');
-    for (char& c : data)
-        c = char(rng.bounded(256));
-    return data;
-}
-
-} // namespace
 
 // Uploads and downloads against the stand-in device, with faults on the link: what ends up on the
 // device and on disk, and what the user is told. The batched link and the USB link's profile wait for a lost
 // device.
+using SimFixture::pattern;
+
 class TestFileTransfers : public QObject
 {
     Q_OBJECT

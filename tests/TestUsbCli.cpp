@@ -6,6 +6,7 @@
 #include <QTemporaryDir>
 
 #include "CliRun.h"
+#include "SimFixture.h"
 #include "UsbTestbed.h"
 #include "link/CommandTable.h"
 #include "sim/SimDevice.h"
@@ -13,6 +14,8 @@
 #include "vars/SettingsFile.h"
 
 // kestrova-cli over the real USB link and libusb, against the stand-in device on the emulated bus.
+using SimFixture::pattern;
+
 class TestUsbCli : public QObject
 {
     Q_OBJECT
@@ -236,15 +239,6 @@ private Q_SLOTS:
 private:
     static constexpr int FileSize = 20000;
     static constexpr int PullMs = 1500;
-
-    static QByteArray pattern(int size, quint32 seed)
-    {
-        QRandomGenerator rng{seed};
-        QByteArray data(size, '\0');
-        for (char& c : data)
-            c = char(rng.bounded(256));
-        return data;
-    }
 
     static void writeLocal(const QString& path, const QByteArray& data)
     {

@@ -6,6 +6,7 @@
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 
+#include "SimFixture.h"
 #include "UsbTestbed.h"
 #include "files/FileService.h"
 #include "link/DeviceProtocol.h"
@@ -18,20 +19,13 @@
 #include "ui/UserPrompt.h"
 #include "worker/DeviceStack.h"
 
+using SimFixture::pattern;
+
 namespace {
 
 constexpr int Wait = 30000;
 constexpr int FileSize = 20000;
 constexpr int PullMs = 1500;
-
-QByteArray pattern(int size, quint32 seed)
-{
-    QRandomGenerator rng{seed};
-    QByteArray data(size, '\0');
-    for (char& c : data)
-        c = char(rng.bounded(256));
-    return data;
-}
 
 } // namespace
 
