@@ -21,13 +21,31 @@ private Q_SLOTS:
     void otherModelSaidFirst();
 };
 
+namespace {
+
+// The small profile's device, naming its model, connected and loaded, with a registry for the dialog.
+struct LoadedCar
+{
+    static std::shared_ptr<SimDevice> device()
+    {
+        QList<SettingsFile::Entry> entries = SettingsFile::read(SimFixture::SmallProfile)->entries;
+        entries << SettingsFile::Entry{DeviceVar::Model, 'T', VarFlag::ReadOnly, 0, 32, "Orvo X7"};
+        return SimFixture::deviceWith(entries);
+    }
+
+    SimFixture::RunningStack car{device()};
+    bool ok = car.connectAndLoad();
+    VarsRegistry registry{car.stack.protocol(), car.stack.worker()};
+};
+
+} // namespace
+
 void TestSnapshotCompareDialog::showFilterAndWrite()
 {
-    QList<SettingsFile::Entry> entries = SettingsFile::read(SimFixture::SmallProfile)->entries;
-    entries << SettingsFile::Entry{DeviceVar::Model, 'T', VarFlag::ReadOnly, 0, 32, "Orvo X7"};
-    SimFixture::RunningStack car(SimFixture::deviceWith(entries));
-    QVERIFY(car.connectAndLoad());
-    VarsRegistry registry(car.stack.protocol(), car.stack.worker());
+    LoadedCar loaded;
+    QVERIFY(loaded.ok);
+    SimFixture::RunningStack& car = loaded.car;
+    VarsRegistry& registry = loaded.registry;
     SettingsFile file = SettingsSnapshot::capture(car.stack.protocol().vars());
 
     file.entries[0].value = QByteArray("\x05\0\0\0", 4);
@@ -87,11 +105,10 @@ void TestSnapshotCompareDialog::otherModelSaidFirst()
 {
     QFETCH(QString, model);
     QFETCH(bool, refused);
-    QList<SettingsFile::Entry> entries = SettingsFile::read(SimFixture::SmallProfile)->entries;
-    entries << SettingsFile::Entry{DeviceVar::Model, 'T', VarFlag::ReadOnly, 0, 32, "Orvo X7"};
-    SimFixture::RunningStack car(SimFixture::deviceWith(entries));
-    QVERIFY(car.connectAndLoad());
-    VarsRegistry registry(car.stack.protocol(), car.stack.worker());
+    LoadedCar loaded;
+    QVERIFY(loaded.ok);
+    SimFixture::RunningStack& car = loaded.car;
+    VarsRegistry& registry = loaded.registry;
     SettingsFile file = SettingsSnapshot::capture(car.stack.protocol().vars());
     file.model = model;
     file.entries[0].value = QByteArray("\x05\0\0\0", 4);
