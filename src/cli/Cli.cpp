@@ -10,6 +10,7 @@
 #include "CliSession.h"
 #include "DeviceCommands.h"
 #include "FileCommands.h"
+#include "LineCommand.h"
 #include "SnapshotCommands.h"
 #include "VarCommands.h"
 #include "platform/Diagnostics.h"
@@ -28,6 +29,8 @@ std::unique_ptr<CliCommand> commandFor(CliSession& session, const CliOptions& op
         return std::make_unique<VarCommands>(session, options);
     if (SnapshotCommands::handles(options.command))
         return std::make_unique<SnapshotCommands>(session, options);
+    if (LineCommand::handles(options.command))
+        return std::make_unique<LineCommand>(session, options);
     if (FileCommands::handles(options.command))
         return std::make_unique<FileCommands>(session, options);
     return std::make_unique<DeviceCommands>(session, options);
@@ -67,7 +70,7 @@ int Cli::run()
         status = command->prepare();
         if (status == CliExit::Ok)
             status = session.prepare();
-        if (status == CliExit::Ok)
+        if (status == CliExit::Ok && !command->findsDevices())
             status = session.open();
         if (status == CliExit::Ok)
             status = command->run();

@@ -15,6 +15,8 @@ public:
 
     virtual int prepare() { return CliExit::Ok; }
     virtual int run() = 0;
+    // The command waits for its devices itself, rather than the one device found before it runs.
+    virtual bool findsDevices() const { return false; }
 
 protected:
     CliSession& m_session;

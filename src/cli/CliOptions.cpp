@@ -34,6 +34,11 @@ const QHash<QString, Arity>& commands()
         {QStringLiteral("mv"), {2, 2}},
         {QStringLiteral("clock"), {0, 0, {QStringLiteral("--sync")}}},
         {QStringLiteral("command"), {1, 1, {QStringLiteral("--yes")}}},
+        {QStringLiteral("line"),
+         {1,
+          1,
+          {QStringLiteral("--log"), QStringLiteral("--log-format"), QStringLiteral("--count"),
+           QStringLiteral("--save")}}},
     };
     return table;
 }
@@ -41,7 +46,9 @@ const QHash<QString, Arity>& commands()
 // The options that take a value: "--wait 5" or "--wait=5".
 bool takesValue(const QString& name)
 {
-    return name == QLatin1String("--pin") || name == QLatin1String("--pin-file") || name == QLatin1String("--wait");
+    static const QStringList names{QStringLiteral("--pin"), QStringLiteral("--pin-file"),   QStringLiteral("--wait"),
+                                   QStringLiteral("--log"), QStringLiteral("--log-format"), QStringLiteral("--count")};
+    return names.contains(name);
 }
 
 } // namespace
@@ -115,6 +122,24 @@ std::optional<CliOptions> CliOptions::parse(const QStringList& arguments, QStrin
                 return std::nullopt;
             }
             o.waitSeconds = int(seconds);
+        } else if (name == QLatin1String("--log")) {
+            o.logPath = *value;
+            flags << name;
+        } else if (name == QLatin1String("--log-format")) {
+            if (*value != QLatin1String("csv") && *value != QLatin1String("jsonl")) {
+                *error = tr("--log-format takes csv or jsonl, not \"%1\"").arg(*value);
+                return std::nullopt;
+            }
+            o.logFormat = *value;
+            flags << name;
+        } else if (name == QLatin1String("--count")) {
+            bool ok = false;
+            o.count = value->toInt(&ok);
+            if (!ok || o.count < 1) {
+                *error = tr("--count takes a number of controllers from 1, not \"%1\"").arg(*value);
+                return std::nullopt;
+            }
+            flags << name;
         } else if (name == QLatin1String("--yes") || name == QLatin1String("--save") ||
                    name == QLatin1String("--sync") || name == QLatin1String("--force")) {
             flags << name;
@@ -166,6 +191,10 @@ std::optional<CliOptions> CliOptions::parse(const QStringList& arguments, QStrin
         *error = tr("--pin - and upload - both read standard input");
         return std::nullopt;
     }
+    if (o.json && o.command == QLatin1String("line") && o.logPath == StandardStream) {
+        *error = tr("--log - writes to standard output, where --json writes its document");
+        return std::nullopt;
+    }
     if (o.json && (o.command == QLatin1String("download") || o.command == QLatin1String("save-settings")) &&
         o.args.last() == StandardStream && (o.command == QLatin1String("save-settings") || o.args.size() == 2)) {
         *error = tr("%1 - writes to standard output, where --json writes its document").arg(o.command);
@@ -202,6 +231,10 @@ QString CliOptions::usage()
               "  clock [--sync]                show the device clock; --sync sets it from this computer\n"
               "  command [--yes] TEXT          run a service command (as the Status tab's buttons) and print its "
               "result; %1 ask on a terminal and need --yes otherwise\n"
+              "  line FILE [--log LOG] [--log-format csv|jsonl] [--count N] [--save]\n"
+              "                                program controller after controller with FILE: wait for one, check "
+              "its model, write the differences, save to flash with --save, read them back, append a record to "
+              "LOG (standard output without --log), wait for the unplug; until Ctrl-C or N controllers\n"
               "\n"
               "Options:\n"
               "  --demo                        use the built-in demo device (PIN 1234) instead of USB\n"
@@ -218,6 +251,6 @@ QString CliOptions::usage()
               "terminal.\n"
               "Exit status: 0 success (compare: identical), 1 compare found differences, 2 usage error, 3 no "
               "device or the link was lost, 4 PIN refused or locked, 5 the device refused an operation, 6 a local "
-              "file could not be read or written, 7 apply skipped some settings.\n")
+              "file could not be read or written, 7 apply skipped some settings, or line failed on some controllers.\n")
         .arg(DeviceCommands::guardedNames().join(QStringLiteral(", ")));
 }

@@ -15,7 +15,7 @@ constexpr int NoDevice = 3; // no device, or the link was lost and not recovered
 constexpr int PinRefused = 4;
 constexpr int Refused = 5; // the device refused an operation
 constexpr int LocalFile = 6;
-constexpr int Partial = 7; // apply: some settings were skipped
+constexpr int Partial = 7; // apply: some settings were skipped; line: some controllers failed
 } // namespace CliExit
 
 // The command line of kestrova-cli: one command with its arguments, options anywhere before "--".
@@ -41,6 +41,10 @@ public:
     std::optional<QString> pin; // "-": one line of standard input
     QString pinFile;
     int waitSeconds = DefaultWaitSeconds;
+    QString logPath; // line: empty for standard output
+    QString logFormat = QStringLiteral("csv");
+    int count = 0; // line: controllers to serve, 0 for no end
+
     QString command;
     QStringList args;
 

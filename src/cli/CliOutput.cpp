@@ -1,7 +1,5 @@
 #include "CliOutput.h"
 
-#include <cstdlib>
-
 #include <QJsonDocument>
 #include <QVariant>
 
@@ -81,6 +79,13 @@ void CliOutput::note(const QString& text)
     write(stderr, text + QLatin1Char('\n'));
 }
 
+void CliOutput::tell(const QString& text)
+{
+    endProgress();
+    write(stderr, text + QLatin1Char('\n'));
+    std::fflush(stderr);
+}
+
 void CliOutput::error(const QString& text)
 {
     endProgress();
@@ -126,16 +131,4 @@ int CliOutput::finish(int exitStatus)
         return exitStatus == CliExit::Ok || exitStatus == CliExit::Differences ? CliExit::LocalFile : exitStatus;
     }
     return exitStatus;
-}
-
-QString CliOutput::isoTime(const QDateTime& time)
-{
-    const QDateTime local = time.toLocalTime();
-    // The offset written out always, "+00:00" too, so that every time has the same shape.
-    const int offset = local.offsetFromUtc();
-    const int minutes = std::abs(offset) / 60;
-    return local.toString(QStringLiteral("yyyy-MM-ddTHH:mm:ss")) + (offset < 0 ? QLatin1Char('-') : QLatin1Char('+')) +
-           QStringLiteral("%1:%2")
-               .arg(minutes / 60, 2, 10, QLatin1Char('0'))
-               .arg(minutes % 60, 2, 10, QLatin1Char('0'));
 }

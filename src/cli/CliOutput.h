@@ -31,6 +31,8 @@ public:
     void line(const QString& text);
     // A summary for people (what was done, how many): on standard error, so that standard output holds results.
     void note(const QString& text);
+    // What the person at the device is to do next: on standard error in JSON mode too.
+    void tell(const QString& text);
     // An error: always on standard error, and in the document's "error" object.
     void error(const QString& text);
     // How many errors were told so far: a step that adds none has still to say why it failed.
@@ -39,9 +41,6 @@ public:
     // Ends the progress line, then writes the document (with the exit status) in JSON mode. The status to exit
     // with: LocalFile when standard output could not take what was written to it.
     int finish(int exitStatus);
-
-    // A time as ISO 8601 with its offset from UTC, in the computer's time zone.
-    static QString isoTime(const QDateTime& time);
 
 private:
     void endProgress();

@@ -19,13 +19,13 @@
 #include "vars/VARS.h"
 #include "vars/VarsRegistry.h"
 #include "worker/DeviceStack.h"
+#include "worker/FullLoad.h"
 
 namespace {
 
 constexpr int InfoTextSize = 57; // INFO's texts with their end, as the window reads them
 // The longest the event loop sleeps before the waiting step looks at its condition again.
 constexpr int WakeMs = 100;
-constexpr int ProgressMs = 200;
 // How long past its wait the program gives a transport for its first look for the device.
 constexpr int LookGraceMs = 5000;
 // A PIN is a few digits; a line longer than this is not one.
@@ -93,13 +93,6 @@ CliSession::CliSession(const CliOptions& options, CliOutput& out)
         [this](int, int code, uint32_t timeout, int) {
             m_pinCode = code;
             m_lockSeconds = timeout;
-        },
-        queued);
-    connect(
-        &protocol, &DeviceProtocol::uiVarsLoadEnd, this,
-        [this] {
-            m_loaded = true;
-            wake();
         },
         queued);
     connect(
@@ -250,9 +243,40 @@ bool CliSession::found(const QDeadlineTimer& deadline, const QDeadlineTimer& gra
     return m_connected || (deadline.hasExpired() && (m_looked || grace.hasExpired()));
 }
 
+void CliSession::start()
+{
+    if (!std::exchange(m_started, true))
+        m_stack->start();
+}
+
+bool CliSession::waitForDevice(const std::function<bool()>& stop)
+{
+    start();
+    waitFor([&] { return m_connected || stop(); }, -1, false);
+    return m_connected;
+}
+
+bool CliSession::waitForUnplug(const std::function<bool()>& stop)
+{
+    waitFor([&] { return lost() || stop(); }, -1, false);
+    return lost();
+}
+
+void CliSession::forgetDevice()
+{
+    const DeviceLink* link = m_stack->transports().activeLink();
+    // The next device may be in already: its arrival was told while the last one was still the device.
+    m_connected = link && link->isOpen();
+    m_lost = false;
+    m_lossTold = false;
+    m_pinCode = -1;
+    m_infoModel.clear();
+    m_infoSerial.clear();
+}
+
 int CliSession::open()
 {
-    m_stack->start();
+    start();
     const qint64 waitMs = qint64(m_options.waitSeconds) * 1000;
     const QDeadlineTimer deadline(waitMs);
     // A transport that never looks (no USB support at all) must not hold the program for ever.
@@ -264,6 +288,13 @@ int CliSession::open()
             m_out.error(m_blockNote);
         return CliExit::NoDevice;
     }
+    if (const int status = readInfo(); status != CliExit::Ok)
+        return status;
+    return authenticate();
+}
+
+int CliSession::readInfo()
+{
     char model[InfoTextSize] = {};
     char serial[InfoTextSize] = {};
     uint8_t status = 0; // the PIN state before ours
@@ -274,7 +305,7 @@ int CliSession::open()
         return lostLink();
     m_infoModel = QString::fromLatin1(model);
     m_infoSerial = QString::fromLatin1(serial);
-    return authenticate();
+    return CliExit::Ok;
 }
 
 std::optional<QString> CliSession::pin() const
@@ -324,18 +355,20 @@ int CliSession::read(const QList<uint16_t>& ids)
 int CliSession::loadAll()
 {
     const QList<uint16_t> ids = pages().loadList();
-    DeviceThread& worker = m_stack->worker();
-    worker.setLoadList(ids);
-    m_loaded = false;
-    QTimer progress;
-    connect(&progress, &QTimer::timeout, this, [this, &ids] {
-        m_out.progress(tr("Loading the settings: %1 of %2").arg(m_stack->protocol().loadAnswered()).arg(ids.size()));
+    FullLoad load(*m_stack);
+    std::optional<bool> loaded;
+    connect(&load, &FullLoad::progress, this,
+            [this](int done, int total) { m_out.progress(tr("Loading the settings: %1 of %2").arg(done).arg(total)); });
+    connect(&load, &FullLoad::finished, this, [this, &loaded](bool ok) {
+        loaded = ok;
+        wake();
     });
-    progress.start(ProgressMs);
-    worker.requestFullLoad();
-    if (!waitFor([this] { return m_loaded; }))
+    load.start(ids);
+    waitFor([&loaded] { return loaded.has_value(); }, -1, false);
+    if (!*loaded) {
+        m_lost = true;
         return lostLink();
-    progress.stop();
+    }
     const QList<uint16_t> unread = m_stack->protocol().unreadIds();
     if (!unread.isEmpty()) {
         QStringList named;

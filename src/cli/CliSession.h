@@ -34,6 +34,17 @@ public:
     int prepare();
     // Waits for the device, reads its information and sends the PIN: CliExit::Ok or the status to exit with.
     int open();
+    // The steps of open() for a program that serves one device after another: the worker starts once; the
+    // waits end early when stop() holds, and say whether what they waited for came.
+    void start();
+    bool waitForDevice(const std::function<bool()>& stop);
+    // Reads the device's information: CliExit::Ok or NoDevice.
+    int readInfo();
+    // Sends the PIN: CliExit::Ok, PinRefused or NoDevice.
+    int authenticate();
+    bool waitForUnplug(const std::function<bool()>& stop);
+    // Forgets the device that went, so that the next one is met as the first was.
+    void forgetDevice();
     // Reads every variable the pages show, as the window's load does: CliExit::Ok or the status to exit with.
     int loadAll();
     // Reads these variables from the device into the store: CliExit::Ok or NoDevice. A variable the device
@@ -75,7 +86,6 @@ Q_SIGNALS:
 
 private:
     std::optional<QString> pin() const;
-    int authenticate();
     // The device was found, or the wait is over (a look was made, or the wait's grace ran out).
     bool found(const QDeadlineTimer& deadline, const QDeadlineTimer& grace) const;
 
@@ -90,7 +100,7 @@ private:
     bool m_looked = false;
     bool m_lost = false;
     bool m_lossTold = false;
-    bool m_loaded = false;
+    bool m_started = false;
     QString m_blockNote;
     QString m_shownText; // the last message's text, which the log repeats
     QString m_infoModel;

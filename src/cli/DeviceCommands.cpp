@@ -5,6 +5,7 @@
 #include "CliOutput.h"
 #include "CliSession.h"
 #include "platform/Platform.h"
+#include "vars/LocalTime.h"
 #include "vars/VARS.h"
 #include "worker/Device40000.h"
 #include "worker/DeviceStack.h"
@@ -94,7 +95,7 @@ int DeviceCommands::clock(bool sync)
     if (!got || *got != 0)
         return m_session.lostLink();
     CliOutput& out = m_session.out();
-    const QString text = CliOutput::isoTime(time);
+    const QString text = LocalTime::iso(time);
     out.set(QStringLiteral("clock"), time.isValid() ? QJsonValue(text) : QJsonValue());
     out.line(tr("Device clock: %1").arg(time.isValid() ? text : tr("not set")));
     if (sync)

@@ -18,6 +18,7 @@
 #include "files/TransferOutcome.h"
 #include "link/DeviceLink.h"
 #include "platform/Platform.h"
+#include "vars/LocalTime.h"
 #include "worker/DeviceStack.h"
 
 namespace {
@@ -218,7 +219,7 @@ int FileCommands::ls()
     m_session.out().list(QStringLiteral("files"));
     for (const QSharedPointer<EfsFile>& f : std::as_const(files)) {
         const QString flags = f->system ? QStringLiteral("system") : QString();
-        const QString created = f->created.isValid() ? CliOutput::isoTime(f->created) : QString();
+        const QString created = f->created.isValid() ? LocalTime::iso(f->created) : QString();
         m_session.out().row(QStringLiteral("files"), {f->name, QString::number(f->size), flags, created},
                             {{QStringLiteral("name"), f->name},
                              {QStringLiteral("size"), qint64(f->size)},
@@ -238,16 +239,16 @@ int FileCommands::upload(const QString& name)
     // A partial file in the way that is not part of this file is deleted only on the user's word: asked on a
     // terminal, given by --yes otherwise. Asked on the worker, so the answer without either is only noted there.
     const auto unanswered = std::make_shared<std::atomic<bool>>(false);
-    m_session.stack().protocol().setQuestion([yes = m_options.yes, unanswered](const QString& title,
-                                                                               const QString& text) {
-        if (yes)
-            return true;
-        if (!Platform::isTerminal(0)) {
-            *unanswered = true;
-            return false;
-        }
-        return CliSession::confirm(title + QStringLiteral(": ") + text);
-    });
+    m_session.stack().protocol().setQuestion(
+        [yes = m_options.yes, unanswered](const QString& title, const QString& text) {
+            if (yes)
+                return true;
+            if (!Platform::isTerminal(0)) {
+                *unanswered = true;
+                return false;
+            }
+            return CliSession::confirm(title + QStringLiteral(": ") + text);
+        });
     FileService& service = m_session.stack().files();
     const QString& local = m_options.args.first();
     const int status = task([&] { service.fileUpload(m_source.path(), name, false); }, local);

@@ -1,6 +1,5 @@
 #include "VarCommands.h"
 
-#include <QElapsedTimer>
 #include <QJsonObject>
 
 #include "CliOptions.h"
@@ -11,11 +10,9 @@
 #include "vars/VARS.h"
 #include "vars/VarRecord.h"
 #include "worker/DeviceStack.h"
+#include "worker/FlashSave.h"
 
 namespace {
-
-constexpr int SavePollMs = 200;
-constexpr int SaveLimitMs = 60000;
 
 QString fileValue(const VarRecord& record)
 {
@@ -244,42 +241,26 @@ int VarCommands::report(CliSession& session, const QList<SnapshotWriter::Result>
 
 int VarCommands::saveFlash(CliSession& session)
 {
-    DeviceProtocol& protocol = session.stack().protocol();
     CliOutput& out = session.out();
-    const std::optional<int> started = session.run([&protocol] { return protocol.varsSave(1); });
-    if (!started || *started < 0)
+    FlashSave save(session.stack().worker(), session.stack().protocol());
+    std::optional<std::pair<FlashSave::Outcome, QString>> end;
+    QObject::connect(&save, &FlashSave::finished, &save,
+                     [&session, &end](FlashSave::Outcome outcome, const QString& text) {
+                         end = {outcome, text};
+                         session.wake();
+                     });
+    out.progress(tr("Saving the settings in flash…"));
+    save.start();
+    session.waitFor([&end] { return end.has_value(); }, -1, false);
+    if (end->first == FlashSave::Outcome::Lost)
         return session.lostLink();
-    if (*started != 0) {
-        out.error(tr("The device did not start the save: %1").arg(VARS::errorTextTr(*started)));
+    if (end->first == FlashSave::Outcome::Refused) {
+        out.error(end->second);
         return CliExit::Refused;
     }
-    out.progress(tr("Saving the settings in flash…"));
-    QElapsedTimer elapsed;
-    elapsed.start();
-    for (;;) {
-        uint8_t saving = 0;
-        uint8_t error = 0;
-        const std::optional<int> state =
-            session.run([&protocol, &saving, &error] { return protocol.varsSave(0, &saving, &error); });
-        if (!state || *state < 0)
-            return session.lostLink();
-        if (*state == 0 && saving == 0) {
-            if (error != 0) {
-                out.error(tr("The device could not save the settings in flash (error %1).").arg(error));
-                return CliExit::Refused;
-            }
-            out.set(QStringLiteral("saved"), true);
-            out.note(tr("Settings saved in flash"));
-            return CliExit::Ok;
-        }
-        if (elapsed.elapsed() > SaveLimitMs) {
-            out.error(tr("The device did not finish the save within %n second(s).", nullptr, SaveLimitMs / 1000));
-            return CliExit::Refused;
-        }
-        session.waitFor([] { return false; }, SavePollMs);
-        if (session.lost())
-            return session.lostLink();
-    }
+    out.set(QStringLiteral("saved"), true);
+    out.note(tr("Settings saved in flash"));
+    return CliExit::Ok;
 }
 
 int VarCommands::dump()

@@ -151,6 +151,15 @@ bool Platform::isTerminal(int fd)
 #endif
 }
 
+bool Platform::syncToDisk(int fd)
+{
+#ifdef Q_OS_WIN
+    return _commit(fd) == 0;
+#else
+    return fsync(fd) == 0;
+#endif
+}
+
 std::optional<QString> Platform::readHiddenLine(const QString& prompt)
 {
     std::fputs(prompt.toLocal8Bit().constData(), stderr);

@@ -37,6 +37,8 @@ qint64 peakMemoryKb();
 
 // True when the standard stream with that descriptor (0 input, 1 output, 2 error) is a terminal.
 bool isTerminal(int fd);
+// Asks the system to put what was written to the open file descriptor on the disk; false when it could not.
+bool syncToDisk(int fd);
 // Shows prompt on standard error and reads one line from standard input without echoing it (a PIN);
 // nullopt when the input has ended.
 std::optional<QString> readHiddenLine(const QString& prompt);

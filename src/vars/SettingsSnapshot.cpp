@@ -76,13 +76,6 @@ VarRecord recordOf(const SettingsFile::Entry& entry)
     return record;
 }
 
-QString identityText(const VARS& vars, uint16_t id)
-{
-    bool found = false;
-    const VarRecord record = vars.snapshot(id, &found);
-    return found ? vars.valueText(record) : QString();
-}
-
 // The settings that go with the value: a file that differs in them alone must not look the same.
 QString withSettings(const QString& text, const VarRecord& record)
 {
@@ -144,6 +137,13 @@ QString SettingsSnapshot::displayText(const VARS& vars, const VarRecord& record,
     else if (info && isFloatRow(info->kind) && record.type == 'F')
         text = info->floatText(double(std::bit_cast<float>(value)));
     return text.isEmpty() ? rawText(vars, record) : withSettings(text, record);
+}
+
+QString SettingsSnapshot::identityText(const VARS& vars, uint16_t id)
+{
+    bool found = false;
+    const VarRecord record = vars.snapshot(id, &found);
+    return found ? vars.valueText(record) : QString();
 }
 
 SettingsFile::Entry SettingsSnapshot::entryOf(const VarRecord& record)

@@ -51,6 +51,8 @@ public:
         QList<Skipped> skipped;
     };
 
+    // The device's model, serial number or firmware as the store holds it; empty when it does not.
+    static QString identityText(const VARS& vars, uint16_t id);
     // The variable as a settings file holds it.
     static SettingsFile::Entry entryOf(const VarRecord& record);
     // Everything the store holds after a full load, with the device's identity and the time now.
