@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include <QSet>
+
 #include "DeviceVars.h"
 #include "SnapshotWriter.h"
 #include "VARS.h"
@@ -67,6 +69,18 @@ QString LineJob::idList(const QList<uint16_t>& ids)
     return named.join(QStringLiteral(", "));
 }
 
+QList<uint16_t> LineJob::loadList() const
+{
+    // The file's variables that no page shows are read too, so that the plan judges them by the controller.
+    QList<uint16_t> ids = m_pages.loadList();
+    const QSet<uint16_t> shown(ids.cbegin(), ids.cend());
+    for (const SettingsFile::Entry& e : m_file.entries) {
+        if (!shown.contains(e.id))
+            ids << e.id;
+    }
+    return ids;
+}
+
 void LineJob::start(const SettingsFile& file, const Options& options)
 {
     if (m_running)
@@ -124,7 +138,7 @@ void LineJob::load()
     if (m_options.loaded)
         return write();
     enter(LineRecord::Load, tr("Loading the controller's settings…"));
-    m_load->start(m_pages.loadList());
+    m_load->start(loadList());
 }
 
 void LineJob::write()
@@ -194,7 +208,7 @@ void LineJob::verify()
     // A fresh read of the whole controller, not the store as the writes left it.
     enter(LineRecord::Verify, tr("Reading the settings back…"));
     m_verifying = true;
-    m_load->start(m_pages.loadList());
+    m_load->start(loadList());
 }
 
 void LineJob::onVerifyLoaded()

@@ -56,6 +56,7 @@ private:
     void failLost() { fail(lostReason()); }
     void finish();
     bool linkOpen() const;
+    QList<uint16_t> loadList() const;
     static QString idList(const QList<uint16_t>& ids);
 
     DeviceStack& m_stack;
