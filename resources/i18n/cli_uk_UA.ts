@@ -15,6 +15,18 @@
 <context>
     <name>CliOptions</name>
     <message>
+        <source>--log-format takes csv or jsonl, not "%1"</source>
+        <translation>--log-format приймає csv або jsonl, а не «%1»</translation>
+    </message>
+    <message>
+        <source>--count takes a number of controllers from 1, not "%1"</source>
+        <translation>--count приймає кількість контролерів від 1, а не «%1»</translation>
+    </message>
+    <message>
+        <source>--log - writes to standard output, where --json writes its document</source>
+        <translation>--log - пише у стандартний вивід, куди --json пише свій документ</translation>
+    </message>
+    <message>
         <source>%1 needs a value</source>
         <translation>%1 потребує значення</translation>
     </message>
@@ -79,6 +91,8 @@
   rm NAME | mv OLD NEW          delete or rename a device file
   clock [--sync]                show the device clock; --sync sets it from this computer
   command [--yes] TEXT          run a service command (as the Status tab&apos;s buttons) and print its result; %1 ask on a terminal and need --yes otherwise
+  line FILE [--log LOG] [--log-format csv|jsonl] [--count N] [--save]
+                                program controller after controller with FILE: wait for one, check its model, write the differences, save to flash with --save, read them back, append a record to LOG (standard output without --log), wait for the unplug; until Ctrl-C or N controllers
 
 Options:
   --demo                        use the built-in demo device (PIN 1234) instead of USB
@@ -91,7 +105,7 @@ Options:
   --                            ends the options; &quot;-&quot; is standard input or output
 
 The PIN: --pin or --pin-file, else the environment variable KESTROVA_PIN, else asked on the terminal.
-Exit status: 0 success (compare: identical), 1 compare found differences, 2 usage error, 3 no device or the link was lost, 4 PIN refused or locked, 5 the device refused an operation, 6 a local file could not be read or written, 7 apply skipped some settings.
+Exit status: 0 success (compare: identical), 1 compare found differences, 2 usage error, 3 no device or the link was lost, 4 PIN refused or locked, 5 the device refused an operation, 6 a local file could not be read or written, 7 apply skipped some settings, or line failed on some controllers.
 </source>
         <translation>Використання: kestrova-cli [ПАРАМЕТРИ] КОМАНДА [АРГУМЕНТИ...]
   info                          модель, серійний номер, прошивка, завантажувач, алгоритм, стан PIN
@@ -109,6 +123,8 @@ Exit status: 0 success (compare: identical), 1 compare found differences, 2 usag
   rm НАЗВА | mv СТАРА НОВА      видалити або перейменувати файл пристрою
   clock [--sync]                показати годинник пристрою; --sync встановлює його за цим комп&apos;ютером
   command [--yes] ТЕКСТ         виконати сервісну команду (як кнопки вкладки «Стан») і вивести її результат; %1 питають у терміналі, а без нього потребують --yes
+  line ФАЙЛ [--log ЖУРНАЛ] [--log-format csv|jsonl] [--count N] [--save]
+                                програмувати контролер за контролером ФАЙЛОМ: чекати на контролер, перевірити модель, записати відмінності, з --save зберегти у флеш-пам'ять, прочитати їх назад, дописати запис у ЖУРНАЛ (без --log — у стандартний вивід), чекати, поки його від'єднають; до Ctrl-C або N контролерів
 
 Параметри:
   --demo                        вбудований демонстраційний пристрій (PIN 1234) замість USB
@@ -121,7 +137,7 @@ Exit status: 0 success (compare: identical), 1 compare found differences, 2 usag
   --                            кінець параметрів; «-» — стандартний вхід або вивід
 
 PIN: --pin або --pin-file, інакше змінна середовища KESTROVA_PIN, інакше запит у терміналі.
-Код завершення: 0 успіх (compare: однакові), 1 compare знайшла відмінності, 2 помилка у виклику, 3 немає пристрою або зв&apos;язок втрачено, 4 PIN відхилено або пристрій заблоковано, 5 пристрій відмовив в операції, 6 не вдалося прочитати або записати локальний файл, 7 apply пропустила деякі налаштування.
+Код завершення: 0 успіх (compare: однакові), 1 compare знайшла відмінності, 2 помилка у виклику, 3 немає пристрою або зв&apos;язок втрачено, 4 PIN відхилено або пристрій заблоковано, 5 пристрій відмовив в операції, 6 не вдалося прочитати або записати локальний файл, 7 apply пропустила деякі налаштування або line не впоралася з деякими контролерами.
 </translation>
     </message>
 </context>
@@ -489,32 +505,39 @@ PIN: --pin або --pin-file, інакше змінна середовища KES
         <translation>не записано: пристрій не зберігає це значення</translation>
     </message>
     <message>
-        <source>The device did not start the save: %1</source>
-        <translation>Пристрій не почав збереження: %1</translation>
-    </message>
-    <message>
         <source>Saving the settings in flash…</source>
         <translation>Збереження налаштувань у флеш-пам&apos;ять…</translation>
-    </message>
-    <message>
-        <source>The device could not save the settings in flash (error %1).</source>
-        <translation>Пристрій не зміг зберегти налаштування у флеш-пам&apos;ять (помилка %1).</translation>
     </message>
     <message>
         <source>Settings saved in flash</source>
         <translation>Налаштування збережено у флеш-пам&apos;ять</translation>
     </message>
-    <message numerus="yes">
-        <source>The device did not finish the save within %n second(s).</source>
-        <translation>
-            <numerusform>Пристрій не завершив збереження за %n секунду.</numerusform>
-            <numerusform>Пристрій не завершив збереження за %n секунди.</numerusform>
-            <numerusform>Пристрій не завершив збереження за %n секунд.</numerusform>
-        </translation>
-    </message>
     <message>
         <source>Variable %1 is given twice</source>
         <translation>Змінну %1 вказано двічі</translation>
+    </message>
+</context>
+<context>
+    <name>LineCommand</name>
+    <message>
+        <source>%1 names no controller model; the line writes only a file saved from a controller</source>
+        <translation>%1 не називає моделі контролера; лінія записує лише файл, збережений з контролера</translation>
+    </message>
+    <message>
+        <source>Waiting for a controller (Ctrl-C ends the line)…</source>
+        <translation>Очікування контролера (Ctrl-C завершує лінію)…</translation>
+    </message>
+    <message>
+        <source>Controllers done: %1, failed: %2</source>
+        <translation>Контролерів готово: %1, з помилкою: %2</translation>
+    </message>
+    <message>
+        <source>The controller refused the PIN</source>
+        <translation>Контролер відхилив PIN</translation>
+    </message>
+    <message>
+        <source>%1 %2 of %3</source>
+        <translation>%1 %2 з %3</translation>
     </message>
 </context>
 </TS>

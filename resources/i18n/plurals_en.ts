@@ -43,6 +43,40 @@
     </message>
 </context>
 <context>
+    <name>FlashSave</name>
+    <message numerus="yes">
+        <source>The device did not finish the save within %n second(s).</source>
+        <translation>
+            <numerusform>The device did not finish the save within %n second.</numerusform>
+            <numerusform>The device did not finish the save within %n seconds.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>LineJob</name>
+    <message numerus="yes">
+        <source>Writing %n value(s)…</source>
+        <translation>
+            <numerusform>Writing %n value…</numerusform>
+            <numerusform>Writing %n values…</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The controller did not take %n value(s): %1</source>
+        <translation>
+            <numerusform>The controller did not take %n value: %1</numerusform>
+            <numerusform>The controller did not take %n values: %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Read back, the controller does not hold the file&apos;s value of %n variable(s): %1</source>
+        <translation>
+            <numerusform>Read back, the controller does not hold the file&apos;s value of %n variable: %1</numerusform>
+            <numerusform>Read back, the controller does not hold the file&apos;s value of %n variables: %1</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>SettingsSnapshot</name>
     <message numerus="yes">
         <source>the value %1 does not fit in the %n byte(s) the device holds</source>
@@ -135,16 +169,6 @@
         <translation>
             <numerusform>%n read-only value the device measures or reports differs; no file sets it, so it is not counted or written:</numerusform>
             <numerusform>%n read-only values the device measures or reports differ; no file sets them, so they are not counted or written:</numerusform>
-        </translation>
-    </message>
-</context>
-<context>
-    <name>VarCommands</name>
-    <message numerus="yes">
-        <source>The device did not finish the save within %n second(s).</source>
-        <translation>
-            <numerusform>The device did not finish the save within %n second.</numerusform>
-            <numerusform>The device did not finish the save within %n seconds.</numerusform>
         </translation>
     </message>
 </context>

@@ -182,4 +182,97 @@
         <translation>не надіслано (помилка %1)</translation>
     </message>
 </context>
+<context>
+    <name>LineJob</name>
+    <message>
+        <source>The link was lost: the cable was pulled or the controller restarted</source>
+        <translation>Зв'язок втрачено: кабель від'єднали або контролер перезапустився</translation>
+    </message>
+    <message>
+        <source>Reading the controller's identity…</source>
+        <translation>Читання моделі, серійного номера й прошивки контролера…</translation>
+    </message>
+    <message>
+        <source>The file holds the settings of a %1; this controller is a %2</source>
+        <translation>Файл містить налаштування %1; цей контролер — %2</translation>
+    </message>
+    <message>
+        <source>Loading the controller's settings…</source>
+        <translation>Завантаження налаштувань контролера…</translation>
+    </message>
+    <message numerus="yes">
+        <source>Writing %n value(s)…</source>
+        <translation>
+            <numerusform>Запис %n значення…</numerusform>
+            <numerusform>Запис %n значень…</numerusform>
+            <numerusform>Запис %n значень…</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1: the controller does not hold the value</source>
+        <translation>%1: контролер не тримає значення</translation>
+    </message>
+    <message numerus="yes">
+        <source>The controller did not take %n value(s): %1</source>
+        <translation>
+            <numerusform>Контролер не прийняв %n значення: %1</numerusform>
+            <numerusform>Контролер не прийняв %n значення: %1</numerusform>
+            <numerusform>Контролер не прийняв %n значень: %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Saving the settings in flash…</source>
+        <translation>Збереження налаштувань у флеш-пам'ять…</translation>
+    </message>
+    <message>
+        <source>Reading the settings back…</source>
+        <translation>Зворотне читання налаштувань…</translation>
+    </message>
+    <message numerus="yes">
+        <source>Read back, the controller does not hold the file's value of %n variable(s): %1</source>
+        <translation>
+            <numerusform>Після зворотного читання контролер не тримає значення з файлу для %n змінної: %1</numerusform>
+            <numerusform>Після зворотного читання контролер не тримає значень з файлу для %n змінних: %1</numerusform>
+            <numerusform>Після зворотного читання контролер не тримає значень з файлу для %n змінних: %1</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>LineLog</name>
+    <message>
+        <source>Cannot open the log %1: %2</source>
+        <translation>Не вдалося відкрити журнал %1: %2</translation>
+    </message>
+    <message>
+        <source>Cannot write the log %1: the system did not store it</source>
+        <translation>Не вдалося записати журнал %1: система його не зберегла</translation>
+    </message>
+    <message>
+        <source>Cannot write the log %1: %2</source>
+        <translation>Не вдалося записати журнал %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>LineRecord</name>
+    <message>
+        <source>unknown controller</source>
+        <translation>невідомий контролер</translation>
+    </message>
+    <message>
+        <source>Done: %1 — %2 written, %3 skipped</source>
+        <translation>Готово: %1 — записано %2, пропущено %3</translation>
+    </message>
+    <message>
+        <source>Failed: %1 at %2: %3</source>
+        <translation>Помилка: %1 на кроці %2: %3</translation>
+    </message>
+    <message>
+        <source>Done: %1 — unplug it and connect the next</source>
+        <translation>Готово: %1 — від'єднайте його й під'єднайте наступний</translation>
+    </message>
+</context>
 </TS>

@@ -38,4 +38,23 @@
         <translation>Немає пристрою</translation>
     </message>
 </context>
+<context>
+    <name>FlashSave</name>
+    <message>
+        <source>The device did not start the save: %1</source>
+        <translation>Пристрій не почав збереження: %1</translation>
+    </message>
+    <message>
+        <source>The device could not save the settings in flash (error %1).</source>
+        <translation>Пристрій не зміг зберегти налаштування у флеш-пам&apos;ять (помилка %1).</translation>
+    </message>
+    <message numerus="yes">
+        <source>The device did not finish the save within %n second(s).</source>
+        <translation>
+            <numerusform>Пристрій не завершив збереження за %n секунду.</numerusform>
+            <numerusform>Пристрій не завершив збереження за %n секунди.</numerusform>
+            <numerusform>Пристрій не завершив збереження за %n секунд.</numerusform>
+        </translation>
+    </message>
+</context>
 </TS>
