@@ -17,18 +17,19 @@ _kestrova_cli()
 {
     local cur=${COMP_WORDS[COMP_CWORD]}
     local prev=${COMP_WORDS[COMP_CWORD-1]}
-    local commands="info get set save-flash dump save-settings compare apply ls upload download rm mv clock command"
+    local commands="info get set save-flash dump save-settings compare apply ls upload download rm mv clock command line"
     local options="--demo --pin --pin-file --wait --json --english --help --version"
 
     case $prev in
-        --pin-file) COMPREPLY=($(compgen -f -- "$cur")); return ;;
-        --pin | --wait) COMPREPLY=(); return ;;
+        --pin-file | --log) COMPREPLY=($(compgen -f -- "$cur")); return ;;
+        --log-format) COMPREPLY=($(compgen -W "csv jsonl" -- "$cur")); return ;;
+        --pin | --wait | --count) COMPREPLY=(); return ;;
     esac
 
     local command= position=0 i
     for ((i = 1; i < COMP_CWORD; i++)); do
         case ${COMP_WORDS[i]} in
-            --pin | --pin-file | --wait) ((i++)) ;;
+            --pin | --pin-file | --wait | --log | --log-format | --count) ((i++)) ;;
             -*) ;;
             *) if [ -z "$command" ]; then command=${COMP_WORDS[i]}; else ((position++)); fi ;;
         esac
@@ -41,6 +42,7 @@ _kestrova_cli()
             upload) options+=" --yes" ;;
             clock) options+=" --sync" ;;
             command) options+=" --yes" ;;
+            line) options+=" --log --log-format --count --save" ;;
         esac
         COMPREPLY=($(compgen -W "$options" -- "$cur"))
         return
@@ -51,7 +53,7 @@ _kestrova_cli()
     fi
     local IFS=$'\n'
     case $command:$position in
-        save-settings:0 | compare:0 | apply:0 | upload:0 | download:1)
+        save-settings:0 | compare:0 | apply:0 | line:0 | upload:0 | download:1)
             COMPREPLY=($(compgen -f -- "$cur")) ;;
         download:0 | rm:0 | mv:0)
             COMPREPLY=($(compgen -W "$(_kestrova_cli_device_files)" -- "$cur")) ;;

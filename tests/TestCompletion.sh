@@ -37,6 +37,9 @@ expect "" "$cli" download events.log --y
 expect "--save" "$cli" apply x.kset --s
 expect "--sync" "$cli" clock --sy
 expect "ZAPUSK" "$cli" command ZAP
+expect "--log --log-format" "$cli" line x.kset --lo
+expect "jsonl" "$cli" line x.kset --log-format js
+expect "--save" "$cli" line --log l.csv x.kset --s
 # Without a PIN nothing asks the device.
 expect "" "$cli" --demo download ev
 export KESTROVA_PIN=1234
