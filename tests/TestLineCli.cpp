@@ -122,6 +122,28 @@ private Q_SLOTS:
         QCOMPARE(record.value(QStringLiteral("result")).toString(), QStringLiteral("done"));
     }
 
+    void stopsOnRequestAfterTheRecord()
+    {
+        const QString log = m_demo->path(QStringLiteral("line.jsonl"));
+        QProcess line;
+        line.setProcessEnvironment(m_demo->env);
+        QByteArray err;
+        connect(&line, &QProcess::readyReadStandardError, this, [&] { err += line.readAllStandardError(); });
+        line.start(QStringLiteral(KESTROVA_CLI_EXE),
+                   {QStringLiteral("--english"), QStringLiteral("--demo"), QStringLiteral("--pin"),
+                    QStringLiteral("1234"), QStringLiteral("line"), file(), QStringLiteral("--log"), log,
+                    QStringLiteral("--log-format"), QStringLiteral("jsonl")});
+        // The demo device is never unplugged: the line waits for that until it is told to stop.
+        QVERIFY2(QTest::qWaitFor([&] { return err.contains("Done: 0012345"); }, 30000), err.constData());
+        line.terminate();
+        QVERIFY(QTest::qWaitFor([&] { return line.state() == QProcess::NotRunning; }, 10000));
+        QCOMPARE(line.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(line.exitCode(), 0);
+        const QList<QByteArray> lines = DemoCli::read(log).split('\n');
+        QCOMPARE(lines.size(), 2);
+        QCOMPARE(QJsonDocument::fromJson(lines.first()).object().value(QStringLiteral("written")), QJsonValue(2));
+    }
+
     void refusedBeforeTheDevice_data()
     {
         QTest::addColumn<QStringList>("args");
