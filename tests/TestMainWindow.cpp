@@ -37,6 +37,7 @@
 #include "sim/SimLink.h"
 #include "sim/SimServiceCommands.h"
 #include "ui/FileChooser.h"
+#include "ui/LineDialog.h"
 #include "ui/LineVarEditor.h"
 #include "ui/MainWindow.h"
 #include "ui/ModalBox.h"
@@ -339,6 +340,7 @@ private Q_SLOTS:
     void everyControlNamed();
     void keyboardReachesAndReturns();
     void stateChangesAnnounced();
+    void copySettingsToNextControllers();
 
 private:
     QStringList m_boxes;    // their texts
@@ -1702,3 +1704,63 @@ void TestMainWindow::stateChangesAnnounced()
 
 QTEST_MAIN(TestMainWindow)
 #include "TestMainWindow.moc"
+
+void TestMainWindow::copySettingsToNextControllers()
+{
+    Rig rig;
+    rig.device->setSaveDurationMs(0); // the device's clock stands still here
+    QVERIFY(rig.loaded());
+    SettingsFile file = SettingsSnapshot::capture(rig.stack->protocol().vars());
+    const auto setting = [&file]() -> SettingsFile::Entry& {
+        return *std::find_if(file.entries.begin(), file.entries.end(), [](const auto& e) { return e.id == 100; });
+    };
+    setting().value = QByteArray("\x05\0\0\0", 4);
+    QVERIFY(file.write(m_chosen));
+    const auto deviceValue = [&rig] { return rig.device->variable(100)->value.left(1); };
+
+    LineDialog* line = rig.window->findChild<SnapshotActions*>()->copyToNext();
+    QVERIFY(line && line->isVisible());
+    auto* status = line->findChild<QLabel*>(QStringLiteral("lineStatus"));
+    auto* records = line->findChild<QTableWidget*>(QStringLiteral("records"));
+    line->findChild<QPushButton*>(QStringLiteral("choose"))->click();
+    line->findChild<QPushButton*>(QStringLiteral("start"))->click();
+
+    // The controller connected when the line starts is the first one.
+    const int savesBefore = rig.device->savesCompleted();
+    QVERIFY2(QTest::qWaitFor([line] { return line->recordCount() == 1; }, Wait), qPrintable(status->text()));
+    QCOMPARE(records->item(0, 3)->text(), QStringLiteral("done"));
+    QCOMPARE(records->item(0, 1)->text(), QStringLiteral("0012345"));
+    QCOMPARE(deviceValue(), QByteArray(1, '\x05'));
+    QCOMPARE(rig.device->savesCompleted(), savesBefore + 1);
+    QCOMPARE(line->state(), LineDialog::State::Unplug);
+    QCOMPARE(status->text(), LineRecord::doneText(QStringLiteral("0012345")));
+    QVERIFY(rig.logged(QStringLiteral("0012345")));
+    QVERIFY(!rig.enabled("btnSave")); // saved: nothing waits
+
+    // The next controller: another serial, the old value; the PIN given for the first is tried on it.
+    rig.device->unplug();
+    QVERIFY(QTest::qWaitFor([line] { return line->state() == LineDialog::State::Waiting; }, Wait));
+    rig.device->setVariableValue(100, QByteArray(4, '\0'));
+    rig.device->setVariable({65507, 'T', VarFlag::ReadOnly, 0, 32, QByteArray("0012346")});
+    rig.device->plug();
+    QVERIFY2(QTest::qWaitFor([line] { return line->recordCount() == 2; }, 3 * Wait), qPrintable(status->text()));
+    QCOMPARE(records->item(1, 1)->text(), QStringLiteral("0012346"));
+    QCOMPARE(records->item(1, 3)->text(), QStringLiteral("done"));
+    QCOMPARE(deviceValue(), QByteArray(1, '\x05'));
+
+    // A controller of another model is refused and recorded; nothing is written to it.
+    rig.device->unplug();
+    QVERIFY(QTest::qWaitFor([line] { return line->state() == LineDialog::State::Waiting; }, Wait));
+    rig.device->setVariableValue(100, QByteArray(4, '\0'));
+    rig.device->setVariable({65503, 'T', VarFlag::ReadOnly, 0, 32, QByteArray("Orvo X9")});
+    rig.device->plug();
+    QVERIFY2(QTest::qWaitFor([line] { return line->recordCount() == 3; }, 3 * Wait), qPrintable(status->text()));
+    QCOMPARE(records->item(2, 3)->text(), QStringLiteral("failed"));
+    QCOMPARE(records->item(2, 6)->text(), QStringLiteral("model"));
+    QCOMPARE(deviceValue(), QByteArray(1, '\0'));
+    QVERIFY(line->findChild<QLabel*>(QStringLiteral("counts"))->text().contains(QStringLiteral("2")));
+
+    line->findChild<QPushButton*>(QStringLiteral("start"))->click(); // now Stop
+    QCOMPARE(line->state(), LineDialog::State::Idle);
+    QVERIFY(!rig.logged(QString::fromLatin1(Pin)));
+}

@@ -151,6 +151,13 @@ MainWindow::MainWindow(DeviceStack& stack, const Timing& timing, QWidget* parent
     ui->actionPreferences->setShortcut(
         QKeySequence::keyBindings(QKeySequence::Preferences).value(0, QKeySequence(Qt::CTRL | Qt::Key_Comma)));
     connect(m_snapshots, &SnapshotActions::logLine, this, &MainWindow::slotLog1);
+    connect(m_snapshots, &SnapshotActions::pinWanted, this,
+            [this](const QByteArray& pin) { postPin1(pin.toStdString()); });
+    connect(m_snapshots, &SnapshotActions::savedToFlash, this, [this] {
+        m_registry->unsaved().reset();
+        setUnsaved(false);
+        setSaveEnabled(false);
+    });
     QMenu* help = menuBar()->addMenu(tr("&Help"));
     help->setObjectName(QStringLiteral("menuHelp"));
     QAction* about = help->addAction(tr("About Kestrova…"));

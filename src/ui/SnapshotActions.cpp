@@ -9,6 +9,7 @@
 #include <QMessageBox>
 
 #include "FileChooser.h"
+#include "LineDialog.h"
 #include "ModalBox.h"
 #include "SnapshotCompareDialog.h"
 #include "vars/SettingsFileLink.h"
@@ -25,8 +26,9 @@ const char* const NoticeStyle = "QLabel { background-color: rgba(245, 245, 245, 
 SnapshotActions::SnapshotActions(DeviceStack& stack, QWidget* window)
     : QObject(window), m_stack(stack), m_window(window), m_folder(QDir::homePath()),
       m_save(new QAction(tr("Save settings to file…"), this)), m_open(new QAction(tr("Open settings file…"), this)),
-      m_compare(new QAction(tr("Compare with device…"), this)), m_back(new QAction(tr("Back to the device"), this)),
-      m_badge(new QLabel(window))
+      m_compare(new QAction(tr("Compare with device…"), this)),
+      m_copyNext(new QAction(tr("Copy settings to the next controller…"), this)),
+      m_back(new QAction(tr("Back to the device"), this)), m_badge(new QLabel(window))
 {
     m_back->setObjectName(QStringLiteral("actionBackToDevice"));
     m_back->setVisible(false);
@@ -34,6 +36,7 @@ SnapshotActions::SnapshotActions(DeviceStack& stack, QWidget* window)
     m_save->setObjectName(QStringLiteral("actionSaveSettingsFile"));
     m_open->setObjectName(QStringLiteral("actionOpenSettingsFile"));
     m_compare->setObjectName(QStringLiteral("actionCompareSettings"));
+    m_copyNext->setObjectName(QStringLiteral("actionCopyToNext"));
     m_save->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
     m_open->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
     m_badge->setObjectName(QStringLiteral("offlineBadge"));
@@ -43,6 +46,7 @@ SnapshotActions::SnapshotActions(DeviceStack& stack, QWidget* window)
     connect(m_save, &QAction::triggered, this, &SnapshotActions::saveToFile);
     connect(m_open, &QAction::triggered, this, &SnapshotActions::openFile);
     connect(m_compare, &QAction::triggered, this, &SnapshotActions::compare);
+    connect(m_copyNext, &QAction::triggered, this, &SnapshotActions::copyToNext);
     // Every connection, and every loss, starts a new load; only its end gives whole settings.
     connect(
         &stack.worker(), &DeviceThread::uiDeviceHotplug, this,
@@ -67,7 +71,7 @@ SnapshotActions::~SnapshotActions() = default;
 
 void SnapshotActions::addTo(QMenu* menu, QAction* before)
 {
-    menu->insertActions(before, {m_save, m_open, m_back, m_compare});
+    menu->insertActions(before, {m_save, m_open, m_back, m_compare, m_copyNext});
     menu->insertSeparator(before);
     connect(menu, &QMenu::aboutToShow, this, &SnapshotActions::updateActions);
 }
@@ -229,6 +233,23 @@ SnapshotCompareDialog* SnapshotActions::compare()
     return dialog;
 }
 
+LineDialog* SnapshotActions::copyToNext()
+{
+    if (!m_model)
+        return nullptr;
+    if (!m_line) {
+        m_line = new LineDialog(m_stack, registry(), *m_model, m_window);
+        connect(m_line, &LineDialog::logLine, this, &SnapshotActions::logLine);
+        connect(m_line, &LineDialog::pinWanted, this, &SnapshotActions::pinWanted);
+        connect(m_line, &LineDialog::savedToFlash, this, &SnapshotActions::savedToFlash);
+    }
+    m_line->setFolder(m_folder);
+    m_line->show();
+    m_line->raise();
+    m_line->activateWindow();
+    return m_line;
+}
+
 bool SnapshotActions::showsFile() const
 {
     const TransportManager& transports = m_stack.transports();
@@ -256,6 +277,8 @@ void SnapshotActions::updateBadge()
 {
     const bool file = showsFile();
     m_back->setVisible(file);
+    // A file shown as the device is no controller to program.
+    m_copyNext->setEnabled(!file);
     m_badge->setVisible(file);
     m_badge->setText(tr("Offline file: %1").arg(fileName()));
     for (qsizetype i = 0; i < m_unavailablePages.size(); ++i) {

@@ -7,6 +7,7 @@
 #include <QString>
 
 class DeviceStack;
+class LineDialog;
 class QAction;
 class QLabel;
 class QMenu;
@@ -47,6 +48,9 @@ public:
     // Drops the edits of the file shown: it serves what the file holds again.
     void discardEdits();
     SnapshotCompareDialog* compare();
+    // Opens the line that copies settings to controller after controller.
+    LineDialog* copyToNext();
+    static QString filter();
     // Follows the transport chosen: the badge, and the pages and controls a file cannot serve.
     void updateBadge();
 
@@ -64,6 +68,10 @@ Q_SIGNALS:
     void transportRequested(const QString& id);
     // What was done, for the session's log.
     void logLine(const QString& text);
+    // The line's next controller asks for the PIN given for its first.
+    void pinWanted(const QByteArray& pin);
+    // The line saved its writes in the device's flash.
+    void savedToFlash();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -74,7 +82,6 @@ private:
     VarsRegistry& registry();
     QString selectedTransport() const;
     void warn(const QString& title, const QString& text);
-    static QString filter();
 
     DeviceStack& m_stack;
     QWidget* m_window;
@@ -86,6 +93,8 @@ private:
     QAction* m_save;
     QAction* m_open;
     QAction* m_compare;
+    QAction* m_copyNext;
+    LineDialog* m_line = nullptr; // made on first use
     QAction* m_back;
     QString m_deviceTransport; // chosen before the first file was opened
     std::function<bool()> m_leaveCheck;
