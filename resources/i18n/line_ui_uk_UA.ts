@@ -120,6 +120,10 @@
         <translation>Налаштування %1 взято. Від&apos;єднайте його й під&apos;єднайте наступний контролер.</translation>
     </message>
     <message>
+        <source>The settings of %1, taken at %2</source>
+        <translation>Налаштування %1, взяті о %2</translation>
+    </message>
+    <message>
         <source>Time</source>
         <translation>Час</translation>
     </message>

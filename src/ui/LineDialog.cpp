@@ -83,6 +83,7 @@ LineDialog::LineDialog(DeviceStack& stack, VarsRegistry& registry, const VarsUI&
     m_records->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_records->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_records->verticalHeader()->hide();
+    m_records->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     m_records->horizontalHeader()->setStretchLastSection(true);
     m_counts->setObjectName(QStringLiteral("counts"));
     m_start->setObjectName(QStringLiteral("start"));
@@ -182,7 +183,8 @@ void LineDialog::start()
         if (!m_loaded || !controllerConnected())
             return;
         m_file = SettingsSnapshot::capture(m_stack.protocol().vars());
-        m_path->clear();
+        m_path->setText(tr("The settings of %1, taken at %2")
+                            .arg(m_file->serial, QLocale().toString(QTime::currentTime(), QLocale::ShortFormat)));
         // The source itself is not programmed again.
         setState(State::Unplug,
                  tr("The settings of %1 are taken. Unplug it and connect the next controller.").arg(m_file->serial));
@@ -287,6 +289,7 @@ void LineDialog::setState(State state, const QString& text)
 {
     m_state = state;
     m_status->setText(text);
+    m_progress->setTextVisible(state == State::Running);
     if (state != State::Running) {
         m_progress->setRange(0, 1);
         m_progress->setValue(0);
@@ -299,8 +302,10 @@ void LineDialog::updateControls()
     const bool idle = m_state == State::Idle;
     m_fromFile->setEnabled(idle);
     m_choose->setEnabled(idle);
-    m_fromController->setEnabled(idle && m_loaded && controllerConnected());
-    if (!m_fromController->isEnabled() && m_fromController->isChecked())
+    const bool fromControllerAvailable = m_loaded && controllerConnected();
+    m_fromController->setEnabled(idle && fromControllerAvailable);
+    // The choice stays as it was while the line runs; only an idle line falls back to a file.
+    if (idle && !fromControllerAvailable && m_fromController->isChecked())
         m_fromFile->setChecked(true);
     m_save->setEnabled(idle);
     m_start->setText(idle ? tr("S&tart") : tr("S&top"));
