@@ -154,29 +154,6 @@ private Q_SLOTS:
                  record.done ? QStringLiteral("done") : QStringLiteral("failed"));
     }
 
-    void logAppends()
-    {
-        QTemporaryDir dir;
-        const QString path = dir.filePath(QStringLiteral("line.csv"));
-        for (int run = 0; run < 2; ++run) {
-            LineLog log(path, LineLog::Format::Csv);
-            QString error;
-            QVERIFY(log.open(&error));
-            QVERIFY(log.append(record({}), &error));
-        }
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        const QList<QByteArray> lines = file.readAll().split('\n');
-        QCOMPARE(lines.size(), 4); // header, two records, the end of the last
-        QCOMPARE(lines.first(), LineLog::csvHeader().toUtf8());
-        QCOMPARE(lines.count(lines.first()), 1);
-
-        LineLog unwritable(dir.filePath(QStringLiteral("no/such/folder.csv")), LineLog::Format::Csv);
-        QString error;
-        QVERIFY(!unwritable.open(&error));
-        QVERIFY(error.contains(QLatin1String("no/such/folder.csv")));
-    }
-
 private:
     VarsUI m_pages;
 };
