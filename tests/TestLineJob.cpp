@@ -61,6 +61,8 @@ private Q_SLOTS:
                                                 << "save";
         QTest::newRow("a value not kept") << "forget at verify"
                                           << "verify";
+        QTest::newRow("a value not read back") << "unread at verify"
+                                               << "verify";
         QTest::newRow("another model") << "other model"
                                        << "model";
         QTest::newRow("flash save fails") << "save error"
@@ -91,6 +93,8 @@ private Q_SLOTS:
             // The device takes the write, then loses it before the fresh read.
             if (fault == QLatin1String("forget at ") + step)
                 car.device->setVariableValue(1305, before);
+            if (fault == QLatin1String("unread at ") + step)
+                car.device->refuseReads(1305, 100);
         });
         QSignalSpy finished(&job, &LineJob::finished);
         // As the window runs it: right after its own load, so the job starts from the store.
