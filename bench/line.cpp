@@ -89,7 +89,7 @@ int main(int argc, char* argv[])
     std::atomic<bool> pinned{false};
     DeviceProtocol& protocol = stack.protocol();
     stack.worker().post([&protocol, &pinned] { pinned = protocol.auth("1234") == 0; });
-    if (!waitFor([&pinned] { return pinned; }))
+    if (!waitFor([&pinned] { return pinned.load(); }))
         fail("line: the PIN was not accepted");
 
     LineJob job(stack, registry, pages);

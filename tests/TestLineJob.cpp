@@ -61,6 +61,8 @@ private Q_SLOTS:
                                                 << "save";
         QTest::newRow("a value not kept") << "forget at verify"
                                           << "verify";
+        QTest::newRow("a value not read back") << "unread at verify"
+                                               << "verify";
         QTest::newRow("another model") << "other model"
                                        << "model";
         QTest::newRow("flash save fails") << "save error"
@@ -91,6 +93,8 @@ private Q_SLOTS:
             // The device takes the write, then loses it before the fresh read.
             if (fault == QLatin1String("forget at ") + step)
                 car.device->setVariableValue(1305, before);
+            if (fault == QLatin1String("unread at ") + step)
+                car.device->refuseReads(1305, 100);
         });
         QSignalSpy finished(&job, &LineJob::finished);
         // As the window runs it: right after its own load, so the job starts from the store.
@@ -152,29 +156,6 @@ private Q_SLOTS:
         QCOMPARE(object.value(QStringLiteral("reason")).toString(), record.reason);
         QCOMPARE(object.value(QStringLiteral("result")).toString(),
                  record.done ? QStringLiteral("done") : QStringLiteral("failed"));
-    }
-
-    void logAppends()
-    {
-        QTemporaryDir dir;
-        const QString path = dir.filePath(QStringLiteral("line.csv"));
-        for (int run = 0; run < 2; ++run) {
-            LineLog log(path, LineLog::Format::Csv);
-            QString error;
-            QVERIFY(log.open(&error));
-            QVERIFY(log.append(record({}), &error));
-        }
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        const QList<QByteArray> lines = file.readAll().split('\n');
-        QCOMPARE(lines.size(), 4); // header, two records, the end of the last
-        QCOMPARE(lines.first(), LineLog::csvHeader().toUtf8());
-        QCOMPARE(lines.count(lines.first()), 1);
-
-        LineLog unwritable(dir.filePath(QStringLiteral("no/such/folder.csv")), LineLog::Format::Csv);
-        QString error;
-        QVERIFY(!unwritable.open(&error));
-        QVERIFY(error.contains(QLatin1String("no/such/folder.csv")));
     }
 
 private:

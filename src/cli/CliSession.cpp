@@ -252,7 +252,16 @@ void CliSession::start()
 bool CliSession::waitForDevice(const std::function<bool()>& stop)
 {
     start();
-    waitFor([&] { return m_connected || stop(); }, -1, false);
+    // Why a controller that is there cannot be opened (another copy holds it, no access) is said once, as
+    // the wait has no end to say it at.
+    QString told;
+    waitFor(
+        [&] {
+            if (!m_blockNote.isEmpty() && m_blockNote != told)
+                m_out.tell(told = m_blockNote);
+            return m_connected || stop();
+        },
+        -1, false);
     return m_connected;
 }
 

@@ -205,10 +205,24 @@ void LineJob::save()
 
 void LineJob::verify()
 {
-    // A fresh read of the whole controller, not the store as the writes left it.
+    // A fresh read of the whole controller, not the store as the writes left it: emptied first, so that a
+    // variable the controller no longer gives is missing rather than still holding the written value.
     enter(LineRecord::Verify, tr("Reading the settings back…"));
     m_verifying = true;
-    m_load->start(loadList());
+    VARS& vars = m_registry.vars();
+    WorkerCall::post(
+        m_stack.worker(), this,
+        [&vars] {
+            vars.clear();
+            return 0;
+        },
+        [this, run = m_run](std::optional<int> cleared) {
+            if (!m_running || run != m_run)
+                return;
+            if (!cleared)
+                return failLost();
+            m_load->start(loadList());
+        });
 }
 
 void LineJob::onVerifyLoaded()
