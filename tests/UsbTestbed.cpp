@@ -69,6 +69,9 @@ constexpr DeviceSpec Hub{"1-1", 0x1a40, 0x0101, 9, {0, 1, 0}, false};
 // found after the controller and so comes before it in libusb's list.
 constexpr DeviceSpec Bootloader{"1-1.3", 0x0483, 0xdf11, 0, {1, 2, 3}, false};
 constexpr DeviceSpec Controller{"1-1.2", UsbLink::VendorId, UsbLink::ProductId, 0, {1, 2, 3}, true};
+// The hub's ports for controllers: 3 is the bootloader's.
+constexpr int FirstPort = 2;
+constexpr int BootloaderPort = 3;
 
 void append(QByteArray& out, std::initializer_list<int> bytes)
 {
@@ -177,7 +180,8 @@ extern "C" int __open_2(const char* path, int flags)
 class UsbTestbed::Node
 {
 public:
-    Node(SimWire& wire, QString path) : m_wire(wire), m_path(std::move(path)), m_handler(umockdev_ioctl_base_new())
+    Node(std::shared_ptr<SimWire> wire, QString path)
+        : m_wirePtr(std::move(wire)), m_wire(*m_wirePtr), m_path(std::move(path)), m_handler(umockdev_ioctl_base_new())
     {
         g_signal_connect(m_handler, "handle-ioctl", G_CALLBACK(onIoctl), this);
     }
@@ -404,6 +408,7 @@ private:
         m_reads.clear();
     }
 
+    const std::shared_ptr<SimWire> m_wirePtr; // a dead node may outlive its port's change of device
     SimWire& m_wire;
     const QString m_path;
     UMockdevIoctlBase* m_handler;
@@ -414,12 +419,22 @@ private:
     std::deque<Urb> m_completed; // transfers waiting to be reaped
 };
 
-UsbTestbed::UsbTestbed(std::shared_ptr<SimDevice> device) : m_wire(std::move(device)), m_testbed(umockdev_testbed_new())
+struct UsbTestbed::Slot
+{
+    QByteArray port;
+    std::shared_ptr<SimWire> wire;
+    QString path; // empty while unplugged
+    int address = 0;
+    // Every node the controller has had; an unplugged one stays dead for the handles still open on it.
+    std::vector<std::unique_ptr<Node>> nodes;
+};
+
+UsbTestbed::UsbTestbed(std::shared_ptr<SimDevice> device) : m_testbed(umockdev_testbed_new())
 {
     const QString root = addDevice(m_testbed, RootHub, {}, 1);
     m_hubPath = addDevice(m_testbed, Hub, root, 2);
     addDevice(m_testbed, Bootloader, m_hubPath, 3);
-    addController();
+    addController(std::move(device));
 }
 
 UsbTestbed::~UsbTestbed()
@@ -434,56 +449,94 @@ bool UsbTestbed::isActive()
     return qEnvironmentVariable("LD_PRELOAD").contains(QLatin1String("libumockdev-preload"));
 }
 
-void UsbTestbed::addController()
+int UsbTestbed::addController(std::shared_ptr<SimDevice> device)
 {
-    m_controllerPath = addDevice(m_testbed, Controller, m_hubPath, m_address);
-    auto node = std::make_unique<Node>(m_wire, nodePath(m_address));
+    const int index = int(m_slots.size());
+    const int hubPort = index == 0 ? FirstPort : BootloaderPort + index;
+    auto slot = std::make_unique<Slot>();
+    slot->port = QByteArrayLiteral("1-1.") + QByteArray::number(hubPort);
+    slot->wire = std::make_shared<SimWire>(std::move(device));
+    m_slots.push_back(std::move(slot));
+    attach(*m_slots.back());
+    return index;
+}
+
+QString UsbTestbed::port(int index) const
+{
+    return QString::fromLatin1(m_slots.at(std::size_t(index))->port);
+}
+
+SimWire& UsbTestbed::wire(int index)
+{
+    return *m_slots.at(std::size_t(index))->wire;
+}
+
+int UsbTestbed::deviceAddress(int index) const
+{
+    return m_slots.at(std::size_t(index))->address;
+}
+
+void UsbTestbed::attach(Slot& slot)
+{
+    slot.address = m_nextAddress++;
+    DeviceSpec spec = Controller;
+    spec.name = slot.port.constData();
+    slot.path = addDevice(m_testbed, spec, m_hubPath, slot.address);
+    auto node = std::make_unique<Node>(slot.wire, nodePath(slot.address));
     GError* error = nullptr;
     if (!umockdev_testbed_attach_ioctl(m_testbed, node->path().toLatin1().constData(), node->handler(), &error)) {
         qWarning("cannot emulate %s: %s", qPrintable(node->path()), error->message);
         g_error_free(error);
     }
-    m_nodes.push_back(std::move(node));
+    slot.nodes.push_back(std::move(node));
+    // Adding the device announced it before its descriptors were written; announce it again, complete.
+    umockdev_testbed_uevent(m_testbed, slot.path.toLocal8Bit().constData(), "add");
 }
 
-void UsbTestbed::unplug()
+void UsbTestbed::unplug(int index)
 {
-    if (m_controllerPath.isEmpty())
+    Slot& slot = *m_slots.at(std::size_t(index));
+    if (slot.path.isEmpty())
         return;
-    m_wire.device().unplug();
-    m_nodes.back()->kill();
-    const QByteArray path = m_controllerPath.toLocal8Bit();
+    slot.wire->device().unplug();
+    slot.nodes.back()->kill();
+    const QByteArray path = slot.path.toLocal8Bit();
     umockdev_testbed_uevent(m_testbed, path.constData(), "remove"); // while the entry still says what left
     umockdev_testbed_remove_device(m_testbed, path.constData());
-    m_controllerPath.clear();
+    slot.path.clear();
 }
 
-void UsbTestbed::plug()
+void UsbTestbed::plug(int index)
 {
-    if (!m_controllerPath.isEmpty())
+    Slot& slot = *m_slots.at(std::size_t(index));
+    if (!slot.path.isEmpty())
         return;
-    m_wire.device().plug();
-    ++m_address;
-    addController();
-    // Adding the device announced it before its descriptors were written; announce it again, complete.
-    umockdev_testbed_uevent(m_testbed, m_controllerPath.toLocal8Bit().constData(), "add");
+    slot.wire->device().plug();
+    attach(slot);
 }
 
-void UsbTestbed::setOpenDenied(bool denied)
+void UsbTestbed::plugIn(int index, std::shared_ptr<SimDevice> device)
+{
+    unplug(index);
+    m_slots.at(std::size_t(index))->wire = std::make_shared<SimWire>(std::move(device));
+    plug(index);
+}
+
+void UsbTestbed::setOpenDenied(bool denied, int index)
 {
     openDenied = false;
     if (!denied)
         return;
-    std::strncpy(deniedNode, nodePath(m_address).toLatin1().constData(), sizeof deniedNode - 1);
+    std::strncpy(deniedNode, nodePath(deviceAddress(index)).toLatin1().constData(), sizeof deniedNode - 1);
     openDenied = true;
 }
 
-int UsbTestbed::pendingReads() const
+int UsbTestbed::pendingReads(int index) const
 {
-    return m_nodes.back()->pendingReads();
+    return m_slots.at(std::size_t(index))->nodes.back()->pendingReads();
 }
 
-bool UsbTestbed::interfaceClaimed() const
+bool UsbTestbed::interfaceClaimed(int index) const
 {
-    return m_nodes.back()->interfaceClaimed();
+    return m_slots.at(std::size_t(index))->nodes.back()->interfaceClaimed();
 }

@@ -14,6 +14,8 @@ public:
     virtual ~CliCommand() = default;
 
     virtual int prepare() { return CliExit::Ok; }
+    // False for a command that works without opening a device, and so without a PIN.
+    virtual bool needsDevice() const { return true; }
     virtual int run() = 0;
 
 protected:

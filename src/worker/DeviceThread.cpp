@@ -195,7 +195,9 @@ void DeviceThread::run()
 void DeviceThread::applyTransportChange()
 {
     DeviceLink* pending = m_transports.takePending();
-    if (!pending || pending == m_link)
+    if (!pending)
+        return;
+    if (const bool reopen = m_transports.takeReopen(); pending == m_link && !reopen)
         return;
     {
         QMutexLocker lock(&m_link->commandMutex());
