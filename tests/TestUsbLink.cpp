@@ -200,8 +200,8 @@ private Q_SLOTS:
         QTest::addColumn<int>("opened"); // -1: none
         QTest::addColumn<QString>("note");
         QTest::newRow("no choice: none, and why") << QString() << false << -1
-                                                << "Several controllers are connected: 1-1.2 (0012345), 1-1.4 "
-                                                   "(0077777). Choose one.";
+                                                  << "Several controllers are connected: 1-1.2 (0012345), 1-1.4 "
+                                                     "(0077777). Choose one.";
         QTest::newRow("no choice, window") << QString() << true << 0 << QString();
         QTest::newRow("by serial") << "0077777" << false << 1 << QString();
         QTest::newRow("by port") << "1-1.4" << false << 1 << QString();

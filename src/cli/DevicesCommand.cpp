@@ -33,8 +33,7 @@ void DevicesCommand::print(CliOutput& out, const QList<UsbController>& controlle
 
 int DevicesCommand::run()
 {
-    const QList<UsbController> controllers =
-        m_session.stack().transports().usbLink().controllers(UsbLink::Model::Ask);
+    const QList<UsbController> controllers = m_session.stack().transports().usbLink().controllers(UsbLink::Model::Ask);
     print(m_session.out(), controllers);
     if (controllers.isEmpty())
         m_session.out().note(tr("No controller is connected."));

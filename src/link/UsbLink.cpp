@@ -55,7 +55,8 @@ std::vector<UsbLink::Found> UsbLink::findControllers(libusb_device** devices, st
         }
         if (desc.idVendor == VendorId && desc.idProduct == ProductId) {
             print(" found ");
-            controller.port = QStringLiteral("%1-%2").arg(libusb_get_bus_number(dev)).arg(numbers.join(QLatin1Char('.')));
+            controller.port =
+                QStringLiteral("%1-%2").arg(libusb_get_bus_number(dev)).arg(numbers.join(QLatin1Char('.')));
             controller.path.prepend(libusb_get_bus_number(dev));
             libusb_device_handle* handle = nullptr;
             if (libusb_open(dev, &handle) == 0) {

@@ -159,8 +159,9 @@ void TransportBar::pollControllers()
 {
     const QList<UsbController> now = m_manager.usbLink().controllers(UsbLink::Model::Skip);
     // A chosen controller that left is not waited for: the link takes one of those there, as before a choice.
-    if (!m_shownChoice.isEmpty() &&
-        std::none_of(now.cbegin(), now.cend(), [this](const UsbController& c) { return choiceOf(c) == m_shownChoice; })) {
+    if (!m_shownChoice.isEmpty() && std::none_of(now.cbegin(), now.cend(), [this](const UsbController& c) {
+            return choiceOf(c) == m_shownChoice;
+        })) {
         m_shownChoice.clear();
         m_manager.usbLink().setDevice({});
     }
