@@ -126,7 +126,7 @@ private Q_SLOTS:
         QCOMPARE(second.json().value(QStringLiteral("serial")).toString(), QStringLiteral("0077777"));
 
         const CliRun listed = CliRun::run({QStringLiteral("--json"), QStringLiteral("devices")}, environment());
-        QVERIFY2(listed.status == 0, listed.err.constData());
+        QVERIFY2(listed.status == 0, QByteArray::number(listed.status) + ' ' + listed.err);
         const QJsonArray rows = listed.json().value(QStringLiteral("devices")).toArray();
         QCOMPARE(rows.size(), 2);
         const QJsonObject held{{QStringLiteral("port"), QStringLiteral("1-1.2")},

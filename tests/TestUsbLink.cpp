@@ -234,6 +234,25 @@ private Q_SLOTS:
         QVERIFY(m_link->openPort().isEmpty());
     }
 
+    // The next controller on a line goes into the port the last one left: a device of its own on a new wire.
+    void nextControllerInThePort()
+    {
+        addSecondController();
+        m_link->setDevice(m_bus->port(1));
+        QVERIFY(open());
+        m_link->close();
+        auto next = std::make_shared<SimDevice>(std::make_shared<ManualClock>());
+        next->setSerialNumber(QStringLiteral("0088888"));
+        next->setModel(QStringLiteral("Orvo S5"));
+        m_bus->plugIn(1, next);
+        QCOMPARE(&m_bus->wire(1).device(), next.get());
+        // libusb hears of the swap on its own thread; until then it may offer the controller that left.
+        QTRY_VERIFY_WITH_TIMEOUT(open() && m_link->serialNumber() == "0088888", 5000);
+        QCOMPARE(QString::fromStdString(m_link->infoText()), QStringLiteral("Orvo S5"));
+        QVERIFY(m_bus->wire(1).exchanges() > 0);
+        QVERIFY(m_bus->interfaceClaimed(1) && !m_bus->interfaceClaimed(0));
+    }
+
     // One copy per controller side by side, never two on one. (What a listing tells of them is checked through
     // kestrova-cli, whose copies know each other as copies of one program.)
     void copiesPerController()

@@ -11,6 +11,7 @@
 #include <cstring>
 #include <deque>
 #include <initializer_list>
+#include <map>
 
 #include <dlfcn.h>
 #include <fcntl.h>
@@ -220,6 +221,7 @@ private:
     {
         DataPtr header; // the client's struct usbdevfs_urb
         DataPtr buffer;
+        const void* client; // the connection it came on: only that one may reap it
         usbdevfs_urb& fields() const { return *reinterpret_cast<usbdevfs_urb*>(header->data); }
         void finish(int status, int length) const
         {
@@ -234,14 +236,14 @@ private:
         QMutexLocker lock(&node->m_mutex);
         // Resolved client memory must live until the completion copies it back.
         std::vector<DataPtr> held;
-        const int error =
-            node->dispatch(umockdev_ioctl_client_get_request(client), umockdev_ioctl_client_get_arg(client), held);
+        const int error = node->dispatch(client, umockdev_ioctl_client_get_request(client),
+                                         umockdev_ioctl_client_get_arg(client), held);
         umockdev_ioctl_client_complete(client, error ? -1 : 0, error);
         return TRUE;
     }
 
     // Returns 0 or the errno of the request.
-    int dispatch(unsigned long request, UMockdevIoctlData* arg, std::vector<DataPtr>& held)
+    int dispatch(const void* client, unsigned long request, UMockdevIoctlData* arg, std::vector<DataPtr>& held)
     {
         // A device off the bus ends the reads it was given and refuses everything else; transfers that
         // already ended can still be reaped, as with the kernel. A device away while it restarts answers
@@ -250,7 +252,7 @@ private:
         if (!present)
             endReads(-ENODEV);
         if (request == USBDEVFS_REAPURB || request == USBDEVFS_REAPURBNDELAY)
-            return reap(arg, present, held);
+            return reap(client, arg, present, held);
         if (!present)
             return ENODEV;
 
@@ -266,7 +268,7 @@ private:
             return 0;
         }
         case USBDEVFS_SUBMITURB:
-            return submit(arg);
+            return submit(client, arg);
         case USBDEVFS_DISCARDURB:
             return discard(arg);
         case USBDEVFS_CLAIMINTERFACE:
@@ -291,7 +293,7 @@ private:
         }
     }
 
-    int submit(UMockdevIoctlData* arg)
+    int submit(const void* client, UMockdevIoctlData* arg)
     {
         DataPtr header = resolve(arg, 0, sizeof(usbdevfs_urb));
         if (!header)
@@ -300,12 +302,12 @@ private:
         DataPtr buffer = resolve(header.get(), offsetof(usbdevfs_urb, buffer), std::size_t(fields->buffer_length));
         if (!buffer)
             return EFAULT;
-        Urb urb{std::move(header), std::move(buffer)};
+        Urb urb{std::move(header), std::move(buffer), client};
         const usbdevfs_urb& f = urb.fields();
 
         if (f.type == USBDEVFS_URB_TYPE_CONTROL && f.endpoint == 0) {
             answerControl(urb);
-            m_completed.push_back(std::move(urb));
+            complete(std::move(urb));
             return 0;
         }
         if (f.type != USBDEVFS_URB_TYPE_BULK)
@@ -314,7 +316,7 @@ private:
             if (!m_wire.send(QByteArray(reinterpret_cast<const char*>(urb.buffer->data), f.buffer_length), MaxPacket))
                 return ENODEV;
             urb.finish(0, f.buffer_length);
-            m_completed.push_back(std::move(urb));
+            complete(std::move(urb));
         } else if (f.endpoint == UsbLink::EndpointIn) {
             m_reads.push_back(std::move(urb));
         } else {
@@ -324,16 +326,17 @@ private:
         return 0;
     }
 
-    int reap(UMockdevIoctlData* arg, bool present, std::vector<DataPtr>& held)
+    int reap(const void* client, UMockdevIoctlData* arg, bool present, std::vector<DataPtr>& held)
     {
-        if (m_completed.empty())
+        std::deque<Urb>& completed = m_completed[client];
+        if (completed.empty())
             return present ? EAGAIN : ENODEV;
         // The argument points to the client's URB pointer; it is set to the URB's own address.
         DataPtr target = resolve(arg, 0, sizeof(void*));
         if (!target)
             return EFAULT;
-        Urb urb = std::move(m_completed.front());
-        m_completed.pop_front();
+        Urb urb = std::move(completed.front());
+        completed.pop_front();
         umockdev_ioctl_data_set_ptr(target.get(), 0, urb.header.get());
         held.push_back(std::move(target));
         held.push_back(std::move(urb.header));
@@ -350,7 +353,7 @@ private:
         if (it == m_reads.end())
             return EINVAL; // already completed or never submitted
         it->finish(-ENOENT, 0);
-        m_completed.push_back(std::move(*it));
+        complete(std::move(*it));
         m_reads.erase(it);
         return 0;
     }
@@ -395,15 +398,17 @@ private:
             const int length = std::min(int(reply.size()), urb.fields().buffer_length);
             std::memcpy(urb.buffer->data, reply.constData(), std::size_t(length));
             urb.finish(0, length);
-            m_completed.push_back(std::move(urb));
+            complete(std::move(urb));
         }
     }
+
+    void complete(Urb urb) { m_completed[urb.client].push_back(std::move(urb)); }
 
     void endReads(int status)
     {
         for (Urb& urb : m_reads) {
             urb.finish(status, 0);
-            m_completed.push_back(std::move(urb));
+            complete(std::move(urb));
         }
         m_reads.clear();
     }
@@ -415,8 +420,10 @@ private:
     mutable QMutex m_mutex;
     bool m_dead = false;
     bool m_claimed = false;
-    std::deque<Urb> m_reads;     // IN transfers waiting for a reply
-    std::deque<Urb> m_completed; // transfers waiting to be reaped
+    std::deque<Urb> m_reads; // IN transfers waiting for a reply
+    // Transfers waiting to be reaped, per connection: a copy listing the controllers' strings while another
+    // holds it must not reap the other's transfers.
+    std::map<const void*, std::deque<Urb>> m_completed;
 };
 
 struct UsbTestbed::Slot
