@@ -137,10 +137,7 @@ void TransportBar::fill()
 
 void TransportBar::addUsbItems(const TransportManager::Transport& usb, const DeviceLink* current)
 {
-    const int first = m_combo->count();
-    // Before a choice: the controller the link took itself.
-    const QString openPort = m_listedPort;
-    int shown = first;
+    int shown = m_combo->count();
     for (const UsbController& c : std::as_const(m_controllers)) {
         const int index = m_combo->count();
         m_combo->addItem(tr("USB %1").arg(choiceOf(c)), usb.id);
@@ -148,7 +145,8 @@ void TransportBar::addUsbItems(const TransportManager::Transport& usb, const Dev
         const QString where = tr("Controller %1 on USB port %2").arg(c.serial, c.port);
         m_combo->setItemData(index, where, Qt::ToolTipRole);
         m_combo->setItemData(index, where, Qt::AccessibleDescriptionRole);
-        if (m_shownChoice.isEmpty() ? c.port == openPort : choiceOf(c) == m_shownChoice)
+        // Before a choice: the controller the link took itself.
+        if (m_shownChoice.isEmpty() ? c.port == m_listedPort : choiceOf(c) == m_shownChoice)
             shown = index;
     }
     if (m_shownId.isEmpty() ? usb.link == current : usb.id == m_shownId)
