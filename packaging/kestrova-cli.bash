@@ -17,19 +17,23 @@ _kestrova_cli()
 {
     local cur=${COMP_WORDS[COMP_CWORD]}
     local prev=${COMP_WORDS[COMP_CWORD-1]}
-    local commands="info get set save-flash dump save-settings compare apply ls upload download rm mv clock command line"
-    local options="--demo --pin --pin-file --wait --json --english --help --version"
+    local commands="devices info get set save-flash dump save-settings compare apply ls upload download rm mv clock command line"
+    local options="--demo --device --pin --pin-file --wait --json --english --help --version"
 
     case $prev in
         --pin-file | --log) COMPREPLY=($(compgen -f -- "$cur")); return ;;
         --log-format) COMPREPLY=($(compgen -W "csv jsonl" -- "$cur")); return ;;
         --pin | --wait | --count) COMPREPLY=(); return ;;
+        # The ports and serial numbers of the controllers connected now; listing them needs no PIN.
+        --device)
+            COMPREPLY=($(compgen -W "$("${COMP_WORDS[0]}" --english devices < /dev/null 2> /dev/null | cut -f1,2 | tr '\t' ' ')" -- "$cur"))
+            return ;;
     esac
 
     local command= position=0 i
     for ((i = 1; i < COMP_CWORD; i++)); do
         case ${COMP_WORDS[i]} in
-            --pin | --pin-file | --wait | --log | --log-format | --count) ((i++)) ;;
+            --pin | --pin-file | --wait | --device | --log | --log-format | --count) ((i++)) ;;
             -*) ;;
             *) if [ -z "$command" ]; then command=${COMP_WORDS[i]}; else ((position++)); fi ;;
         esac

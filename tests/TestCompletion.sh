@@ -30,7 +30,7 @@ expect() {
 
 unset KESTROVA_PIN
 expect "save-flash save-settings set" "$cli" s
-expect "--demo" "$cli" --de
+expect "--demo --device" "$cli" --de
 expect "--yes" "$cli" --demo command --y
 expect "--yes" "$cli" upload local.bin --y
 expect "" "$cli" download events.log --y

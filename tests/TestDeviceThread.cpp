@@ -175,6 +175,21 @@ private Q_SLOTS:
         QVERIFY(m_b->isOpen());
     }
 
+    // Another controller chosen on the same transport: the link is closed and opened again, the values and
+    // PIN state of the one left behind cleared as at any switch.
+    void reopenOnTheSameTransport()
+    {
+        startConnected();
+        m_stack->protocol().vars().update(500, 0, 'U', 0, 4, reinterpret_cast<const uint8_t*>("\7\0\0\0"), 4);
+        const int infos = m_wire.count(Cmd::INFO);
+        QVERIFY(m_stack->transports().select(QStringLiteral("a"), true));
+        QTRY_COMPARE_WITH_TIMEOUT(m_window->hotplugs, 3, 5000);
+        QVERIFY(m_stack->worker().isConnected());
+        QCOMPARE(m_stack->transports().activeLink(), m_a);
+        QVERIFY(m_wire.count(Cmd::INFO) > infos); // opened anew
+        QCOMPARE(m_stack->protocol().vars().count(), 0);
+    }
+
     void pollLists()
     {
         startConnected();

@@ -32,6 +32,7 @@ private Q_SLOTS:
     void cleanup()
     {
         m_bus.reset();
+        m_devices.clear();
         m_device.reset();
     }
 
@@ -68,6 +69,98 @@ private Q_SLOTS:
         QVERIFY2(second.err.contains(QByteArray::number(first.processId())), second.err.constData());
         QVERIFY(QTest::qWaitFor([&first] { return first.state() == QProcess::NotRunning; }, 15000));
         QCOMPARE(first.exitCode(), 0);
+    }
+
+    // Two controllers: a command is told which one, or lists them and stops before asking for anything.
+    void choosingAController_data()
+    {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("serial"); // the serial info reports, or a text of the error
+        QTest::newRow("no choice") << QStringList{"info"} << 2 << "choose one with --device";
+        QTest::newRow("by serial") << QStringList{"--device", "0077777", "info"} << 0 << "0077777";
+        QTest::newRow("by port") << QStringList{"info", "--device=1-1.2"} << 0 << "0012345";
+        QTest::newRow("not connected") << QStringList{"--wait", "0", "--device", "0099999", "info"} << 3
+                                       << "No controller 0099999 is connected.";
+        QTest::newRow("empty") << QStringList{"--device=", "info"} << 2 << "--device needs";
+    }
+
+    void choosingAController()
+    {
+        QFETCH(QStringList, args);
+        QFETCH(int, status);
+        QFETCH(QString, serial);
+        addSecondController();
+        const CliRun run = cli(args);
+        QVERIFY2(run.status == status, run.err.constData());
+        if (status == 0) {
+            QCOMPARE(run.json().value(QStringLiteral("serial")).toString(), serial);
+            return;
+        }
+        QVERIFY2(run.err.contains(serial.toUtf8()), run.err.constData());
+        QVERIFY(!m_device->pinAccepted());
+        if (args == QStringList{QStringLiteral("info")}) {
+            const QJsonArray listed = run.json().value(QStringLiteral("devices")).toArray();
+            QCOMPARE(listed.size(), 2);
+            QCOMPARE(listed[1][QStringLiteral("serial")].toString(), QStringLiteral("0077777"));
+        }
+    }
+
+    // One copy per controller side by side; the listing shows who holds which; a copy asking for a held one
+    // is told which process has it.
+    void copiesSideBySide()
+    {
+        addSecondController();
+        m_device->setCommandDurationMs(6000);
+        QProcess first;
+        first.setProcessEnvironment(environment());
+        first.start(QStringLiteral(KESTROVA_CLI_EXE),
+                    {QStringLiteral("--pin"), QStringLiteral("1234"), QStringLiteral("--device"),
+                     QStringLiteral("1-1.2"), QStringLiteral("command"), QStringLiteral("--yes"),
+                     QStringLiteral("HORN")});
+        QVERIFY(first.waitForStarted(5000));
+        QVERIFY(QTest::qWaitFor([this] { return m_device->pinAccepted(); }, 10000));
+
+        const CliRun second = cli({QStringLiteral("--device"), QStringLiteral("1-1.4"), QStringLiteral("info")});
+        QVERIFY2(second.status == 0, second.err.constData());
+        QCOMPARE(second.json().value(QStringLiteral("serial")).toString(), QStringLiteral("0077777"));
+
+        const CliRun listed = CliRun::run({QStringLiteral("--json"), QStringLiteral("devices")}, environment());
+        QVERIFY2(listed.status == 0, QByteArray::number(listed.status) + ' ' + listed.err);
+        const QJsonArray rows = listed.json().value(QStringLiteral("devices")).toArray();
+        QCOMPARE(rows.size(), 2);
+        const QJsonObject held{{QStringLiteral("port"), QStringLiteral("1-1.2")},
+                               {QStringLiteral("serial"), QStringLiteral("0012345")},
+                               {QStringLiteral("model"), QString()}, // a held controller is not asked
+                               {QStringLiteral("heldBy"), first.processId()}};
+        QCOMPARE(rows[0].toObject(), held);
+        const QJsonObject free{{QStringLiteral("port"), QStringLiteral("1-1.4")},
+                               {QStringLiteral("serial"), QStringLiteral("0077777")},
+                               {QStringLiteral("model"), QStringLiteral("Orvo S3")},
+                               {QStringLiteral("heldBy"), QJsonValue()}};
+        QCOMPARE(rows[1].toObject(), free);
+        const CliRun text = CliRun::run({QStringLiteral("devices")}, environment());
+        QCOMPARE(text.out, QStringLiteral("1-1.2\t0012345\t\theld by process %1\n1-1.4\t0077777\tOrvo S3\tfree\n")
+                               .arg(first.processId())
+                               .toUtf8());
+
+        const CliRun third = cli({QStringLiteral("--wait"), QStringLiteral("1"), QStringLiteral("--device"),
+                                  QStringLiteral("0012345"), QStringLiteral("info")});
+        QCOMPARE(third.status, 3);
+        QVERIFY2(third.err.contains(QStringLiteral("The USB device is used by another copy of the program (process "
+                                                   "%1). Close it first.")
+                                        .arg(first.processId())
+                                        .toUtf8()),
+                 third.err.constData());
+        QVERIFY(QTest::qWaitFor([&first] { return first.state() == QProcess::NotRunning; }, 15000));
+        QCOMPARE(first.exitCode(), 0);
+
+        m_bus->unplug(0);
+        m_bus->unplug(1);
+        const CliRun none = CliRun::run({QStringLiteral("devices")}, environment());
+        QCOMPARE(none.status, 0);
+        QVERIFY(none.out.isEmpty());
+        QVERIFY2(none.err.contains("No controller is connected."), none.err.constData());
     }
 
     // The exit statuses a script branches on, over the real link.
@@ -238,6 +331,16 @@ private Q_SLOTS:
 
 private:
     static constexpr int FileSize = 20000;
+
+    void addSecondController()
+    {
+        // No variables: info reports what INFO answers.
+        auto other = std::make_shared<SimDevice>();
+        other->setSerialNumber(QStringLiteral("0077777"));
+        other->setModel(QStringLiteral("Orvo S3"));
+        m_bus->addController(other);
+        m_devices.push_back(other);
+    }
     static constexpr int PullMs = 1500;
 
     static void writeLocal(const QString& path, const QByteArray& data)
@@ -301,6 +404,7 @@ private:
     const QString m_guardKey = QStringLiteral("KestrovaTestUsbCli_%1").arg(QCoreApplication::applicationPid());
 
     std::shared_ptr<SimDevice> m_device;
+    std::vector<std::shared_ptr<SimDevice>> m_devices; // further controllers
     std::unique_ptr<UsbTestbed> m_bus;
 };
 

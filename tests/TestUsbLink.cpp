@@ -192,6 +192,112 @@ private Q_SLOTS:
         QVERIFY(m_link->blockNote().isEmpty());
     }
 
+    // Which controller the link takes of two, by the choice and by the rule for no choice.
+    void choosingTheController_data()
+    {
+        QTest::addColumn<QString>("choice");
+        QTest::addColumn<bool>("firstFree");
+        QTest::addColumn<int>("opened"); // -1: none
+        QTest::addColumn<QString>("note");
+        QTest::newRow("no choice: none, and why") << QString() << false << -1
+                                                  << "Several controllers are connected: 1-1.2 (0012345), 1-1.4 "
+                                                     "(0077777). Choose one.";
+        QTest::newRow("no choice, window") << QString() << true << 0 << QString();
+        QTest::newRow("by serial") << "0077777" << false << 1 << QString();
+        QTest::newRow("by port") << "1-1.4" << false << 1 << QString();
+        QTest::newRow("by port, the first") << "1-1.2" << true << 0 << QString();
+        QTest::newRow("not connected") << "0099999" << true << -1 << "No controller 0099999 is connected.";
+        QTest::newRow("a port's prefix is no port") << "1-1" << false << -1 << "No controller 1-1 is connected.";
+    }
+
+    void choosingTheController()
+    {
+        QFETCH(QString, choice);
+        QFETCH(bool, firstFree);
+        QFETCH(int, opened);
+        QFETCH(QString, note);
+        addSecondController();
+        m_link->setDevice(choice);
+        m_link->setPick(firstFree ? UsbLink::Pick::FirstFree : UsbLink::Pick::OnlyOne);
+        QCOMPARE(open(), opened >= 0);
+        QCOMPARE(m_link->blockNote(), note);
+        if (opened < 0) {
+            QVERIFY(!m_bus->interfaceClaimed(0) && !m_bus->interfaceClaimed(1));
+            return;
+        }
+        const SimDevice& device = m_bus->wire(opened).device();
+        QCOMPARE(QString::fromStdString(m_link->serialNumber()), device.serialNumber());
+        QCOMPARE(QString::fromStdString(m_link->infoText()), device.model());
+        QCOMPARE(m_link->openPort(), m_bus->port(opened));
+        QVERIFY(m_bus->interfaceClaimed(opened) && !m_bus->interfaceClaimed(1 - opened));
+        m_link->close();
+        QVERIFY(m_link->openPort().isEmpty());
+    }
+
+    // The next controller on a line goes into the port the last one left: a device of its own on a new wire.
+    void nextControllerInThePort()
+    {
+        addSecondController();
+        m_link->setDevice(m_bus->port(1));
+        QVERIFY(open());
+        m_link->close();
+        auto next = std::make_shared<SimDevice>(std::make_shared<ManualClock>());
+        next->setSerialNumber(QStringLiteral("0088888"));
+        next->setModel(QStringLiteral("Orvo S5"));
+        m_bus->plugIn(1, next);
+        QCOMPARE(&m_bus->wire(1).device(), next.get());
+        // libusb hears of the swap on its own thread; until then it may offer the controller that left.
+        QTRY_VERIFY_WITH_TIMEOUT(open() && m_link->serialNumber() == "0088888", 5000);
+        QCOMPARE(QString::fromStdString(m_link->infoText()), QStringLiteral("Orvo S5"));
+        QVERIFY(m_bus->wire(1).exchanges() > 0);
+        QVERIFY(m_bus->interfaceClaimed(1) && !m_bus->interfaceClaimed(0));
+    }
+
+    // One copy per controller side by side, never two on one. (What a listing tells of them is checked through
+    // kestrova-cli, whose copies know each other as copies of one program.)
+    void copiesPerController()
+    {
+        addSecondController();
+        Copy first(m_key, {QStringLiteral("--usb"), QStringLiteral("--device"), QStringLiteral("1-1.2")});
+        QVERIFY2(first.line.startsWith("claimed "), first.line.constData());
+        QVERIFY(m_bus->interfaceClaimed(0));
+
+        // A second copy with no choice, as a window: it takes the free one.
+        Copy second(m_key, {QStringLiteral("--usb"), QStringLiteral("--first-free")});
+        QVERIFY2(second.line.startsWith("claimed "), second.line.constData());
+        QVERIFY(m_bus->interfaceClaimed(1));
+
+        // A third copy on a held controller gets the guard message, and nothing goes to that controller.
+        const int exchanges = m_bus->wire(0).exchanges();
+        Copy third(m_key, {QStringLiteral("--usb"), QStringLiteral("--device"), QStringLiteral("0012345")});
+        QCOMPARE(third.line, QStringLiteral("blocked The USB device is used by another copy of the program (process "
+                                            "%1). Close it first.")
+                                 .arg(first.process.processId())
+                                 .toUtf8());
+        QCOMPARE(m_bus->wire(0).exchanges(), exchanges);
+    }
+
+    // An older version holds the one key it knows for every device: nothing is opened beside it.
+    void olderVersionRunning()
+    {
+        {
+            Copy older(m_key, {});
+            QVERIFY2(older.line.startsWith("claimed "), older.line.constData());
+            Copy copy(m_key, {QStringLiteral("--usb")});
+            QCOMPARE(copy.line, QStringLiteral("blocked An older version of the program (process %1) is using the "
+                                               "USB devices. Close it first: older versions must not run alongside "
+                                               "this one.")
+                                    .arg(older.process.processId())
+                                    .toUtf8());
+            QCOMPARE(m_bus->wire().exchanges(), 0);
+        }
+        // Only looked at, never created: two new copies do not stop each other through it.
+        Copy copy(m_key, {QStringLiteral("--usb")});
+        QVERIFY2(copy.line.startsWith("claimed "), copy.line.constData());
+        const Copy older(m_key, {});
+        QVERIFY2(older.line.startsWith("claimed "), older.line.constData());
+    }
+
     void secondCopyIsBlocked()
     {
         // Both copies are processes of one program that open the link on the same emulated bus.
@@ -224,6 +330,36 @@ private Q_SLOTS:
     }
 
 private:
+    // A copy of guard_holder: another copy of the program as far as the guards can tell.
+    struct Copy
+    {
+        Copy(const QString& key, const QStringList& options)
+        {
+            process.start(QCoreApplication::applicationDirPath() + QStringLiteral("/guard_holder"),
+                          QStringList{key} + options);
+            if (process.waitForStarted(5000) && QTest::qWaitFor([this] { return process.canReadLine(); }, 10000))
+                line = process.readLine().trimmed();
+        }
+        ~Copy()
+        {
+            process.write("quit\n");
+            if (!process.waitForFinished(5000))
+                process.kill();
+        }
+        QProcess process;
+        QByteArray line;
+    };
+
+    void addSecondController()
+    {
+        auto other = std::make_shared<SimDevice>(std::make_shared<ManualClock>());
+        other->setSerialNumber(QStringLiteral("0077777"));
+        other->setModel(QStringLiteral("Orvo S3"));
+        QCOMPARE(m_bus->addController(other), 1);
+        // libusb learns of a new device from its hot-plug thread.
+        QTRY_COMPARE_WITH_TIMEOUT(m_link->controllers(UsbLink::Model::Skip).size(), 2, 5000);
+    }
+
     // Opens the link with its standard-error lines (descriptor 2, where libusb's users print) collected into log.
     bool open(QByteArray* log = nullptr)
     {
@@ -244,7 +380,7 @@ private:
         return opened;
     }
 
-    bool guardIsFree() const { return InstanceGuard(m_key).claim(); }
+    bool guardIsFree() const { return InstanceGuard(UsbLink::guardKey(m_key, m_bus->port())).claim(); }
 
     std::shared_ptr<SimDevice> m_device;
     std::unique_ptr<UsbTestbed> m_bus;

@@ -11,6 +11,7 @@
 #include <cstring>
 #include <deque>
 #include <initializer_list>
+#include <map>
 
 #include <dlfcn.h>
 #include <fcntl.h>
@@ -69,6 +70,9 @@ constexpr DeviceSpec Hub{"1-1", 0x1a40, 0x0101, 9, {0, 1, 0}, false};
 // found after the controller and so comes before it in libusb's list.
 constexpr DeviceSpec Bootloader{"1-1.3", 0x0483, 0xdf11, 0, {1, 2, 3}, false};
 constexpr DeviceSpec Controller{"1-1.2", UsbLink::VendorId, UsbLink::ProductId, 0, {1, 2, 3}, true};
+// The hub's ports for controllers: 3 is the bootloader's.
+constexpr int FirstPort = 2;
+constexpr int BootloaderPort = 3;
 
 void append(QByteArray& out, std::initializer_list<int> bytes)
 {
@@ -177,7 +181,8 @@ extern "C" int __open_2(const char* path, int flags)
 class UsbTestbed::Node
 {
 public:
-    Node(SimWire& wire, QString path) : m_wire(wire), m_path(std::move(path)), m_handler(umockdev_ioctl_base_new())
+    Node(std::shared_ptr<SimWire> wire, QString path)
+        : m_wirePtr(std::move(wire)), m_wire(*m_wirePtr), m_path(std::move(path)), m_handler(umockdev_ioctl_base_new())
     {
         g_signal_connect(m_handler, "handle-ioctl", G_CALLBACK(onIoctl), this);
     }
@@ -216,6 +221,7 @@ private:
     {
         DataPtr header; // the client's struct usbdevfs_urb
         DataPtr buffer;
+        const void* client; // the connection it came on: only that one may reap it
         usbdevfs_urb& fields() const { return *reinterpret_cast<usbdevfs_urb*>(header->data); }
         void finish(int status, int length) const
         {
@@ -230,14 +236,14 @@ private:
         QMutexLocker lock(&node->m_mutex);
         // Resolved client memory must live until the completion copies it back.
         std::vector<DataPtr> held;
-        const int error =
-            node->dispatch(umockdev_ioctl_client_get_request(client), umockdev_ioctl_client_get_arg(client), held);
+        const int error = node->dispatch(client, umockdev_ioctl_client_get_request(client),
+                                         umockdev_ioctl_client_get_arg(client), held);
         umockdev_ioctl_client_complete(client, error ? -1 : 0, error);
         return TRUE;
     }
 
     // Returns 0 or the errno of the request.
-    int dispatch(unsigned long request, UMockdevIoctlData* arg, std::vector<DataPtr>& held)
+    int dispatch(const void* client, unsigned long request, UMockdevIoctlData* arg, std::vector<DataPtr>& held)
     {
         // A device off the bus ends the reads it was given and refuses everything else; transfers that
         // already ended can still be reaped, as with the kernel. A device away while it restarts answers
@@ -246,7 +252,7 @@ private:
         if (!present)
             endReads(-ENODEV);
         if (request == USBDEVFS_REAPURB || request == USBDEVFS_REAPURBNDELAY)
-            return reap(arg, present, held);
+            return reap(client, arg, present, held);
         if (!present)
             return ENODEV;
 
@@ -262,7 +268,7 @@ private:
             return 0;
         }
         case USBDEVFS_SUBMITURB:
-            return submit(arg);
+            return submit(client, arg);
         case USBDEVFS_DISCARDURB:
             return discard(arg);
         case USBDEVFS_CLAIMINTERFACE:
@@ -287,7 +293,7 @@ private:
         }
     }
 
-    int submit(UMockdevIoctlData* arg)
+    int submit(const void* client, UMockdevIoctlData* arg)
     {
         DataPtr header = resolve(arg, 0, sizeof(usbdevfs_urb));
         if (!header)
@@ -296,12 +302,12 @@ private:
         DataPtr buffer = resolve(header.get(), offsetof(usbdevfs_urb, buffer), std::size_t(fields->buffer_length));
         if (!buffer)
             return EFAULT;
-        Urb urb{std::move(header), std::move(buffer)};
+        Urb urb{std::move(header), std::move(buffer), client};
         const usbdevfs_urb& f = urb.fields();
 
         if (f.type == USBDEVFS_URB_TYPE_CONTROL && f.endpoint == 0) {
             answerControl(urb);
-            m_completed.push_back(std::move(urb));
+            complete(std::move(urb));
             return 0;
         }
         if (f.type != USBDEVFS_URB_TYPE_BULK)
@@ -310,7 +316,7 @@ private:
             if (!m_wire.send(QByteArray(reinterpret_cast<const char*>(urb.buffer->data), f.buffer_length), MaxPacket))
                 return ENODEV;
             urb.finish(0, f.buffer_length);
-            m_completed.push_back(std::move(urb));
+            complete(std::move(urb));
         } else if (f.endpoint == UsbLink::EndpointIn) {
             m_reads.push_back(std::move(urb));
         } else {
@@ -320,16 +326,17 @@ private:
         return 0;
     }
 
-    int reap(UMockdevIoctlData* arg, bool present, std::vector<DataPtr>& held)
+    int reap(const void* client, UMockdevIoctlData* arg, bool present, std::vector<DataPtr>& held)
     {
-        if (m_completed.empty())
+        std::deque<Urb>& completed = m_completed[client];
+        if (completed.empty())
             return present ? EAGAIN : ENODEV;
         // The argument points to the client's URB pointer; it is set to the URB's own address.
         DataPtr target = resolve(arg, 0, sizeof(void*));
         if (!target)
             return EFAULT;
-        Urb urb = std::move(m_completed.front());
-        m_completed.pop_front();
+        Urb urb = std::move(completed.front());
+        completed.pop_front();
         umockdev_ioctl_data_set_ptr(target.get(), 0, urb.header.get());
         held.push_back(std::move(target));
         held.push_back(std::move(urb.header));
@@ -346,7 +353,7 @@ private:
         if (it == m_reads.end())
             return EINVAL; // already completed or never submitted
         it->finish(-ENOENT, 0);
-        m_completed.push_back(std::move(*it));
+        complete(std::move(*it));
         m_reads.erase(it);
         return 0;
     }
@@ -391,35 +398,50 @@ private:
             const int length = std::min(int(reply.size()), urb.fields().buffer_length);
             std::memcpy(urb.buffer->data, reply.constData(), std::size_t(length));
             urb.finish(0, length);
-            m_completed.push_back(std::move(urb));
+            complete(std::move(urb));
         }
     }
+
+    void complete(Urb urb) { m_completed[urb.client].push_back(std::move(urb)); }
 
     void endReads(int status)
     {
         for (Urb& urb : m_reads) {
             urb.finish(status, 0);
-            m_completed.push_back(std::move(urb));
+            complete(std::move(urb));
         }
         m_reads.clear();
     }
 
+    const std::shared_ptr<SimWire> m_wirePtr; // a dead node may outlive its port's change of device
     SimWire& m_wire;
     const QString m_path;
     UMockdevIoctlBase* m_handler;
     mutable QMutex m_mutex;
     bool m_dead = false;
     bool m_claimed = false;
-    std::deque<Urb> m_reads;     // IN transfers waiting for a reply
-    std::deque<Urb> m_completed; // transfers waiting to be reaped
+    std::deque<Urb> m_reads; // IN transfers waiting for a reply
+    // Transfers waiting to be reaped, per connection: a copy listing the controllers' strings while another
+    // holds it must not reap the other's transfers.
+    std::map<const void*, std::deque<Urb>> m_completed;
 };
 
-UsbTestbed::UsbTestbed(std::shared_ptr<SimDevice> device) : m_wire(std::move(device)), m_testbed(umockdev_testbed_new())
+struct UsbTestbed::Slot
+{
+    QByteArray port;
+    std::shared_ptr<SimWire> wire;
+    QString path; // empty while unplugged
+    int address = 0;
+    // Every node the controller has had; an unplugged one stays dead for the handles still open on it.
+    std::vector<std::unique_ptr<Node>> nodes;
+};
+
+UsbTestbed::UsbTestbed(std::shared_ptr<SimDevice> device) : m_testbed(umockdev_testbed_new())
 {
     const QString root = addDevice(m_testbed, RootHub, {}, 1);
     m_hubPath = addDevice(m_testbed, Hub, root, 2);
     addDevice(m_testbed, Bootloader, m_hubPath, 3);
-    addController();
+    addController(std::move(device));
 }
 
 UsbTestbed::~UsbTestbed()
@@ -434,56 +456,94 @@ bool UsbTestbed::isActive()
     return qEnvironmentVariable("LD_PRELOAD").contains(QLatin1String("libumockdev-preload"));
 }
 
-void UsbTestbed::addController()
+int UsbTestbed::addController(std::shared_ptr<SimDevice> device)
 {
-    m_controllerPath = addDevice(m_testbed, Controller, m_hubPath, m_address);
-    auto node = std::make_unique<Node>(m_wire, nodePath(m_address));
+    const int index = int(m_slots.size());
+    const int hubPort = index == 0 ? FirstPort : BootloaderPort + index;
+    auto slot = std::make_unique<Slot>();
+    slot->port = QByteArrayLiteral("1-1.") + QByteArray::number(hubPort);
+    slot->wire = std::make_shared<SimWire>(std::move(device));
+    m_slots.push_back(std::move(slot));
+    attach(*m_slots.back());
+    return index;
+}
+
+QString UsbTestbed::port(int index) const
+{
+    return QString::fromLatin1(m_slots.at(std::size_t(index))->port);
+}
+
+SimWire& UsbTestbed::wire(int index)
+{
+    return *m_slots.at(std::size_t(index))->wire;
+}
+
+int UsbTestbed::deviceAddress(int index) const
+{
+    return m_slots.at(std::size_t(index))->address;
+}
+
+void UsbTestbed::attach(Slot& slot)
+{
+    slot.address = m_nextAddress++;
+    DeviceSpec spec = Controller;
+    spec.name = slot.port.constData();
+    slot.path = addDevice(m_testbed, spec, m_hubPath, slot.address);
+    auto node = std::make_unique<Node>(slot.wire, nodePath(slot.address));
     GError* error = nullptr;
     if (!umockdev_testbed_attach_ioctl(m_testbed, node->path().toLatin1().constData(), node->handler(), &error)) {
         qWarning("cannot emulate %s: %s", qPrintable(node->path()), error->message);
         g_error_free(error);
     }
-    m_nodes.push_back(std::move(node));
+    slot.nodes.push_back(std::move(node));
+    // Adding the device announced it before its descriptors were written; announce it again, complete.
+    umockdev_testbed_uevent(m_testbed, slot.path.toLocal8Bit().constData(), "add");
 }
 
-void UsbTestbed::unplug()
+void UsbTestbed::unplug(int index)
 {
-    if (m_controllerPath.isEmpty())
+    Slot& slot = *m_slots.at(std::size_t(index));
+    if (slot.path.isEmpty())
         return;
-    m_wire.device().unplug();
-    m_nodes.back()->kill();
-    const QByteArray path = m_controllerPath.toLocal8Bit();
+    slot.wire->device().unplug();
+    slot.nodes.back()->kill();
+    const QByteArray path = slot.path.toLocal8Bit();
     umockdev_testbed_uevent(m_testbed, path.constData(), "remove"); // while the entry still says what left
     umockdev_testbed_remove_device(m_testbed, path.constData());
-    m_controllerPath.clear();
+    slot.path.clear();
 }
 
-void UsbTestbed::plug()
+void UsbTestbed::plug(int index)
 {
-    if (!m_controllerPath.isEmpty())
+    Slot& slot = *m_slots.at(std::size_t(index));
+    if (!slot.path.isEmpty())
         return;
-    m_wire.device().plug();
-    ++m_address;
-    addController();
-    // Adding the device announced it before its descriptors were written; announce it again, complete.
-    umockdev_testbed_uevent(m_testbed, m_controllerPath.toLocal8Bit().constData(), "add");
+    slot.wire->device().plug();
+    attach(slot);
 }
 
-void UsbTestbed::setOpenDenied(bool denied)
+void UsbTestbed::plugIn(int index, std::shared_ptr<SimDevice> device)
+{
+    unplug(index);
+    m_slots.at(std::size_t(index))->wire = std::make_shared<SimWire>(std::move(device));
+    plug(index);
+}
+
+void UsbTestbed::setOpenDenied(bool denied, int index)
 {
     openDenied = false;
     if (!denied)
         return;
-    std::strncpy(deniedNode, nodePath(m_address).toLatin1().constData(), sizeof deniedNode - 1);
+    std::strncpy(deniedNode, nodePath(deviceAddress(index)).toLatin1().constData(), sizeof deniedNode - 1);
     openDenied = true;
 }
 
-int UsbTestbed::pendingReads() const
+int UsbTestbed::pendingReads(int index) const
 {
-    return m_nodes.back()->pendingReads();
+    return m_slots.at(std::size_t(index))->nodes.back()->pendingReads();
 }
 
-bool UsbTestbed::interfaceClaimed() const
+bool UsbTestbed::interfaceClaimed(int index) const
 {
-    return m_nodes.back()->interfaceClaimed();
+    return m_slots.at(std::size_t(index))->nodes.back()->interfaceClaimed();
 }

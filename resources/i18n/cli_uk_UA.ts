@@ -27,6 +27,10 @@
         <translation>--log - пише у стандартний вивід, куди --json пише свій документ</translation>
     </message>
     <message>
+        <source>--device needs a serial number or a port</source>
+        <translation>--device потребує серійного номера або порту</translation>
+    </message>
+    <message>
         <source>%1 needs a value</source>
         <translation>%1 потребує значення</translation>
     </message>
@@ -76,6 +80,7 @@
     </message>
     <message>
         <source>Usage: kestrova-cli [OPTIONS] COMMAND [ARGS...]
+  devices                       the connected controllers: port, serial, model, and the process of another copy holding it; needs no PIN
   info                          model, serial, firmware, bootloader, algorithm, PIN state
   get ID...                     each variable: id, type, value (as the settings file writes it), page and name when a page shows it
   set [--force] ID=VALUE...     write values (value text as the settings file writes it); each is checked against its page&apos;s limits and confirmed by a read-back
@@ -97,6 +102,7 @@
 Options:
   --demo                        use the built-in demo device (PIN 1234) instead of USB
   --wait SECONDS                wait up to SECONDS for the USB device (10; 0: look once)
+  --device SERIAL|PORT          the controller to use when several are connected: its serial number or its port (such as 1-1.2), as devices lists them
   --pin PIN | --pin -           the PIN, or one line of standard input (--pin is visible to other users in the process list: prefer KESTROVA_PIN or --pin-file)
   --pin-file FILE               the PIN from the first line of FILE
   --json                        one JSON document on standard output, also for errors
@@ -108,6 +114,7 @@ The PIN: --pin or --pin-file, else the environment variable KESTROVA_PIN, else a
 Exit status: 0 success (compare: identical), 1 compare found differences, 2 usage error, 3 no device or the link was lost, 4 PIN refused or locked, 5 the device refused an operation, 6 a local file could not be read or written, 7 apply skipped some settings, or line failed on some controllers.
 </source>
         <translation>Використання: kestrova-cli [ПАРАМЕТРИ] КОМАНДА [АРГУМЕНТИ...]
+  devices                       під&apos;єднані контролери: порт, серійний номер, модель і процес іншої копії, що його тримає; PIN не потрібен
   info                          модель, серійний номер, прошивка, завантажувач, алгоритм, стан PIN
   get НОМЕР...                  кожна змінна: номер, тип, значення (як його пише файл налаштувань), сторінка й назва, коли сторінка її показує
   set [--force] НОМЕР=ЗНАЧЕННЯ... записати значення (текст значення як у файлі налаштувань); кожне перевіряється за межами його сторінки й підтверджується зворотним читанням
@@ -129,6 +136,7 @@ Exit status: 0 success (compare: identical), 1 compare found differences, 2 usag
 Параметри:
   --demo                        вбудований демонстраційний пристрій (PIN 1234) замість USB
   --wait СЕКУНДИ                чекати на USB-пристрій до СЕКУНД (10; 0: глянути один раз)
+  --device НОМЕР|ПОРТ           контролер, з яким працювати, коли під&apos;єднано кілька: його серійний номер або порт (наприклад, 1-1.2), як їх перелічує devices
   --pin PIN | --pin -           PIN або один рядок стандартного входу (--pin бачать інші користувачі у списку процесів: краще KESTROVA_PIN або --pin-file)
   --pin-file ФАЙЛ               PIN з першого рядка ФАЙЛУ
   --json                        один документ JSON у стандартний вивід, також для помилок
@@ -150,6 +158,10 @@ PIN: --pin або --pin-file, інакше змінна середовища KES
 </context>
 <context>
     <name>CliSession</name>
+    <message>
+        <source>Several controllers are connected: choose one with --device SERIAL or --device PORT.</source>
+        <translation>Під&apos;єднано кілька контролерів: виберіть один за допомогою --device НОМЕР або --device ПОРТ.</translation>
+    </message>
     <message>
         <source>The link to the device was lost and did not come back.</source>
         <translation>Зв&apos;язок із пристроєм втрачено, і він не відновився.</translation>
@@ -538,6 +550,21 @@ PIN: --pin або --pin-file, інакше змінна середовища KES
     <message>
         <source>%1 %2 of %3</source>
         <translation>%1 %2 з %3</translation>
+    </message>
+</context>
+<context>
+    <name>DevicesCommand</name>
+    <message>
+        <source>held by process %1</source>
+        <translation>тримає процес %1</translation>
+    </message>
+    <message>
+        <source>free</source>
+        <translation>вільний</translation>
+    </message>
+    <message>
+        <source>No controller is connected.</source>
+        <translation>Жоден контролер не під&apos;єднано.</translation>
     </message>
 </context>
 </TS>

@@ -15,6 +15,14 @@
 <context>
     <name>TransportBar</name>
     <message>
+        <source>USB %1</source>
+        <translation>USB %1</translation>
+    </message>
+    <message>
+        <source>Controller %1 on USB port %2</source>
+        <translation>Контролер %1 на USB-порту %2</translation>
+    </message>
+    <message>
         <source>Connection</source>
         <translation>З&apos;єднання</translation>
     </message>

@@ -9,6 +9,7 @@
 #include "CliOutput.h"
 #include "CliSession.h"
 #include "DeviceCommands.h"
+#include "DevicesCommand.h"
 #include "FileCommands.h"
 #include "LineCommand.h"
 #include "SnapshotCommands.h"
@@ -31,6 +32,8 @@ std::unique_ptr<CliCommand> commandFor(CliSession& session, const CliOptions& op
         return std::make_unique<SnapshotCommands>(session, options);
     if (LineCommand::handles(options.command))
         return std::make_unique<LineCommand>(session, options);
+    if (DevicesCommand::handles(options.command))
+        return std::make_unique<DevicesCommand>(session, options);
     if (FileCommands::handles(options.command))
         return std::make_unique<FileCommands>(session, options);
     return std::make_unique<DeviceCommands>(session, options);
@@ -68,9 +71,9 @@ int Cli::run()
         const std::unique_ptr<CliCommand> command = commandFor(session, *options);
         // The command's own checks first: a mistake there is not worth a PIN prompt.
         status = command->prepare();
-        if (status == CliExit::Ok)
+        if (status == CliExit::Ok && command->needsDevice())
             status = session.prepare();
-        if (status == CliExit::Ok && !command->findsDevices())
+        if (status == CliExit::Ok && command->needsDevice() && !command->findsDevices())
             status = session.open();
         if (status == CliExit::Ok)
             status = command->run();

@@ -14,6 +14,8 @@ public:
     virtual ~CliCommand() = default;
 
     virtual int prepare() { return CliExit::Ok; }
+    // False for a command that works without opening a device, and so without a PIN.
+    virtual bool needsDevice() const { return true; }
     virtual int run() = 0;
     // The command waits for its devices itself, rather than the one device found before it runs.
     virtual bool findsDevices() const { return false; }

@@ -18,6 +18,7 @@ struct Arity
 const QHash<QString, Arity>& commands()
 {
     static const QHash<QString, Arity> table{
+        {QStringLiteral("devices"), {0, 0}},
         {QStringLiteral("info"), {0, 0}},
         {QStringLiteral("get"), {1, -1}},
         {QStringLiteral("set"), {1, -1, {QStringLiteral("--force")}}},
@@ -47,7 +48,8 @@ const QHash<QString, Arity>& commands()
 bool takesValue(const QString& name)
 {
     static const QStringList names{QStringLiteral("--pin"), QStringLiteral("--pin-file"),   QStringLiteral("--wait"),
-                                   QStringLiteral("--log"), QStringLiteral("--log-format"), QStringLiteral("--count")};
+                                   QStringLiteral("--device"), QStringLiteral("--log"), QStringLiteral("--log-format"),
+                                   QStringLiteral("--count")};
     return names.contains(name);
 }
 
@@ -113,6 +115,12 @@ std::optional<CliOptions> CliOptions::parse(const QStringList& arguments, QStrin
             o.pin = value;
         } else if (name == QLatin1String("--pin-file")) {
             o.pinFile = *value;
+        } else if (name == QLatin1String("--device")) {
+            if (value->isEmpty()) {
+                *error = tr("--device needs a serial number or a port");
+                return std::nullopt;
+            }
+            o.device = *value;
         } else if (name == QLatin1String("--wait")) {
             bool ok = false;
             const uint seconds = value->toUInt(&ok);
@@ -206,6 +214,8 @@ std::optional<CliOptions> CliOptions::parse(const QStringList& arguments, QStrin
 QString CliOptions::usage()
 {
     return tr("Usage: kestrova-cli [OPTIONS] COMMAND [ARGS...]\n"
+              "  devices                       the connected controllers: port, serial, model, and the process of "
+              "another copy holding it; needs no PIN\n"
               "  info                          model, serial, firmware, bootloader, algorithm, PIN state\n"
               "  get ID...                     each variable: id, type, value (as the settings file writes it), "
               "page and name when a page shows it\n"
@@ -239,6 +249,8 @@ QString CliOptions::usage()
               "Options:\n"
               "  --demo                        use the built-in demo device (PIN 1234) instead of USB\n"
               "  --wait SECONDS                wait up to SECONDS for the USB device (10; 0: look once)\n"
+              "  --device SERIAL|PORT          the controller to use when several are connected: its serial "
+              "number or its port (such as 1-1.2), as devices lists them\n"
               "  --pin PIN | --pin -           the PIN, or one line of standard input (--pin is visible to other "
               "users in the process list: prefer KESTROVA_PIN or --pin-file)\n"
               "  --pin-file FILE               the PIN from the first line of FILE\n"

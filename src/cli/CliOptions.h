@@ -40,6 +40,7 @@ public:
     bool force = false;
     std::optional<QString> pin; // "-": one line of standard input
     QString pinFile;
+    QString device; // the USB controller's serial number or port; empty: the only one connected
     int waitSeconds = DefaultWaitSeconds;
     QString logPath; // line: empty for standard output
     QString logFormat = QStringLiteral("csv");

@@ -12,6 +12,7 @@
 
 #include "CliOptions.h"
 #include "CliOutput.h"
+#include "DevicesCommand.h"
 #include "link/DeviceLink.h"
 #include "platform/Platform.h"
 #include "sim/DemoTransport.h"
@@ -52,6 +53,7 @@ CliSession::CliSession(const CliOptions& options, CliOutput& out)
     installDemoTransport(stack);
     if (options.demo)
         stack.transports().select(TransportManager::DemoId);
+    stack.transports().usbLink().setDevice(options.device);
     DeviceProtocol& protocol = stack.protocol();
     // A transfer waits for a lost device as long as the program waits for one at the start.
     protocol.setDeviceWait(qint64(options.waitSeconds) * 1000);
@@ -214,6 +216,15 @@ bool CliSession::confirm(const QString& question)
 
 int CliSession::prepare()
 {
+    // Several controllers and no choice: the one a script means cannot be guessed.
+    if (!m_options.demo && m_options.device.isEmpty()) {
+        const QList<UsbController> controllers = m_stack->transports().usbLink().controllers(UsbLink::Model::Ask);
+        if (controllers.size() > 1) {
+            m_out.error(tr("Several controllers are connected: choose one with --device SERIAL or --device PORT."));
+            DevicesCommand::print(m_out, controllers);
+            return CliExit::Usage;
+        }
+    }
     std::optional<QString> given;
     if (!m_options.pinFile.isEmpty()) {
         QFile file(m_options.pinFile);

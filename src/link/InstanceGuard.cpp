@@ -51,6 +51,12 @@ bool InstanceGuard::writeOwnPid()
     return true;
 }
 
+qint64 InstanceGuard::liveHolder() const
+{
+    const qint64 pid = settledHolderPid();
+    return Platform::runsThisProgram(pid) ? pid : 0;
+}
+
 qint64 InstanceGuard::settledHolderPid() const
 {
     // A copy writes its process id just after creating the segment: no id yet may be a claim under way.

@@ -23,6 +23,9 @@ public:
     bool claim();
     void release();
     bool isClaimed() const { return m_segment.isAttached(); }
+    // The process holding the key when it is a running copy of this program, else 0; creates nothing, so
+    // asking never stands in the way of a copy claiming it.
+    qint64 liveHolder() const;
     QString note() const { return m_note; }
 
 private:

@@ -35,11 +35,14 @@ DeviceLink* TransportManager::find(const QString& id) const
     return nullptr;
 }
 
-bool TransportManager::select(const QString& id)
+bool TransportManager::select(const QString& id, bool reopen)
 {
     DeviceLink* link = find(id);
     if (!link)
         return false;
+    // The flag first: the worker takes the link, then the flag.
+    if (reopen)
+        m_reopen.store(true);
     m_pending.store(link);
     if (m_changed)
         m_changed();

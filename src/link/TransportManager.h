@@ -45,8 +45,9 @@ public:
     static QString displayTitle(const Transport& transport);
 
     DeviceLink* find(const QString& id) const;
-    // Stores the transport's link as pending and wakes the worker; false for an unknown id.
-    bool select(const QString& id);
+    // Stores the transport's link as pending and wakes the worker; false for an unknown id. With reopen the
+    // worker closes and opens the link again also when it is the active one (another USB controller chosen).
+    bool select(const QString& id, bool reopen = false);
     void setChangeCallback(ChangeCallback callback) { m_changed = std::move(callback); }
 
     UsbLink& usbLink() { return m_usb; }
@@ -54,6 +55,7 @@ public:
     DeviceLink* pendingLink() const { return m_pending.load(); }
     // Worker side of a switch.
     DeviceLink* takePending() { return m_pending.exchange(nullptr); }
+    bool takeReopen() { return m_reopen.exchange(false); }
     void setActiveLink(DeviceLink* link) { m_active.store(link); }
 
 private:
@@ -62,4 +64,5 @@ private:
     QList<Transport> m_transports;
     std::atomic<DeviceLink*> m_active;
     std::atomic<DeviceLink*> m_pending{nullptr};
+    std::atomic<bool> m_reopen{false};
 };

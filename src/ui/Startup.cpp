@@ -49,6 +49,8 @@ int Startup::run()
 
     DeviceStack stack;
     stack.transports().setPanelFactory(QStringLiteral("usb"), &UsbPanel::create);
+    // Windows side by side each take a controller of their own until the user chooses one.
+    stack.transports().usbLink().setPick(UsbLink::Pick::FirstFree);
     installDemoTransport(stack);
     if (parser.isSet(demo))
         stack.transports().select(TransportManager::DemoId);

@@ -195,7 +195,9 @@ void DeviceThread::run()
 void DeviceThread::applyTransportChange()
 {
     DeviceLink* pending = m_transports.takePending();
-    if (!pending || pending == m_link)
+    if (!pending)
+        return;
+    if (const bool reopen = m_transports.takeReopen(); pending == m_link && !reopen)
         return;
     {
         QMutexLocker lock(&m_link->commandMutex());
@@ -228,13 +230,14 @@ void DeviceThread::connectStep()
         m_link->sleepMs(m_timing.openSettleMs);
         return;
     }
-    Q_EMIT uiDeviceLooked();
     const QString note = m_link->blockNote();
     if (note != m_lastNote) {
         m_lastNote = note;
         if (!note.isEmpty())
             Q_EMIT uiLinkBlocked(note);
     }
+    // After the note: a program that looks once tells why from it.
+    Q_EMIT uiDeviceLooked();
     for (int step = 0; step < m_timing.openRetrySteps; ++step) {
         std::unique_lock lock(m_queueMutex);
         if (stopping())

@@ -75,7 +75,8 @@ public:
 Q_SIGNALS:
     void uiDeviceHotplug();
     void uiLinkBlocked(QString note);
-    // A look for the device found none (a program that looks once waits for this, not for a time).
+    // A look for the device found none (a program that looks once waits for this, not for a time); a changed
+    // block note comes before it.
     void uiDeviceLooked();
     void uiVarsStatus(int retCount, uint32_t count, int retSave, uint8_t save, uint8_t error);
     void uiVarsSaveStarted(int ret);

@@ -1,6 +1,8 @@
 // Holds the USB single-instance guard for another test process: claims it, says so on standard
 // output, and keeps it until "quit" arrives on standard input (or the process is killed).
-// With --usb it holds the guard the way the program does, by opening the USB link to the device.
+// With --usb it holds the guard the way the program does, by opening the USB link to the device; with
+// --device <serial or port> as well, to that controller; with --first-free, to the first one no other copy
+// holds, as the window does.
 // With --record <pid> the guard then names that process instead, as a stale guard may.
 // A copy that cannot claim the guard prints "blocked" and the reason.
 #include <cstdio>
@@ -39,6 +41,10 @@ int main(int argc, char* argv[])
     std::unique_ptr<UsbLink> link;
     if (args.contains(QStringLiteral("--usb"))) {
         link = std::make_unique<UsbLink>(key);
+        if (const qsizetype at = args.indexOf(QStringLiteral("--device")); at > 0)
+            link->setDevice(args.value(at + 1));
+        if (args.contains(QStringLiteral("--first-free")))
+            link->setPick(UsbLink::Pick::FirstFree);
         if (!link->open()) {
             if (link->blockNote().isEmpty())
                 std::printf("no device\n");
