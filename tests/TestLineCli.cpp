@@ -51,8 +51,7 @@ private Q_SLOTS:
         QTest::addColumn<QString>("reason");
         QTest::addColumn<int>("written");
         QTest::newRow("another model") << "Orvo \"Z9\", rev 2" << QString() << "model"
-                                       << "The file holds the settings of a Orvo \"Z9\", rev 2; this controller is "
-                                          "a Orvo X7"
+                                       << "The file holds settings for Orvo \"Z9\", rev 2; this controller is Orvo X7"
                                        << 0;
         // The first of the two writes reached the device before it went.
         QTest::newRow("lost while writing")

@@ -193,7 +193,7 @@
         <translation>Читання моделі, серійного номера й прошивки контролера…</translation>
     </message>
     <message>
-        <source>The file holds the settings of a %1; this controller is a %2</source>
+        <source>The file holds settings for %1; this controller is %2</source>
         <translation>Файл містить налаштування %1; цей контролер — %2</translation>
     </message>
     <message>

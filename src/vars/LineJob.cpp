@@ -126,7 +126,7 @@ void LineJob::identify()
             m_record.firmware = SettingsSnapshot::identityText(vars, DeviceVar::Firmware);
             if (m_record.model != m_file.model) {
                 m_step = LineRecord::Model;
-                return fail(tr("The file holds the settings of a %1; this controller is a %2")
+                return fail(tr("The file holds settings for %1; this controller is %2")
                                 .arg(m_file.model, m_record.model));
             }
             load();
