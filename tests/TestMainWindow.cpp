@@ -1737,24 +1737,24 @@ void TestMainWindow::copySettingsToNextControllers()
     QVERIFY(rig.logged(QStringLiteral("0012345")));
     QVERIFY(!rig.enabled("btnSave")); // saved: nothing waits
 
-    // The next controller: another serial, the old value; the PIN given for the first is tried on it.
-    rig.device->unplug();
-    QVERIFY(QTest::qWaitFor([line] { return line->state() == LineDialog::State::Waiting; }, Wait));
-    rig.device->setVariableValue(100, QByteArray(4, '\0'));
-    rig.device->setVariable({65507, 'T', VarFlag::ReadOnly, 0, 32, QByteArray("0012346")});
-    rig.device->plug();
-    QVERIFY2(QTest::qWaitFor([line] { return line->recordCount() == 2; }, 3 * Wait), qPrintable(status->text()));
+    // The next controller in the port: the old value, and one identity variable told otherwise.
+    const auto next = [&](uint16_t identity, const QByteArray& text) {
+        rig.device->unplug();
+        const bool waits = QTest::qWaitFor([line] { return line->state() == LineDialog::State::Waiting; }, Wait);
+        rig.device->setVariableValue(100, QByteArray(4, '\0'));
+        rig.device->setVariable({identity, 'T', VarFlag::ReadOnly, 0, 32, text});
+        rig.device->plug();
+        const int records = line->recordCount();
+        return waits && QTest::qWaitFor([&] { return line->recordCount() == records + 1; }, 3 * Wait);
+    };
+    // Another serial; the PIN given for the first is tried on it.
+    QVERIFY2(next(65507, "0012346"), qPrintable(status->text()));
     QCOMPARE(records->item(1, 1)->text(), QStringLiteral("0012346"));
     QCOMPARE(records->item(1, 3)->text(), QStringLiteral("done"));
     QCOMPARE(deviceValue(), QByteArray(1, '\x05'));
 
     // A controller of another model is refused and recorded; nothing is written to it.
-    rig.device->unplug();
-    QVERIFY(QTest::qWaitFor([line] { return line->state() == LineDialog::State::Waiting; }, Wait));
-    rig.device->setVariableValue(100, QByteArray(4, '\0'));
-    rig.device->setVariable({65503, 'T', VarFlag::ReadOnly, 0, 32, QByteArray("Orvo X9")});
-    rig.device->plug();
-    QVERIFY2(QTest::qWaitFor([line] { return line->recordCount() == 3; }, 3 * Wait), qPrintable(status->text()));
+    QVERIFY2(next(65503, "Orvo X9"), qPrintable(status->text()));
     QCOMPARE(records->item(2, 3)->text(), QStringLiteral("failed"));
     QCOMPARE(records->item(2, 6)->text(), QStringLiteral("model"));
     QCOMPARE(deviceValue(), QByteArray(1, '\0'));
