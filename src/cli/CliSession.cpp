@@ -218,10 +218,11 @@ int CliSession::prepare()
 {
     // Several controllers and no choice: the one a script means cannot be guessed.
     if (!m_options.demo && m_options.device.isEmpty()) {
-        const QList<UsbController> controllers = m_stack->transports().usbLink().controllers(UsbLink::Model::Ask);
-        if (controllers.size() > 1) {
+        // Counted without asking them anything; only a list that is shown names their models.
+        const UsbLink& usb = m_stack->transports().usbLink();
+        if (usb.controllers(UsbLink::Model::Skip).size() > 1) {
             m_out.error(tr("Several controllers are connected: choose one with --device SERIAL or --device PORT."));
-            DevicesCommand::print(m_out, controllers);
+            DevicesCommand::print(m_out, usb.controllers(UsbLink::Model::Ask));
             return CliExit::Usage;
         }
     }
