@@ -220,7 +220,7 @@ int CliSession::prepare()
     if (!m_options.demo && m_options.device.isEmpty()) {
         // Counted without asking them anything; only a list that is shown names their models.
         const UsbLink& usb = m_stack->transports().usbLink();
-        if (usb.controllers(UsbLink::Model::Skip).size() > 1) {
+        if (usb.controllerCount() > 1) {
             m_out.error(tr("Several controllers are connected: choose one with --device SERIAL or --device PORT."));
             DevicesCommand::print(m_out, usb.controllers(UsbLink::Model::Ask));
             return CliExit::Usage;

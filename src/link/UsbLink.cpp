@@ -166,6 +166,24 @@ QList<UsbController> UsbLink::controllers(Model model) const
     return listed;
 }
 
+int UsbLink::controllerCount() const
+{
+    if (!m_ready)
+        return 0;
+    libusb_device** devices = nullptr;
+    const ssize_t count = libusb_get_device_list(nullptr, &devices);
+    int controllers = 0;
+    for (ssize_t i = 0; i < count; ++i) {
+        libusb_device_descriptor desc;
+        if (libusb_get_device_descriptor(devices[i], &desc) == 0 && desc.idVendor == VendorId &&
+            desc.idProduct == ProductId)
+            ++controllers;
+    }
+    if (count >= 0)
+        libusb_free_device_list(devices, 1);
+    return controllers;
+}
+
 std::vector<const UsbLink::Found*> UsbLink::candidates(const std::vector<Found>& found, QString* note) const
 {
     const QString choice = device();

@@ -63,6 +63,8 @@ public:
     QString openPort() const;
     // The controllers on the bus, in port order. A controller another copy holds is not asked for its model.
     QList<UsbController> controllers(Model model) const;
+    // How many controllers are on the bus, from their descriptors alone: nothing is sent to them.
+    int controllerCount() const;
     static QString guardKey(const QString& baseKey, const QString& port);
 
     bool isOpen() const override;

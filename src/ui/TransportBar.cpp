@@ -155,6 +155,10 @@ void TransportBar::addUsbItems(const TransportManager::Transport& usb, const Dev
 
 void TransportBar::pollControllers()
 {
+    // One controller or none needs no list; asking each for its serial number would cost USB requests on this
+    // thread every time.
+    if (m_controllers.size() <= 1 && m_manager.usbLink().controllerCount() <= 1)
+        return;
     const QList<UsbController> now = m_manager.usbLink().controllers(UsbLink::Model::Skip);
     // A chosen controller that left is not waited for: the link takes one of those there, as before a choice.
     if (!m_shownChoice.isEmpty() && std::none_of(now.cbegin(), now.cend(), [this](const UsbController& c) {
